@@ -1,0 +1,99 @@
+// The engine's doors to the outside. The engine owns these interfaces; the Qt windows
+// implement them in ui/, and tests implement them with fakes (a manual clock, scripted boxes,
+// recording logs), so every behaviour runs headless and deterministically.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "records.h"
+
+// ---- user interaction -------------------------------------------------------------------
+
+enum class MsgKind { Error, Warning, Information, Question };
+
+enum MsgButton : int {
+    MB_NONE = 0,
+    MB_OK = 1,
+    MB_YES = 2,
+    MB_NO = 4,
+    MB_CANCEL = 8,
+};
+
+struct FileDialogRequest {
+    ByteString title;
+    ByteString filter;  // "Text (*.txt)|*.TXT|..." pairs of caption and pattern
+    int filterIndex = 1;
+    ByteString initialDir;
+    ByteString fileName;
+    int helpContext = 0;
+};
+
+struct FileDialogChoice {
+    ByteString fileName;
+    int filterIndex = 1;
+};
+
+class IUserInteraction {
+public:
+    virtual ~IUserInteraction() = default;
+    // A modal box; returns the button that closed it (one of `buttons`).
+    virtual int messageBox(MsgKind kind, const ByteString& text, int buttons) = 0;
+    // The main window's open and save dialogs; nothing when cancelled.
+    virtual std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) = 0;
+};
+
+// ---- timers ----------------------------------------------------------------------------
+
+// A repeating (or single-shot) timer on the main thread.
+class ITimer {
+public:
+    virtual ~ITimer() = default;
+    virtual void setInterval(int ms) = 0;
+    virtual int interval() const = 0;
+    virtual void setSingleShot(bool singleShot) = 0;
+    virtual void start() = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+    void setEnabled(bool on) { on ? start() : stop(); }
+
+    std::function<void()> onTimeout;
+};
+
+class ITimerFactory {
+public:
+    virtual ~ITimerFactory() = default;
+    virtual std::unique_ptr<ITimer> createTimer() = 0;
+};
+
+// ---- telegram log ----------------------------------------------------------------------
+
+// Colours as 0xRRGGBB.
+namespace LogColour {
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t Blue = 0x0000FF;
+constexpr uint32_t Green = 0x008000;
+constexpr uint32_t Red = 0xFF0000;
+}  // namespace LogColour
+
+class ITelegramLog {
+public:
+    virtual ~ITelegramLog() = default;
+    virtual void LogTx(const ByteString& bytes) = 0;
+    virtual void LogRx(const ByteString& bytes) = 0;
+    virtual void LogLine(uint32_t colour, const ByteString& text) = 0;
+    virtual void LogStateChange(uint8_t deviceClass, int32_t oldState, int32_t newState) = 0;
+};
+
+// A log that drops everything, for parts run without a log window.
+class NullTelegramLog : public ITelegramLog {
+public:
+    void LogTx(const ByteString&) override {}
+    void LogRx(const ByteString&) override {}
+    void LogLine(uint32_t, const ByteString&) override {}
+    void LogStateChange(uint8_t, int32_t, int32_t) override {}
+};

@@ -1,0 +1,78 @@
+#include "qtports.h"
+
+#include <QFileDialog>
+#include <QApplication>
+#include <QMessageBox>
+
+QString toQ(const ByteString& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+ByteString fromQ(const QString& s) { return s.toUtf8().toStdString(); }
+
+QtTimer::QtTimer() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (onTimeout) onTimeout();
+    });
+}
+
+int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int buttons) {
+    QMessageBox::StandardButtons qb;
+    if (buttons & MB_OK) qb |= QMessageBox::Ok;
+    if (buttons & MB_YES) qb |= QMessageBox::Yes;
+    if (buttons & MB_NO) qb |= QMessageBox::No;
+    if (buttons & MB_CANCEL) qb |= QMessageBox::Cancel;
+    if (!qb) qb = QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    switch (kind) {
+        case MsgKind::Error: icon = QMessageBox::Critical; break;
+        case MsgKind::Warning: icon = QMessageBox::Warning; break;
+        case MsgKind::Question: icon = QMessageBox::Question; break;
+        case MsgKind::Information: icon = QMessageBox::Information; break;
+    }
+    QMessageBox box(icon, QApplication::applicationDisplayName(), toQ(text), qb, m_parent);
+    switch (box.exec()) {
+        case QMessageBox::Ok: return MB_OK;
+        case QMessageBox::Yes: return MB_YES;
+        case QMessageBox::No: return MB_NO;
+        case QMessageBox::Cancel: return MB_CANCEL;
+        default: return (buttons & MB_CANCEL) ? MB_CANCEL : (buttons & MB_NO) ? MB_NO : MB_OK;
+    }
+}
+
+QStringList toQtFilters(const ByteString& filter) {
+    const QStringList parts = toQ(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << parts[i].trimmed() + " (" + patterns + ")";
+    }
+    return out;
+}
+
+namespace {
+std::optional<FileDialogChoice> runFileDialog(QWidget* parent, const FileDialogRequest& r,
+                                              QFileDialog::AcceptMode mode) {
+    QFileDialog dlg(parent, toQ(r.title), toQ(r.initialDir));
+    dlg.setAcceptMode(mode);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // the program asks itself
+    const QStringList filters = toQtFilters(r.filter);
+    dlg.setNameFilters(filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+        dlg.selectNameFilter(filters[r.filterIndex - 1]);
+    if (!r.fileName.empty()) dlg.selectFile(toQ(r.fileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    FileDialogChoice c;
+    c.fileName = fromQ(dlg.selectedFiles().first());
+    c.filterIndex = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+    if (c.filterIndex < 1) c.filterIndex = 1;
+    return c;
+}
+}  // namespace
+
+std::optional<FileDialogChoice> QtUserInteraction::openFileDialog(const FileDialogRequest& r) {
+    return runFileDialog(m_parent, r, QFileDialog::AcceptOpen);
+}
+
+std::optional<FileDialogChoice> QtUserInteraction::saveFileDialog(const FileDialogRequest& r) {
+    if (onSaveDialogTypeChange) onSaveDialogTypeChange(r);
+    return runFileDialog(m_parent, r, QFileDialog::AcceptSave);
+}

@@ -1,0 +1,49 @@
+// Qt implementations of the engine's ports.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include "dialoghelpers.h"
+#include "ports.h"
+
+QString toQ(const ByteString& s);
+ByteString fromQ(const QString& s);
+
+class QtTimer : public ITimer {
+public:
+    QtTimer();
+    void setInterval(int ms) override { m_timer.setInterval(ms); }
+    int interval() const override { return m_timer.interval(); }
+    void setSingleShot(bool s) override { m_timer.setSingleShot(s); }
+    void start() override { m_timer.start(); }
+    void stop() override { m_timer.stop(); }
+    bool isActive() const override { return m_timer.isActive(); }
+
+private:
+    QTimer m_timer;
+};
+
+class QtTimerFactory : public ITimerFactory {
+public:
+    std::unique_ptr<ITimer> createTimer() override { return std::make_unique<QtTimer>(); }
+};
+
+// Message boxes and the main window's open and save dialogs.
+class QtUserInteraction : public IUserInteraction {
+public:
+    explicit QtUserInteraction(QWidget* parent) : m_parent(parent) {}
+    int messageBox(MsgKind kind, const ByteString& text, int buttons) override;
+    std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) override;
+    // Runs before the save dialog opens (the main window sets its default extension there).
+    std::function<void(const FileDialogRequest&)> onSaveDialogTypeChange;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+// "Caption (*.a)|*.A|..." pairs into Qt's name filters.
+QStringList toQtFilters(const ByteString& filter);

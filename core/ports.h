@@ -97,3 +97,40 @@ public:
     void LogLine(uint32_t, const ByteString&) override {}
     void LogStateChange(uint8_t, int32_t, int32_t) override {}
 };
+
+// ---- transport -------------------------------------------------------------------------
+
+// The transfer thread as the engine sees it. Every frame it takes (SendFrame true) and every
+// delay it starts ends in exactly one reply hand-over (ReplyHandler) on the main thread.
+class ITransport {
+public:
+    virtual ~ITransport() = default;
+    // false when the frame was not taken (a frame in flight, or no thread).
+    virtual bool SendFrame(const ByteString& frame) = 0;
+    // Ends in one reply (code 0, empty data) after ms; false when no thread.
+    virtual bool StartDelay(int ms) = 0;
+    virtual void SetActive(bool on) = 0;
+    virtual bool IsRunning() const = 0;
+};
+
+// The reply hand-over: TUSBReplyCode and the reply data (command, sub-command, payload).
+using ReplyHandler = std::function<void(uint8_t code, const ByteString& data)>;
+
+// The transfer thread's life cycle as the adapter watch drives it.
+class ITransferThread : public ITransport {
+public:
+    // Asks the worker to end; the thread's onFinished hook then runs once on the main thread.
+    virtual void Terminate() = 0;
+};
+
+// How the worker reaches the main thread.
+class IMainThread {
+public:
+    virtual ~IMainThread() = default;
+    // Runs fn on the main thread soon; returns at once.
+    virtual void post(std::function<void()> fn) = 0;
+    // Runs fn on the main thread and waits until it has returned (the reply hand-over).
+    virtual void invokeBlocking(std::function<void()> fn) = 0;
+    // Lets the main thread handle what is pending (timers, hand-overs) while it waits.
+    virtual void processEvents() = 0;
+};

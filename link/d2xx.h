@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <mutex>
+
 
 #include "ports.h"
 #include "records.h"

@@ -1,0 +1,60 @@
+// The engine assembled for tests: manual clock, scripted user interaction, recording log and
+// hooks, a single-threaded main thread, and either the fake driver with the fake transfer
+// thread (default) or another driver and transfer thread (the simulated adapter).
+#pragma once
+
+#include <memory>
+
+#include "d2xx.h"
+#include "fakeftdriver.h"
+#include "fakemainthread.h"
+#include "faketransport.h"
+#include "fakeui.h"
+#include "mainengine.h"
+#include "manualclock.h"
+#include "recordinghooks.h"
+#include "recordinglog.h"
+
+class EngineHarness {
+public:
+    struct Options {
+        // The driver the engine opens; the harness's FakeFtDriver when null.
+        IFtDriver* driver = nullptr;
+        // Builds the transfer thread; a FakeTransport when empty. It gets the harness.
+        std::function<std::unique_ptr<ITransferThread>(EngineHarness&, int replyTimeoutMs,
+                                                       ReplyHandler, std::function<void()>)>
+            threadFactory;
+    };
+
+    EngineHarness() : EngineHarness(Options{}) {}
+    explicit EngineHarness(Options options);
+
+    // The engine's part of showing the main window: transfer thread, request timer, watch
+    // timer, adapter not ready.
+    void show();
+    // Program end: stop the thread and let events through until it is gone.
+    void close();
+    void advance(int64_t ms) { clock.advance(ms); }
+
+    // The current fake transfer thread (nullptr when there is none or it is not a fake).
+    FakeTransport* transport() const;
+    // True while a reply hand-over is being processed.
+    bool inReplyPath() const { return m_replyDepth > 0; }
+
+    ManualClock clock;
+    FakeFtDriver fakeDriver;
+    FakeUserInteraction ui;
+    RecordingLog log;
+    FakeMainThread mainThread;
+    D2XXUnit d2xx;
+    RecordingHooks hooks;
+    // Boxes that opened while a reply was processed (must stay 0).
+    int boxesInReplyPath = 0;
+
+private:
+    int m_replyDepth = 0;
+    FakeTransport* m_lastFake = nullptr;
+
+public:
+    MainEngine engine;
+};

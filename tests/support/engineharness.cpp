@@ -10,6 +10,7 @@ EngineHarness::EngineHarness(Options options)
               // Every reply hand-over is watched, so a test can tell the reply path apart.
               ReplyHandler watched = [this, onReply](uint8_t code, const ByteString& data) {
                   ++m_replyDepth;
+                  ++replies;
                   onReply(code, data);
                   --m_replyDepth;
               };
@@ -23,6 +24,10 @@ EngineHarness::EngineHarness(Options options)
     mainThread.pumps.push_back([this] {
         if (m_lastFake) m_lastFake->pump();
     });
+    if (options.pump) {
+        m_stepped = true;
+        mainThread.pumps.push_back([this, pump = std::move(options.pump)] { pump(*this); });
+    }
     hooks.install(engine);
 }
 
@@ -32,6 +37,17 @@ void EngineHarness::show() {
     engine.USBTXTimer().start();
     engine.AdapterReady = false;
     callHook(engine.windowHooks.UI_UpdateLinkState);
+}
+
+void EngineHarness::advance(int64_t ms) {
+    if (!m_stepped) {
+        clock.advance(ms);
+        return;
+    }
+    for (int64_t i = 0; i < ms; ++i) {
+        clock.advance(1);
+        mainThread.processEvents();
+    }
 }
 
 void EngineHarness::close() {

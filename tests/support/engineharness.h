@@ -24,6 +24,10 @@ public:
         std::function<std::unique_ptr<ITransferThread>(EngineHarness&, int replyTimeoutMs,
                                                        ReplyHandler, std::function<void()>)>
             threadFactory;
+        // Work of a worker that runs without its own thread (a transfer thread driven pass by
+        // pass): runs whenever the main thread lets events through. When set, advance() moves
+        // the clock in steps of 1 ms and lets events through after each.
+        std::function<void(EngineHarness&)> pump;
     };
 
     EngineHarness() : EngineHarness(Options{}) {}
@@ -34,7 +38,7 @@ public:
     void show();
     // Program end: stop the thread and let events through until it is gone.
     void close();
-    void advance(int64_t ms) { clock.advance(ms); }
+    void advance(int64_t ms);
 
     // The current fake transfer thread (nullptr when there is none or it is not a fake).
     FakeTransport* transport() const;
@@ -50,10 +54,13 @@ public:
     RecordingHooks hooks;
     // Boxes that opened while a reply was processed (must stay 0).
     int boxesInReplyPath = 0;
+    // Reply hand-overs so far.
+    int replies = 0;
 
 private:
     int m_replyDepth = 0;
     FakeTransport* m_lastFake = nullptr;
+    bool m_stepped = false;
 
 public:
     MainEngine engine;

@@ -81,9 +81,10 @@ public:
             req.Step = 0;
             return false;
         }
-        ByteString frame = "\x01\x06\x02";
-        frame += static_cast<char>(req.Step);
-        frame += "\x03\x04";
+        // A bus configuration: every adapter, simulated or real, acknowledges it.
+        ByteString frame;
+        AdapterFrameProtocol::ADP_BuildBusConfig(Adp::BUS_WBUS, Adp::MODE_WBUS_DIAG, 5, 20,
+                                                 500 + req.Step, frame);
         if (m_engine.transport().SendFrame(frame)) {
             req.Active = 1;
             req.ErrorStep = EndStep;

@@ -119,10 +119,14 @@ bool AdapterWatch::SendFrame(const ByteString& frame) {
     return m_thread && m_thread->SendFrame(frame);
 }
 
-bool AdapterWatch::StartDelay(int ms) { return m_thread && m_thread->StartDelay(ms); }
+bool AdapterWatch::StartDelay(int ms) {
+    return m_thread && m_thread->StartDelay(ms);
+}
 
 void AdapterWatch::SetActive(bool on) {
     if (m_thread) m_thread->SetActive(on);
 }
 
-bool AdapterWatch::IsRunning() const { return m_thread && m_thread->IsRunning(); }
+bool AdapterWatch::IsRunning() const {
+    return m_thread && m_thread->IsRunning();
+}

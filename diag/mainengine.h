@@ -47,8 +47,11 @@ public:
 
     // ---- scheduler ----
     void On_USBTX() { m_scheduler.On_USBTX(); }
-    void USB_OnReply(uint8_t status, const ByteString& reply) { m_scheduler.USB_OnReply(status, reply); }
-    void USB_UpdateStep(const TUSBREQ& request, uint8_t status, const ByteString& reply, TUSBREQ& out) {
+    void USB_OnReply(uint8_t status, const ByteString& reply) {
+        m_scheduler.USB_OnReply(status, reply);
+    }
+    void USB_UpdateStep(const TUSBREQ& request, uint8_t status, const ByteString& reply,
+                        TUSBREQ& out) {
         m_scheduler.USB_UpdateStep(request, status, reply, out);
     }
     // The client slots; the windows and the session put themselves in.

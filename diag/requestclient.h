@@ -28,13 +28,13 @@ public:
 // The windows go first, the diagnosis session last, so a window request is never held up by
 // the session's cyclic reads.
 enum class ClientSlot : int {
-    Programming = 0,   // software programming window
-    EolCell = 1,       // single EOL cell window
-    EolParamSet = 2,   // EOL parameter-set window
-    Calibration = 3,   // CO2 adjustment and voltage calibration window
-    FreeTelegram = 4,  // free telegram window
-    ComponentTest = 5, // component test window
-    Session = 6,       // the diagnosis session
+    Programming = 0,    // software programming window
+    EolCell = 1,        // single EOL cell window
+    EolParamSet = 2,    // EOL parameter-set window
+    Calibration = 3,    // CO2 adjustment and voltage calibration window
+    FreeTelegram = 4,   // free telegram window
+    ComponentTest = 5,  // component test window
+    Session = 6,        // the diagnosis session
 };
 
 // Seven slots; an empty slot answers false to both questions.

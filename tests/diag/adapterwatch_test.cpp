@@ -36,14 +36,10 @@ TEST_F(AdapterWatchTest, FirstStartOpensByDescriptionStoresTheSerialAndConfigure
     EXPECT_EQ(h.hooks.linkStates, std::vector<bool>{false});
     h.advance(100);
     const std::vector<ByteString> expected{
-        "OpenBySerial ",
-        "OpenByDescription NAVIRON Diagnose Adapter",
-        "SetBaudRate 38400",
-        "SetDataCharacteristics 8 0 0",
-        "SetFlowControl 0 0 0",
-        "SetEventNotification 1",
-        "SetChars 4 1 0 0",
-        "SetTimeouts 1 800",
+        "OpenBySerial ",        "OpenByDescription NAVIRON Diagnose Adapter",
+        "SetBaudRate 38400",    "SetDataCharacteristics 8 0 0",
+        "SetFlowControl 0 0 0", "SetEventNotification 1",
+        "SetChars 4 1 0 0",     "SetTimeouts 1 800",
     };
     EXPECT_EQ(h.fakeDriver.calls, expected);
     EXPECT_EQ(h.engine.AdapterSerial, "NV000123");

@@ -124,7 +124,9 @@ TEST(RandomFaults, TenThousandExchangesNeverLeaveTheSchedulerSilent) {
         // The user starts a new session whenever none runs.
         if (h.engine.AdapterReady && !h.engine.SessionStarted && !session.running() && chance(0.3))
             begins += session.begin() ? 1 : 0;
-        if (chance(0.002)) chance(0.5) ? window.sendFrame(H("01 06 02 20 F4 03 04")) : window.wait(between(1, 300));
+        if (chance(0.002))
+            chance(0.5) ? window.sendFrame(H("01 06 02 20 F4 03 04"))
+                        : window.wait(between(1, 300));
     }
 
     // Every kind of fault happened, and the program kept coming back.
@@ -150,7 +152,8 @@ TEST(RandomFaults, TenThousandExchangesNeverLeaveTheSchedulerSilent) {
             h.advance(100);
             h.fakeDriver.plug(0);
         }
-        if (h.engine.AdapterReady && !h.engine.SessionStarted && !session.running()) session.begin();
+        if (h.engine.AdapterReady && !h.engine.SessionStarted && !session.running())
+            session.begin();
     }
     EXPECT_TRUE(h.engine.AdapterReady);
     EXPECT_TRUE(h.engine.SessionUp);

@@ -43,7 +43,8 @@ public:
         return FT_OK;
     }
     FT_STATUS FT_OpenEx(const ByteString& name, uint32_t flags) override {
-        calls.push_back((flags == FT_OPEN_BY_SERIAL_NUMBER ? "OpenBySerial " : "OpenByDescription ") + name);
+        calls.push_back(
+            (flags == FT_OPEN_BY_SERIAL_NUMBER ? "OpenBySerial " : "OpenByDescription ") + name);
         if (isOpen()) return FT_DEVICE_NOT_OPENED;
         for (size_t i = 0; i < devices.size(); ++i) {
             const Device& d = devices[i];

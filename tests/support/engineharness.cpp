@@ -1,5 +1,7 @@
 #include "engineharness.h"
 
+#include <algorithm>
+
 EngineHarness::EngineHarness(Options options)
     : d2xx(options.driver ? *options.driver : fakeDriver, &ui),
       engine(EnginePorts{
@@ -26,6 +28,7 @@ EngineHarness::EngineHarness(Options options)
     });
     if (options.pump) {
         m_stepped = true;
+        m_quiet = std::move(options.quiet);
         mainThread.pumps.push_back([this, pump = std::move(options.pump)] { pump(*this); });
     }
     hooks.install(engine);
@@ -44,10 +47,19 @@ void EngineHarness::advance(int64_t ms) {
         clock.advance(ms);
         return;
     }
-    for (int64_t i = 0; i < ms; ++i) {
-        clock.advance(1);
+    const int64_t end = clock.now() + (ms < 0 ? 0 : ms);
+    while (clock.now() < end) {
+        // Twice: a pass may post work of its own (starting the reply timer).
         mainThread.processEvents();
+        mainThread.processEvents();
+        int64_t step = 1;
+        if (m_quiet && m_quiet(*this)) {
+            const int64_t due = clock.nextDue();
+            step = due < 0 ? end - clock.now() : std::max<int64_t>(1, due - clock.now());
+        }
+        clock.advance(std::min(step, end - clock.now()));
     }
+    mainThread.processEvents();
 }
 
 void EngineHarness::close() {

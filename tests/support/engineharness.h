@@ -28,6 +28,9 @@ public:
         // pass): runs whenever the main thread lets events through. When set, advance() moves
         // the clock in steps of 1 ms and lets events through after each.
         std::function<void(EngineHarness&)> pump;
+        // With a pump: true when the worker has nothing to do until a timer fires (nothing to
+        // read, nothing to write), so advance() may jump to the next timer.
+        std::function<bool(EngineHarness&)> quiet;
     };
 
     EngineHarness() : EngineHarness(Options{}) {}
@@ -61,6 +64,7 @@ private:
     int m_replyDepth = 0;
     FakeTransport* m_lastFake = nullptr;
     bool m_stepped = false;
+    std::function<bool(EngineHarness&)> m_quiet;
 
 public:
     MainEngine engine;

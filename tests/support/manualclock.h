@@ -21,6 +21,8 @@ public:
     // Fires due timers at the current time without moving it.
     void fireDue() { advance(0); }
     size_t activeTimers() const;
+    // Due time of the earliest active timer, or -1 when none is active.
+    int64_t nextDue() const;
 
 private:
     friend class Timer;

@@ -1,0 +1,178 @@
+// The adapter's life cycle end to end against the simulated adapters, on the manual clock.
+#include <gtest/gtest.h>
+
+#include "engineharness.h"
+#include "hex.h"
+#include "simftdriver.h"
+#include "testclients.h"
+
+namespace {
+
+enum class Link { FakeTransport };
+
+class AdapterLifecycle : public ::testing::TestWithParam<Link> {
+protected:
+    AdapterLifecycle() : simClock([this] { return h->clock.now(); }), sim(simClock) {}
+
+    void SetUp() override {
+        EngineHarness::Options o;
+        o.driver = &sim;
+        h = std::make_unique<EngineHarness>(std::move(o));
+        session = std::make_unique<StandInSession>(h->engine);
+        h->engine.clients().setClient(ClientSlot::Session, session.get());
+    }
+    // Shows the main window; over the fake link the simulated adapter's presence decides
+    // whether a frame is answered.
+    void show() {
+        h->show();
+        if (FakeTransport* t = h->transport()) {
+            t->responder = [this](const ByteString&) -> std::optional<FakeTransport::Reply> {
+                uint32_t n = 0;
+                if (m_silent || sim.FT_GetQueueStatus(n) != FT_OK) return std::nullopt;
+                return FakeTransport::Reply{0, H("86 1E 00")};
+            };
+        }
+    }
+    // The adapter stays attached but answers nothing any more.
+    void silence() { m_silent = true; }
+    void runSession() {
+        ASSERT_TRUE(session->begin());
+        h->advance(200);
+        ASSERT_TRUE(h->engine.SessionUp);
+    }
+    bool sessionEnded() const {
+        return !h->engine.SessionStarted && !h->engine.SessionUp && !session->running();
+    }
+
+    FunctionSimClock simClock;
+    SimFtDriver sim;
+    std::unique_ptr<EngineHarness> h;
+    std::unique_ptr<StandInSession> session;
+
+private:
+    bool m_silent = false;
+};
+
+TEST_P(AdapterLifecycle, FirstStartOpensByDescriptionStoresTheSerialAndTalks) {
+    sim.addAdapter("NAV0001");
+    show();
+    h->advance(100);
+    EXPECT_TRUE(h->engine.AdapterReady);
+    EXPECT_EQ(h->engine.AdapterSerial, "NAV0001");
+    EXPECT_EQ(sim.openAdapter(), 0);
+    const SimLineSettings l = sim.lineSettings();
+    EXPECT_EQ(l.baud, 38400u);
+    EXPECT_EQ(l.wordLength, 8);
+    EXPECT_EQ(l.stopBits, 0);
+    EXPECT_EQ(l.parity, 0);
+    EXPECT_EQ(l.flow, 0);
+    EXPECT_EQ(l.xon, 0);
+    EXPECT_EQ(l.xoff, 0);
+    EXPECT_EQ(l.eventChar, 0x04);
+    EXPECT_EQ(l.eventEnabled, 1);
+    EXPECT_EQ(l.errorEnabled, 0);
+    EXPECT_EQ(l.readTimeoutMs, 1u);
+    EXPECT_EQ(l.writeTimeoutMs, 800u);
+    EXPECT_EQ(l.eventMask, 1u);
+    runSession();
+    EXPECT_GT(h->replies, 3);
+}
+
+TEST_P(AdapterLifecycle, UnplugClosesWithinOneTickEndsTheSessionAndReplugOpensAgain) {
+    const size_t a = sim.addAdapter("NAV0001");
+    show();
+    h->advance(100);
+    runSession();
+    const size_t linkCalls = h->hooks.linkStates.size();
+    sim.unplug(a);
+    h->advance(100);
+    EXPECT_FALSE(h->engine.AdapterOpen);
+    EXPECT_FALSE(h->engine.AdapterReady);
+    EXPECT_EQ(sim.openAdapter(), -1);
+    ASSERT_GT(h->hooks.linkStates.size(), linkCalls);
+    EXPECT_FALSE(h->hooks.linkStates.back());
+    h->advance(100);
+    EXPECT_TRUE(sessionEnded());
+    EXPECT_FALSE(h->engine.AdapterLost);
+    h->advance(1000);
+    EXPECT_FALSE(h->engine.AdapterOpen);
+
+    sim.replug(a);
+    h->advance(200);
+    EXPECT_TRUE(h->engine.AdapterReady);
+    EXPECT_EQ(sim.openAdapter(), static_cast<int>(a));
+    runSession();
+    EXPECT_TRUE(h->ui.boxes.empty());
+}
+
+TEST_P(AdapterLifecycle, LinkErrorLeavesItOpenButNotReadyUntilUnplugged) {
+    const size_t a = sim.addAdapter("NAV0001");
+    show();
+    h->advance(100);
+    runSession();
+    silence();
+    h->advance(45000);  // 21 writes of 2 s, then the link error
+    EXPECT_TRUE(h->engine.LinkError);
+    EXPECT_TRUE(h->engine.AdapterOpen);
+    EXPECT_FALSE(h->engine.AdapterReady);
+    EXPECT_TRUE(sessionEnded());
+    EXPECT_EQ(h->log.count("Diagnose gestoppt"), 1);
+    h->advance(2000);
+    EXPECT_FALSE(h->engine.AdapterReady);  // not reopened while it is still attached
+    EXPECT_EQ(sim.openAdapter(), static_cast<int>(a));
+
+    sim.unplug(a);
+    h->advance(100);
+    EXPECT_FALSE(h->engine.AdapterOpen);
+    EXPECT_FALSE(h->engine.LinkError);
+    sim.replug(a);
+    h->advance(200);
+    EXPECT_TRUE(h->engine.AdapterReady);
+}
+
+TEST_P(AdapterLifecycle, LinkErrorEndsWithTheAdapterSelection) {
+    sim.addAdapter("NAV0001");
+    const size_t b = sim.addAdapter("NAV0002");
+    show();
+    h->advance(100);
+    runSession();
+    silence();
+    h->advance(45000);
+    ASSERT_FALSE(h->engine.AdapterReady);
+    h->engine.AdapterSelecting = true;
+    h->advance(100);
+    EXPECT_FALSE(h->engine.AdapterOpen);
+    EXPECT_EQ(sim.openAdapter(), -1);
+    h->engine.AdapterSerial = "NAV0002";
+    h->engine.AdapterSelecting = false;
+    h->advance(100);
+    EXPECT_TRUE(h->engine.AdapterReady);
+    EXPECT_EQ(sim.openAdapter(), static_cast<int>(b));
+}
+
+TEST_P(AdapterLifecycle, WithoutAdapterNothingIsShownAndTheTicksGoOn) {
+    show();
+    h->advance(3000);
+    EXPECT_FALSE(h->engine.AdapterOpen);
+    EXPECT_TRUE(h->ui.boxes.empty());
+    EXPECT_TRUE(h->engine.USBTimer().isActive());
+    EXPECT_TRUE(h->engine.USBTXTimer().isActive());
+    sim.addAdapter("NAV0001");
+    h->advance(100);
+    EXPECT_TRUE(h->engine.AdapterReady);
+}
+
+TEST_P(AdapterLifecycle, SecondAdapterWithAnotherSerialIsOpenedByItsStoredSerial) {
+    sim.addAdapter("NAV0001");
+    const size_t b = sim.addAdapter("NAV0002");
+    h->engine.AdapterSerial = "NAV0002";
+    show();
+    h->advance(100);
+    EXPECT_EQ(sim.openAdapter(), static_cast<int>(b));
+    EXPECT_EQ(h->engine.AdapterSerial, "NAV0002");
+    runSession();
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, AdapterLifecycle, ::testing::Values(Link::FakeTransport));
+
+}  // namespace

@@ -14,7 +14,7 @@ void be16(ByteString& s, unsigned v) {
 }
 }  // namespace
 
-SimKX3090Unit::SimKX3090Unit(Clock clock) : SimWBusUnit(std::move(clock)) {
+SimKX3090Unit::SimKX3090Unit() {
     m_errors = {
         {0x03, 1, 2, 0x2403, 68, 12100, 1201, 17},   // Flammabbruch
         {0x84, 3, 1, 0x0400, 45, 10200, 1230, 5},    // Unterspannung

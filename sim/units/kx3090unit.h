@@ -20,7 +20,7 @@ public:
         uint8_t minutes;
     };
 
-    explicit SimKX3090Unit(Clock clock);
+    SimKX3090Unit();
 
     // Operating-state words: high byte = state, low byte = sub-state.
     static constexpr uint16_t StateOff = 0x0400;   // "Auszustand"

@@ -1,7 +1,5 @@
 #include "wbusunitbase.h"
 
-SimWBusUnit::SimWBusUnit(Clock clock) : m_clock(std::move(clock)) {}
-
 ByteString SimWBusUnit::frameAnswer(const ByteString& payload) {
     ByteString f;
     f.push_back(static_cast<char>(0x4F));

@@ -3,23 +3,20 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include "simunit.h"
 
 class SimWBusUnit : public ISimControlUnit {
 public:
-    using Clock = std::function<int64_t()>;  // milliseconds
-
-    explicit SimWBusUnit(Clock clock);
     uint8_t bus() const override { return 0; }
+    void attachClock(const ISimClock& clock) override { m_clock = &clock; }
     std::optional<ByteString> answer(const ByteString& telegram) override;
 
     // A unit that stays silent answers nothing at all (the adapter reports no bus answer).
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
-    int64_t now() const { return m_clock ? m_clock() : 0; }
+    int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
 
     // Frames a payload as the unit's answer: 4F, length, payload, XOR.
     static ByteString frameAnswer(const ByteString& payload);
@@ -32,6 +29,6 @@ protected:
     virtual std::optional<ByteString> answerPayload(const ByteString& request) = 0;
 
 private:
-    Clock m_clock;
+    const ISimClock* m_clock = nullptr;
     bool m_silent = false;
 };

@@ -21,8 +21,10 @@ ByteString request(const char* payloadHex) {
 
 class SimKX3090 : public ::testing::Test {
 protected:
+    void SetUp() override { unit.attachClock(clock); }
     int64_t now = 0;
-    SimKX3090Unit unit{[this] { return now; }};
+    FunctionSimClock clock{[this] { return now; }};
+    SimKX3090Unit unit;
 
     ByteString ask(const char* payloadHex) {
         auto a = unit.answer(request(payloadHex));

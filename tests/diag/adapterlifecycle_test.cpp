@@ -190,6 +190,22 @@ TEST_P(AdapterLifecycle, SecondAdapterWithAnotherSerialIsOpenedByItsStoredSerial
     runSession();
 }
 
+TEST_P(AdapterLifecycle, ProgramEndStopsEveryTimerAndLeavesNoThread) {
+    addAdapter("NAV0001");
+    show();
+    h->advance(100);
+    runSession();
+    h->close();
+    EXPECT_FALSE(h->engine.ThreadAlive);
+    EXPECT_EQ(h->engine.USBThread(), nullptr);
+    // Watch, request, reply and delay timers are all off; nothing runs any more.
+    EXPECT_EQ(h->clock.activeTimers(), 0u);
+    const int replies = h->replies;
+    h->advance(5000);
+    EXPECT_EQ(h->replies, replies);
+    EXPECT_FALSE(h->engine.transport().SendFrame(H("01 06 02 1E 03 04")));
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, AdapterLifecycle,
                          ::testing::Values(Link::TransferThread, Link::FakeTransport),
                          [](const auto& info) {

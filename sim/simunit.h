@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "records.h"
+#include "simclock.h"
 
 struct SimBusConfig {
     uint8_t bus = 0;  // 0 W-Bus, 1 K-Line, 2 S-Bus
@@ -21,6 +22,9 @@ public:
     // The adapter was given a bus configuration or sent a wake-up pattern on this bus.
     virtual void configure(const SimBusConfig&) {}
     virtual void wakeup() {}
+    // The adapter's clock, handed over when the unit is attached, for units whose answers
+    // change with time.
+    virtual void attachClock(const ISimClock&) {}
     // The unit's answer to one telegram, or nothing when it stays silent.
     virtual std::optional<ByteString> answer(const ByteString& telegram) = 0;
 };

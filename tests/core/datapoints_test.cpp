@@ -58,6 +58,32 @@ TEST_F(DataPoints, CaptionWithAndWithoutUnit) {
     EXPECT_EQ(t.DP_GetCaption("N"), "Spannung");
 }
 
+TEST_F(DataPoints, RegistrationCountsUpAndStartsCleared) {
+    EXPECT_EQ(t.DP_Register("A", "Alpha", "V"), 1);
+    EXPECT_EQ(t.DP_Register("B", "Beta", ""), 2);
+    const TWerteDaten e = t.DP_Find("b");
+    EXPECT_EQ(e.Key, "B");
+    EXPECT_EQ(e.Caption, "Beta");
+    EXPECT_EQ(e.Value, TResult{});
+    t.DP_Clear();
+    EXPECT_EQ(t.DP_Register("C", "Gamma", ""), 1);
+}
+
+TEST_F(DataPoints, OnlyAsciiLettersAreFolded) {
+    t.DP_Register("OVRÜHFL", "Überhitzung", "");
+    // The UTF-8 letter is compared as it stands: ü does not match Ü.
+    EXPECT_EQ(t.DP_Find("ovrühfl").Key, "");
+    EXPECT_EQ(t.DP_Find("ovrÜhfl").Key, "OVRÜHFL");
+}
+
+TEST_F(DataPoints, StoringAClearedValueMakesThePointInvalidAgain) {
+    t.DP_Register("A", "Alpha", "");
+    t.DP_SetValue("A", 1, "12.5", 12.5);
+    ASSERT_EQ(t.DP_GetValue("A").Invalid, 0);
+    t.DP_StoreValue("a", TResult{});
+    EXPECT_EQ(t.DP_GetValue("A"), TResult{});
+}
+
 TEST_F(DataPoints, ChangeCounterMovesOnlyOnChange) {
     t.DP_Register("A", "Alpha", "");
     const uint64_t c0 = t.changeCounter();

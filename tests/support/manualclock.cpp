@@ -12,6 +12,13 @@ size_t ManualClock::activeTimers() const {
     return n;
 }
 
+int64_t ManualClock::nextDue() const {
+    int64_t due = -1;
+    for (auto* t : m_timers)
+        if (t->isActive() && (due < 0 || t->due() < due)) due = t->due();
+    return due;
+}
+
 void ManualClock::advance(int64_t ms) {
     const int64_t target = m_now + (ms < 0 ? 0 : ms);
     for (;;) {
@@ -19,7 +26,8 @@ void ManualClock::advance(int64_t ms) {
         Timer* next = nullptr;
         for (auto* t : m_timers) {
             if (!t->isActive() || t->due() > target) continue;
-            if (!next || t->due() < next->due() || (t->due() == next->due() && t->seq() < next->seq()))
+            if (!next || t->due() < next->due() ||
+                (t->due() == next->due() && t->seq() < next->seq()))
                 next = t;
         }
         if (!next) break;

@@ -21,6 +21,8 @@ public:
     // Fires due timers at the current time without moving it.
     void fireDue() { advance(0); }
     size_t activeTimers() const;
+    // Due time of the earliest active timer, or -1 when none is active.
+    int64_t nextDue() const;
 
 private:
     friend class Timer;
@@ -51,8 +53,10 @@ public:
     uint64_t seq() const { return m_seq; }
     bool singleShot() const { return m_singleShot; }
     void fired() {
-        if (m_singleShot) m_active = false;
-        else m_due += m_interval > 0 ? m_interval : 1;
+        if (m_singleShot)
+            m_active = false;
+        else
+            m_due += m_interval > 0 ? m_interval : 1;
     }
 
 private:

@@ -1,0 +1,80 @@
+#include "deferredmessages.h"
+
+#include <iterator>
+
+#include "translate.h"
+
+#define CTX "TMAIN_Form"
+
+namespace {
+
+struct DeferredMessage {
+    bool MessageFlags::*flag;
+    MsgKind kind;
+    const char* text;  // nullptr: the update notice window
+};
+
+// In order of priority.
+const DeferredMessage messages[] = {
+    {&MessageFlags::PendingNoConnection, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Es konnte keine Verbindung zum Heizgerät hergestellt werden!    \r\n"
+                       "     Bitte prüfen Sie die Stromversorgung und die Verkabelung.")},
+    {&MessageFlags::PendingNoConnectionManual, MsgKind::Error,
+     QT_TRANSLATE_NOOP(
+         CTX,
+         "     Es konnte keine Verbindung zum Heizgerät hergestellt werden!    \r\n"
+         "     Bitte prüfen Sie die Stromversorgung und die Verkabelung oder      \r\n"
+         "     wählen sie das Heizgerät manuell aus.")},
+    {&MessageFlags::PendingUnsupported, MsgKind::Error,
+     QT_TRANSLATE_NOOP(
+         CTX,
+         "     Das angeschlossene Gerät wird von der Diagnose nicht unterstützt!    \r\n"
+         "     Bitte aktualisieren Sie die Diagnosesoftware.")},
+    {&MessageFlags::PendingNotFound, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Das manuell ausgewählte Heizgerät wurde nicht gefunden!       \r\n"
+                       "     Bitte prüfen Sie die Heizgeräteauswahl oder versuchen sie     \r\n"
+                       "     die automatische Suche.")},
+    {&MessageFlags::PendingMismatch, MsgKind::Warning,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Das manuell ausgewählte Heizgerät entspricht nicht dem "
+                       "angeschlossenen Heizgerät!       \r\n"
+                       "\r\n"
+                       "     Achtung: Angezeigte Informationen können fehlerhaft sein!\r\n")},
+    {&MessageFlags::PendingVoltageFail, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX, "     Die Spannung konnte nicht kalibriert werden!      ")},
+    {&MessageFlags::PendingCompTestFail, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX, "     Komponententest konnte nicht durchgeführt werden!      ")},
+    {&MessageFlags::PendingNoTestPlug, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Prüfstecker nicht angeschlossen!      \r\n"
+                       "\r\n"
+                       "     Komponententest konnte nicht durchgeführt werden!      ")},
+    {&MessageFlags::ShowUpdateNotice, MsgKind::Information, nullptr},
+    {&MessageFlags::PendingChangeNotice, MsgKind::Information,
+     QT_TRANSLATE_NOOP(
+         CTX,
+         "     Wenn sie aktiv per Diagnose Änderungen am Heizgerät vornehmen,      \r\n"
+         "     durch: HS, UPFA, Kl.61, Spar ein- oder ausschalten oder eine      \r\n"
+         "     CO2-Einstellung durchführen, wird ihr Computer zum Master      \r\n"
+         "     und die externen Bedienelemente für diese Sitzung ignoriert.      \r\n"
+         "\r\n"
+         "     Beenden sie die aktuelle Diagnosesitzung um diesen Status aufzuheben.      ")},
+};
+
+}  // namespace
+
+bool showNextDeferredMessage(MessageFlags& flags, IUserInteraction& ui, const WindowHooks& hooks) {
+    for (const DeferredMessage& m : messages) {
+        if (!(flags.*m.flag)) continue;
+        // Cleared first: a flag set again while its box is open is shown once more later.
+        flags.*m.flag = false;
+        if (m.text)
+            ui.messageBox(m.kind, TOOL_Translate(CTX, m.text), MB_OK);
+        else
+            callHook(hooks.ShowUpdateNoticeWindow);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,31 @@
+// Where the engine reaches the windows and the diagnosis session. Every hook may be empty; an
+// empty hook does nothing, so a test assembles only what it looks at.
+#pragma once
+
+#include <functional>
+
+#include "records.h"
+
+struct WindowHooks {
+    // AdapterReady changed (or may have): the main window broadcasts it to every window.
+    std::function<void()> UI_UpdateLinkState;
+    // The session began or ended: status bar and action enabling.
+    std::function<void()> UI_UpdateSessionState;
+    // The main window's caption (set by the session's title routine).
+    std::function<void(const ByteString&)> SetCaption;
+    // Runs the modal update notice window.
+    std::function<void()> ShowUpdateNoticeWindow;
+};
+
+// What the scheduler's clean-up rounds ask of the diagnosis session.
+struct SessionHooks {
+    // Stops the active device module (its own pending and refresh flags).
+    std::function<void()> DIAG_StopModule;
+    // Rebuilds the window caption from the chosen or detected device.
+    std::function<void()> DIAG_UpdateTitle;
+};
+
+template <typename... Args, typename... Given>
+inline void callHook(const std::function<void(Args...)>& hook, Given&&... args) {
+    if (hook) hook(std::forward<Given>(args)...);
+}

@@ -1,0 +1,75 @@
+// The engine assembled for tests: manual clock, scripted user interaction, recording log and
+// hooks, a single-threaded main thread and the simulated adapters on the manual clock. Frames
+// go to a FakeTransport (the test answers them), or, with withTransferThread(), through the
+// real transfer thread, run pass by pass, to the simulated adapters.
+#pragma once
+
+#include <memory>
+
+#include "d2xx.h"
+#include "fakemainthread.h"
+#include "faketransport.h"
+#include "fakeui.h"
+#include "mainengine.h"
+#include "manualclock.h"
+#include "recordinghooks.h"
+#include "recordinglog.h"
+#include "simftdriver.h"
+
+class EngineHarness {
+public:
+    struct Options {
+        // The driver the engine opens; the harness's simulated adapters when null.
+        IFtDriver* driver = nullptr;
+        // Builds the transfer thread; a FakeTransport when empty. It gets the harness.
+        std::function<std::unique_ptr<ITransferThread>(EngineHarness&, int replyTimeoutMs,
+                                                       ReplyHandler, std::function<void()>)>
+            threadFactory;
+        // Work of a worker that runs without its own thread (a transfer thread driven pass by
+        // pass): runs whenever the main thread lets events through. When set, advance() moves
+        // the clock in steps of 1 ms and lets events through after each.
+        std::function<void(EngineHarness&)> pump;
+        // With a pump: true when the worker has nothing to do until a timer fires (nothing to
+        // read, nothing to write), so advance() may jump to the next timer.
+        std::function<bool(EngineHarness&)> quiet;
+    };
+
+    EngineHarness() : EngineHarness(Options{}) {}
+    explicit EngineHarness(Options options);
+    // The real transfer thread between the engine and the simulated adapters.
+    static Options withTransferThread();
+
+    // The engine's part of showing the main window: transfer thread, request timer, watch
+    // timer, adapter not ready.
+    void show();
+    // Program end: stop the thread and let events through until it is gone.
+    void close();
+    void advance(int64_t ms);
+
+    // The current fake transfer thread (nullptr when there is none or it is not a fake).
+    FakeTransport* transport() const;
+    // True while a reply hand-over is being processed.
+    bool inReplyPath() const { return m_replyDepth > 0; }
+
+    ManualClock clock;
+    FunctionSimClock simClock{[this] { return clock.now(); }};
+    SimFtDriver sim{simClock};
+    FakeUserInteraction ui;
+    RecordingLog log;
+    FakeMainThread mainThread;
+    D2XXUnit d2xx;
+    RecordingHooks hooks;
+    // Boxes that opened while a reply was processed (must stay 0).
+    int boxesInReplyPath = 0;
+    // Reply hand-overs so far.
+    int replies = 0;
+
+private:
+    int m_replyDepth = 0;
+    FakeTransport* m_lastFake = nullptr;
+    bool m_stepped = false;
+    std::function<bool(EngineHarness&)> m_quiet;
+
+public:
+    MainEngine engine;
+};

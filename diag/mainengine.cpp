@@ -24,12 +24,24 @@ MainEngine::~MainEngine() {
     m_diagTimer->stop();
 }
 
+void MainEngine::USB_StartThread(int replyTimeoutMs) {
+    m_stopped = false;
+    m_scheduler.setEnabled(true);
+    m_watch.USB_StartThread(replyTimeoutMs);
+}
+
+void MainEngine::USB_StopThread() {
+    m_stopped = true;
+    m_scheduler.setEnabled(false);
+    m_watch.USB_StopThread();
+}
+
 void MainEngine::USBTimerTimer() {
     m_usbTimer->stop();
     m_watch.watch();
     // The box is modal; the watch timer stays off meanwhile, so no second box can open.
     showNextDeferredMessage(*this, m_ui, windowHooks);
-    m_usbTimer->start();
+    if (!m_stopped) m_usbTimer->start();  // the program may have been closed meanwhile
 }
 
 BusEnvironment MainEngine::busEnvironment() {

@@ -37,8 +37,9 @@ public:
     ~MainEngine();
 
     // ---- adapter ----
-    void USB_StartThread(int replyTimeoutMs) { m_watch.USB_StartThread(replyTimeoutMs); }
-    void USB_StopThread() { m_watch.USB_StopThread(); }
+    void USB_StartThread(int replyTimeoutMs);
+    // Program end: request and watch timers off for good, the thread told to end.
+    void USB_StopThread();
     void USB_OpenAdapter(const ByteString& serial) { m_watch.USB_OpenAdapter(serial); }
     void USB_CloseAdapter() { m_watch.USB_CloseAdapter(); }
     // The 100 ms tick: adapter watch, then at most one deferred message.
@@ -85,4 +86,5 @@ private:
     USB_ClientOrder m_clients;
     RequestScheduler m_scheduler;
     AdapterWatch m_watch;
+    bool m_stopped = false;
 };

@@ -26,7 +26,7 @@ void RequestScheduler::On_USBTX() {
         stopSession();
     else if (m_adapter.AdapterLost)
         cleanUpAfterLoss();
-    m_timer.start();
+    if (m_enabled) m_timer.start();
 }
 
 void RequestScheduler::stopSession() {

@@ -31,6 +31,10 @@ public:
     void USB_UpdateStep(const TUSBREQ& request, uint8_t status, const ByteString& reply,
                         TUSBREQ& out);
 
+    // Off from program end on: a late reply (the thread's last code 2) still runs its round,
+    // but the timer is not armed again.
+    void setEnabled(bool on) { m_enabled = on; }
+
 private:
     void stopSession();
     void cleanUpAfterLoss();
@@ -42,4 +46,5 @@ private:
     SessionHooks& m_sessionHooks;
     WindowHooks& m_windowHooks;
     ITelegramLog& m_log;
+    bool m_enabled = true;
 };

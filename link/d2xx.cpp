@@ -10,25 +10,26 @@ D2XXUnit::D2XXUnit(IFtDriver& driver, IUserInteraction* ui) : m_driver(driver), 
 ByteString D2XXUnit::D2XX_StatusText(FT_STATUS status) {
     static const char* const texts[] = {
         "",
-        " - Invalid handle...",
-        " - Device not found...",
-        " - Device not opened...",
-        " - General IO error...",
-        " - Insufficient resources...",
-        " - Invalid parameter...",
-        " - Invalid baud rate...",
-        " Device not opened for erase...",
-        " Device not opened for write...",
-        " - Failed to write...",
-        " - EEPROM read failed...",
-        " - EEPROM write failed...",
-        " - EEPROM erase failed...",
-        " - EEPROM not present...",
-        " - EEPROM not programmed...",
-        " - Invalid arguments...",
-        " - Other error ...",
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Invalid handle..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Device not found..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Device not opened..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - General IO error..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Insufficient resources..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Invalid parameter..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Invalid baud rate..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " Device not opened for erase..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " Device not opened for write..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Failed to write..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - EEPROM read failed..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - EEPROM write failed..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - EEPROM erase failed..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - EEPROM not present..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - EEPROM not programmed..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Invalid arguments..."),
+        QT_TRANSLATE_NOOP("D2XXUnit", " - Other error ..."),
     };
-    return status < sizeof texts / sizeof texts[0] ? texts[status] : "";
+    if (status == FT_OK || status >= sizeof texts / sizeof texts[0]) return "";
+    return TOOL_Translate("D2XXUnit", texts[status]);
 }
 
 void D2XXUnit::D2XX_ReportError(const ByteString& routineText, FT_STATUS status) {
@@ -39,11 +40,6 @@ void D2XXUnit::D2XX_ReportError(const ByteString& routineText, FT_STATUS status)
 }
 
 namespace {
-// The name handed to the open call: at most 49 characters.
-ByteString openName(const ByteString& s) {
-    ByteString n = s.substr(0, std::min(s.find('\0'), ByteString::size_type{49}));
-    return n;
-}
 ByteString upToZero(const ByteString& s, size_t maxLen) {
     return s.substr(0, std::min(s.find('\0'), maxLen));
 }
@@ -73,15 +69,17 @@ FT_STATUS D2XXUnit::GetFTDeviceDescription(uint32_t index) {
     return st;
 }
 
+void D2XXUnit::D2XX_SetOpenName(const ByteString& name) { OpenName = upToZero(name, 49); }
+
 FT_STATUS D2XXUnit::Open_USB_Device_By_Serial_Number(const ByteString& serial) {
-    OpenName = openName(serial);
+    D2XX_SetOpenName(serial);
     const FT_STATUS st = m_driver.FT_OpenEx(OpenName, FT_OPEN_BY_SERIAL_NUMBER);
     D2XX_ReportError("Open_USB_Device_By_Serial_Number", st);
     return st;
 }
 
 FT_STATUS D2XXUnit::Open_USB_Device_By_Device_Description(const ByteString& description) {
-    OpenName = openName(description);
+    D2XX_SetOpenName(description);
     const FT_STATUS st = m_driver.FT_OpenEx(OpenName, FT_OPEN_BY_DESCRIPTION);
     D2XX_ReportError("Open_USB_Device_By_Device_Description", st);
     return st;

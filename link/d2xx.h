@@ -5,9 +5,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
-
 
 #include "ports.h"
 #include "records.h"
@@ -65,6 +65,8 @@ public:
     FT_STATUS GetFTDeviceCount();
     FT_STATUS GetFTDeviceSerialNo(uint32_t index);
     FT_STATUS GetFTDeviceDescription(uint32_t index);
+    // OpenName := at most 49 characters of the text (up to a zero byte).
+    void D2XX_SetOpenName(const ByteString& name);
     FT_STATUS Open_USB_Device_By_Serial_Number(const ByteString& serial);
     FT_STATUS Open_USB_Device_By_Device_Description(const ByteString& description);
     FT_STATUS D2XX_Close();
@@ -86,8 +88,8 @@ public:
     void D2XX_ReportError(const ByteString& routineText, FT_STATUS status);
     static ByteString D2XX_StatusText(FT_STATUS status);
 
-    // Module state.
-    bool ShowErrors = true;
+    // Module state. ShowErrors is read by the transfer thread too.
+    std::atomic<bool> ShowErrors{true};
     uint32_t DeviceCount = 0;
     ByteString ListResult;
     ByteString OpenName;

@@ -3,21 +3,21 @@
 
 #include "engineharness.h"
 #include "hex.h"
-#include "simftdriver.h"
 #include "testclients.h"
 
 namespace {
 
-enum class Link { FakeTransport };
+enum class Link { TransferThread, FakeTransport };
 
 class AdapterLifecycle : public ::testing::TestWithParam<Link> {
 protected:
-    AdapterLifecycle() : simClock([this] { return h->clock.now(); }), sim(simClock) {}
+    AdapterLifecycle()
+        : h(std::make_unique<EngineHarness>(GetParam() == Link::TransferThread
+                                                ? EngineHarness::withTransferThread()
+                                                : EngineHarness::Options{})),
+          sim(h->sim) {}
 
     void SetUp() override {
-        EngineHarness::Options o;
-        o.driver = &sim;
-        h = std::make_unique<EngineHarness>(std::move(o));
         session = std::make_unique<StandInSession>(h->engine);
         h->engine.clients().setClient(ClientSlot::Session, session.get());
     }
@@ -34,7 +34,18 @@ protected:
         }
     }
     // The adapter stays attached but answers nothing any more.
-    void silence() { m_silent = true; }
+    void silence() {
+        m_silent = true;
+        for (size_t i = 0; i < m_adapters; ++i) {
+            SimFaults f;
+            f.dropAnswers = -1;
+            sim.setFaults(i, f);
+        }
+    }
+    size_t addAdapter(const ByteString& serial) {
+        ++m_adapters;
+        return sim.addAdapter(serial);
+    }
     void runSession() {
         ASSERT_TRUE(session->begin());
         h->advance(200);
@@ -44,17 +55,17 @@ protected:
         return !h->engine.SessionStarted && !h->engine.SessionUp && !session->running();
     }
 
-    FunctionSimClock simClock;
-    SimFtDriver sim;
     std::unique_ptr<EngineHarness> h;
+    SimFtDriver& sim;
     std::unique_ptr<StandInSession> session;
 
 private:
     bool m_silent = false;
+    size_t m_adapters = 0;
 };
 
 TEST_P(AdapterLifecycle, FirstStartOpensByDescriptionStoresTheSerialAndTalks) {
-    sim.addAdapter("NAV0001");
+    addAdapter("NAV0001");
     show();
     h->advance(100);
     EXPECT_TRUE(h->engine.AdapterReady);
@@ -79,7 +90,7 @@ TEST_P(AdapterLifecycle, FirstStartOpensByDescriptionStoresTheSerialAndTalks) {
 }
 
 TEST_P(AdapterLifecycle, UnplugClosesWithinOneTickEndsTheSessionAndReplugOpensAgain) {
-    const size_t a = sim.addAdapter("NAV0001");
+    const size_t a = addAdapter("NAV0001");
     show();
     h->advance(100);
     runSession();
@@ -106,12 +117,18 @@ TEST_P(AdapterLifecycle, UnplugClosesWithinOneTickEndsTheSessionAndReplugOpensAg
 }
 
 TEST_P(AdapterLifecycle, LinkErrorLeavesItOpenButNotReadyUntilUnplugged) {
-    const size_t a = sim.addAdapter("NAV0001");
+    const size_t a = addAdapter("NAV0001");
     show();
     h->advance(100);
     runSession();
+    const int writes = sim.stats(a).writes;
     silence();
     h->advance(45000);  // 21 writes of 2 s, then the link error
+    if (GetParam() == Link::TransferThread) {
+        // The frame in flight may still have been answered; the next one is written 21 times.
+        EXPECT_GE(sim.stats(a).writes - writes, 21);
+        EXPECT_LE(sim.stats(a).writes - writes, 22);
+    }
     EXPECT_TRUE(h->engine.LinkError);
     EXPECT_TRUE(h->engine.AdapterOpen);
     EXPECT_FALSE(h->engine.AdapterReady);
@@ -131,8 +148,8 @@ TEST_P(AdapterLifecycle, LinkErrorLeavesItOpenButNotReadyUntilUnplugged) {
 }
 
 TEST_P(AdapterLifecycle, LinkErrorEndsWithTheAdapterSelection) {
-    sim.addAdapter("NAV0001");
-    const size_t b = sim.addAdapter("NAV0002");
+    addAdapter("NAV0001");
+    const size_t b = addAdapter("NAV0002");
     show();
     h->advance(100);
     runSession();
@@ -157,14 +174,14 @@ TEST_P(AdapterLifecycle, WithoutAdapterNothingIsShownAndTheTicksGoOn) {
     EXPECT_TRUE(h->ui.boxes.empty());
     EXPECT_TRUE(h->engine.USBTimer().isActive());
     EXPECT_TRUE(h->engine.USBTXTimer().isActive());
-    sim.addAdapter("NAV0001");
+    addAdapter("NAV0001");
     h->advance(100);
     EXPECT_TRUE(h->engine.AdapterReady);
 }
 
 TEST_P(AdapterLifecycle, SecondAdapterWithAnotherSerialIsOpenedByItsStoredSerial) {
-    sim.addAdapter("NAV0001");
-    const size_t b = sim.addAdapter("NAV0002");
+    addAdapter("NAV0001");
+    const size_t b = addAdapter("NAV0002");
     h->engine.AdapterSerial = "NAV0002";
     show();
     h->advance(100);
@@ -173,6 +190,27 @@ TEST_P(AdapterLifecycle, SecondAdapterWithAnotherSerialIsOpenedByItsStoredSerial
     runSession();
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, AdapterLifecycle, ::testing::Values(Link::FakeTransport));
+TEST_P(AdapterLifecycle, ProgramEndStopsEveryTimerAndLeavesNoThread) {
+    addAdapter("NAV0001");
+    show();
+    h->advance(100);
+    runSession();
+    h->close();
+    EXPECT_FALSE(h->engine.ThreadAlive);
+    EXPECT_EQ(h->engine.USBThread(), nullptr);
+    // Watch, request, reply and delay timers are all off; nothing runs any more.
+    EXPECT_EQ(h->clock.activeTimers(), 0u);
+    const int replies = h->replies;
+    h->advance(5000);
+    EXPECT_EQ(h->replies, replies);
+    EXPECT_FALSE(h->engine.transport().SendFrame(H("01 06 02 1E 03 04")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, AdapterLifecycle,
+                         ::testing::Values(Link::TransferThread, Link::FakeTransport),
+                         [](const auto& info) {
+                             return info.param == Link::TransferThread ? "TransferThread"
+                                                                       : "FakeTransport";
+                         });
 
 }  // namespace

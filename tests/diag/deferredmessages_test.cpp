@@ -88,8 +88,11 @@ TEST_F(DeferredMessages, AllFlagsComeOutOnePerTickInPriorityOrder) {
     }
     ASSERT_EQ(h.ui.boxes.size(), 9u);
     size_t box = 0;
-    for (const MessageCase& c : cases)
-        if (c.text) EXPECT_EQ(h.ui.boxes[box++].text, c.text);
+    for (const MessageCase& c : cases) {
+        if (c.text) {
+            EXPECT_EQ(h.ui.boxes[box++].text, c.text);
+        }
+    }
     EXPECT_EQ(shown[8], "notice");
     h.advance(1000);
     EXPECT_EQ(shown.size(), 10u);
@@ -127,7 +130,7 @@ public:
 
 TEST(DeferredMessagesFromReplies, TwoFlagsOfOneReplyGiveTwoBoxesOnTwoTicksNeverInTheReply) {
     EngineHarness h;
-    h.fakeDriver.addAdapter("NV000123");
+    h.sim.addAdapter("NV000123");
     FailingClient client(h.engine);
     client.engine = &h.engine;
     h.engine.clients().setClient(ClientSlot::Session, &client);

@@ -10,7 +10,7 @@ namespace {
 class Scheduler : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.fakeDriver.addAdapter("A1");
+        h.sim.addAdapter("A1");
         h.engine.clients().setClient(ClientSlot::FreeTelegram, &window);
         h.engine.clients().setClient(ClientSlot::Session, &session);
         h.show();

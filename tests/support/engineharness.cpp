@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "usbtxrx.h"
+
 EngineHarness::EngineHarness(Options options)
-    : d2xx(options.driver ? *options.driver : fakeDriver, &ui),
+    : d2xx(options.driver ? *options.driver : sim, &ui),
       engine(EnginePorts{
           clock, d2xx,
           [this, factory = std::move(options.threadFactory)](
@@ -69,4 +71,23 @@ void EngineHarness::close() {
 
 FakeTransport* EngineHarness::transport() const {
     return dynamic_cast<FakeTransport*>(engine.USBThread());
+}
+
+EngineHarness::Options EngineHarness::withTransferThread() {
+    Options o;
+    o.threadFactory = [](EngineHarness& e, int timeoutMs, ReplyHandler onReply,
+                         std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+        return std::make_unique<TUSBTXRX>(e.d2xx, e.clock, e.mainThread, timeoutMs,
+                                          std::move(onReply), std::move(onFinished),
+                                          TUSBTXRX::Mode::Manual);
+    };
+    o.pump = [](EngineHarness& e) {
+        if (auto* t = dynamic_cast<TUSBTXRX*>(e.engine.USBThread())) t->Pass();
+    };
+    // Nothing readable (or no adapter to read from): only a timer can change anything.
+    o.quiet = [](EngineHarness& e) {
+        uint32_t n = 0;
+        return e.sim.FT_GetQueueStatus(n) != FT_OK || n == 0;
+    };
+    return o;
 }

@@ -1,12 +1,12 @@
 // The engine assembled for tests: manual clock, scripted user interaction, recording log and
-// hooks, a single-threaded main thread, and either the fake driver with the fake transfer
-// thread (default) or another driver and transfer thread (the simulated adapter).
+// hooks, a single-threaded main thread and the simulated adapters on the manual clock. Frames
+// go to a FakeTransport (the test answers them), or, with withTransferThread(), through the
+// real transfer thread, run pass by pass, to the simulated adapters.
 #pragma once
 
 #include <memory>
 
 #include "d2xx.h"
-#include "fakeftdriver.h"
 #include "fakemainthread.h"
 #include "faketransport.h"
 #include "fakeui.h"
@@ -14,11 +14,12 @@
 #include "manualclock.h"
 #include "recordinghooks.h"
 #include "recordinglog.h"
+#include "simftdriver.h"
 
 class EngineHarness {
 public:
     struct Options {
-        // The driver the engine opens; the harness's FakeFtDriver when null.
+        // The driver the engine opens; the harness's simulated adapters when null.
         IFtDriver* driver = nullptr;
         // Builds the transfer thread; a FakeTransport when empty. It gets the harness.
         std::function<std::unique_ptr<ITransferThread>(EngineHarness&, int replyTimeoutMs,
@@ -35,6 +36,8 @@ public:
 
     EngineHarness() : EngineHarness(Options{}) {}
     explicit EngineHarness(Options options);
+    // The real transfer thread between the engine and the simulated adapters.
+    static Options withTransferThread();
 
     // The engine's part of showing the main window: transfer thread, request timer, watch
     // timer, adapter not ready.
@@ -49,7 +52,8 @@ public:
     bool inReplyPath() const { return m_replyDepth > 0; }
 
     ManualClock clock;
-    FakeFtDriver fakeDriver;
+    FunctionSimClock simClock{[this] { return clock.now(); }};
+    SimFtDriver sim{simClock};
     FakeUserInteraction ui;
     RecordingLog log;
     FakeMainThread mainThread;

@@ -1,128 +1,105 @@
-// A driver with adapters that a test plugs in and pulls out. It answers the open, list,
-// configuration and presence calls; it carries no data (tests pair it with FakeTransport).
+// A scripted driver for single-thread tests of the driver routines and the transfer loop:
+// every call is recorded, any call can be made to fail, reads hand out scripted chunks.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "d2xx.h"
 
 class FakeFtDriver : public IFtDriver {
 public:
-    struct Device {
-        ByteString serial;
-        ByteString description;
-        bool plugged = true;
-    };
-
-    // Adds an adapter; returns its index.
-    size_t addAdapter(const ByteString& serial,
-                      const ByteString& description = "NAVIRON Diagnose Adapter") {
-        devices.push_back({serial, description, true});
-        return devices.size() - 1;
-    }
-    void unplug(size_t i) { devices.at(i).plugged = false; }
-    void plug(size_t i) { devices.at(i).plugged = true; }
-    bool isOpen() const { return openIndex >= 0; }
-    ByteString openSerial() const { return isOpen() ? devices[openIndex].serial : ByteString{}; }
+    std::vector<std::string> calls;      // names of the calls, in order
+    std::map<std::string, FT_STATUS> fail;  // call name -> status it returns
+    std::vector<ByteString> serials, descriptions;
+    ByteString infoSerial, infoDescription;
+    std::deque<ByteString> reads;        // one chunk per read; none: nothing arrived
+    uint32_t extraReported = 0;          // a driver that claims more than it was asked for
+    std::vector<ByteString> writes;
+    std::deque<uint32_t> writeCounts;    // reported counts of the next writes (default: all)
+    ByteString openedName;
+    uint32_t openFlags = 0;
 
     FT_STATUS FT_ListDeviceCount(uint32_t& count) override {
-        count = 0;
-        for (auto& d : devices) count += d.plugged ? 1 : 0;
-        return FT_OK;
+        count = static_cast<uint32_t>(serials.size());
+        return call("FT_ListDevices");
     }
     FT_STATUS FT_ListSerialNumber(uint32_t index, ByteString& serial) override {
-        const Device* d = plugged(index);
-        if (!d) return FT_DEVICE_NOT_FOUND;
-        serial = d->serial;
-        return FT_OK;
+        if (index < serials.size()) serial = serials[index];
+        return call("FT_ListDevices");
     }
     FT_STATUS FT_ListDescription(uint32_t index, ByteString& description) override {
-        const Device* d = plugged(index);
-        if (!d) return FT_DEVICE_NOT_FOUND;
-        description = d->description;
-        return FT_OK;
+        if (index < descriptions.size()) description = descriptions[index];
+        return call("FT_ListDevices");
     }
     FT_STATUS FT_OpenEx(const ByteString& name, uint32_t flags) override {
-        calls.push_back(
-            (flags == FT_OPEN_BY_SERIAL_NUMBER ? "OpenBySerial " : "OpenByDescription ") + name);
-        if (isOpen()) return FT_DEVICE_NOT_OPENED;
-        for (size_t i = 0; i < devices.size(); ++i) {
-            const Device& d = devices[i];
-            const ByteString& key = flags == FT_OPEN_BY_SERIAL_NUMBER ? d.serial : d.description;
-            if (d.plugged && !name.empty() && key == name) {
-                openIndex = static_cast<int>(i);
-                return FT_OK;
-            }
-        }
-        return FT_DEVICE_NOT_FOUND;
+        openedName = name;
+        openFlags = flags;
+        return call("FT_OpenEx");
     }
-    FT_STATUS FT_Close() override {
-        calls.push_back("Close");
-        if (!isOpen()) return FT_INVALID_HANDLE;
-        openIndex = -1;
-        return FT_OK;
-    }
-    FT_STATUS FT_Read(uint8_t*, uint32_t, uint32_t& got) override {
+    FT_STATUS FT_Close() override { return call("FT_Close"); }
+    FT_STATUS FT_Read(uint8_t* buffer, uint32_t maxBytes, uint32_t& got) override {
         got = 0;
-        return present() ? FT_OK : FT_IO_ERROR;
+        if (!reads.empty()) {
+            const ByteString chunk = reads.front();
+            reads.pop_front();
+            got = static_cast<uint32_t>(std::min<size_t>(chunk.size(), maxBytes));
+            std::memcpy(buffer, chunk.data(), got);
+        }
+        got += extraReported;
+        return call("FT_Read");
     }
-    FT_STATUS FT_Write(const uint8_t*, uint32_t n, uint32_t& written) override {
-        written = present() ? n : 0;
-        return present() ? FT_OK : FT_IO_ERROR;
+    FT_STATUS FT_Write(const uint8_t* buffer, uint32_t n, uint32_t& written) override {
+        writes.emplace_back(reinterpret_cast<const char*>(buffer), n);
+        written = n;
+        if (!writeCounts.empty()) {
+            written = writeCounts.front();
+            writeCounts.pop_front();
+        }
+        return call("FT_Write");
     }
-    FT_STATUS FT_SetBaudRate(uint32_t baud) override {
-        return record("SetBaudRate " + std::to_string(baud));
+    FT_STATUS FT_SetBaudRate(uint32_t) override { return call("FT_SetBaudRate"); }
+    FT_STATUS FT_SetDataCharacteristics(uint8_t, uint8_t, uint8_t) override {
+        return call("FT_SetDataCharacteristics");
     }
-    FT_STATUS FT_SetDataCharacteristics(uint8_t w, uint8_t s, uint8_t p) override {
-        return record("SetDataCharacteristics " + std::to_string(w) + " " + std::to_string(s) +
-                      " " + std::to_string(p));
+    FT_STATUS FT_SetFlowControl(uint16_t, uint8_t, uint8_t) override {
+        return call("FT_SetFlowControl");
     }
-    FT_STATUS FT_SetFlowControl(uint16_t f, uint8_t on, uint8_t off) override {
-        return record("SetFlowControl " + std::to_string(f) + " " + std::to_string(on) + " " +
-                      std::to_string(off));
+    FT_STATUS FT_SetChars(uint8_t, uint8_t, uint8_t, uint8_t) override {
+        return call("FT_SetChars");
     }
-    FT_STATUS FT_SetChars(uint8_t e, uint8_t ee, uint8_t r, uint8_t re) override {
-        return record("SetChars " + std::to_string(e) + " " + std::to_string(ee) + " " +
-                      std::to_string(r) + " " + std::to_string(re));
+    FT_STATUS FT_Purge(uint32_t mask) override {
+        return call(mask == FT_PURGE_RX ? "FT_Purge RX" : "FT_Purge TX");
     }
-    FT_STATUS FT_Purge(uint32_t mask) override { return record("Purge " + std::to_string(mask)); }
-    FT_STATUS FT_SetTimeouts(uint32_t r, uint32_t w) override {
-        return record("SetTimeouts " + std::to_string(r) + " " + std::to_string(w));
+    FT_STATUS FT_SetTimeouts(uint32_t, uint32_t) override { return call("FT_SetTimeouts"); }
+    FT_STATUS FT_GetQueueStatus(uint32_t& rxBytes) override {
+        rxBytes = 7;
+        return call("FT_GetQueueStatus");
     }
-    FT_STATUS FT_GetQueueStatus(uint32_t& rx) override {
-        rx = 0;
-        if (!isOpen()) return FT_INVALID_HANDLE;
-        return present() ? FT_OK : FT_IO_ERROR;
-    }
-    FT_STATUS FT_SetEventNotification(uint32_t mask) override {
-        return record("SetEventNotification " + std::to_string(mask));
+    FT_STATUS FT_SetEventNotification(uint32_t) override {
+        return call("FT_SetEventNotification");
     }
     FT_STATUS FT_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                ByteString& description) override {
-        if (!present() || deviceInfoFails) return FT_IO_ERROR;
         type = 5;
         id = 0x04036001;
-        serial = devices[openIndex].serial;
-        description = devices[openIndex].description;
-        return FT_OK;
+        serial = infoSerial;
+        description = infoDescription;
+        return call("FT_GetDeviceInfo");
     }
 
-    std::vector<Device> devices;
-    int openIndex = -1;
-    bool deviceInfoFails = false;
-    // Open, close and line-setting calls in order (queue-status polls are not recorded).
-    std::vector<ByteString> calls;
+    int count(const std::string& name) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+    }
 
 private:
-    bool present() const { return isOpen() && devices[openIndex].plugged; }
-    FT_STATUS record(const ByteString& c) {
-        calls.push_back(c);
-        return present() ? FT_OK : FT_INVALID_HANDLE;
-    }
-    const Device* plugged(uint32_t index) const {
-        uint32_t n = 0;
-        for (auto& d : devices)
-            if (d.plugged && n++ == index) return &d;
-        return nullptr;
+    FT_STATUS call(const std::string& name) {
+        calls.push_back(name);
+        auto it = fail.find(name);
+        return it == fail.end() ? FT_OK : it->second;
     }
 };

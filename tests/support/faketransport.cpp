@@ -77,6 +77,12 @@ void FakeTransport::pump() {
     if (m_finishPending) {
         m_finishPending = false;
         m_active = false;
+        // The end of the loop answers a frame still in flight, as the real thread does.
+        if (m_busy) {
+            m_busy = false;
+            m_scheduled.reset();
+            deliver(USB_REPLY_SWITCHED_OFF, {});
+        }
         // The owner may destroy this object from its finished hook, so nothing after this.
         auto finished = m_onFinished;
         if (finished) finished();

@@ -33,7 +33,8 @@ public:
     bool IsRunning() const override { return !m_terminated && (m_active || m_switchOffPending); }
     void Terminate() override;
 
-    // The test delivers the reply of the frame in flight; false when none is in flight.
+    // The test delivers the reply of the frame in flight; false when none is in flight (or
+    // the thread has ended).
     bool reply(uint8_t code, const ByteString& data = {});
     // What the worker does while the main thread waits: the switch-off answer, the end.
     void pump();

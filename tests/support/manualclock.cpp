@@ -26,7 +26,8 @@ void ManualClock::advance(int64_t ms) {
         Timer* next = nullptr;
         for (auto* t : m_timers) {
             if (!t->isActive() || t->due() > target) continue;
-            if (!next || t->due() < next->due() || (t->due() == next->due() && t->seq() < next->seq()))
+            if (!next || t->due() < next->due() ||
+                (t->due() == next->due() && t->seq() < next->seq()))
                 next = t;
         }
         if (!next) break;

@@ -53,8 +53,10 @@ public:
     uint64_t seq() const { return m_seq; }
     bool singleShot() const { return m_singleShot; }
     void fired() {
-        if (m_singleShot) m_active = false;
-        else m_due += m_interval > 0 ? m_interval : 1;
+        if (m_singleShot)
+            m_active = false;
+        else
+            m_due += m_interval > 0 ? m_interval : 1;
     }
 
 private:

@@ -36,11 +36,13 @@ public:
             queue.pop_front();
             req.Active = 1;
             req.ErrorStep = -1;
+            awaiting = true;
         }
         return req.Active != 0;
     }
     bool EvaluateReply(uint8_t status, const ByteString& reply) override {
         if (!req.Active) return false;
+        awaiting = false;
         m_engine.USB_UpdateStep(req, status, reply, req);
         received.push_back({status, reply});
         return true;
@@ -50,6 +52,7 @@ public:
     std::vector<Received> received;
     TUSBREQ req;
     int asked = 0;
+    bool awaiting = false;  // a request was reported under way and its reply has not come
 
 private:
     MainEngine& m_engine;
@@ -88,12 +91,14 @@ public:
         if (m_engine.transport().SendFrame(frame)) {
             req.Active = 1;
             req.ErrorStep = EndStep;
+            awaiting = true;
             ++sent;
         }
         return req.Active != 0;
     }
     bool EvaluateReply(uint8_t status, const ByteString& reply) override {
         if (!req.Active) return false;
+        awaiting = false;
         req.Reply = reply;
         if (status == USB_REPLY_RECEIVED) {
             if (++req.Step >= FirstCyclicStep + m_cycleLength) {
@@ -109,6 +114,7 @@ public:
 
     TUSBREQ req;
     int sent = 0;
+    bool awaiting = false;
 
 private:
     MainEngine& m_engine;

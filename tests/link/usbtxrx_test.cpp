@@ -1,0 +1,264 @@
+// The transfer loop run one pass at a time on the test thread, against the simulated adapter
+// on the test's clock: time-outs, repetitions and switch-off take no real time.
+#include "usbtxrx.h"
+
+#include <gtest/gtest.h>
+
+#include "adapterframes.h"
+#include "hex.h"
+#include "manualclock.h"
+#include "pumpedmainthread.h"
+#include "simftdriver.h"
+
+namespace {
+
+struct Reply {
+    uint8_t code;
+    ByteString data;
+    bool operator==(const Reply& o) const { return code == o.code && data == o.data; }
+};
+std::ostream& operator<<(std::ostream& os, const Reply& r) {
+    return os << int(r.code) << ": " << hexOf(r.data);
+}
+
+ByteString configFrame() {
+    ByteString f;
+    AdapterFrameProtocol::ADP_BuildBusConfig(0, 3, 5, 20, 550, f);
+    return f;
+}
+
+// Lets a test run something on the main thread just before a reply is handed over, the moment
+// where a reply timer may still fire.
+class RacingMainThread : public PumpedMainThread {
+public:
+    void invokeBlocking(std::function<void()> fn) override {
+        if (beforeHandOver) beforeHandOver();
+        PumpedMainThread::invokeBlocking(std::move(fn));
+    }
+    std::function<void()> beforeHandOver;
+};
+
+class TransferLoop : public ::testing::Test {
+protected:
+    TransferLoop()
+        : simClock([this] { return clock.now(); }),
+          drv(simClock),
+          d2xx(drv, nullptr),
+          tx(d2xx, clock, main, 2000, [this](uint8_t c, const ByteString& d) { onReply(c, d); },
+             [this] { ++finished; }, TUSBTXRX::Mode::Manual) {
+        drv.addAdapter("NAV0001");
+        d2xx.ShowErrors = false;
+        EXPECT_EQ(d2xx.Open_USB_Device_By_Serial_Number("NAV0001"), FT_OK);
+        d2xx.D2XX_SetChars();
+        tx.SetActive(true);
+    }
+    virtual void onReply(uint8_t code, const ByteString& data) { replies.push_back({code, data}); }
+    // One pass of the loop, then whatever it asked the main thread to do.
+    void pass(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            tx.Pass();
+            main.pump();
+        }
+    }
+    void setFaults(const SimFaults& f) { drv.setFaults(0, f); }
+    SimAdapterStats stats() const { return drv.stats(0); }
+
+    ManualClock clock;
+    FunctionSimClock simClock;
+    SimFtDriver drv;
+    D2XXUnit d2xx;
+    RacingMainThread main;
+    std::vector<Reply> replies;
+    int finished = 0;
+    TUSBTXRX tx;
+};
+
+TEST_F(TransferLoop, RoundTripDeliversTheReplyOnceAndStopsTheTimer) {
+    ASSERT_TRUE(tx.SendFrame(configFrame()));
+    EXPECT_FALSE(tx.SendFrame(H("01 06 02 1F 03 00 00 04"))) << "a frame is in flight";
+    pass();
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+    EXPECT_EQ(stats().frames, 1);
+    EXPECT_EQ(stats().lastFrame, H("06 1E 00 03 06 0A 8D")) << "the first frame, not the second";
+    EXPECT_EQ(clock.activeTimers(), 0u);
+    clock.advance(60000);
+    pass(3);
+    EXPECT_EQ(replies.size(), 1u);
+    EXPECT_EQ(stats().writes, 1);
+    EXPECT_TRUE(tx.IsRunning());
+}
+
+TEST_F(TransferLoop, ReplySplitOverSeveralReadsIsAssembled) {
+    SimFaults f;
+    f.splitBytes = 2;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass(3);
+    EXPECT_TRUE(replies.empty());
+    pass(10);
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+}
+
+TEST_F(TransferLoop, DeadAdapterIsWrittenTwentyOneTimesThenCodeFour) {
+    SimFaults f;
+    f.dropAnswers = -1;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    for (int i = 0; i < 100 && replies.empty(); ++i) {
+        pass();
+        clock.advance(2000);
+        pass();
+    }
+    EXPECT_EQ(replies, (std::vector<Reply>{{4, ""}}));
+    EXPECT_EQ(stats().writes, 21);
+    EXPECT_EQ(stats().purgesRx, 21);
+    EXPECT_EQ(stats().purgesTx, 21);
+    EXPECT_EQ(clock.now(), 21 * 2000);
+    clock.advance(10000);
+    pass(5);
+    EXPECT_EQ(replies.size(), 1u) << "nothing more for that frame";
+    EXPECT_EQ(stats().writes, 21);
+    EXPECT_TRUE(tx.SendFrame(configFrame())) << "the next frame is taken";
+}
+
+TEST_F(TransferLoop, BadAnswerIsRepeatedAfterTheTimeOut) {
+    SimFaults f;
+    f.badCrcAnswers = 1;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass(2);
+    EXPECT_TRUE(replies.empty());
+    clock.advance(1999);
+    pass();
+    EXPECT_EQ(stats().writes, 1);
+    clock.advance(1);
+    pass(2);
+    EXPECT_EQ(stats().writes, 2);
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+}
+
+TEST_F(TransferLoop, SecondAnswerInTheSameReadIsDropped) {
+    SimFaults f;
+    f.duplicateAnswers = -1;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass(3);
+    EXPECT_EQ(replies.size(), 1u);
+}
+
+TEST_F(TransferLoop, NothingWrittenGivesOneImmediateSecondWrite) {
+    SimFaults f;
+    f.failWrites = true;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass();
+    EXPECT_EQ(stats().writes, 2);
+    pass(3);
+    EXPECT_EQ(stats().writes, 2) << "then the time-out decides";
+}
+
+TEST_F(TransferLoop, DelayEndsInOneEmptyReply) {
+    EXPECT_TRUE(tx.StartDelay(500));
+    clock.advance(499);
+    EXPECT_TRUE(replies.empty());
+    clock.advance(1);
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, ""}}));
+    clock.advance(5000);
+    EXPECT_EQ(replies.size(), 1u);
+    EXPECT_EQ(stats().writes, 0);
+}
+
+TEST_F(TransferLoop, SwitchOffAnswersAQueuedFrameWithCodeTwoAndKeepsNothing) {
+    tx.SendFrame(configFrame());
+    tx.SetActive(false);
+    pass();
+    EXPECT_EQ(replies, (std::vector<Reply>{{2, ""}}));
+    EXPECT_FALSE(tx.IsRunning());
+    tx.SetActive(true);
+    pass(3);
+    EXPECT_EQ(stats().writes, 0) << "not written after the next switch-on";
+    EXPECT_EQ(replies.size(), 1u);
+}
+
+TEST_F(TransferLoop, SwitchOffAnswersAnAwaitedFrameOnceAndDropsItsLateAnswer) {
+    SimFaults f;
+    f.answerDelayMs = 300;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass();
+    EXPECT_EQ(clock.activeTimers(), 1u) << "reply timer on";
+    tx.SetActive(false);
+    pass(3);
+    EXPECT_EQ(replies, (std::vector<Reply>{{2, ""}}));
+    EXPECT_EQ(clock.activeTimers(), 0u);
+    clock.advance(300);
+    tx.SetActive(true);
+    pass(3);
+    EXPECT_EQ(replies.size(), 1u) << "the late answer belongs to no frame";
+}
+
+// The reply timer fires while its reply is being handed over: the answered frame is not sent
+// again, and the next frame gets a fresh time-out.
+TEST_F(TransferLoop, StaleTimeOutNeverResends) {
+    SimFaults f;
+    f.answerDelayMs = 1000;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass();
+    clock.advance(1000);
+    main.beforeHandOver = [this] { clock.advance(1000); };
+    pass();
+    main.beforeHandOver = nullptr;
+    EXPECT_EQ(clock.now(), 2000) << "the timer had its chance to fire";
+    pass(3);
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+    EXPECT_EQ(stats().writes, 1);
+    EXPECT_EQ(stats().purgesRx, 0);
+
+    setFaults({});
+    tx.SendFrame(configFrame());
+    pass();
+    EXPECT_EQ(replies.size(), 2u);
+    EXPECT_EQ(stats().writes, 2);
+}
+
+class ChainedLoop : public TransferLoop {
+protected:
+    void onReply(uint8_t code, const ByteString& data) override {
+        TransferLoop::onReply(code, data);
+        // The next request is queued from inside the hand-over, as the scheduler does.
+        if (replies.size() < 5) EXPECT_TRUE(tx.SendFrame(configFrame()));
+    }
+};
+
+TEST_F(ChainedLoop, NextFrameMayBeQueuedFromTheReply) {
+    tx.SendFrame(configFrame());
+    pass(5);
+    EXPECT_EQ(replies.size(), 5u);
+    EXPECT_EQ(stats().writes, 5);
+}
+
+TEST_F(TransferLoop, TerminateAnswersTheFrameInFlightAndFinishesOnce) {
+    SimFaults f;
+    f.dropAnswers = -1;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass();
+    tx.StartDelay(100);
+    tx.Terminate();
+    EXPECT_FALSE(tx.Pass());
+    main.pump();
+    EXPECT_EQ(replies, (std::vector<Reply>{{2, ""}}));
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(tx.Finished());
+    EXPECT_FALSE(tx.IsRunning());
+    EXPECT_EQ(clock.activeTimers(), 0u) << "both timers stop";
+    EXPECT_FALSE(tx.Pass());
+    EXPECT_FALSE(tx.SendFrame(configFrame()));
+    EXPECT_FALSE(tx.StartDelay(10));
+    main.pump();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(replies.size(), 1u);
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 // real transfer thread, run pass by pass on the manual clock.
 #include <gtest/gtest.h>
 
+#include "adapterrx.h"
 #include "diagsession.h"
 #include "engineharness.h"
 #include "hex.h"
@@ -29,7 +30,8 @@ protected:
         h.show();
         h.advance(150);
         ASSERT_TRUE(h.engine.AdapterReady);
-        session.SelectedDeviceIndex = selectedRow;
+        session.SelectedDeviceIndex = selectedRow;  // as the device selection does
+        session.DIAG_UpdateTitle();
         session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
     }
     // Runs until the condition holds or the time is up; true when it held.
@@ -78,7 +80,8 @@ TEST_F(SessionKX3090, ManualStartSendsBusConfigAndWakeupAndComesUp) {
     start(0);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
     const SimAdapterStats s = h.sim.stats(adapter);
-    EXPECT_EQ(hexOf(s.lastConfig.bus == 0 ? H("1E 00 03 06 0A 8D") : ""), "1E 00 03 06 0A 8D ");
+    // bus configuration 1E 00 03 06 0A 8D
+    EXPECT_EQ(s.lastConfig.bus, 0);
     EXPECT_EQ(s.lastConfig.mode, 3);
     EXPECT_EQ(s.lastConfig.a, 0x06);
     EXPECT_EQ(s.lastConfig.b, 0x0A);
@@ -187,6 +190,135 @@ TEST_F(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     ASSERT_EQ(h.ui.boxes.size(), 1u);
     EXPECT_NE(h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
               ByteString::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Frames as the adapter gets them, over the fake transport: byte for byte.
+class SessionFrames : public ::testing::Test {
+protected:
+    SessionFrames() : session(h.engine) { DIAG_InstallModules(session); }
+    void SetUp() override {
+        h.sim.addAdapter("NAV0001");
+        h.show();
+        h.advance(150);
+        ASSERT_TRUE(h.engine.AdapterReady);
+        h.transport()->latencyMs = 5;
+    }
+    static ByteString frame(const char* dataHex) {
+        ByteString f;
+        AdapterFrameProtocol::ADP_BuildFrame(6, H(dataHex), f);
+        return f;
+    }
+    static ByteString transfer(const ByteString& telegram) {
+        ByteString f;
+        AdapterFrameProtocol::ADP_BuildBusTransfer(telegram, f);
+        return f;
+    }
+    // W-Bus answer frame 4F, length, payload, XOR.
+    static ByteString wbus(const char* payloadHex) {
+        return SimWBusUnit::frameAnswer(H(payloadHex));
+    }
+    // Answers the acks and hands every transfer to `unit` (or the adapter's "no bus answer").
+    void answerWith(SimWBusUnit* unit) {
+        h.transport()->responder = [unit](const ByteString& f) -> std::optional<FakeTransport::Reply> {
+            AdapterRxParser p;
+            ByteString data;
+            for (unsigned char b : f)
+                if (auto d = p.feed(b)) data = *d;
+            if (data.size() < 2) return std::nullopt;
+            const uint8_t sub = static_cast<uint8_t>(data[1]);
+            if (sub != 0x20) return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
+            std::optional<ByteString> a = unit ? unit->answer(data.substr(2)) : std::nullopt;
+            if (!a) return FakeTransport::Reply{0, H("86 20 22")};
+            return FakeTransport::Reply{0, H("86 20 20") + *a};
+        };
+    }
+    const std::vector<ByteString>& frames() { return h.transport()->frames; }
+
+    EngineHarness h;
+    DiagSession session;
+};
+
+TEST_F(SessionFrames, ManualClassOneSendsConfigWakeupAndIdentityCheck) {
+    SimKX3090Unit unit;
+    answerWith(&unit);
+    session.DIAG_BeginSession(dcKX3090);
+    h.advance(200);
+    ASSERT_GE(frames().size(), 3u);
+    EXPECT_EQ(hexOf(frames()[0]), hexOf(frame("1E 00 03 06 0A 8D")));
+    EXPECT_EQ(hexOf(frames()[1]), hexOf(frame("1F 1A 00 33 00")));
+    EXPECT_EQ(hexOf(frames()[2]), hexOf(transfer(H("F4 03 51 0B AD"))));
+    EXPECT_EQ(h.log.count("Diagnose gestartet"), 1);
+    EXPECT_EQ(h.log.count("Wakeup..."), 1);
+}
+
+TEST_F(SessionFrames, RejectedWBusProbeMovesOnToTheSBus) {
+    // A unit that refuses the name request: the probe must not stall.
+    struct Refuser : SimWBusUnit {
+        std::optional<ByteString> answerPayload(const ByteString& r) override { return refusal(r[0]); }
+    } refuser;
+    answerWith(&refuser);
+    session.DIAG_BeginSession(dcNone);
+    h.advance(300);
+    ASSERT_GE(frames().size(), 4u);
+    EXPECT_EQ(hexOf(frames()[3]), hexOf(frame("1E 02 05 01 05 80")));  // S-Bus detection config
+}
+
+TEST_F(SessionFrames, RejectedNameAnswerAfterAManualStartEndsWithNotFound) {
+    struct Refuser : SimWBusUnit {
+        std::optional<ByteString> answerPayload(const ByteString& r) override { return refusal(r[0]); }
+    } refuser;
+    answerWith(&refuser);
+    session.DIAG_BeginSession(dcKX3090);
+    h.advance(500);
+    EXPECT_FALSE(h.engine.SessionStarted);
+    EXPECT_EQ(h.log.count("Diagnose gestoppt"), 1);
+    ASSERT_EQ(h.ui.boxes.size(), 1u);
+    EXPECT_NE(h.ui.boxes[0].text.find("nicht gefunden"), ByteString::npos);
+}
+
+TEST_F(SessionFrames, ErrorDeleteNotServedNeverReachesTheNextSession) {
+    SimKX3090Unit unit;
+    answerWith(&unit);
+    session.moduleAs<KX3090Module>(dcKX3090)->KX3090_RequestErrorDelete();
+    session.DIAG_BeginSession(dcNone);
+    h.advance(5000);
+    ASSERT_TRUE(h.engine.SessionUp);
+    for (const auto& r : unit.received()) EXPECT_NE(r, H("56 03"));
+    EXPECT_EQ(unit.errors().size(), 3u);
+}
+
+TEST_F(SessionFrames, StepWithoutRequestReturnsToTheCyclicReads) {
+    // An error list refused after the session is up: step 52 has no request and must not stall.
+    struct ListRefuser : SimKX3090Unit {
+        std::optional<ByteString> answerPayload(const ByteString& r) override {
+            if (r.size() >= 2 && r[0] == 0x56 && r[1] == 1) return refusal(0x56);
+            return SimKX3090Unit::answerPayload(r);
+        }
+    } unit;
+    answerWith(&unit);
+    session.DIAG_BeginSession(dcNone);
+    h.advance(8000);
+    ASSERT_TRUE(h.engine.SessionUp);
+    const size_t before = unit.received().size();
+    h.advance(2000);
+    EXPECT_GT(unit.received().size(), before + 20);
+}
+
+TEST_F(SessionFrames, LostAdapterStopsTheSessionSending) {
+    SimKX3090Unit unit;
+    answerWith(&unit);
+    session.DIAG_BeginSession(dcNone);
+    h.advance(5000);
+    ASSERT_TRUE(h.engine.SessionUp);
+    h.engine.LinkError = true;  // as a code 4 from the transfer would
+    h.advance(300);
+    EXPECT_FALSE(h.engine.SessionStarted);
+    EXPECT_FALSE(h.engine.SessionUp);
+    EXPECT_EQ(session.SessionReq.Step, ssIdle);
 }
 
 }  // namespace

@@ -77,6 +77,10 @@ MainSettings::MainSettings(StoreFactory store, ScreenSize screen)
 
 MainSettings::~MainSettings() = default;
 
+MainSettings::StoreFactory MainSettings::iniFile(const QString& path) {
+    return [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); };
+}
+
 QSize MainSettings::currentScreen() const {
     if (m_screen) return m_screen();
     const QScreen* s = QGuiApplication::primaryScreen();

@@ -28,8 +28,11 @@ public:
     // The user's own store QSettings("Naviron", "TRELUN_10") in the native format, measured
     // against the primary screen.
     MainSettings();
-    // Any store and screen size; tests pass a temporary INI file and a fixed size.
+    // Any store and screen size; tests pass a temporary INI file and a fixed size. An empty
+    // screen size function measures the primary screen.
     MainSettings(StoreFactory store, ScreenSize screen);
+    // A store in an INI file of its own, e.g. in a test's temporary folder.
+    static StoreFactory iniFile(const QString& path);
     ~MainSettings();
     MainSettings(const MainSettings&) = delete;
     MainSettings& operator=(const MainSettings&) = delete;

@@ -325,6 +325,19 @@ TEST_F(ProtokollTest, ClosingTheMdiChildMinimisesItAndStoresItsPlacement) {
     EXPECT_TRUE(sub->isMinimized());
     EXPECT_TRUE(area.subWindowList().contains(sub));
     EXPECT_EQ(settings.FormPlacement[2], (TFormPlacement{3, 30, 40, 200, 300, true, -1}));
+
+    // Laid aside at the last exit: it comes back minimised, and only its first showing
+    // places it.
+    QMdiArea second;
+    auto* again = new TANSI_PROT_Form(&settings, ui);
+    QMdiSubWindow* sub2 = second.addSubWindow(again);
+    settings.FormPlacement[2].State = 1;
+    second.show();
+    EXPECT_TRUE(sub2->isMinimized());
+    settings.FormPlacement[2].State = 2;
+    sub2->showNormal();
+    EXPECT_FALSE(sub2->isMaximized());
+    EXPECT_FALSE(sub2->isMinimized());
 }
 
 TEST_F(ProtokollTest, FileIsClosedWithItsStopLineWhenTheWindowGoes) {

@@ -17,9 +17,8 @@ protected:
     QString path() const { return m_dir.filePath("TRELUN_10.ini"); }
     std::unique_ptr<MainSettings> make(QSize screen = Screen, QString file = {}) {
         if (file.isEmpty()) file = path();
-        return std::make_unique<MainSettings>(
-            [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); },
-            [screen] { return screen; });
+        return std::make_unique<MainSettings>(MainSettings::iniFile(file),
+                                              [screen] { return screen; });
     }
     void writeFile(const QByteArray& content) {
         QFile f(path());

@@ -47,7 +47,7 @@
 <context>
     <name>TANSI_PROT_Form</name>
     <message>
-        <location filename="../ui/views/protokoll.cpp" line="+50"/>
+        <location filename="../ui/views/protokoll.cpp" line="+51"/>
         <source>Protokollanzeige</source>
         <translation>Log display</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>Save log</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>     Fehler beim schreiben in die Protokolldatei &apos;PWX.TXT&apos;     </source>
         <translation>     Error writing to the log file &apos;PWX.TXT&apos;     </translation>
     </message>

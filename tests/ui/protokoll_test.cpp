@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -190,6 +191,9 @@ TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
     EXPECT_LE(form.lineCount(), 5001);
     EXPECT_EQ(form.PROT_Text()->document()->blockCount(), form.lineCount());
     EXPECT_EQ(lastLine(), "RX: 4F 0B D0 01 02 03 04 05 06 07 08 ");
+    const QScrollBar* bar = form.PROT_Text()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "the newest line is in sight";
     RecordProperty("append_50000_ms", static_cast<int>(ms));
     std::printf("50000 log lines appended in %lld ms\n", static_cast<long long>(ms));
     EXPECT_LT(ms, 2000);

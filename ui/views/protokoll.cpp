@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -176,7 +177,10 @@ void TANSI_PROT_Form::showWaitingLines() {
     }
     m_waiting.clear();
     c.endEditBlock();
-    m_text->setTextCursor(c);  // the caret at the end keeps the newest line in sight
+    // The caret at the end, and the newest line in sight at the bottom.
+    m_text->setTextCursor(c);
+    QScrollBar* bar = m_text->verticalScrollBar();
+    bar->setValue(bar->maximum());
     m_text->setUpdatesEnabled(true);
 }
 

@@ -294,8 +294,10 @@ TEST_F(ErrorTest, AnotherClassLeavesTheListUntilTheNextRefresh) {
     const int before = rows();
     form->SetDeviceClass(3);
     EXPECT_EQ(rows(), before);
-    form->SetDeviceClass(3);
     EXPECT_EQ(form->ERROR_GetDeviceType(), 3);
+    form->ShowValues();
+    EXPECT_EQ(rows(), 18) << "the same table read with the row set of class 3";
+    EXPECT_EQ(cell(9, 0), "Fehler 2");
 }
 
 TEST_F(ErrorTest, ClassThreeGapInTheMiddleStaysVisible) {

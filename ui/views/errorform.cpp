@@ -155,6 +155,7 @@ void TANSI_ERROR_Form::FormShow() {
 void TANSI_ERROR_Form::SetLinkState(bool adapterReady) {
     if (adapterReady == m_heldAdapterReady) return;
     m_heldAdapterReady = adapterReady;
+    m_refreshDue = true;
     if (!adapterReady) emptyList();
     updateDeleteAction();
 }
@@ -162,6 +163,7 @@ void TANSI_ERROR_Form::SetLinkState(bool adapterReady) {
 void TANSI_ERROR_Form::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_heldDeviceClass) return;
     m_heldDeviceClass = deviceClass;
+    m_refreshDue = true;  // another row set, even for an unchanged table
     if (m_heldAdapterReady && deviceClass == 0) emptyList();
     updateDeleteAction();
 }

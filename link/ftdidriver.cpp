@@ -11,10 +11,10 @@
 #include "translate.h"
 
 namespace {
-constexpr unsigned char LatencyMs = 1;      // the chip hands over data at least this often
-constexpr int UsbReadTimeoutMs = 50;        // one bulk read; the chip answers within latency
-constexpr size_t MaxQueued = 4 * 65536;     // receive queue bound; oldest bytes go first
-constexpr int FetchBytes = 256;             // small fetches keep the lock short
+constexpr unsigned char LatencyMs = 1;   // the chip hands over data at least this often
+constexpr int UsbReadTimeoutMs = 50;     // one bulk read; the chip answers within latency
+constexpr size_t MaxQueued = 4 * 65536;  // receive queue bound; oldest bytes go first
+constexpr int FetchBytes = 256;          // small fetches keep the lock short
 
 ByteString readString(libusb_device_handle* h, uint8_t index) {
     if (index == 0) return {};
@@ -26,15 +26,24 @@ ByteString readString(libusb_device_handle* h, uint8_t index) {
 // The chip families as the D2XX-style device info numbers them.
 uint32_t deviceType(int chip) {
     switch (chip) {
-        case TYPE_AM: return 1;
-        case TYPE_BM: return 0;
-        case TYPE_2232C: return 4;
-        case TYPE_R: return 5;
-        case TYPE_2232H: return 6;
-        case TYPE_4232H: return 7;
-        case TYPE_232H: return 8;
-        case TYPE_230X: return 9;
-        default: return 3;
+        case TYPE_AM:
+            return 1;
+        case TYPE_BM:
+            return 0;
+        case TYPE_2232C:
+            return 4;
+        case TYPE_R:
+            return 5;
+        case TYPE_2232H:
+            return 6;
+        case TYPE_4232H:
+            return 7;
+        case TYPE_232H:
+            return 8;
+        case TYPE_230X:
+            return 9;
+        default:
+            return 3;
     }
 }
 }  // namespace
@@ -269,11 +278,20 @@ FT_STATUS FtdiDriver::FT_SetFlowControl(uint16_t flow, uint8_t xon, uint8_t xoff
     if (st != FT_OK) return st;
     int r;
     switch (flow) {
-        case 0x0000: r = ftdi_setflowctrl(m_ctx, SIO_DISABLE_FLOW_CTRL); break;
-        case 0x0100: r = ftdi_setflowctrl(m_ctx, SIO_RTS_CTS_HS); break;
-        case 0x0200: r = ftdi_setflowctrl(m_ctx, SIO_DTR_DSR_HS); break;
-        case 0x0400: r = ftdi_setflowctrl_xonxoff(m_ctx, xon, xoff); break;
-        default: return FT_INVALID_PARAMETER;
+        case 0x0000:
+            r = ftdi_setflowctrl(m_ctx, SIO_DISABLE_FLOW_CTRL);
+            break;
+        case 0x0100:
+            r = ftdi_setflowctrl(m_ctx, SIO_RTS_CTS_HS);
+            break;
+        case 0x0200:
+            r = ftdi_setflowctrl(m_ctx, SIO_DTR_DSR_HS);
+            break;
+        case 0x0400:
+            r = ftdi_setflowctrl_xonxoff(m_ctx, xon, xoff);
+            break;
+        default:
+            return FT_INVALID_PARAMETER;
     }
     return r < 0 ? fail(r, FT_IO_ERROR) : FT_OK;
 }

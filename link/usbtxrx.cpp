@@ -32,7 +32,8 @@ TUSBTXRX::~TUSBTXRX() {
         for (;;) {
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
-                if (m_cv.wait_for(lock, std::chrono::milliseconds(1), [this] { return m_loopEnded; }))
+                if (m_cv.wait_for(lock, std::chrono::milliseconds(1),
+                                  [this] { return m_loopEnded; }))
                     break;
             }
             m_main.processEvents();

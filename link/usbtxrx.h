@@ -31,7 +31,7 @@ public:
 
     static constexpr int MaxRepetitions = 20;
     static constexpr int PollMs = 1;       // wait between reads while a reply is awaited
-    static constexpr int IdlePollMs = 10;  // ... while nothing is awaited (stray bytes only)
+    static constexpr int IdlePollMs = 20;  // ... while nothing is awaited (stray bytes only)
     static constexpr int OffPollMs = 20;   // ... while switched off
 
     // onReply runs on the main thread for every reply; onFinished runs there once, after the

@@ -15,4 +15,6 @@ void QtMainThread::invokeBlocking(std::function<void()> fn) {
     QMetaObject::invokeMethod(&m_context, std::move(fn), Qt::BlockingQueuedConnection);
 }
 
-void QtMainThread::processEvents() { QCoreApplication::processEvents(); }
+void QtMainThread::processEvents() {
+    QCoreApplication::processEvents();
+}

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <QThread>
+#include <QTimer>
 
 #include "adapterframes.h"
 #include "hex.h"
@@ -50,10 +50,15 @@ TEST(QtLink, RepliesArriveOnTheGuiThreadAndTheDelayRuns) {
         [&](uint8_t code, const ByteString& data) {
             allOnGui = allOnGui && QThread::currentThread() == app.thread();
             codes.push_back(code);
-            if (code == 0 && !data.empty()) EXPECT_EQ(data, H("86 20 20 4F 03 51 0B"));
-            if (codes.size() < 50) tx->SendFrame(frame);
-            else if (codes.size() == 50) tx->StartDelay(30);
-            else tx->Terminate();
+            if (code == 0 && !data.empty()) {
+                EXPECT_EQ(data, H("86 20 20 4F 03 51 0B"));
+            }
+            if (codes.size() < 50)
+                tx->SendFrame(frame);
+            else if (codes.size() == 50)
+                tx->StartDelay(30);
+            else
+                tx->Terminate();
         },
         [&] {
             finished = true;

@@ -44,8 +44,9 @@ protected:
         : simClock([this] { return clock.now(); }),
           drv(simClock),
           d2xx(drv, nullptr),
-          tx(d2xx, clock, main, 2000, [this](uint8_t c, const ByteString& d) { onReply(c, d); },
-             [this] { ++finished; }, TUSBTXRX::Mode::Manual) {
+          tx(
+              d2xx, clock, main, 2000, [this](uint8_t c, const ByteString& d) { onReply(c, d); },
+              [this] { ++finished; }, TUSBTXRX::Mode::Manual) {
         drv.addAdapter("NAV0001");
         d2xx.ShowErrors = false;
         EXPECT_EQ(d2xx.Open_USB_Device_By_Serial_Number("NAV0001"), FT_OK);
@@ -227,7 +228,9 @@ protected:
     void onReply(uint8_t code, const ByteString& data) override {
         TransferLoop::onReply(code, data);
         // The next request is queued from inside the hand-over, as the scheduler does.
-        if (replies.size() < 5) EXPECT_TRUE(tx.SendFrame(configFrame()));
+        if (replies.size() < 5) {
+            EXPECT_TRUE(tx.SendFrame(configFrame()));
+        }
     }
 };
 

@@ -97,7 +97,9 @@ TEST_F(TransferThread, FramesGoOutAndRepliesComeBackOnTheMainThread) {
     constexpr int n = 300;
     start();
     onReply = [this](uint8_t, const ByteString&) {
-        if (replies.size() < n) EXPECT_TRUE(tx->SendFrame(transferFrame(replies.size() & 0xFF)));
+        if (replies.size() < n) {
+            EXPECT_TRUE(tx->SendFrame(transferFrame(replies.size() & 0xFF)));
+        }
     };
     ASSERT_TRUE(tx->SendFrame(transferFrame(0)));
     ASSERT_TRUE(runMain([&] { return replies.size() >= n; }, seconds(20)));
@@ -122,14 +124,15 @@ TEST_F(TransferThread, UnplugMidExchangeEndsInOneReplyAndNoHang) {
     // The watch's 100 ms tick finds the adapter gone and closes it.
     auto nextTick = steady_clock::now();
     bool closed = false;
-    ASSERT_TRUE(runMain([&] { return closed; }, seconds(5), [&] {
-        if (steady_clock::now() < nextTick) return;
-        nextTick += milliseconds(100);
-        if (d2xx.D2XX_GetQueueStatus() != FT_OK) {
-            closeAdapter();
-            closed = true;
-        }
-    }));
+    ASSERT_TRUE(runMain([&] { return closed; }, seconds(5),
+                        [&] {
+                            if (steady_clock::now() < nextTick) return;
+                            nextTick += milliseconds(100);
+                            if (d2xx.D2XX_GetQueueStatus() != FT_OK) {
+                                closeAdapter();
+                                closed = true;
+                            }
+                        }));
     runMain([] { return false; }, milliseconds(400));
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_EQ(replies[0].code, 2);

@@ -11,7 +11,7 @@
 #include "translate.h"
 
 namespace {
-constexpr unsigned char LatencyMs = 1;   // the chip hands over data at least this often
+constexpr unsigned char LatencyMs = 2;   // the chip hands over data at least this often (2..255)
 constexpr int UsbReadTimeoutMs = 50;     // one bulk read; the chip answers within latency
 constexpr size_t MaxQueued = 4 * 65536;  // receive queue bound; oldest bytes go first
 constexpr int FetchBytes = 256;          // small fetches keep the lock short

@@ -108,10 +108,13 @@ TEST_F(TransferLoop, DeadAdapterIsWrittenTwentyOneTimesThenCodeFour) {
     for (int i = 0; i < 100 && replies.empty(); ++i) {
         pass();
         clock.advance(2000);
+        // Refused while in flight: neither the frame nor its repetition count changes.
+        EXPECT_FALSE(tx.SendFrame(H("01 06 02 1F 03 00 00 04")));
         pass();
     }
     EXPECT_EQ(replies, (std::vector<Reply>{{4, ""}}));
     EXPECT_EQ(stats().writes, 21);
+    EXPECT_EQ(stats().lastFrame, H("06 1E 00 03 06 0A 8D"));
     EXPECT_EQ(stats().purgesRx, 21);
     EXPECT_EQ(stats().purgesTx, 21);
     EXPECT_EQ(clock.now(), 21 * 2000);

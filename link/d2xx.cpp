@@ -69,7 +69,9 @@ FT_STATUS D2XXUnit::GetFTDeviceDescription(uint32_t index) {
     return st;
 }
 
-void D2XXUnit::D2XX_SetOpenName(const ByteString& name) { OpenName = upToZero(name, 49); }
+void D2XXUnit::D2XX_SetOpenName(const ByteString& name) {
+    OpenName = upToZero(name, 49);
+}
 
 FT_STATUS D2XXUnit::Open_USB_Device_By_Serial_Number(const ByteString& serial) {
     D2XX_SetOpenName(serial);
@@ -127,7 +129,8 @@ FT_STATUS D2XXUnit::D2XX_SetFlowControl() {
 }
 
 FT_STATUS D2XXUnit::D2XX_SetChars() {
-    const FT_STATUS st = m_driver.FT_SetChars(EventChar, EventCharEnabled, ErrorChar, ErrorCharEnabled);
+    const FT_STATUS st =
+        m_driver.FT_SetChars(EventChar, EventCharEnabled, ErrorChar, ErrorCharEnabled);
     D2XX_ReportError("FT_SetChars", st);
     return st;
 }

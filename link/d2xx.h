@@ -43,7 +43,8 @@ public:
     virtual FT_STATUS FT_Read(uint8_t* buffer, uint32_t maxBytes, uint32_t& got) = 0;
     virtual FT_STATUS FT_Write(const uint8_t* buffer, uint32_t n, uint32_t& written) = 0;
     virtual FT_STATUS FT_SetBaudRate(uint32_t baud) = 0;
-    virtual FT_STATUS FT_SetDataCharacteristics(uint8_t wordLength, uint8_t stopBits, uint8_t parity) = 0;
+    virtual FT_STATUS FT_SetDataCharacteristics(uint8_t wordLength, uint8_t stopBits,
+                                                uint8_t parity) = 0;
     virtual FT_STATUS FT_SetFlowControl(uint16_t flow, uint8_t xon, uint8_t xoff) = 0;
     virtual FT_STATUS FT_SetChars(uint8_t eventChar, uint8_t eventEnabled, uint8_t errorChar,
                                   uint8_t errorEnabled) = 0;

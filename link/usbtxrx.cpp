@@ -15,6 +15,8 @@ TUSBTXRX::TUSBTXRX(D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& mainThrea
       m_replyTimer(timers.createTimer()),
       m_delayTimer(timers.createTimer()),
       m_alive(std::make_shared<int>(0)) {
+    // Error boxes are for the GUI thread alone: from here on the driver routines stay silent.
+    m_d2xx.ShowErrors = false;
     m_replyTimer->setInterval(replyTimeoutMs);
     m_replyTimer->setSingleShot(true);
     m_replyTimer->onTimeout = [this] { onReplyTimeout(); };
@@ -32,7 +34,8 @@ TUSBTXRX::~TUSBTXRX() {
         for (;;) {
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
-                if (m_cv.wait_for(lock, std::chrono::milliseconds(1), [this] { return m_loopEnded; }))
+                if (m_cv.wait_for(lock, std::chrono::milliseconds(1),
+                                  [this] { return m_loopEnded; }))
                     break;
             }
             m_main.processEvents();
@@ -122,7 +125,9 @@ void TUSBTXRX::finishOnMain() {
         m_running = false;
     }
     m_finished = true;
-    if (m_onFinished && !m_destroying) m_onFinished();
+    // A copy: the owner may destroy this object from inside the hook.
+    const auto onFinished = m_onFinished;
+    if (onFinished && !m_destroying) onFinished();
 }
 
 // ---- worker ---------------------------------------------------------------------------

@@ -31,11 +31,11 @@ public:
 
     static constexpr int MaxRepetitions = 20;
     static constexpr int PollMs = 1;       // wait between reads while a reply is awaited
-    static constexpr int IdlePollMs = 10;  // ... while nothing is awaited (stray bytes only)
+    static constexpr int IdlePollMs = 20;  // ... while nothing is awaited (stray bytes only)
     static constexpr int OffPollMs = 20;   // ... while switched off
 
     // onReply runs on the main thread for every reply; onFinished runs there once, after the
-    // worker loop has ended.
+    // worker loop has ended, and may destroy this object. Never destroy it from onReply.
     TUSBTXRX(D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& mainThread, int replyTimeoutMs,
              ReplyHandler onReply, std::function<void()> onFinished, Mode mode = Mode::Thread);
     // Ends the loop if it still runs. Replies and onFinished are no longer called from here on.
@@ -56,7 +56,7 @@ public:
     // Main thread: asks the loop to end and stops both timers (a running delay is dropped).
     void Terminate() override;
 
-    // One pass of the loop without waiting, for Manual mode; false once the loop has ended
+    // Manual mode only: one pass of the loop without waiting; false once the loop has ended
     // (the end-of-loop work then has been done).
     bool Pass();
     // onFinished has run.

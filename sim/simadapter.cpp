@@ -42,14 +42,19 @@ void SimAdapter::decode(uint8_t b, int64_t nowMs) {
             m_inFrame = true;
             m_sawData = m_sawEnd = m_escape = false;
             return;
-        case Adp::SOD: m_sawData = m_inFrame; return;
-        case Adp::EOD: m_sawEnd = m_sawData; return;
+        case Adp::SOD:
+            m_sawData = m_inFrame;
+            return;
+        case Adp::EOD:
+            m_sawEnd = m_sawData;
+            return;
         case Adp::EOF_:
             if (m_inFrame && m_sawEnd && m_in.size() >= 3) frameDone(nowMs);
             m_inFrame = false;
             m_in.clear();
             return;
-        default: break;
+        default:
+            break;
     }
     if (!m_inFrame) return;
     if (m_escape) {
@@ -113,7 +118,8 @@ void SimAdapter::frameDone(int64_t nowMs) {
             answer(reply, nowMs);
             return;
         }
-        default: return;  // unknown sub-commands go unanswered
+        default:
+            return;  // unknown sub-commands go unanswered
     }
 }
 
@@ -166,8 +172,10 @@ ByteString SimAdapter::take(size_t maxBytes, int64_t nowMs) {
         auto& c = m_out.front();
         const size_t k = std::min(c.bytes.size(), maxBytes - got.size());
         got += c.bytes.substr(0, k);
-        if (k == c.bytes.size()) m_out.pop_front();
-        else c.bytes.erase(0, k);
+        if (k == c.bytes.size())
+            m_out.pop_front();
+        else
+            c.bytes.erase(0, k);
     }
     return got;
 }

@@ -26,10 +26,10 @@ struct SimFaults {
 };
 
 struct SimAdapterStats {
-    int frames = 0;        // good frames received
-    int badFrames = 0;     // frames dropped for a wrong CRC
-    int answers = 0;       // answer frames queued
-    int writes = 0;        // write calls
+    int frames = 0;     // good frames received
+    int badFrames = 0;  // frames dropped for a wrong CRC
+    int answers = 0;    // answer frames queued
+    int writes = 0;     // write calls
     int purgesRx = 0, purgesTx = 0;
     ByteString lastFrame;     // command byte and data of the last good frame
     ByteString lastTelegram;  // the last bus telegram of a transfer

@@ -81,15 +81,14 @@ TEST(AdapterRxParser, EscapeRules) {
     EXPECT_TRUE(p.escapePending());
     feedAll(p, H("55"));
     EXPECT_EQ(p.buffer(), H("86 05"));
-
 }
 
 TEST(AdapterRxParser, BytesAfterTheEndCollectUntilTheNextStart) {
     AdapterRxParser p;
     const ByteString body = H("86 20 20 4F");
     ByteString frame = H("01");
-    frame += body.substr(0, 1) + H("02") + body.substr(1) + H("03") + withCrc(body).substr(4) +
-             H("04");
+    frame +=
+        body.substr(0, 1) + H("02") + body.substr(1) + H("03") + withCrc(body).substr(4) + H("04");
     EXPECT_EQ(feedAll(p, frame).size(), 1u);
     EXPECT_EQ(p.state(), 3);
     feedAll(p, H("41 42"));

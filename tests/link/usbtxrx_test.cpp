@@ -44,8 +44,9 @@ protected:
         : simClock([this] { return clock.now(); }),
           drv(simClock),
           d2xx(drv, nullptr),
-          tx(d2xx, clock, main, 2000, [this](uint8_t c, const ByteString& d) { onReply(c, d); },
-             [this] { ++finished; }, TUSBTXRX::Mode::Manual) {
+          tx(
+              d2xx, clock, main, 2000, [this](uint8_t c, const ByteString& d) { onReply(c, d); },
+              [this] { ++finished; }, TUSBTXRX::Mode::Manual) {
         drv.addAdapter("NAV0001");
         d2xx.ShowErrors = false;
         EXPECT_EQ(d2xx.Open_USB_Device_By_Serial_Number("NAV0001"), FT_OK);
@@ -107,10 +108,13 @@ TEST_F(TransferLoop, DeadAdapterIsWrittenTwentyOneTimesThenCodeFour) {
     for (int i = 0; i < 100 && replies.empty(); ++i) {
         pass();
         clock.advance(2000);
+        // Refused while in flight: neither the frame nor its repetition count changes.
+        EXPECT_FALSE(tx.SendFrame(H("01 06 02 1F 03 00 00 04")));
         pass();
     }
     EXPECT_EQ(replies, (std::vector<Reply>{{4, ""}}));
     EXPECT_EQ(stats().writes, 21);
+    EXPECT_EQ(stats().lastFrame, H("06 1E 00 03 06 0A 8D"));
     EXPECT_EQ(stats().purgesRx, 21);
     EXPECT_EQ(stats().purgesTx, 21);
     EXPECT_EQ(clock.now(), 21 * 2000);
@@ -227,7 +231,9 @@ protected:
     void onReply(uint8_t code, const ByteString& data) override {
         TransferLoop::onReply(code, data);
         // The next request is queued from inside the hand-over, as the scheduler does.
-        if (replies.size() < 5) EXPECT_TRUE(tx.SendFrame(configFrame()));
+        if (replies.size() < 5) {
+            EXPECT_TRUE(tx.SendFrame(configFrame()));
+        }
     }
 };
 

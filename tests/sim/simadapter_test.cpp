@@ -13,8 +13,12 @@ ByteString frameOf(uint8_t command, const ByteString& data) {
     AdapterFrameProtocol::ADP_BuildFrame(command, data, f);
     return f;
 }
-ByteString request(const char* dataHex) { return frameOf(6, H(dataHex)); }
-ByteString reply(const char* dataHex) { return frameOf(0x86, H(dataHex)); }
+ByteString request(const char* dataHex) {
+    return frameOf(6, H(dataHex));
+}
+ByteString reply(const char* dataHex) {
+    return frameOf(0x86, H(dataHex));
+}
 
 // A unit that answers a fixed text and remembers what it saw.
 class EchoUnit : public ISimControlUnit {

@@ -13,14 +13,14 @@
 
 class FakeFtDriver : public IFtDriver {
 public:
-    std::vector<std::string> calls;      // names of the calls, in order
+    std::vector<std::string> calls;         // names of the calls, in order
     std::map<std::string, FT_STATUS> fail;  // call name -> status it returns
     std::vector<ByteString> serials, descriptions;
     ByteString infoSerial, infoDescription;
-    std::deque<ByteString> reads;        // one chunk per read; none: nothing arrived
-    uint32_t extraReported = 0;          // a driver that claims more than it was asked for
+    std::deque<ByteString> reads;  // one chunk per read; none: nothing arrived
+    uint32_t extraReported = 0;    // a driver that claims more than it was asked for
     std::vector<ByteString> writes;
-    std::deque<uint32_t> writeCounts;    // reported counts of the next writes (default: all)
+    std::deque<uint32_t> writeCounts;  // reported counts of the next writes (default: all)
     ByteString openedName;
     uint32_t openFlags = 0;
 
@@ -80,9 +80,7 @@ public:
         rxBytes = 7;
         return call("FT_GetQueueStatus");
     }
-    FT_STATUS FT_SetEventNotification(uint32_t) override {
-        return call("FT_SetEventNotification");
-    }
+    FT_STATUS FT_SetEventNotification(uint32_t) override { return call("FT_SetEventNotification"); }
     FT_STATUS FT_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                ByteString& description) override {
         type = 5;

@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 namespace {
 
+// The QApplication comes from the executable's test environment.
 TEST(MainForm, ShowsCaptionAndMdiArea) {
-    int argc = 1;
-    char name[] = "ui_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     TMAIN_Form f;
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("NAVIRON Calvix Test"));

@@ -1,0 +1,186 @@
+#include "layout.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTreeView>
+#include <QVariant>
+#include <algorithm>
+
+#include "settings.h"
+
+namespace {
+
+constexpr char TagProperty[] = "Tag";
+// Enough of a window's top edge that must lie on a screen for the user to grab it.
+constexpr int GripWidth = 100;
+constexpr int GripHeight = 30;
+
+// The window that is placed: an MDI child's sub-window, else the form itself.
+QWidget* placedWindow(QWidget* form) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) return sub;
+    return form;
+}
+
+// The widget whose border decides whether the size is restored.
+bool isSizeable(const QWidget* form) {
+    const QWidget* w = form;
+    if (auto* sub = qobject_cast<const QMdiSubWindow*>(form); sub && sub->widget())
+        w = sub->widget();
+    return w->minimumSize() != w->maximumSize();
+}
+
+bool isShown(const QWidget* w) {
+    return w->isWindow() ? w->isVisible() : w->isVisibleTo(w->parentWidget());
+}
+
+// A window restored from another screen setup may lie where no screen is now: move it back
+// onto the screen nearest to it, and shrink it to that screen when it is larger.
+void keepOnScreen(QWidget* w) {
+    const QRect r(w->pos(), w->size());
+    const QRect grip(r.left(), r.top(), std::max(r.width(), 1), GripHeight);
+    const int needWidth = std::min(GripWidth, std::max(r.width(), 1));
+    QScreen* nearest = nullptr;
+    int nearestDistance = 0;
+    for (QScreen* s : QGuiApplication::screens()) {
+        const QRect avail = s->availableGeometry();
+        const QRect on = avail.intersected(grip);
+        if (on.width() >= needWidth && on.height() >= std::min(GripHeight, avail.height())) return;
+        const QPoint d = avail.center() - r.center();
+        const int distance = d.manhattanLength();
+        if (!nearest || distance < nearestDistance) {
+            nearest = s;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest) return;
+    const QRect avail = nearest->availableGeometry();
+    const QSize size = r.size().boundedTo(avail.size());
+    const int x = std::clamp(r.left(), avail.left(), avail.right() - size.width() + 1);
+    const int y = std::clamp(r.top(), avail.top(), avail.bottom() - size.height() + 1);
+    if (size != r.size()) w->resize(size);
+    w->move(x, y);
+}
+
+// An MDI child lies inside its MDI area: never above or left of it, and not out of reach when
+// the area already has its size.
+void keepInMdiArea(QWidget* w) {
+    int x = std::max(w->x(), 0);
+    int y = std::max(w->y(), 0);
+    const QWidget* area = w->parentWidget();
+    if (area && area->width() > 0 && area->height() > 0) {
+        if (x > area->width() - GripWidth) x = std::max(area->width() - GripWidth, 0);
+        if (y > area->height() - GripHeight) y = std::max(area->height() - GripHeight, 0);
+    }
+    if (x != w->x() || y != w->y()) w->move(x, y);
+}
+
+int subWindowTag(const QMdiSubWindow* sub) {
+    const int tag = sub->property(TagProperty).toInt();
+    return tag > 0 || !sub->widget() ? tag : sub->widget()->property(TagProperty).toInt();
+}
+
+}  // namespace
+
+void LAYOUT_SetTag(QObject* object, int tag) {
+    if (object) object->setProperty(TagProperty, tag);
+}
+
+int LAYOUT_Tag(const QObject* object) {
+    if (!object) return 0;
+    if (auto* sub = qobject_cast<const QMdiSubWindow*>(object)) return subWindowTag(sub);
+    return object->property(TagProperty).toInt();
+}
+
+void LAYOUT_RestoreForm(const MainSettings& settings, QWidget* form) {
+    if (!form) return;
+    const TFormPlacement* p = settings.slot(LAYOUT_Tag(form));
+    if (!p || p->State <= 0) return;
+    QWidget* w = placedWindow(form);
+    w->move(w->x(), p->Top);
+    w->move(p->Left, w->y());
+    if (isSizeable(form)) {
+        w->resize(w->width(), std::max(p->Height, 0));
+        w->resize(std::max(p->Width, 0), w->height());
+    }
+    if (w->isWindow())
+        keepOnScreen(w);
+    else
+        keepInMdiArea(w);
+    const Qt::WindowStates others = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (p->State == 3)
+        w->setWindowState(others);
+    else if (p->State == 2)
+        w->setWindowState(others | Qt::WindowMaximized);
+    else
+        w->setWindowState(others | Qt::WindowMinimized);
+}
+
+void LAYOUT_SaveForm(MainSettings& settings, QWidget* form) {
+    if (!form) return;
+    TFormPlacement* p = settings.slot(LAYOUT_Tag(form));
+    if (!p) return;
+    const QWidget* w = placedWindow(form);
+    if (!w->isMinimized()) {
+        p->Top = std::max(w->y(), 0);
+        p->Left = std::max(w->x(), 0);
+        p->Height = w->height();
+        p->Width = w->width();
+    }
+    p->State = w->isMinimized() ? 1 : w->isMaximized() ? 2 : 3;
+    p->Open = isShown(w);
+}
+
+bool LAYOUT_WasOpen(const MainSettings& settings, const QWidget* form) {
+    const TFormPlacement* p = form ? settings.slot(LAYOUT_Tag(form)) : nullptr;
+    return p && p->Open;
+}
+
+void LAYOUT_SaveZOrder(MainSettings& settings, QMdiArea* mdi) {
+    for (int n = 1; n <= MainSettings::SlotCount; ++n) settings.FormPlacement[n].Pos = -1;
+    if (!mdi) return;
+    // Listed from the bottom-most to the front-most: the list index is the stacking position.
+    const QList<QMdiSubWindow*> children = mdi->subWindowList(QMdiArea::StackingOrder);
+    for (int i = 0; i < children.size(); ++i)
+        if (TFormPlacement* p = settings.slot(subWindowTag(children[i]))) p->Pos = i;
+}
+
+void LAYOUT_RestoreZOrder(const MainSettings& settings, QMdiArea* mdi) {
+    if (!mdi) return;
+    const QList<QMdiSubWindow*> children = mdi->subWindowList();
+    auto childWithTag = [&](int tag) -> QMdiSubWindow* {
+        for (QMdiSubWindow* c : children)
+            if (subWindowTag(c) == tag) return c;
+        return nullptr;
+    };
+    for (int pos = 0; pos < MainSettings::SlotCount; ++pos) {
+        for (int n = 1; n <= MainSettings::SlotCount; ++n) {
+            if (settings.FormPlacement[n].Pos != pos) continue;
+            QMdiSubWindow* c = childWithTag(n);
+            if (!c) continue;
+            c->raise();
+            if (c->isVisible()) mdi->setActiveSubWindow(c);
+            break;
+        }
+    }
+}
+
+void LAYOUT_RestoreColumns(const MainSettings& settings, QTreeView* list) {
+    if (!list) return;
+    const int tag = LAYOUT_Tag(list);
+    if (tag < 1) return;
+    const int columns = list->header()->count();
+    for (int i = 0; i < columns; ++i)
+        if (const int32_t* width = settings.columnWidth(tag, i)) list->setColumnWidth(i, *width);
+}
+
+void LAYOUT_SaveColumns(MainSettings& settings, QTreeView* list) {
+    if (!list) return;
+    const int tag = LAYOUT_Tag(list);
+    if (tag < 1) return;
+    const int columns = list->header()->count();
+    for (int i = 0; i < columns; ++i)
+        if (int32_t* width = settings.columnWidth(tag, i)) *width = list->columnWidth(i);
+}

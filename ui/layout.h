@@ -1,0 +1,41 @@
+// Window placement: each placed window has a Tag (1..20) naming its slot in the settings; it
+// takes its position, size and state from the slot when it is shown and stores them when it
+// closes. MDI children also keep their stacking order, and list views their column widths.
+#pragma once
+
+#include <cstdint>
+
+class MainSettings;
+class QMdiArea;
+class QObject;
+class QTreeView;
+class QWidget;
+
+// One placement slot.
+struct TFormPlacement {
+    int32_t State = 0;  // 3 normal, 2 maximised, 1 minimised; 0 or less: nothing saved
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Height = 0;
+    int32_t Width = 0;
+    bool Open = false;  // the window was visible when its placement was saved
+    int32_t Pos = 0;    // stacking position among the MDI children, 0 bottom-most; -1 none
+};
+
+bool operator==(const TFormPlacement& a, const TFormPlacement& b);
+inline bool operator!=(const TFormPlacement& a, const TFormPlacement& b) {
+    return !(a == b);
+}
+
+// A window's or list view's Tag, kept as the object's "Tag" property (0 when none). For an
+// MDI sub-window the Tag of the widget inside it counts when the sub-window has none.
+void LAYOUT_SetTag(QObject* object, int tag);
+int LAYOUT_Tag(const QObject* object);
+
+void LAYOUT_RestoreForm(const MainSettings& settings, QWidget* form);
+void LAYOUT_SaveForm(MainSettings& settings, QWidget* form);
+bool LAYOUT_WasOpen(const MainSettings& settings, const QWidget* form);
+void LAYOUT_SaveZOrder(MainSettings& settings, QMdiArea* mdi);
+void LAYOUT_RestoreZOrder(const MainSettings& settings, QMdiArea* mdi);
+void LAYOUT_RestoreColumns(const MainSettings& settings, QTreeView* list);
+void LAYOUT_SaveColumns(MainSettings& settings, QTreeView* list);

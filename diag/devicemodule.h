@@ -1,0 +1,25 @@
+// What the diagnosis session expects of the device module of one device class. The session
+// hands the module its steps 10..100; the module sends at most one request per step through its
+// bus layer and reads the answers into the data-point table.
+#pragma once
+
+#include "records.h"
+
+class DeviceModule {
+public:
+    virtual ~DeviceModule() = default;
+
+    // Clears the data-point table, registers the class's points and (re)starts DIAG_Timer.
+    // identText is the S-Bus identification of classes 4, 5 and 6 (empty for the others).
+    virtual void RegisterDataPoints(const ByteString& identText) = 0;
+    // out := request; then either a request is sent (out.Active 1 and its error step) or the
+    // step moves without a request (out.Active 0). Active is set only when the transport took
+    // the frame, so a reported request always ends in one reply.
+    virtual void BuildRequest(const TUSBREQ& request, TUSBREQ& out) = 0;
+    // Decodes request.Reply (status 0) and moves the step.
+    virtual void EvaluateReply(const TUSBREQ& request, TUSBREQ& out) = 0;
+    // Every 100 ms while the class is active.
+    virtual void OnTimer() = 0;
+    // The session ends.
+    virtual void Stop() = 0;
+};

@@ -1,0 +1,7 @@
+#include "modules.h"
+
+#include "kx3090module.h"
+
+void DIAG_InstallModules(DiagSession& session) {
+    session.setModule(dcKX3090, std::make_unique<KX3090Module>(session));
+}

@@ -1,0 +1,126 @@
+#include "buscommon.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+#include "translate.h"
+
+ByteString BUS_FrameErrorText(int code) {
+    switch (code) {
+        case BusCode::Data:
+            return TR("Bus", "Fehler: Daten");
+        case BusCode::Send:
+            return TR("Bus", "Fehler: Senden");
+        case BusCode::Timeout:
+            return TR("Bus", "Fehler: TimeOut");
+        case BusCode::Init:
+            return TR("Bus", "Fehler: Init");
+        case BusCode::Length:
+        case BusCode::FrameLength:
+        case BusCode::LengthField:
+            return TR("Bus", "Fehler: Länge");
+        case BusCode::Checksum:
+            return TR("Bus", "Fehler: Checksumme");
+        case BusCode::Address:
+            return TR("Bus", "Fehler: Adresse");
+        default:
+            return ByteString();
+    }
+}
+
+ByteString BUS_Latin1ToUtf8(const ByteString& bytes) {
+    ByteString r;
+    r.reserve(bytes.size());
+    for (unsigned char c : bytes) {
+        if (c < 0x80) {
+            r.push_back(static_cast<char>(c));
+        } else {
+            r.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return r;
+}
+
+ByteString BUS_Hex2(uint8_t byte) {
+    static const char kHex[] = "0123456789ABCDEF";
+    return ByteString{kHex[byte >> 4], kHex[byte & 15]};
+}
+
+ByteString BUS_Format(const char* format, ...) {
+    char buf[256];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(buf, sizeof buf, format, args);
+    va_end(args);
+    if (n < 0) return ByteString();
+    return ByteString(
+        buf, static_cast<size_t>(n) < sizeof buf ? static_cast<size_t>(n) : sizeof buf - 1);
+}
+
+ByteString BUS_Decimal(int64_t value) {
+    return std::to_string(value);
+}
+
+void BUS_MoveStep(const TUSBREQ& request, TUSBREQ& out, StepMove move) {
+    TUSBREQ r = request;  // request and out may be the same record
+    if (move == StepMove::Error)
+        r.Step = r.ErrorStep;
+    else if (move == StepMove::Next && r.Step < std::numeric_limits<int32_t>::max())
+        ++r.Step;
+    out = r;
+}
+
+bool BUS_CodeIs(long double code, int n) {
+    return code == static_cast<long double>(n);
+}
+
+AdapterFrameProtocol& BusLayerBase::adapter() {
+    return m_env.adapter ? *m_env.adapter : m_ownAdapter;
+}
+
+void BusLayerBase::logLine(uint32_t colour, const ByteString& text) {
+    if (m_env.log) m_env.log->LogLine(colour, text);
+}
+
+bool BusLayerBase::sendBusTelegram(const ByteString& telegram) {
+    ByteString frame;
+    AdapterFrameProtocol::ADP_BuildBusTransfer(telegram, frame);
+    const bool taken = m_env.transport && m_env.transport->SendFrame(frame);
+    if (m_env.log) m_env.log->LogTx(telegram);
+    return taken;
+}
+
+bool BusLayerBase::unwrapAdapterReply(const ByteString& reply, TResult& result) {
+    adapter().ADP_ParseBusReply(reply, result);
+    if (result.Invalid) {
+        result.Text.clear();
+        if (result.Value >= BusCode::Data && result.Value <= BusCode::Length) {
+            logLine(LogColour::Red, BUS_FrameErrorText(static_cast<int>(result.Value)));
+        } else if (result.Value > BusCode::Length) {
+            result.Value = BusCode::ReservedStatus;
+        }
+        return false;
+    }
+    if (m_env.log) m_env.log->LogRx(result.Text);
+    return true;
+}
+
+void BusLayerBase::failFrame(TResult& result, int code) {
+    result.Invalid = 1;
+    result.Text.clear();
+    result.Value = code;
+    logLine(LogColour::Red, BUS_FrameErrorText(code));
+}
+
+void BusLayerBase::countFailure() {
+    if (m_failures < std::numeric_limits<int32_t>::max()) ++m_failures;
+}
+
+void BusLayerBase::applyFailureLimit(TResult& result, int limit) {
+    if (m_failures < limit) return;
+    result.Invalid = 1;
+    result.Text.clear();
+    result.Value = BusCode::FailureLimit;
+}

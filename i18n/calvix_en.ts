@@ -2,6 +2,741 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Bus</name>
+    <message>
+        <location filename="../bus/buscommon.cpp" line="+12"/>
+        <source>Fehler: Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: Senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: TimeOut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: Init</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler: Länge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: Checksumme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: Adresse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>D2XXUnit</name>
+    <message>
+        <location filename="../link/d2xx.cpp" line="+13"/>
+        <source> - Invalid handle...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Device not found...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Device not opened...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - General IO error...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Insufficient resources...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Invalid parameter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Invalid baud rate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Device not opened for erase...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Device not opened for write...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Failed to write...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - EEPROM read failed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - EEPROM write failed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - EEPROM erase failed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - EEPROM not present...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - EEPROM not programmed...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Invalid arguments...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> - Other error ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FtdiDriver</name>
+    <message>
+        <location filename="../link/ftdidriver.cpp" line="+162"/>
+        <source>     Der USB-Adapter an Bus/Gerät </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> darf nicht geöffnet werden (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>).<byte value="xd"/>
+Es fehlt die udev-Regel </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>.     </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLine</name>
+    <message>
+        <location filename="../bus/klinetexts.cpp" line="+13"/>
+        <source>Steuergerätefehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung - Entriegelung nötig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keine EOL-Programmierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Kurzschluss Kl.31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzung (Unterbrechung Magnetventil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Auszustand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Initialisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Vorlaufverlängerung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Fremdlichtabfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Startversuch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>Brennbetrieb Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Brennbetrieb Zuheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Brennstörung Zuheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Brennstörung Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Überspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störnachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerspeicher aktualisieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Störnachlauf 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Störnachlauf 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Zuheizen ohne Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Zuheizen mit Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung UP2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus-Nachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus-Nachlauf 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus-Nachlauf 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerspeicher aktualisieren 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause-Nachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Regelpause-Nachlauf 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause-Nachlauf 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Verlängerung Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kurzschluss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell (Hysterese)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel (Hysterese)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterbrechung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MAIN_KX3090</name>
+    <message>
+        <location filename="../diag/kx3090datapoints.cpp" line="+17"/>
+        <source>BUS Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+12"/>
+        <source>Kraftstofftyp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz-Identnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software-Identnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version (EEPROM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Steuergerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Heizgerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kunden-Identnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prüfstandskennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brennzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannungsschwelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannungsschwelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit Unterspannungserkennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit Überspannungserkennung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <source>Flamme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>BM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FZG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betriebszustand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>STFL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ÜHFL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SAFL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>RZFL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Fehlerstatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Temperatur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zustand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Spannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Betriebsstunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MAIN_TOOL</name>
     <message>
         <location filename="../core/dialoghelpers.cpp" line="+15"/>
@@ -42,6 +777,100 @@
         <location line="+1"/>
         <source>konnte nicht geöffnet werden!</source>
         <translation>could not be opened!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/main.cpp" line="+31"/>
+        <source>NAVIRON Diagnose</source>
+        <translation>NAVIRON Diagnosis</translation>
+    </message>
+</context>
+<context>
+    <name>SBus</name>
+    <message>
+        <location filename="../bus/sbustexts.cpp" line="+36"/>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: CRC oder Speicher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler: Software inkompatibel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <location filename="../ui/statuspanel.cpp" line="+18"/>
+        <source>Diagnose gestartet</source>
+        <translation>Diagnosis started</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Diagnose gestoppt</source>
+        <translation>Diagnosis stopped</translation>
+    </message>
+</context>
+<context>
+    <name>TANSI_ERROR_Form</name>
+    <message>
+        <location filename="../ui/views/errorform.cpp" line="+81"/>
+        <source>Fehleranzeige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Fehlerspeicher &amp;löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TANSI_OVERVIEW_Form</name>
+    <message>
+        <location filename="../ui/views/overviewform.cpp" line="+61"/>
+        <source>Übersicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+245"/>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>kein Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/views/overviewtables.cpp" line="+7"/>
+        <source>     Die Schaltschwellen werden vom Steuergerät dynamisch angepasst, je nach       <byte value="xd"/>
+     Gradient der Wassertemperatur und der Brenndauer des Heizgerätes.<byte value="xd"/>
+<byte value="xd"/>
+     Sind die Schaltschwellen dauerhaft auf niedrige Temperaturen gesetzt,<byte value="xd"/>
+     deutet dies auf einen zu geringen Wasserdurchsatz hin.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -118,11 +947,1622 @@
     </message>
 </context>
 <context>
+    <name>TDEV_SEL_Form</name>
+    <message>
+        <location filename="../diag/devicelist.cpp" line="+7"/>
+        <source>HVD 420</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calvix 140/180/220</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calvix R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calvix N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calvix extra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flashloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TMAIN_Form</name>
     <message>
         <location filename="../ui/settingslanguage.cpp" line="+41"/>
         <source>DEU</source>
         <translation>ENG</translation>
+    </message>
+    <message>
+        <location filename="../diag/diagsession.cpp" line="+95"/>
+        <source>NAVIRON Calvix Test</source>
+        <translation>NAVIRON Calvix Test</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <location line="+20"/>
+        <source>Diagnose gestartet</source>
+        <translation>Diagnosis started</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <location line="+15"/>
+        <location line="+15"/>
+        <location line="+15"/>
+        <source>Wakeup...</source>
+        <translation>Wakeup...</translation>
+    </message>
+    <message>
+        <location filename="../diag/requestscheduler.cpp" line="+40"/>
+        <source>Diagnose gestoppt</source>
+        <translation>Diagnosis stopped</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainformactions.cpp" line="+42"/>
+        <source>&amp;Geräteauswahl...</source>
+        <translation>&amp;Device selection...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Geräteauswahl</source>
+        <translation>Device selection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagnose starten</source>
+        <translation>Start diagnosis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagnose beenden</source>
+        <translation>End diagnosis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Komponententest...</source>
+        <translation>&amp;Component test...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zusammenfassung &amp;öffnen...</source>
+        <translation>&amp;Open summary...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung öffnen</source>
+        <translation>Open summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Zusammenfassung speichern...</source>
+        <translation>&amp;Save summary...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung speichern</source>
+        <translation>Save summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zusammenfassung &amp;drucken</source>
+        <translation>&amp;Print summary</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung drucken</source>
+        <translation>Print summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Messwertprotokollierung starten...</source>
+        <translation>Start &amp;measurement log...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Messwertprotokollierung starten</source>
+        <translation>Start measurement log</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Protokollierung beenden</source>
+        <translation>&amp;End logging</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Protokollierung beenden</source>
+        <translation>End logging</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Das Programm beenden</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Übersichtsfenster...</source>
+        <translation>&amp;Overview window...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Übersichtsfenster anzeigen</source>
+        <translation>Show overview window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Betriebsdaten...</source>
+        <translation>Operating &amp;data...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsdaten anzeigen</source>
+        <translation>Show operating data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Steuergeräteinfos...</source>
+        <translation>Control &amp;unit information...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steuergeräteinfos anzeigen</source>
+        <translation>Show control unit information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Trendgrafik...</source>
+        <translation>&amp;Trend chart...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Trendgrafik anzeigen</source>
+        <translation>Show trend chart</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Fehlerliste anzeigen...</source>
+        <translation>Show &amp;error list...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fehlerliste anzeigen</source>
+        <translation>Show error list</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Protokollanzeige...</source>
+        <translation>Telegram &amp;log...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Protokollanzeige</source>
+        <translation>Telegram log</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Standheizen</source>
+        <translation>&amp;Parking heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../ui/mainformstate.cpp" line="+234"/>
+        <source>Standheizen</source>
+        <translation>Parking heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Zuheizen</source>
+        <translation>&amp;Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../ui/mainformstate.cpp" line="+4"/>
+        <source>Sparbetrieb &amp;1</source>
+        <translation>Economy mode &amp;1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../ui/mainformstate.cpp" line="+1"/>
+        <source>Sparbetrieb 1</source>
+        <translation>Economy mode 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;2</source>
+        <translation>Economy mode &amp;2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb 2</source>
+        <translation>Economy mode 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>&amp;Umwälzpumpe Ein</source>
+        <translation>Circulation &amp;pump on</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+2"/>
+        <source>Umwälzpumpe einschalten</source>
+        <translation>Switch the circulation pump on</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Fehlerspeicher &amp;löschen</source>
+        <translation>&amp;Clear error memory</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fehlerspeicher löschen</source>
+        <translation>Clear error memory</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Umwälzpumpe Aus</source>
+        <translation>Circulation pump o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpe ausschalten</source>
+        <translation>Switch the circulation pump off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Heizen</source>
+        <translation>&amp;Heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Alle Zähler löschen</source>
+        <translation>Clear &amp;all counters</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zähler und Zeiten werden gelöscht</source>
+        <translation>Counters and times are cleared</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hauptschalter &amp;Ein</source>
+        <translation>Main switch &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter einschalten</source>
+        <translation>Switch the main switch on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hauptschalter &amp;Aus</source>
+        <translation>Main switch o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+294"/>
+        <source>Hauptschalter ausschalten</source>
+        <translation>Switch the main switch off</translation>
+    </message>
+    <message>
+        <location line="-293"/>
+        <source>Hauptschalter &amp;Leitung</source>
+        <translation>Main switch by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter auf Leitung schalten</source>
+        <translation>Main switch follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Ein</source>
+        <translation>UPFA &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteuerung  einschalten</source>
+        <translation>Switch external circulation pump control on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Aus</source>
+        <translation>UPFA o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteuerung ausschalten</source>
+        <translation>Switch external circulation pump control off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Leitung</source>
+        <translation>UPFA by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteurung auf Leitung schalten</source>
+        <translation>External circulation pump control follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Ein</source>
+        <translation>Term. 61 &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 einschalten</source>
+        <translation>Switch terminal 61 on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Aus</source>
+        <translation>Term. 61 o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 ausschalten</source>
+        <translation>Switch terminal 61 off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Leitung</source>
+        <translation>Term. 61 by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 auf Leitung schalten</source>
+        <translation>Terminal 61 follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Ein</source>
+        <translation>Economy mode &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb einschalten</source>
+        <translation>Switch economy mode on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Aus</source>
+        <translation>Economy mode o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb ausschalten</source>
+        <translation>Switch economy mode off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Leitung</source>
+        <translation>Economy mode by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb auf Leitung schalten</source>
+        <translation>Economy mode follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CO2-Abgleich...</source>
+        <translation>&amp;CO2 adjustment...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CO2-Abgleich</source>
+        <translation>CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannungsabgleich...</source>
+        <translation>Voltage calibration...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spannungsabgleich</source>
+        <translation>Voltage calibration</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in Steuergerät programieren...</source>
+        <translation>program into control unit...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>in Steuergerät programieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>in Editor anzeigen...</source>
+        <translation>show in editor...</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>in Editor anzeigen</source>
+        <translation>show in editor</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>in Zwischenspeicher laden...</source>
+        <translation>load into buffer...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+3"/>
+        <source>in Zwischenspeicher laden</source>
+        <translation>load into buffer</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+3"/>
+        <source>in Datei speichern...</source>
+        <translation>save to file...</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>in Datei speichern</source>
+        <translation>save to file</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>in Steuergerät programmieren</source>
+        <translation>program into control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Löschen</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zwischenspeicher löschen</source>
+        <translation>Clear buffer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einzelne EOL-Zelle lesen/schreiben...</source>
+        <translation>Read/write single EOL cell...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einzelne EOL-Zelle lesen/schreiben</source>
+        <translation>Read/write single EOL cell</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;USB-Gerät...</source>
+        <translation>&amp;USB device...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>USB-Gerät auswählen</source>
+        <translation>Select USB device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>freie Telegrammeingabe...</source>
+        <translation>free telegram input...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>freie Telegrammeingabe</source>
+        <translation>free telegram input</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Sprache...</source>
+        <translation>&amp;Language...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Programm Sprache</source>
+        <translation>Program language</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Einheiten...</source>
+        <translation>U&amp;nits...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einheiten Einstellungen</source>
+        <translation>Unit settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät programmieren...</source>
+        <translation>Program control unit...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steuergerätesoftware programmieren</source>
+        <translation>Program control unit software</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hilfeinhalt</source>
+        <translation>Help contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I&amp;ndex</source>
+        <translation>I&amp;ndex</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hilfeindex</source>
+        <translation>Help index</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Info...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>&amp;Diagnose</source>
+        <translation>&amp;Diagnosis</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Programm beenden</source>
+        <translation>Exit program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Steuerung</source>
+        <translation>&amp;Control</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HS Steuerung</source>
+        <translation>MS control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter Steuerung</source>
+        <translation>Main switch control</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;UPFA Steuerung</source>
+        <translation>&amp;UPFA control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpe Steuerung</source>
+        <translation>Circulation pump control</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Kl. 61 Steuerung</source>
+        <translation>&amp;Term. 61 control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 Steuerung</source>
+        <translation>Terminal 61 control</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;SPAR Steuerung</source>
+        <translation>&amp;Economy control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb Steuerung</source>
+        <translation>Economy mode control</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Kalibrierung</source>
+        <translation>Cali&amp;bration</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Parametersatz </source>
+        <translation>&amp;Parameter set </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Datei lesen</source>
+        <translation>Read parameter set from file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>in Steuergerät programmieren...</source>
+        <translation>program into control unit...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Steuergerät auslesen</source>
+        <translation>Read parameter set from control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz aus Steuergrät auslesen</source>
+        <translation>Read parameter set from control unit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Zwischenspeicher</source>
+        <translation>Parameter set from buffer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Extras</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Fe&amp;nster</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fensterbezogene Anweisungen</source>
+        <translation>Window commands</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ü&amp;berlappend</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hori&amp;zontal anordnen</source>
+        <translation>Tile &amp;horizontally</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Vertikal anordnen</source>
+        <translation>Tile &amp;vertically</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Alle verkleinern</source>
+        <translation>&amp;Minimize all</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hilfethemen</source>
+        <translation>Help topics</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Werkzeugleiste</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainformstate.cpp" line="+2"/>
+        <source>&amp;Sparbetrieb Ein/Aus</source>
+        <translation>&amp;Economy mode on/off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb Ein- bzw. Ausschalten</source>
+        <translation>Switch economy mode on or off</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>     Stellen Sie sicher das die Umwälzpumpe angesteuert       <byte value="xd"/>
+     wird und ausreichend Kühlmittel vorhanden ist, so das     <byte value="xd"/>
+     die erforderliche Durchflussmenge erreicht wird.</source>
+        <translation>     Make sure that the circulation pump is driven       <byte value="xd"/>
+     and that there is enough coolant, so that     <byte value="xd"/>
+     the required flow rate is reached.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
+        <translation>     Do you really want to clear the errors?     </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.</source>
+        <translation>     A heater lock-out, if present, is released at the same time.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>     Fehler an der Temperatursensorik führen hard- und softwareseitig zu einer     <byte value="xd"/>
+     Verriegelung. Bevor diese Heizgeräteverriegelung aufgehoben werden kann, muss     <byte value="xd"/>
+     die hardwareseitige Verriegelung zurückgesetzt werden. Dazu bitte das Heizgerät<byte value="xd"/>
+     für 10s vom Bordnetz trennen. Anschließend die Diagnose neu starten und die<byte value="xd"/>
+     softwareseitige Heizgeräteverriegelung mit der Taste F5 löschen.</source>
+        <translation>     Faults of the temperature sensors lead to a hardware and a software     <byte value="xd"/>
+     lock-out. Before this heater lock-out can be released, the hardware     <byte value="xd"/>
+     lock-out must be reset. To do so, disconnect the heater from the vehicle<byte value="xd"/>
+     supply for 10 s. Then restart the diagnosis and clear the<byte value="xd"/>
+     software heater lock-out with the F5 key.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Eine eventuell vorliegende Verriegelung muss separat aufgehoben werden.</source>
+        <translation>     A heater lock-out, if present, must be released separately.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Hat ein Fehler am Überhitzungsschutz zur Verriegelung geführt, ist<byte value="xd"/>
+     zusätzlich die Betriebsspannung zu trennen.</source>
+        <translation>     If a fault of the overheating protection caused the lock-out,<byte value="xd"/>
+     the supply voltage must be disconnected as well.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Sollen die Zeiten und Zähler wirklich gelöscht werden?     <byte value="xd"/>
+<byte value="xd"/>
+     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     </source>
+        <translation>     Do you really want to clear the times and counters?     <byte value="xd"/>
+<byte value="xd"/>
+     Caution: the supply voltage must be disconnected afterwards!     </translation>
+    </message>
+</context>
+<context>
+    <name>UnitTexts</name>
+    <message>
+        <location filename="../core/unittexts.cpp" line="+11"/>
+        <source>     Vor einer Pumpendruckprüfung müssen folgende Wartungsarbeiten durchgeführt werden:     </source>
+        <translation>     Before a pump pressure test the following maintenance must be done:     </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     - Ist ein eventuell vorhandenes Absperrventil in der Brennstoffrückleitung offen?<byte value="xd"/>
+     - Sind die Brennstofffilter in der Ansaugleitung gewechselt bzw. neu?<byte value="xd"/>
+     - Ist die Düse gewechselt?<byte value="xd"/>
+     - Sind die Siebe im Pumpeneintritt kontrolliert und sauber?<byte value="xd"/>
+     - Wird der Brennstoff blasenfrei gefördert?</source>
+        <translation>     - Is a shut-off valve in the fuel return line, if present, open?<byte value="xd"/>
+     - Are the fuel filters in the suction line changed or new?<byte value="xd"/>
+     - Is the nozzle changed?<byte value="xd"/>
+     - Are the screens in the pump inlet checked and clean?<byte value="xd"/>
+     - Is the fuel delivered free of bubbles?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Hinweis: Zur Überprüfung einen klaren Schlauch auf den Rücklaufanschluss stecken.<byte value="xd"/>
+                   Nach einigen Minuten muss der Brennstoff blasenfrei austreten.</source>
+        <translation>     Note: to check, fit a clear hose onto the return connection.<byte value="xd"/>
+                   After a few minutes the fuel must come out free of bubbles.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Überhitzung T &gt; 275°F</source>
+        <translation>Overheating T &gt; 275°F</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatur Überhitzungsschutz Sensor &gt; 212°F während Heizen</source>
+        <translation>Overheating protection sensor temperature &gt; 212°F while heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komparator -58°F hat ausgelöst</source>
+        <translation>Comparator -58°F has tripped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     - Die Temperatur des Brennstoffes soll +59..+77°F betragen.</source>
+        <translation>     - The fuel temperature should be +59..+77°F.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_ÜHS [°F]</source>
+        <translation>T_OHP [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_DVW [°F]</source>
+        <translation>T_DVW [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_SG [°F]</source>
+        <translation>T_SG [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_WTS [°F]</source>
+        <translation>T_WTS [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_US [°F]</source>
+        <translation>T_US [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_OS [°F]</source>
+        <translation>T_OS [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_CPU [°F]</source>
+        <translation>T_CPU [°F]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überhitzung T &gt; 135°C</source>
+        <translation>Overheating T &gt; 135°C</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatur Überhitzungsschutz Sensor &gt; 100°C während Heizen</source>
+        <translation>Overheating protection sensor temperature &gt; 100°C while heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komparator -50°C hat ausgelöst</source>
+        <translation>Comparator -50°C has tripped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     - Die Temperatur des Brennstoffes soll +15..+25°C betragen.</source>
+        <translation>     - The fuel temperature should be +15..+25°C.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_ÜHS [°C]</source>
+        <translation>T_OHP [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_DVW [°C]</source>
+        <translation>T_DVW [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_SG [°C]</source>
+        <translation>T_SG [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_WTS [°C]</source>
+        <translation>T_WTS [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_US [°C]</source>
+        <translation>T_US [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_OS [°C]</source>
+        <translation>T_OS [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_CPU [°C]</source>
+        <translation>T_CPU [°C]</translation>
+    </message>
+</context>
+<context>
+    <name>WBusV</name>
+    <message>
+        <location filename="../bus/wbusdecodev.cpp" line="+44"/>
+        <source>Nicht aktuell und nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nicht aktuell und gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aktuell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aktuell und gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Benzin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diesel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>neutral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../bus/wbustextsv.cpp" line="+13"/>
+        <source>keine EOL-Programmierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Flammabbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Überspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Fremdlicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Unterbrechung Magnetventil (Überhitzung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ausbrennen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abschaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ausbrennen TRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ausbrennrampe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auszustand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennbetrieb Teillast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennbetrieb Vollast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstofffördern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorstart (Losreissen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstoffunterbr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagnosezustand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dosierpumpenunterbrechung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EMK-Messung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Entprellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EXIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterabfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterkühlung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Messphase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabfrage bei ZUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gebläseanlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Glühstiftrampe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initialisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraftstoffblasenüberbrückung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kaltgebläseanlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kaltstartanreicherung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kühlung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lastwechsel Teil- / Volllast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lüften</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lastwechsel Voll- / Teillast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Neue Initialisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelbetrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sanftanlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sicherheitszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spülen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stabilisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startrampe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stromlos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung TRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stabilisierungszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Übergang Regelbetrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Entscheidungsknoten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorfördern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorglühen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorglühen Leistungsregelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verzögerung vor Abregeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zähgebläseanlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuglühen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündpause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zwischenglühen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Applikationsüberwachung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelungsabspeicherung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteentriegelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizleistungsregelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpenregelung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initialisierung µP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlichtabfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammzündung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammstabilisierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennbetrieb Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennbetrieb Zuheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung Zuheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus Nachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Nachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störnachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeitlicher Störnachlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Standheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Zuheizen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regelpause Zuheizen mit Umwälzpumpe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Überspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerspeicher aktualisieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boostbetrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abkühlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung permanent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gebläseunterbrechung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennermotor losreissen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperaturabfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unfallabfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störnachlauf Magnetventil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerspeicher aktualisieren Magnetventil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeitlicher Störnachlauf Magnetventil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startversuch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlaufverlängerung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennbetrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zeitlicher Störnachlauf bei Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerspeicher aktualisieren beim Ausschalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rampe Vollast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>zeitlicher Störnachlauf Unterspannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Routine gestartet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wertebereich ungültig</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,18 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
 // a simulated adapter with a simulated control unit), the main window, then the event loop.
 #include <QApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "ftdidriver.h"
+#include "imagelist.h"
 #include "kx3090unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -22,14 +29,45 @@ bool wantsSimulation(int argc, char** argv) {
     return false;
 }
 
+// With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
+// at which the main window was first painted, and ends: scripts/measure-startup takes the
+// start-up time from it.
+class FirstPaintProbe : public QObject {
+public:
+    explicit FirstPaintProbe(QWidget* window) : m_window(window) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == m_window && e->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            std::printf("shown-at-ms %lld\n",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, m_window, [w = m_window] { w->close(); });
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    bool m_seen = false;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LANG_LoadSelected();
+    // Qt's own texts (the buttons of the message boxes) in German too.
+    QTranslator qtTexts;
+    if (LanguageId() == QLatin1String("DEU") &&
+        qtTexts.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setApplicationName(QStringLiteral("Calvix"));
     QApplication::setApplicationDisplayName(QObject::tr("NAVIRON Diagnose"));
     QApplication::setOrganizationName(QStringLiteral("Naviron"));
+    QApplication::setWindowIcon(IMAGE_Icon(24));
     // Numbers in texts and files always use '.', whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 
@@ -51,6 +89,9 @@ int main(int argc, char** argv) {
     int rc = 0;
     {
         TMAIN_Form mainForm(ports);
+        std::unique_ptr<FirstPaintProbe> probe;
+        if (qEnvironmentVariableIsSet("CALVIX_MEASURE_STARTUP"))
+            probe = std::make_unique<FirstPaintProbe>(&mainForm);
         mainForm.show();
         rc = app.exec();
     }

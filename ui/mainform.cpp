@@ -169,7 +169,8 @@ void TMAIN_Form::createWindows() {
             m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
             QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
-            sub->setWindowIcon(QIcon());
+            // The size it comes back with when first brought up from laid aside.
+            sub->resize(720, 360);
             w = m_prot;
         } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
             ViewContext c = ctx;

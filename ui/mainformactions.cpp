@@ -126,7 +126,6 @@ QAction* TMAIN_Form::addAction(const ActionSpec& spec) {
     a->setProperty("Category", QString::fromLatin1(spec.category));
     a->setProperty("HelpContext", spec.help);
     a->setToolTip(tr8(spec.hint));
-    a->setStatusTip(tr8(spec.hint));
     if (*spec.key) a->setShortcut(QKeySequence(QString::fromLatin1(spec.key)));
     if (spec.image >= 0) {
         a->setIcon(IMAGE_Icon(spec.image));
@@ -170,13 +169,11 @@ QAction* TMAIN_Form::addMenuEntry(QMenu* menu, const QString& entryName, QAction
     entry->setObjectName(entryName);
     entry->setShortcut(base->shortcut());
     entry->setShortcutContext(Qt::WidgetShortcut);  // the key belongs to the action
-    entry->setStatusTip(base->statusTip());
     entry->setVisible(base->isVisible());
     auto follow = [entry, base, caption, followVisible] {
         if (caption.isEmpty()) entry->setText(base->text());
         if (followVisible) entry->setVisible(base->isVisible());
         entry->setEnabled(base->isEnabled());
-        entry->setStatusTip(base->statusTip());
     };
     follow();
     connect(base, &QAction::changed, entry, follow);
@@ -212,7 +209,7 @@ void TMAIN_Form::createMenus() {
     diag->addActions({a("DIAG_PROT_Start"), a("DIAG_PROT_Stop")});
     diag->addSeparator();
     diag->addAction(a("DIAG_SYS_Close"));
-    a("DIAG_SYS_Close")->setStatusTip(tr("Programm beenden"));
+    a("DIAG_SYS_Close")->setProperty("MenuHint", tr("Programm beenden"));
 
     QMenu* view = newMenu(nullptr, "Ansicht1", tr("&Ansicht"), 200);
     view->addActions({a("WIN_OData"), a("WIN_BData"), a("WIN_SData"), a("WIN_TData"), a("WIN_LIST"),
@@ -226,7 +223,7 @@ void TMAIN_Form::createMenus() {
     auto lineMenu = [&](const char* name, const QString& title, int help, const QString& hint,
                         const char* lineA, const char* offA, const char* onA) {
         QMenu* m = newMenu(steu, QString::fromLatin1(name), title, help);
-        m->menuAction()->setStatusTip(hint);
+        m->menuAction()->setToolTip(hint);
         m->menuAction()->setVisible(false);
         m->addActions({a(lineA), a(offA), a(onA)});
     };
@@ -261,7 +258,7 @@ void TMAIN_Form::createMenus() {
                  tr8(QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programmieren...")), true);
     fromFile->addActions({a("DSATZ_FILEtoEDIT"), a("DSATZ_FILEtoZWIS")});
     QMenu* fromSg = newMenu(ds, "DSATZ_SG", tr("Parametersatz aus Steuergerät auslesen"), 502);
-    fromSg->menuAction()->setStatusTip(tr("Parametersatz aus Steuergrät auslesen"));
+    fromSg->menuAction()->setToolTip(tr("Parametersatz aus Steuergrät auslesen"));
     fromSg->addActions({a("DSATZ_SGtoFILE"), a("DSATZ_SGtoEDIT"), a("DSATZ_SGtoZWIS")});
     QMenu* fromBuf = newMenu(ds, "DSATZ_ZWIS", tr("Parametersatz aus Zwischenspeicher"), 503);
     fromBuf->addActions(
@@ -283,7 +280,7 @@ void TMAIN_Form::createMenus() {
     ext->addAction(a("EXTR_FLASH"));
 
     QMenu* win = newMenu(nullptr, "Fenster1", tr("Fe&nster"), 700);
-    win->menuAction()->setStatusTip(tr("Fensterbezogene Anweisungen"));
+    win->menuAction()->setToolTip(tr("Fensterbezogene Anweisungen"));
     auto mdiAction = [&](const char* name, const QString& text, int help, auto slot) {
         auto* w = new QAction(text, this);
         w->setObjectName(QString::fromLatin1(name));
@@ -334,7 +331,7 @@ void TMAIN_Form::createMenus() {
     });
 
     QMenu* help = newMenu(nullptr, "Hilfe1", tr("&Hilfe"), 0);
-    help->menuAction()->setStatusTip(tr("Hilfethemen"));
+    help->menuAction()->setToolTip(tr("Hilfethemen"));
     help->addActions({a("HELP_Inhalt"), a("HELP_Index")});
     help->addSeparator();
     help->addAction(a("HELP_Info"));

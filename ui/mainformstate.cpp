@@ -232,7 +232,6 @@ void TMAIN_Form::UI_UpdateControlActions() {
     QAction* stand = action(QStringLiteral("STEU_Stand"));
     stand->setToolTip(cls == 5 ? action(QStringLiteral("STEU_L_HS_EIN"))->toolTip()
                                : tr("Standheizen"));
-    stand->setStatusTip(stand->toolTip());
     QAction* spar1 = action(QStringLiteral("STEU_Spar_1"));
     if (cls == 3) {
         spar1->setText(tr("Sparbetrieb &1"));
@@ -241,7 +240,6 @@ void TMAIN_Form::UI_UpdateControlActions() {
         spar1->setText(tr("&Sparbetrieb Ein/Aus"));
         spar1->setToolTip(tr("Sparbetrieb Ein- bzw. Ausschalten"));
     }
-    spar1->setStatusTip(spar1->toolTip());
     for (const ControlRow& r : kMenuRows)
         setShown(QString::fromLatin1(r.name), r.cells[cls] == '1');
 }

@@ -31,6 +31,7 @@ protected:
 
 private:
     void StatusBarDrawPanel();
+    int imageLeft() const;
 
     std::function<QIcon(int)> m_imageOf;
     QString m_text;

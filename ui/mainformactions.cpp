@@ -419,8 +419,9 @@ void TMAIN_Form::connectHandlers() {
 void TMAIN_Form::DIAG_StartExecute() {
     const int32_t row = m_session->SelectedDeviceIndex;
     if (row < -1 || row > 5) return;
-    // Classes 4 to 6 would first set the S-Bus device address; the program has no module of
-    // those classes yet, and their sessions end as unsupported.
+    // The S-Bus classes talk to their own address: the heaters 7, the boot loader 3.
+    if (row == 3 || row == 4) m_session->buses().sbus.SBUS_SetDeviceAddress(7);
+    if (row == 5) m_session->buses().sbus.SBUS_SetDeviceAddress(3);
     m_session->DIAG_BeginSession(row == -1 ? 0 : static_cast<uint8_t>(row + 1));
     for (const char* n : {"DIAG_DEV_Sel", "DIAG_Start", "EXTR_UNIT"})
         setWanted(QString::fromLatin1(n), false);

@@ -223,6 +223,26 @@ TEST_F(MainWindowState, ControlsOfAClassWithoutModuleDoNothing) {
     EXPECT_FALSE(f.engine().SessionStarted);
 }
 
+TEST_F(MainWindowState, StartBeginsTheClassOfTheChosenRow) {
+    struct Case {
+        int32_t row;
+        uint8_t deviceClass;
+        uint8_t sbusAddress;
+    };
+    const Case cases[] = {{-1, 0, 7}, {0, 1, 7}, {2, 3, 7}, {3, 4, 7}, {4, 5, 7}, {5, 6, 3}};
+    TMAIN_Form& f = *run.form;
+    for (const Case& c : cases) {
+        f.engine().SessionStarted = false;
+        f.engine().DeviceClass = 9;
+        f.session().buses().sbus.SBUS_SetDeviceAddress(c.row == 5 ? 7 : 1);
+        f.session().SelectedDeviceIndex = c.row;
+        f.DIAG_StartExecute();
+        EXPECT_TRUE(f.engine().SessionStarted) << c.row;
+        EXPECT_EQ(f.engine().DeviceClass, c.deviceClass) << c.row;
+        if (c.row >= 3) EXPECT_EQ(f.session().buses().sbus.deviceAddress(), c.sbusAddress) << c.row;
+    }
+}
+
 TEST(MainWindowDialogs, SaveDialogDefaultExtension) {
     struct Case {
         const char* filter;

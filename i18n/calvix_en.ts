@@ -6,37 +6,37 @@
     <message>
         <location filename="../bus/buscommon.cpp" line="+12"/>
         <source>Fehler: Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: data</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: Senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: send</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: TimeOut</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: timeout</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: Init</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: init</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Fehler: Länge</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: length</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: Checksumme</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: checksum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: address</translation>
     </message>
 </context>
 <context>
@@ -44,87 +44,87 @@
     <message>
         <location filename="../link/d2xx.cpp" line="+13"/>
         <source> - Invalid handle...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Invalid handle...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Device not found...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Device not found...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Device not opened...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Device not opened...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - General IO error...</source>
-        <translation type="unfinished"></translation>
+        <translation> - General IO error...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Insufficient resources...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Insufficient resources...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Invalid parameter...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Invalid parameter...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Invalid baud rate...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Invalid baud rate...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Device not opened for erase...</source>
-        <translation type="unfinished"></translation>
+        <translation> Device not opened for erase...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Device not opened for write...</source>
-        <translation type="unfinished"></translation>
+        <translation> Device not opened for write...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Failed to write...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Failed to write...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - EEPROM read failed...</source>
-        <translation type="unfinished"></translation>
+        <translation> - EEPROM read failed...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - EEPROM write failed...</source>
-        <translation type="unfinished"></translation>
+        <translation> - EEPROM write failed...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - EEPROM erase failed...</source>
-        <translation type="unfinished"></translation>
+        <translation> - EEPROM erase failed...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - EEPROM not present...</source>
-        <translation type="unfinished"></translation>
+        <translation> - EEPROM not present...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - EEPROM not programmed...</source>
-        <translation type="unfinished"></translation>
+        <translation> - EEPROM not programmed...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Invalid arguments...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Invalid arguments...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> - Other error ...</source>
-        <translation type="unfinished"></translation>
+        <translation> - Other error ...</translation>
     </message>
 </context>
 <context>
@@ -132,23 +132,24 @@
     <message>
         <location filename="../link/ftdidriver.cpp" line="+162"/>
         <source>     Der USB-Adapter an Bus/Gerät </source>
-        <translation type="unfinished"></translation>
+        <translation>     The USB adapter at bus/device </translation>
     </message>
     <message>
         <location line="+1"/>
         <source> darf nicht geöffnet werden (</source>
-        <translation type="unfinished"></translation>
+        <translation> may not be opened (</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>).<byte value="xd"/>
 Es fehlt die udev-Regel </source>
-        <translation type="unfinished"></translation>
+        <translation>).<byte value="xd"/>
+The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>.     </source>
-        <translation type="unfinished"></translation>
+        <translation>.     </translation>
     </message>
 </context>
 <context>
@@ -156,324 +157,324 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../bus/klinetexts.cpp" line="+13"/>
         <source>Steuergerätefehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit fault</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizgeräteverriegelung - Entriegelung nötig</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater lock-out - unlocking required</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>keine EOL-Programmierung</source>
-        <translation type="unfinished"></translation>
+        <translation>no EOL programming</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kein Start in Sicherheitszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>No start within safety time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammabbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Überspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächter Kurzschluss Kl.31</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächter Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Überhitzung (Unterbrechung Magnetventil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overheating (solenoid valve open circuit)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperatursensor Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperatursensor Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fremdlicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraneous light</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Magnetventil Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Solenoid valve short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Magnetventil Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Solenoid valve open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motor Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motor Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündfunkengeber Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Spark generator short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündfunkengeber Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Spark generator open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Auszustand</source>
-        <translation type="unfinished"></translation>
+        <translation>Off state</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Initialisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialization</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Vorlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Vorlaufverlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-run extension</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Fremdlichtabfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraneous light check</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Vorzündung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-ignition</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Startversuch</source>
-        <translation type="unfinished"></translation>
+        <translation>Start attempt</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Brennbetrieb Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, parking heating</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Brennbetrieb Zuheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, supplementary heating</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Brennstörung Zuheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion fault, supplementary heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Brennstörung Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion fault, parking heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warteschleife Überspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait loop, overvoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störnachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlerspeicher aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating fault memory</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Störnachlauf 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault after-run 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Störnachlauf 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault after-run 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Störverriegelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe ohne Heizfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump without heating function</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warteschleife</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait loop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, parking heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Zuheizen ohne Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, supplementary heating without circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Zuheizen mit Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, supplementary heating with circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störverriegelung Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out, circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störverriegelung UP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out, CP2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aus-Nachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aus-Nachlauf 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off after-run 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aus-Nachlauf 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off after-run 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlerspeicher aktualisieren 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating fault memory 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause-Nachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Regelpause-Nachlauf 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause after-run 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause-Nachlauf 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause after-run 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Verlängerung Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension, undervoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Komponententest</source>
-        <translation type="unfinished"></translation>
+        <translation>Component test</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kurzschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>bright</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hell (Hysterese)</source>
-        <translation type="unfinished"></translation>
+        <translation>bright (hysteresis)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dunkel (Hysterese)</source>
-        <translation type="unfinished"></translation>
+        <translation>dark (hysteresis)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>dark</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unterbrechung</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown</translation>
     </message>
 </context>
 <context>
@@ -481,259 +482,259 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../diag/kx3090datapoints.cpp" line="+17"/>
         <source>BUS Version</source>
-        <translation type="unfinished"></translation>
+        <translation>BUS version</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerätebezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Device name</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+12"/>
         <source>Kraftstofftyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel type</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>Steuergeräte-Identnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit ID number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Parametersatz-Identnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter set ID number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Software-Identnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Software ID number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>HW-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>HW version</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SW-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>SW version</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SW-Version (EEPROM)</source>
-        <translation type="unfinished"></translation>
+        <translation>SW version (EEPROM)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Herstelldatum Steuergerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Manufacturing date, control unit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Herstelldatum Heizgerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Manufacturing date, heater</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kunden-Identnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer ID number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seriennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prüfstandskennung</source>
-        <translation type="unfinished"></translation>
+        <translation>Test bench ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Brennzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Burning time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einschaltzeit Hauptschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Main switch on-time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Startzähler</source>
-        <translation type="unfinished"></translation>
+        <translation>Start counter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unterspannungsschwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage threshold</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Überspannungsschwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage threshold</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeit Unterspannungserkennung</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage detection time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeit Überspannungserkennung</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage detection time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Betriebsspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating voltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector voltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+11"/>
         <source>Flamme</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>BM</source>
-        <translation type="unfinished"></translation>
+        <translation>BM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ZFG</source>
-        <translation type="unfinished"></translation>
+        <translation>SG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MV</source>
-        <translation type="unfinished"></translation>
+        <translation>SV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>CP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FZG</source>
-        <translation type="unfinished"></translation>
+        <translation>VF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dst</source>
-        <translation type="unfinished"></translation>
+        <translation>NHP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>HS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kl. 61</source>
-        <translation type="unfinished"></translation>
+        <translation>Term. 61</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UPFA</source>
-        <translation type="unfinished"></translation>
+        <translation>ECP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kl. 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Term. 15</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Betriebszustand</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating state</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>STFL</source>
-        <translation type="unfinished"></translation>
+        <translation>STFL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ÜHFL</source>
-        <translation type="unfinished"></translation>
+        <translation>ÜHFL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAFL</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RZFL</source>
-        <translation type="unfinished"></translation>
+        <translation>RZFL</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Code</source>
-        <translation type="unfinished"></translation>
+        <translation>     Code</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Fehlerstatus</source>
-        <translation type="unfinished"></translation>
+        <translation>     Fault status</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Zähler</source>
-        <translation type="unfinished"></translation>
+        <translation>     Counter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>     Temperature</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Zustand</source>
-        <translation type="unfinished"></translation>
+        <translation>     State</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Spannung</source>
-        <translation type="unfinished"></translation>
+        <translation>     Voltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>     Betriebsstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>     Operating hours</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
 </context>
 <context>
@@ -782,7 +783,7 @@ Es fehlt die udev-Regel </source>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+31"/>
+        <location filename="../app/main.cpp" line="+68"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>
@@ -792,28 +793,30 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../bus/sbustexts.cpp" line="+36"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: CRC oder Speicher</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: CRC or memory</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fehler: Software inkompatibel</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: software incompatible</translation>
     </message>
 </context>
 <context>
     <name>StatusPanel</name>
     <message>
-        <location filename="../ui/statuspanel.cpp" line="+18"/>
+        <location filename="../ui/statuspanel.cpp" line="+16"/>
+        <location line="+11"/>
         <source>Diagnose gestartet</source>
         <translation>Diagnosis started</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
+        <location line="+14"/>
         <source>Diagnose gestoppt</source>
         <translation>Diagnosis stopped</translation>
     </message>
@@ -823,27 +826,27 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../ui/views/errorform.cpp" line="+81"/>
         <source>Fehleranzeige</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault display</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wert</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Fehlerspeicher &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clear fault memory</translation>
     </message>
 </context>
 <context>
@@ -851,17 +854,17 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../ui/views/overviewform.cpp" line="+61"/>
         <source>Übersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview</translation>
     </message>
     <message>
         <location line="+245"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault(s)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>kein Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>no fault</translation>
     </message>
     <message>
         <location filename="../ui/views/overviewtables.cpp" line="+7"/>
@@ -870,7 +873,178 @@ Es fehlt die udev-Regel </source>
 <byte value="xd"/>
      Sind die Schaltschwellen dauerhaft auf niedrige Temperaturen gesetzt,<byte value="xd"/>
      deutet dies auf einen zu geringen Wasserdurchsatz hin.</source>
-        <translation type="unfinished"></translation>
+        <translation>     The control unit adapts the switching thresholds dynamically, depending on the       <byte value="xd"/>
+     gradient of the water temperature and the burning time of the heater.<byte value="xd"/>
+<byte value="xd"/>
+     If the switching thresholds stay set to low temperatures,<byte value="xd"/>
+     this indicates too low a water flow rate.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+20"/>
+        <location line="+22"/>
+        <location line="+31"/>
+        <location line="+24"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <location line="+20"/>
+        <location line="+22"/>
+        <location line="+31"/>
+        <location line="+24"/>
+        <source>Gerätestatus</source>
+        <translation>Device status</translation>
+    </message>
+    <message>
+        <location line="-92"/>
+        <location line="+20"/>
+        <location line="+23"/>
+        <location line="+33"/>
+        <location line="+24"/>
+        <source>Brennluftmotor</source>
+        <translation>Burner motor</translation>
+    </message>
+    <message>
+        <location line="-99"/>
+        <location line="+20"/>
+        <location line="+23"/>
+        <location line="+58"/>
+        <source>Magnetventil</source>
+        <translation>Solenoid valve</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <location line="+20"/>
+        <location line="+23"/>
+        <location line="+56"/>
+        <source>Zündfunkengeber</source>
+        <translation>Spark generator</translation>
+    </message>
+    <message>
+        <location line="-98"/>
+        <location line="+20"/>
+        <location line="+23"/>
+        <location line="+29"/>
+        <location line="+24"/>
+        <source>Umwälzpumpe</source>
+        <translation>Circulation pump</translation>
+    </message>
+    <message>
+        <location line="-95"/>
+        <location line="+22"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+23"/>
+        <source>Hauptschalter</source>
+        <translation>Main switch</translation>
+    </message>
+    <message>
+        <location line="-99"/>
+        <location line="+23"/>
+        <location line="+23"/>
+        <location line="+56"/>
+        <source>Zuheizanforderung (Kl.61)</source>
+        <translation>Supplementary heating request (term. 61)</translation>
+    </message>
+    <message>
+        <location line="-101"/>
+        <source>Zündung ein (Kl.15)</source>
+        <translation>Ignition on (term. 15)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme erkannt</source>
+        <translation>Flame detected</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+22"/>
+        <location line="+31"/>
+        <location line="+24"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <location line="+23"/>
+        <location line="+56"/>
+        <source>Flammanzeige</source>
+        <translation>Flame indicator</translation>
+    </message>
+    <message>
+        <location line="-78"/>
+        <location line="+23"/>
+        <location line="+26"/>
+        <location line="+24"/>
+        <source>Betriebsanzeige</source>
+        <translation>Operating indicator</translation>
+    </message>
+    <message>
+        <location line="-71"/>
+        <location line="+25"/>
+        <location line="+53"/>
+        <source>Umwälzpumpenfremdansteuerung</source>
+        <translation>External circulation pump control</translation>
+    </message>
+    <message>
+        <location line="-76"/>
+        <location line="+77"/>
+        <source>Sparbetrieb</source>
+        <translation>Economy mode</translation>
+    </message>
+    <message>
+        <location line="-57"/>
+        <source>Düsenstockvorwärmung</source>
+        <translation>Nozzle holder preheating</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sparbetrieb 1</source>
+        <translation>Economy mode 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb 2</source>
+        <translation>Economy mode 2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zündfunkenmodul</source>
+        <translation>Spark module</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1</source>
+        <translation>Solenoid valve 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 2</source>
+        <translation>Solenoid valve 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung</source>
+        <translation>Regulator heating</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+25"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
     </message>
 </context>
 <context>
@@ -951,32 +1125,32 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../diag/devicelist.cpp" line="+7"/>
         <source>HVD 420</source>
-        <translation type="unfinished"></translation>
+        <translation>HVD 420</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calvix 140/180/220</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvix 140/180/220</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calvix R</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvix R</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calvix N</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvix N</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calvix extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvix extra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flashloader</source>
-        <translation type="unfinished"></translation>
+        <translation>Flashloader</translation>
     </message>
 </context>
 <context>
@@ -1003,12 +1177,89 @@ Es fehlt die udev-Regel </source>
         <location line="+15"/>
         <location line="+15"/>
         <source>Wakeup...</source>
-        <translation>Wakeup...</translation>
+        <translation>Wake-up...</translation>
     </message>
     <message>
         <location filename="../diag/requestscheduler.cpp" line="+40"/>
         <source>Diagnose gestoppt</source>
         <translation>Diagnosis stopped</translation>
+    </message>
+    <message>
+        <location filename="../diag/deferredmessages.cpp" line="+20"/>
+        <source>     Es konnte keine Verbindung zum Heizgerät hergestellt werden!    <byte value="xd"/>
+     Bitte prüfen Sie die Stromversorgung und die Verkabelung.</source>
+        <translation>     No connection to the heater could be established!    <byte value="xd"/>
+     Please check the power supply and the wiring.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     Es konnte keine Verbindung zum Heizgerät hergestellt werden!    <byte value="xd"/>
+     Bitte prüfen Sie die Stromversorgung und die Verkabelung oder      <byte value="xd"/>
+     wählen sie das Heizgerät manuell aus.</source>
+        <translation>     No connection to the heater could be established!    <byte value="xd"/>
+     Please check the power supply and the wiring or      <byte value="xd"/>
+     select the heater manually.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Das angeschlossene Gerät wird von der Diagnose nicht unterstützt!    <byte value="xd"/>
+     Bitte aktualisieren Sie die Diagnosesoftware.</source>
+        <translation>     The connected device is not supported by the diagnosis!    <byte value="xd"/>
+     Please update the diagnosis software.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     Das manuell ausgewählte Heizgerät wurde nicht gefunden!       <byte value="xd"/>
+     Bitte prüfen Sie die Heizgeräteauswahl oder versuchen sie     <byte value="xd"/>
+     die automatische Suche.</source>
+        <translation>     The manually selected heater was not found!       <byte value="xd"/>
+     Please check the heater selection or try     <byte value="xd"/>
+     the automatic search.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Das manuell ausgewählte Heizgerät entspricht nicht dem angeschlossenen Heizgerät!       <byte value="xd"/>
+<byte value="xd"/>
+     Achtung: Angezeigte Informationen können fehlerhaft sein!<byte value="xd"/>
+</source>
+        <translation>     The manually selected heater does not match the connected heater!       <byte value="xd"/>
+<byte value="xd"/>
+     Caution: The information shown may be incorrect!<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Die Spannung konnte nicht kalibriert werden!      </source>
+        <translation>     The voltage could not be calibrated!      </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     Komponententest konnte nicht durchgeführt werden!      </source>
+        <translation>     The component test could not be carried out!      </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     Prüfstecker nicht angeschlossen!      <byte value="xd"/>
+<byte value="xd"/>
+     Komponententest konnte nicht durchgeführt werden!      </source>
+        <translation>     Test plug not connected!      <byte value="xd"/>
+<byte value="xd"/>
+     The component test could not be carried out!      </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Wenn sie aktiv per Diagnose Änderungen am Heizgerät vornehmen,      <byte value="xd"/>
+     durch: HS, UPFA, Kl.61, Spar ein- oder ausschalten oder eine      <byte value="xd"/>
+     CO2-Einstellung durchführen, wird ihr Computer zum Master      <byte value="xd"/>
+     und die externen Bedienelemente für diese Sitzung ignoriert.      <byte value="xd"/>
+<byte value="xd"/>
+     Beenden sie die aktuelle Diagnosesitzung um diesen Status aufzuheben.      </source>
+        <translation>     If you actively make changes to the heater through the diagnosis,      <byte value="xd"/>
+     by switching MS, ECP, term. 61 or economy mode on or off or by making a      <byte value="xd"/>
+     CO2 adjustment, your computer becomes the master      <byte value="xd"/>
+     and the external controls are ignored for this session.      <byte value="xd"/>
+<byte value="xd"/>
+     End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
         <location filename="../ui/mainformactions.cpp" line="+42"/>
@@ -1188,7 +1439,7 @@ Es fehlt die udev-Regel </source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../ui/mainformstate.cpp" line="+4"/>
+        <location filename="../ui/mainformstate.cpp" line="+3"/>
         <source>Sparbetrieb &amp;1</source>
         <translation>Economy mode &amp;1</translation>
     </message>
@@ -1277,12 +1528,12 @@ Es fehlt die udev-Regel </source>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+294"/>
+        <location line="+291"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-293"/>
+        <location line="-290"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -1553,7 +1804,7 @@ Es fehlt die udev-Regel </source>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+99"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -1708,7 +1959,7 @@ Es fehlt die udev-Regel </source>
         <translation>Switch economy mode on or off</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+86"/>
         <source>     Stellen Sie sicher das die Umwälzpumpe angesteuert       <byte value="xd"/>
      wird und ausreichend Kühlmittel vorhanden ist, so das     <byte value="xd"/>
      die erforderliche Durchflussmenge erreicht wird.</source>
@@ -1904,665 +2155,665 @@ Es fehlt die udev-Regel </source>
     <message>
         <location filename="../bus/wbusdecodev.cpp" line="+44"/>
         <source>Nicht aktuell und nicht gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>Not current and not stored</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nicht aktuell und gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>Not current and stored</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>aktuell</source>
-        <translation type="unfinished"></translation>
+        <translation>current</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>aktuell und gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>current and stored</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Benzin</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasoline</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Diesel</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>neutral</translation>
     </message>
     <message>
         <location filename="../bus/wbustextsv.cpp" line="+13"/>
         <source>keine EOL-Programmierung</source>
-        <translation type="unfinished"></translation>
+        <translation>no EOL programming</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Kein Start in Sicherheitszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>No start within safety time</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Flammabbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame-out</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>Überspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Fremdlicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraneous light</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>Unterbrechung Magnetventil (Überhitzung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solenoid valve open circuit (overheating)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motor Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Magnetventil Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Solenoid valve short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperatursensor Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündfunkengeber Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Spark generator short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächter Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Betriebsanzeige Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating indicator short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammanzeige Kurzschluss Kl. 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame indicator short circuit to terminal 31</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steuergerätefehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit fault</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Motor Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Magnetventil Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Solenoid valve open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperatursensor Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündfunkengeber Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Spark generator open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächter Unterbrechung o. Kurzschluss Kl. 30</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector open circuit or short circuit to terminal 30</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausbrennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Burn-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutdown</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausbrennen TRS</source>
-        <translation type="unfinished"></translation>
+        <translation>Burn-out TRS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausbrennrampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Burn-out ramp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auszustand</source>
-        <translation type="unfinished"></translation>
+        <translation>Off state</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennbetrieb Teillast</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, part load</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennbetrieb Vollast</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, full load</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennstofffördern</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel delivery</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motorstart (Losreissen)</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor start (break-loose)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennstoffunterbr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel interruption</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Diagnosezustand</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostic state</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dosierpumpenunterbrechung</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosing pump interruption</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EMK-Messung</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF measurement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entprellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Debouncing</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXIT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächterabfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector check</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächterkühlung</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector cooling</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammwächter Messphase</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame detector measuring phase</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammabfrage bei ZUE</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame check at ignition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gebläseanlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan start-up</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Glühstiftrampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Glow pin ramp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizgeräteverriegelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater lock-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Initialisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialization</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kraftstoffblasenüberbrückung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel bubble bridging</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kaltgebläseanlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Cold fan start-up</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kaltstartanreicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Cold start enrichment</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kühlung</source>
-        <translation type="unfinished"></translation>
+        <translation>Cooling</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lastwechsel Teil- / Volllast</source>
-        <translation type="unfinished"></translation>
+        <translation>Load change part / full load</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lüften</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lastwechsel Voll- / Teillast</source>
-        <translation type="unfinished"></translation>
+        <translation>Load change full / part load</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neue Initialisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Re-initialization</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelbetrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Control operation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sanftanlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft start</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sicherheitszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Safety time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spülen</source>
-        <translation type="unfinished"></translation>
+        <translation>Purging</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stabilisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilization</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Startrampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Start ramp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stromlos</source>
-        <translation type="unfinished"></translation>
+        <translation>De-energized</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störverriegelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störverriegelung TRS</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out TRS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stabilisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilization time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übergang Regelbetrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition to control operation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entscheidungsknoten</source>
-        <translation type="unfinished"></translation>
+        <translation>Decision node</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorfördern</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel pre-delivery</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorglühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-glow</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorglühen Leistungsregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-glow power control</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Verzögerung vor Abregeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay before ramp-down</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zähgebläseanlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluggish fan start-up</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zuglühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Additional glow</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündpause</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zündung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zwischenglühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermediate glow</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Applikationsüberwachung</source>
-        <translation type="unfinished"></translation>
+        <translation>Application monitoring</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizgeräteverriegelungsabspeicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing heater lock-out</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizgeräteentriegelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater unlocking</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizleistungsregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat output control</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpenregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump control</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Initialisierung µP</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialization µP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fremdlichtabfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraneous light check</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorzündung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-ignition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammzündung</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame ignition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flammstabilisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Flame stabilization</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennbetrieb Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, parking heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennbetrieb Zuheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion, supplementary heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennstörung Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion fault, parking heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennstörung Zuheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion fault, supplementary heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aus Nachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Nachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störnachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitlicher Störnachlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Timed fault after-run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störverriegelung Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault lock-out, circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Standheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, parking heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Zuheizen</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, supplementary heating</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regelpause Zuheizen mit Umwälzpumpe</source>
-        <translation type="unfinished"></translation>
+        <translation>Control pause, supplementary heating with circulation pump</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Umwälzpumpe ohne Heizfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulation pump without heating function</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warteschleife Überspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait loop, overvoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlerspeicher aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating fault memory</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warteschleife</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait loop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Komponententest</source>
-        <translation type="unfinished"></translation>
+        <translation>Component test</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boostbetrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Boost mode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abkühlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cooling down</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heizgeräteverriegelung permanent</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater lock-out, permanent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gebläseunterbrechung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan interruption</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennermotor losreissen</source>
-        <translation type="unfinished"></translation>
+        <translation>Burner motor break-loose</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperaturabfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature check</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorlauf Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-run, undervoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unfallabfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Crash check</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Störnachlauf Magnetventil</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault after-run, solenoid valve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlerspeicher aktualisieren Magnetventil</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating fault memory, solenoid valve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitlicher Störnachlauf Magnetventil</source>
-        <translation type="unfinished"></translation>
+        <translation>Timed fault after-run, solenoid valve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Startversuch</source>
-        <translation type="unfinished"></translation>
+        <translation>Start attempt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vorlaufverlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-run extension</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brennbetrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustion</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zeitlicher Störnachlauf bei Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>timed fault after-run on undervoltage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlerspeicher aktualisieren beim Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating fault memory at switch-off</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rampe Vollast</source>
-        <translation type="unfinished"></translation>
+        <translation>Full load ramp</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>zeitlicher Störnachlauf Unterspannung</source>
-        <translation type="unfinished"></translation>
+        <translation>timed fault after-run, undervoltage</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Routine gestartet</source>
-        <translation type="unfinished"></translation>
+        <translation>Routine started</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wertebereich ungültig</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value range</translation>
     </message>
 </context>
 </TS>

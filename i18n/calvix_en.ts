@@ -1660,7 +1660,7 @@ The udev rule is missing: </translation>
     <message>
         <location line="+0"/>
         <source>in Steuergerät programieren</source>
-        <translation type="unfinished"></translation>
+        <translation>program into control unit</translation>
     </message>
     <message>
         <location line="+1"/>

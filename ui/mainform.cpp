@@ -234,7 +234,7 @@ void TMAIN_Form::FormShow() {
     if (m_settings.ScreenInit) {
         setWindowState(windowState() | Qt::WindowMaximized);
         m_prot->close();  // an MDI child closed this way is laid aside minimised
-        m_mdi->tileSubWindows();
+        tileMdi(Qt::Horizontal);
         m_settings.ScreenInit = false;
     }
     m_session->DIAG_UpdateTitle();

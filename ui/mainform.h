@@ -13,6 +13,7 @@
 #include <QSet>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "d2xx.h"
@@ -146,6 +147,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void createEngine();
@@ -166,6 +168,9 @@ private:
     void applyControlCell(const QString& name, char cell);
     void checkLine(const char* on, const char* off, const char* line, uint8_t state);
     void showWindow(QWidget* view);
+    // The shown MDI children one above the other (horizontal: each the area's full width), or
+    // side by side (vertical).
+    void tileMdi(Qt::Orientation orientation);
     // Runs the class's command of a control action, after its confirmation.
     void runControl(const QString& action);
     void repaintStatusBar();
@@ -186,6 +191,8 @@ private:
     HelpService m_help;
     bool m_shown = false;
     bool m_closed = false;
+    std::optional<Qt::Orientation> m_tiled;  // the children are tiled this way
+    bool m_tiling = false;
 
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_toolBar = nullptr;

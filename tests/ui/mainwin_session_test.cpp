@@ -190,8 +190,24 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
         // first run: maximised, telegram log laid aside, the other children tiled
         EXPECT_TRUE(f.isMaximized());
         EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(f.protForm()->parentWidget())->isMinimized());
+        // one above the other, each the area's full width, and still so once the area grows
         QWidget* ov = f.overviewForm()->placedWindow();
+        QWidget* er = f.errorForm()->placedWindow();
+        for (int pass = 0; pass < 2; ++pass) {
+            const QRect area = f.mdiArea()->viewport()->rect();
+            EXPECT_EQ(ov->geometry(), QRect(0, 0, area.width(), area.height() / 2)) << pass;
+            EXPECT_EQ(er->geometry().top(), ov->geometry().bottom() + 1) << pass;
+            EXPECT_EQ(er->geometry().width(), area.width()) << pass;
+            f.showNormal();
+            f.resize(1100, 900);
+            QApplication::processEvents();
+            QApplication::processEvents();
+        }
         ov->setGeometry(overviewPlace);
+        f.resize(1000, 700);  // the user's own placement is kept
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(ov->geometry(), overviewPlace);
         f.close();
         EXPECT_FALSE(f.engine().ThreadAlive);
         EXPECT_EQ(f.engine().USBThread(), nullptr);

@@ -158,10 +158,11 @@ private:
     void createToolBar();
     void createStatusBar();
     QAction* addAction(const ActionSpec& spec);
-    // caption: the line's own text (else the action's); followVisible: shown with the action
-    // (else the broadcast sets it).
+    // caption, hint: the line's own text and hint (else the action's); followVisible: shown
+    // with the action (else the broadcast sets it).
     QAction* addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,
-                          const QString& caption = QString(), bool followVisible = false);
+                          const QString& caption = QString(), bool followVisible = false,
+                          const QString& hint = QString());
     void connectHandlers();
     void setWanted(const QString& name, bool enabled);
     void setShown(const QString& name, bool visible);

@@ -165,14 +165,15 @@ QStringList TMAIN_Form::missingWindowActions() const {
 // action (the tool bar keeps the action's button). It follows the action's text, picture and
 // enabling, and runs the action.
 QAction* TMAIN_Form::addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,
-                                  const QString& caption, bool followVisible) {
+                                  const QString& caption, bool followVisible, const QString& hint) {
     auto* entry = new QAction(base->icon(), caption.isEmpty() ? base->text() : caption, this);
     entry->setObjectName(entryName);
     entry->setShortcut(base->shortcut());
     entry->setShortcutContext(Qt::WidgetShortcut);  // the key belongs to the action
     entry->setVisible(base->isVisible());
-    auto follow = [entry, base, caption, followVisible] {
+    auto follow = [entry, base, caption, followVisible, hint] {
         if (caption.isEmpty()) entry->setText(base->text());
+        entry->setToolTip(hint.isEmpty() ? base->toolTip() : hint);
         if (followVisible) entry->setVisible(base->isVisible());
         entry->setEnabled(base->isEnabled());
     };
@@ -185,7 +186,6 @@ QAction* TMAIN_Form::addMenuEntry(QMenu* menu, const QString& entryName, QAction
 }
 
 void TMAIN_Form::createMenus() {
-    QMenuBar* bar = menuBar();
     auto a = [this](const char* n) { return action(QString::fromLatin1(n)); };
     auto newMenu = [this](QMenu* parent, const QString& name, const QString& title,
                           int help) -> QMenu* {
@@ -209,8 +209,8 @@ void TMAIN_Form::createMenus() {
     diag->addSeparator();
     diag->addActions({a("DIAG_PROT_Start"), a("DIAG_PROT_Stop")});
     diag->addSeparator();
-    diag->addAction(a("DIAG_SYS_Close"));
-    a("DIAG_SYS_Close")->setProperty("MenuHint", tr("Programm beenden"));
+    // The menu line has a hint of its own.
+    addMenuEntry(diag, "Beenden1", a("DIAG_SYS_Close"), QString(), true, tr("Programm beenden"));
 
     QMenu* view = newMenu(nullptr, "Ansicht1", tr("&Ansicht"), 200);
     view->addActions({a("WIN_OData"), a("WIN_BData"), a("WIN_SData"), a("WIN_TData"), a("WIN_LIST"),
@@ -324,7 +324,6 @@ void TMAIN_Form::createMenus() {
     help->addActions({a("HELP_Inhalt"), a("HELP_Index")});
     help->addSeparator();
     help->addAction(a("HELP_Info"));
-    (void)bar;
 }
 
 void TMAIN_Form::createToolBar() {

@@ -1262,7 +1262,7 @@ The udev rule is missing: </translation>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+42"/>
+        <location filename="../ui/mainformactions.cpp" line="+43"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -1528,12 +1528,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+291"/>
+        <location line="+278"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-290"/>
+        <location line="-277"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -1929,7 +1929,7 @@ The udev rule is missing: </translation>
         <translation>Tile &amp;vertically</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+2"/>
         <source>&amp;Alle verkleinern</source>
         <translation>&amp;Minimize all</translation>
     </message>
@@ -1944,7 +1944,7 @@ The udev rule is missing: </translation>
         <translation>Help topics</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Werkzeugleiste</source>
         <translation>Tool bar</translation>
     </message>
@@ -1968,7 +1968,7 @@ The udev rule is missing: </translation>
      the required flow rate is reached.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
         <translation>     Do you really want to clear the errors?     </translation>
     </message>
@@ -2003,7 +2003,7 @@ The udev rule is missing: </translation>
      the supply voltage must be disconnected as well.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-38"/>
         <source>     Sollen die Zeiten und Zähler wirklich gelöscht werden?     <byte value="xd"/>
 <byte value="xd"/>
      Achtung: Die Betriebsspannung muss anschließend getrennt werden!     </source>

@@ -74,6 +74,9 @@ public:
     // The default extension for the filter chosen in the shared save dialog ("|"-separated
     // pairs of caption and pattern; index from 1).
     static QString SaveDialog1TypeChange(const QString& filter, int filterIndex);
+    // The question before the error memory of a device class is cleared (empty: no such
+    // command for the class).
+    static QString errorDeleteConfirmation(uint8_t deviceClass);
 
     // ---- state broadcast and action enabling ----
     void UI_UpdateLinkState();

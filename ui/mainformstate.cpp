@@ -331,7 +331,17 @@ QString pumpConfirmation() {
         "     die erforderliche Durchflussmenge erreicht wird.");
 }
 
-QString errorDeleteConfirmation(uint8_t cls) {
+QString counterDeleteConfirmation() {
+    return QCoreApplication::translate(
+        "TMAIN_Form",
+        "     Sollen die Zeiten und Zähler wirklich gelöscht werden?     \r\n"
+        "\r\n"
+        "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");
+}
+
+}  // namespace
+
+QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
     const QString ask = QCoreApplication::translate(
         "TMAIN_Form", "     Sollen die Fehler wirklich gelöscht werden?     ");
     const QString released = QCoreApplication::translate(
@@ -368,16 +378,6 @@ QString errorDeleteConfirmation(uint8_t cls) {
             return {};
     }
 }
-
-QString counterDeleteConfirmation() {
-    return QCoreApplication::translate(
-        "TMAIN_Form",
-        "     Sollen die Zeiten und Zähler wirklich gelöscht werden?     \r\n"
-        "\r\n"
-        "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");
-}
-
-}  // namespace
 
 // The commands of the class's device module by control action. Only the modules the program
 // has can be reached; for any other class an action does nothing, without a confirmation.

@@ -243,6 +243,26 @@ TEST_F(MainWindowState, StartBeginsTheClassOfTheChosenRow) {
     }
 }
 
+TEST(MainWindowDialogs, ErrorDeleteQuestionByClass) {
+    const QString ask =
+        QStringLiteral("     Sollen die Fehler wirklich gelöscht werden?     \r\n\r\n");
+    const QString released = QStringLiteral(
+        "     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.");
+    EXPECT_EQ(TMAIN_Form::errorDeleteConfirmation(1), ask + released);
+    EXPECT_TRUE(TMAIN_Form::errorDeleteConfirmation(3).startsWith(ask + released + "\r\n\r\n"));
+    EXPECT_TRUE(TMAIN_Form::errorDeleteConfirmation(3).endsWith(
+        QStringLiteral("mit der Taste F5 löschen.")));
+    EXPECT_EQ(
+        TMAIN_Form::errorDeleteConfirmation(2),
+        ask + QStringLiteral(
+                  "     Eine eventuell vorliegende Verriegelung muss separat aufgehoben werden."));
+    EXPECT_EQ(TMAIN_Form::errorDeleteConfirmation(4), TMAIN_Form::errorDeleteConfirmation(5));
+    EXPECT_TRUE(TMAIN_Form::errorDeleteConfirmation(4).endsWith(
+        QStringLiteral("ist\r\n     zusätzlich die Betriebsspannung zu trennen.")));
+    EXPECT_TRUE(TMAIN_Form::errorDeleteConfirmation(0).isEmpty());
+    EXPECT_TRUE(TMAIN_Form::errorDeleteConfirmation(6).isEmpty());
+}
+
 TEST(MainWindowDialogs, SaveDialogDefaultExtension) {
     struct Case {
         const char* filter;

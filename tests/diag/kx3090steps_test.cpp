@@ -24,9 +24,9 @@ public:
     std::function<std::optional<ByteString>(const ByteString&)> script;
 };
 
-class KX3090Steps : public ::testing::Test {
-protected:
-    KX3090Steps() {
+// A session with the class-1 module and the scripted unit on the W-Bus.
+struct KX3090Bench {
+    KX3090Bench() {
         DIAG_InstallModules(r.session);
         unit.attachClock(r.h.simClock);
         r.wbus = [this](const ByteString& t) { return unit.answer(t); };
@@ -37,12 +37,14 @@ protected:
         for (int i = 0; i < 100 && !r.h.engine.SessionUp; ++i) r.h.advance(10);
         ASSERT_TRUE(r.h.engine.SessionUp);
     }
+    static ByteString payloadOf(const ByteString& telegram) {
+        return hexOf(telegram.substr(2, telegram.size() - 3));
+    }
     // W-Bus payloads sent from `from` on, as hex.
     std::vector<ByteString> payloads(size_t from = 0) const {
         std::vector<ByteString> out;
         const auto t = r.telegramsOn(0);
-        for (size_t i = from; i < t.size(); ++i)
-            out.push_back(hexOf(t[i].substr(2, t[i].size() - 3)));
+        for (size_t i = from; i < t.size(); ++i) out.push_back(payloadOf(t[i]));
         return out;
     }
     size_t sentSoFar() const { return r.telegramsOn(0).size(); }
@@ -57,26 +59,16 @@ protected:
     // Times at which a payload was sent.
     std::vector<int64_t> timesOf(const char* payloadHex) const {
         std::vector<int64_t> out;
-        for (size_t i = 0; i < sendTimes.size(); ++i)
-            if (i < r.sent.size() && r.sent[i].bus == 0 &&
-                hexOf(r.sent[i].telegram.substr(2, r.sent[i].telegram.size() - 3)) == payloadHex)
-                out.push_back(sendTimes[i]);
+        for (const SessionRig::Sent& s : r.sent)
+            if (s.bus == 0 && payloadOf(s.telegram) == payloadHex) out.push_back(s.at);
         return out;
-    }
-    void recordTimes() {
-        auto inner = r.h.transport()->responder;
-        r.h.transport()->responder = [this, inner](const ByteString& f) {
-            const size_t before = r.sent.size();
-            auto reply = inner(f);
-            if (r.sent.size() > before) sendTimes.push_back(r.h.clock.now());
-            return reply;
-        };
     }
 
     SessionRig r;
     ScriptedKX3090 unit;
-    std::vector<int64_t> sendTimes;
 };
+
+class KX3090Steps : public ::testing::Test, protected KX3090Bench {};
 
 TEST_F(KX3090Steps, IdentificationOnceThenTheCyclicBlock) {
     comeUp();
@@ -91,29 +83,24 @@ TEST_F(KX3090Steps, IdentificationOnceThenTheCyclicBlock) {
     EXPECT_EQ(std::vector<ByteString>(p.begin(), p.begin() + expected.size()), expected);
 }
 
-TEST_F(KX3090Steps, ErrorMemoryIsReadEntryByEntryUpToNine) {
+TEST(KX3090Cases, ErrorMemoryIsReadEntryByEntryUpToNine) {
     struct Case {
         int count;
         int entriesRead;
     };
     for (const Case c : {Case{0, 0}, Case{2, 2}, Case{11, 9}}) {
         SCOPED_TRACE(c.count);
-        SessionRig fresh;  // a bench of its own per case
-        ScriptedKX3090 u;
+        KX3090Bench b;  // a bench of its own per case
         std::vector<SimKX3090Unit::ErrorEntry> e;
         for (int i = 0; i < c.count; ++i)
             e.push_back({static_cast<uint8_t>(0x81 + i), 1, 1, 0x0400, 70, 12000, 10, 5});
-        u.setErrors(e);
-        u.attachClock(fresh.h.simClock);
-        fresh.wbus = [&u](const ByteString& tg) { return u.answer(tg); };
-        DIAG_InstallModules(fresh.session);
+        b.unit.setErrors(e);
         int errorViews = 0;
-        fresh.session.views.ErrorShowValues = [&] { ++errorViews; };
-        fresh.session.DIAG_BeginSession(dcNone);
-        fresh.h.advance(1500);
+        b.r.session.views.ErrorShowValues = [&] { ++errorViews; };
+        b.r.session.DIAG_BeginSession(dcNone);
+        b.r.h.advance(1500);
 
-        std::vector<ByteString> p;
-        for (const auto& tg : fresh.telegramsOn(0)) p.push_back(hexOf(tg.substr(2, tg.size() - 3)));
+        const std::vector<ByteString> p = b.payloads();
         const auto list = std::find(p.begin(), p.end(), "56 01 ");
         ASSERT_NE(list, p.end());
         int entries = 0;
@@ -124,7 +111,7 @@ TEST_F(KX3090Steps, ErrorMemoryIsReadEntryByEntryUpToNine) {
         ASSERT_NE(it, p.end());
         EXPECT_EQ(*it, "50 02 ");  // back to the cyclic block
         EXPECT_GE(errorViews, 1);
-        const DataPointTable& dp = fresh.h.engine.dataPoints;
+        const DataPointTable& dp = b.r.h.engine.dataPoints;
         if (c.count == 11) {
             EXPECT_EQ(dp.DP_GetValue("ERRBEZ9").Text, "Motor Unterbrechung o. Kurzschluss Kl. 30");
             EXPECT_EQ(dp.DP_GetValue("ERRCODE10").Text, "8A");  // only the code of the list
@@ -170,34 +157,28 @@ TEST_F(KX3090Steps, DecisionStepServesOnePendingCommandPerPassInItsOrder) {
     EXPECT_TRUE(unit.errors().empty());
 }
 
-TEST_F(KX3090Steps, RefreshFollowsTheAnswerToIt) {
+TEST(KX3090Cases, RefreshFollowsTheAnswerToIt) {
     struct Case {
         uint8_t answer;
         bool keepsRunning;
     };
     for (const Case c : {Case{0x00, true}, Case{0x01, false}}) {
         SCOPED_TRACE(int(c.answer));
-        SessionRig fresh;
-        ScriptedKX3090 u;
-        u.attachClock(fresh.h.simClock);
-        u.script = [&](const ByteString& q) -> std::optional<ByteString> {
+        KX3090Bench b;
+        b.unit.script = [&](const ByteString& q) -> std::optional<ByteString> {
             if (!q.empty() && q[0] == 0x44)
                 return ByteString{static_cast<char>(0xC4), static_cast<char>(c.answer)};
             return std::nullopt;
         };
-        fresh.wbus = [&u](const ByteString& tg) { return u.answer(tg); };
-        DIAG_InstallModules(fresh.session);
-        KX3090Module& m = *fresh.session.moduleAs<KX3090Module>(dcKX3090);
-        fresh.session.DIAG_BeginSession(dcNone);
-        fresh.h.advance(500);
+        KX3090Module& m = b.module();
+        b.r.session.DIAG_BeginSession(dcNone);
+        b.r.h.advance(500);
         m.KX3090_RequestPump();
-        fresh.h.advance(200);
+        b.r.h.advance(200);
         for (int i = 0; i < 151; ++i) m.KX3090_OnTimer();  // the refresh falls due
-        fresh.h.advance(300);
-        int refreshes = 0;
-        for (const auto& tg : fresh.telegramsOn(0))
-            refreshes += hexOf(tg.substr(2, tg.size() - 3)) == "44 24 00 " ? 1 : 0;
-        EXPECT_EQ(refreshes, 1);
+        b.r.h.advance(300);
+        const auto refreshes = b.only({"44 24 00 "});
+        EXPECT_EQ(refreshes.size(), 1u);
         EXPECT_EQ(m.refreshActive(), c.keepsRunning);
     }
 }
@@ -216,7 +197,6 @@ TEST_F(KX3090Steps, OffStopsARunningRefreshAtOnce) {
 }
 
 TEST_F(KX3090Steps, PollsFollowTheTickIntervals) {
-    recordTimes();
     comeUp();
     module().KX3090_RequestPump();
     r.h.advance(62000);

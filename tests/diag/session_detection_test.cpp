@@ -56,7 +56,7 @@ struct Detection {
 // One bench per test; the tables make one per case.
 class DetectionTest : public ::testing::Test, protected Detection {};
 
-TEST_F(DetectionTest, EachRecognisedUnitStartsItsModule) {
+TEST(DetectionCases, EachRecognisedUnitStartsItsModule) {
     const ByteString blanks10(10, ' ');
     struct Case {
         const char* what;
@@ -107,7 +107,7 @@ TEST_F(DetectionTest, EachRecognisedUnitStartsItsModule) {
     }
 }
 
-TEST_F(DetectionTest, EndingsShowTheirMessageOnce) {
+TEST(DetectionCases, EndingsShowTheirMessageOnce) {
     const char* noConnection =
         "     Es konnte keine Verbindung zum Heizgerät hergestellt werden!    \r\n"
         "     Bitte prüfen Sie die Stromversorgung und die Verkabelung.";
@@ -214,7 +214,7 @@ TEST_F(DetectionTest, KLineNameOfAnEarlierUnitIsNotCarriedOver) {
     EXPECT_EQ(r.h.engine.dataPoints.DP_GetValue("CFGNAME").Text, "");
 }
 
-TEST_F(DetectionTest, ManualStartConfiguresTheBusOfTheClass) {
+TEST(DetectionCases, ManualStartConfiguresTheBusOfTheClass) {
     struct Case {
         uint8_t deviceClass;
         const char* config;
@@ -241,7 +241,7 @@ TEST_F(DetectionTest, ManualStartConfiguresTheBusOfTheClass) {
     }
 }
 
-TEST_F(DetectionTest, ManualStartFailuresEndWithoutAMessage) {
+TEST(DetectionCases, ManualStartFailuresEndWithoutAMessage) {
     struct Case {
         const char* what;
         std::function<void(Detection&)> setup;

@@ -22,6 +22,7 @@ public:
     struct Sent {
         int bus;              // the bus configured when it was sent
         ByteString telegram;  // the bus telegram, without the adapter frame
+        int64_t at;           // ms on the harness clock
     };
 
     SessionRig() : session(h.engine) {
@@ -47,7 +48,7 @@ public:
         if (sub != Adp::SUB_TRANSFER)
             return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
         const ByteString telegram = data.substr(2);
-        sent.push_back({bus, telegram});
+        sent.push_back({bus, telegram, h.clock.now()});
         const Answerer& a = bus == 0 ? wbus : bus == 1 ? kline : sbus;
         std::optional<ByteString> answer = a ? a(telegram) : std::nullopt;
         if (!answer) return FakeTransport::Reply{0, H("86 20 22")};  // no bus answer

@@ -167,13 +167,14 @@ void DiagSession::buildStep() {
                 r.Step = ssIdle;
                 return;
             }
+            AttemptCount = 0;
+            logLine(TR(CTX, "Diagnose gestartet"));
             if (!module(cls)) {
-                // No module for this class in this program: nothing to diagnose.
+                // No module for this class in this program: nothing to diagnose. The log shows
+                // the start and, once the scheduler has ended it, the stop.
                 endWithMessage(&MessageFlags::PendingUnsupported);
                 return;
             }
-            AttemptCount = 0;
-            logLine(TR(CTX, "Diagnose gestartet"));
             sent(sendBusConfig(cls), ssEnd);
             return;
         case ssWakeup:

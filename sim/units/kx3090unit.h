@@ -3,6 +3,7 @@
 // error memory that the clear command empties.
 #pragma once
 
+#include <deque>
 #include <vector>
 
 #include "wbusunitbase.h"
@@ -31,8 +32,10 @@ public:
     const std::vector<ErrorEntry>& errors() const { return m_errors; }
     void setErrors(std::vector<ErrorEntry> e) { m_errors = std::move(e); }
     void setName(const ByteString& name) { m_name = name; }
-    // Every request payload the unit received, in order.
-    const std::vector<ByteString>& received() const { return m_received; }
+    // The request payloads the unit received, oldest first: the last ReceivedKept of them, so
+    // a long run on the simulator does not grow without end.
+    static constexpr size_t ReceivedKept = 4096;
+    const std::deque<ByteString>& received() const { return m_received; }
 
 protected:
     std::optional<ByteString> answerPayload(const ByteString& request) override;
@@ -46,7 +49,7 @@ private:
 
     ByteString m_name = "KX3090";
     std::vector<ErrorEntry> m_errors;
-    std::vector<ByteString> m_received;
+    std::deque<ByteString> m_received;
     int64_t m_pumpUntil = -1;  // ms; the pump runs while now() is before it
     uint32_t m_burnMinutes = 1234 * 60 + 56;
     uint16_t m_starts = 2748;

@@ -2,13 +2,13 @@
 // real transfer thread, run pass by pass on the manual clock.
 #include <gtest/gtest.h>
 
-#include "adapterrx.h"
 #include "diagsession.h"
 #include "engineharness.h"
 #include "hex.h"
 #include "kx3090module.h"
 #include "kx3090unit.h"
 #include "modules.h"
+#include "sessionrig.h"
 
 namespace {
 
@@ -120,7 +120,8 @@ TEST_F(SessionKX3090, CommandsReachTheUnit) {
     h.advance(16000);
     EXPECT_TRUE(unitGot("44 24 00"));  // refresh of the running pump
     EXPECT_TRUE(unit.pumpRunning());
-    ASSERT_TRUE(runUntil([&] { return text("OVRZUSTAND") == "Umwälzpumpe ohne Heizfunktion"; }, 3000));
+    ASSERT_TRUE(
+        runUntil([&] { return text("OVRZUSTAND") == "Umwälzpumpe ohne Heizfunktion"; }, 3000));
     module().KX3090_RequestOff();
     ASSERT_TRUE(runUntil([&] { return !unit.pumpRunning(); }, 3000));
     EXPECT_TRUE(unitGot("10"));
@@ -199,14 +200,8 @@ namespace {
 // Frames as the adapter gets them, over the fake transport: byte for byte.
 class SessionFrames : public ::testing::Test {
 protected:
-    SessionFrames() : session(h.engine) { DIAG_InstallModules(session); }
-    void SetUp() override {
-        h.sim.addAdapter("NAV0001");
-        h.show();
-        h.advance(150);
-        ASSERT_TRUE(h.engine.AdapterReady);
-        h.transport()->latencyMs = 5;
-    }
+    SessionFrames() { DIAG_InstallModules(session); }
+    void SetUp() override { ASSERT_TRUE(h.engine.AdapterReady); }
     static ByteString frame(const char* dataHex) {
         ByteString f;
         AdapterFrameProtocol::ADP_BuildFrame(6, H(dataHex), f);
@@ -217,29 +212,15 @@ protected:
         AdapterFrameProtocol::ADP_BuildBusTransfer(telegram, f);
         return f;
     }
-    // W-Bus answer frame 4F, length, payload, XOR.
-    static ByteString wbus(const char* payloadHex) {
-        return SimWBusUnit::frameAnswer(H(payloadHex));
-    }
-    // Answers the acks and hands every transfer to `unit` (or the adapter's "no bus answer").
+    // Hands every W-Bus transfer to `unit` (silence: the adapter's "no bus answer").
     void answerWith(SimWBusUnit* unit) {
-        h.transport()->responder = [unit](const ByteString& f) -> std::optional<FakeTransport::Reply> {
-            AdapterRxParser p;
-            ByteString data;
-            for (unsigned char b : f)
-                if (auto d = p.feed(b)) data = *d;
-            if (data.size() < 2) return std::nullopt;
-            const uint8_t sub = static_cast<uint8_t>(data[1]);
-            if (sub != 0x20) return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
-            std::optional<ByteString> a = unit ? unit->answer(data.substr(2)) : std::nullopt;
-            if (!a) return FakeTransport::Reply{0, H("86 20 22")};
-            return FakeTransport::Reply{0, H("86 20 20") + *a};
-        };
+        rig.wbus = [unit](const ByteString& t) { return unit->answer(t); };
     }
     const std::vector<ByteString>& frames() { return h.transport()->frames; }
 
-    EngineHarness h;
-    DiagSession session;
+    SessionRig rig;
+    EngineHarness& h = rig.h;
+    DiagSession& session = rig.session;
 };
 
 TEST_F(SessionFrames, ManualClassOneSendsConfigWakeupAndIdentityCheck) {
@@ -258,7 +239,9 @@ TEST_F(SessionFrames, ManualClassOneSendsConfigWakeupAndIdentityCheck) {
 TEST_F(SessionFrames, RejectedWBusProbeMovesOnToTheSBus) {
     // A unit that refuses the name request: the probe must not stall.
     struct Refuser : SimWBusUnit {
-        std::optional<ByteString> answerPayload(const ByteString& r) override { return refusal(r[0]); }
+        std::optional<ByteString> answerPayload(const ByteString& r) override {
+            return refusal(r[0]);
+        }
     } refuser;
     answerWith(&refuser);
     session.DIAG_BeginSession(dcNone);
@@ -269,7 +252,9 @@ TEST_F(SessionFrames, RejectedWBusProbeMovesOnToTheSBus) {
 
 TEST_F(SessionFrames, RejectedNameAnswerAfterAManualStartEndsWithNotFound) {
     struct Refuser : SimWBusUnit {
-        std::optional<ByteString> answerPayload(const ByteString& r) override { return refusal(r[0]); }
+        std::optional<ByteString> answerPayload(const ByteString& r) override {
+            return refusal(r[0]);
+        }
     } refuser;
     answerWith(&refuser);
     session.DIAG_BeginSession(dcKX3090);

@@ -34,8 +34,7 @@ protected:
 
 TEST_F(SimKX3090, AnswersNameWithValidFrame) {
     const ByteString a = ask("51 0B");
-    EXPECT_EQ(hexOf(a), "4F 0B D1 0B 4B 58 33 30 39 30 20 20 87 ")
-        << hexOf(a);
+    EXPECT_EQ(hexOf(a), "4F 0B D1 0B 4B 58 33 30 39 30 20 20 87 ") << hexOf(a);
     uint8_t x = 0;
     for (unsigned char b : a) x ^= b;
     EXPECT_EQ(x, 0);
@@ -83,6 +82,14 @@ TEST_F(SimKX3090, ErrorMemoryListsEntriesAndClears) {
     ask("56 03");
     EXPECT_TRUE(unit.errors().empty());
     EXPECT_EQ(static_cast<uint8_t>(ask("56 01")[4]), 0);
+}
+
+TEST_F(SimKX3090, KeepsOnlyTheNewestRequests) {
+    // Hours on the simulator must not grow its record of requests without end.
+    for (size_t i = 0; i < SimKX3090Unit::ReceivedKept + 10; ++i) ask("50 02");
+    ask("50 07");
+    EXPECT_EQ(unit.received().size(), SimKX3090Unit::ReceivedKept);
+    EXPECT_EQ(unit.received().back(), H("50 07"));
 }
 
 TEST_F(SimKX3090, ValuesDriftOverTime) {

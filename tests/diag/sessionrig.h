@@ -1,0 +1,137 @@
+// A diagnosis session over the fake transport, with a scripted adapter: it acknowledges bus
+// configurations and wake-ups (or not), remembers which bus was configured last and hands each
+// bus transfer to that bus's answerer. Every frame stays byte for byte in the transport's list.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "adapterrx.h"
+#include "checksums.h"
+#include "diagsession.h"
+#include "engineharness.h"
+#include "hex.h"
+#include "wbusunitbase.h"
+
+class SessionRig {
+public:
+    // The bus answer to one telegram, or nothing (the adapter reports no bus answer).
+    using Answerer = std::function<std::optional<ByteString>(const ByteString& telegram)>;
+
+    struct Sent {
+        int bus;              // the bus configured when it was sent
+        ByteString telegram;  // the bus telegram, without the adapter frame
+        int64_t at;           // ms on the harness clock
+    };
+
+    SessionRig() : session(h.engine) {
+        h.sim.addAdapter("NAV0001");
+        h.show();
+        h.advance(150);
+        h.transport()->latencyMs = 5;
+        h.transport()->responder = [this](const ByteString& f) { return respond(f); };
+    }
+
+    std::optional<FakeTransport::Reply> respond(const ByteString& frame) {
+        AdapterRxParser p;
+        ByteString data;
+        for (unsigned char b : frame)
+            if (auto d = p.feed(b)) data = *d;
+        if (data.size() < 2) return std::nullopt;
+        const uint8_t sub = static_cast<uint8_t>(data[1]);
+        if (sub == Adp::SUB_BUS_CONFIG) {
+            if (data.size() > 2) bus = static_cast<uint8_t>(data[2]);
+            if (!ackConfig) return FakeTransport::Reply{0, H("86")};  // not an acknowledgement
+        }
+        if (sub == Adp::SUB_WAKEUP && !ackWakeup) return FakeTransport::Reply{0, H("86")};
+        if (sub != Adp::SUB_TRANSFER)
+            return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
+        const ByteString telegram = data.substr(2);
+        sent.push_back({bus, telegram, h.clock.now()});
+        const Answerer& a = bus == 0 ? wbus : bus == 1 ? kline : sbus;
+        std::optional<ByteString> answer = a ? a(telegram) : std::nullopt;
+        if (!answer) return FakeTransport::Reply{0, H("86 20 22")};  // no bus answer
+        return FakeTransport::Reply{0, H("86 20 20") + *answer};
+    }
+
+    // The adapter data of the frames sent (command 6 dropped), as hex, in order.
+    std::vector<ByteString> adapterData() const {
+        std::vector<ByteString> out;
+        for (const ByteString& f : h.transport()->frames) {
+            AdapterRxParser p;
+            for (unsigned char b : f)
+                if (auto d = p.feed(b)) out.push_back(hexOf(d->substr(1)));
+        }
+        return out;
+    }
+    // Telegrams sent on one bus.
+    std::vector<ByteString> telegramsOn(int onBus) const {
+        std::vector<ByteString> out;
+        for (const Sent& s : sent)
+            if (s.bus == onBus) out.push_back(s.telegram);
+        return out;
+    }
+
+    // Runs until the session has ended (or the time is up); true when it ended.
+    bool runUntilEnded(int64_t maxMs = 600000) {
+        for (int64_t t = 0; t < maxMs && h.engine.SessionStarted; t += 50) h.advance(50);
+        h.advance(500);  // the deferred message, if any
+        return !h.engine.SessionStarted;
+    }
+
+    // Answers as the units do.
+    static ByteString klineAnswer(const char* dataHex) {
+        ByteString t = H("87 F1 9D");
+        ByteString d = H(dataHex);
+        d.resize(7, static_cast<char>(0xFF));
+        t += d;
+        unsigned s = 0;
+        for (unsigned char b : t) s += b;
+        return t + static_cast<char>(s & 0xFF);
+    }
+    static ByteString sbusAnswer(const ByteString& data, uint8_t source) {
+        ByteString t{0x01, static_cast<char>(source), static_cast<char>(data.size())};
+        t += data;
+        return t + static_cast<char>(TOOL_Checksum8(t));
+    }
+
+    EngineHarness h;
+    DiagSession session;
+    Answerer wbus, kline, sbus;
+    bool ackConfig = true;
+    bool ackWakeup = true;
+    int bus = -1;
+    std::vector<Sent> sent;
+};
+
+// A device module that records what the session asks of it and never sends: it stands in for
+// the modules of the classes this program does not have yet.
+class RecordingModule : public DeviceModule {
+public:
+    explicit RecordingModule(DiagSession& s) : m_session(s) {}
+    void RegisterDataPoints(const ByteString& identText) override {
+        ++registrations;
+        ident = identText;
+        DataPointTable& dp = m_session.engine().dataPoints;
+        dp.DP_Clear();
+        dp.DP_Register("CFGNAME", "", "");
+        m_session.engine().DIAG_Timer().start();
+    }
+    void BuildRequest(const TUSBREQ& request, TUSBREQ& out) override {
+        out = request;
+        out.Active = 0;
+        if (firstStep < 0) firstStep = request.Step;
+        m_session.engine().SessionUp = true;  // as after a first full cycle
+    }
+    void EvaluateReply(const TUSBREQ& request, TUSBREQ& out) override { out = request; }
+    void OnTimer() override { ++ticks; }
+    void Stop() override { ++stops; }
+
+    int registrations = 0, ticks = 0, stops = 0;
+    int32_t firstStep = -1;
+    ByteString ident;
+
+private:
+    DiagSession& m_session;
+};

@@ -1166,8 +1166,8 @@ The udev rule is missing: </translation>
         <translation>NAVIRON Calvix Test</translation>
     </message>
     <message>
-        <location line="+81"/>
-        <location line="+20"/>
+        <location line="+76"/>
+        <location line="+26"/>
         <source>Diagnose gestartet</source>
         <translation>Diagnosis started</translation>
     </message>

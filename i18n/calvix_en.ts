@@ -781,6 +781,14 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/main.cpp" line="+68"/>
+        <source>NAVIRON Diagnose</source>
+        <translation>NAVIRON Diagnosis</translation>
+    </message>
+</context>
+<context>
     <name>SBus</name>
     <message>
         <location filename="../bus/sbustexts.cpp" line="+36"/>
@@ -796,6 +804,21 @@ The udev rule is missing: </translation>
         <location line="+2"/>
         <source>Fehler: Software inkompatibel</source>
         <translation>Error: software incompatible</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <location filename="../ui/statuspanel.cpp" line="+16"/>
+        <location line="+11"/>
+        <source>Diagnose gestartet</source>
+        <translation>Diagnosis started</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <location line="+14"/>
+        <source>Diagnose gestoppt</source>
+        <translation>Diagnosis stopped</translation>
     </message>
 </context>
 <context>
@@ -1143,8 +1166,8 @@ The udev rule is missing: </translation>
         <translation>NAVIRON Calvix Test</translation>
     </message>
     <message>
-        <location line="+81"/>
-        <location line="+20"/>
+        <location line="+76"/>
+        <location line="+26"/>
         <source>Diagnose gestartet</source>
         <translation>Diagnosis started</translation>
     </message>
@@ -1237,6 +1260,894 @@ The udev rule is missing: </translation>
      and the external controls are ignored for this session.      <byte value="xd"/>
 <byte value="xd"/>
      End the current diagnosis session to cancel this status.      </translation>
+    </message>
+    <message>
+        <location filename="../ui/mainformactions.cpp" line="+43"/>
+        <source>&amp;Geräteauswahl...</source>
+        <translation>&amp;Device selection...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Geräteauswahl</source>
+        <translation>Device selection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagnose starten</source>
+        <translation>Start diagnosis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagnose beenden</source>
+        <translation>End diagnosis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Komponententest...</source>
+        <translation>&amp;Component test...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zusammenfassung &amp;öffnen...</source>
+        <translation>&amp;Open summary...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung öffnen</source>
+        <translation>Open summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Zusammenfassung speichern...</source>
+        <translation>&amp;Save summary...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung speichern</source>
+        <translation>Save summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zusammenfassung &amp;drucken</source>
+        <translation>&amp;Print summary</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zusammenfassung drucken</source>
+        <translation>Print summary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Messwertprotokollierung starten...</source>
+        <translation>Start &amp;measurement log...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Messwertprotokollierung starten</source>
+        <translation>Start measurement log</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Protokollierung beenden</source>
+        <translation>&amp;End logging</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Protokollierung beenden</source>
+        <translation>End logging</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Das Programm beenden</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Übersichtsfenster...</source>
+        <translation>&amp;Overview window...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Übersichtsfenster anzeigen</source>
+        <translation>Show overview window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Betriebsdaten...</source>
+        <translation>Operating &amp;data...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsdaten anzeigen</source>
+        <translation>Show operating data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Steuergeräteinfos...</source>
+        <translation>Control &amp;unit information...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steuergeräteinfos anzeigen</source>
+        <translation>Show control unit information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Trendgrafik...</source>
+        <translation>&amp;Trend chart...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Trendgrafik anzeigen</source>
+        <translation>Show trend chart</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Fehlerliste anzeigen...</source>
+        <translation>Show &amp;error list...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fehlerliste anzeigen</source>
+        <translation>Show error list</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Protokollanzeige...</source>
+        <translation>Telegram &amp;log...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Protokollanzeige</source>
+        <translation>Telegram log</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Standheizen</source>
+        <translation>&amp;Parking heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../ui/mainformstate.cpp" line="+234"/>
+        <source>Standheizen</source>
+        <translation>Parking heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Zuheizen</source>
+        <translation>&amp;Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../ui/mainformstate.cpp" line="+3"/>
+        <source>Sparbetrieb &amp;1</source>
+        <translation>Economy mode &amp;1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../ui/mainformstate.cpp" line="+1"/>
+        <source>Sparbetrieb 1</source>
+        <translation>Economy mode 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;2</source>
+        <translation>Economy mode &amp;2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb 2</source>
+        <translation>Economy mode 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>&amp;Umwälzpumpe Ein</source>
+        <translation>Circulation &amp;pump on</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+2"/>
+        <source>Umwälzpumpe einschalten</source>
+        <translation>Switch the circulation pump on</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Fehlerspeicher &amp;löschen</source>
+        <translation>&amp;Clear error memory</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fehlerspeicher löschen</source>
+        <translation>Clear error memory</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Umwälzpumpe Aus</source>
+        <translation>Circulation pump o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpe ausschalten</source>
+        <translation>Switch the circulation pump off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Heizen</source>
+        <translation>&amp;Heating</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Alle Zähler löschen</source>
+        <translation>Clear &amp;all counters</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zähler und Zeiten werden gelöscht</source>
+        <translation>Counters and times are cleared</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hauptschalter &amp;Ein</source>
+        <translation>Main switch &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter einschalten</source>
+        <translation>Switch the main switch on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hauptschalter &amp;Aus</source>
+        <translation>Main switch o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+278"/>
+        <source>Hauptschalter ausschalten</source>
+        <translation>Switch the main switch off</translation>
+    </message>
+    <message>
+        <location line="-277"/>
+        <source>Hauptschalter &amp;Leitung</source>
+        <translation>Main switch by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter auf Leitung schalten</source>
+        <translation>Main switch follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Ein</source>
+        <translation>UPFA &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteuerung  einschalten</source>
+        <translation>Switch external circulation pump control on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Aus</source>
+        <translation>UPFA o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteuerung ausschalten</source>
+        <translation>Switch external circulation pump control off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA &amp;Leitung</source>
+        <translation>UPFA by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpenfremdansteurung auf Leitung schalten</source>
+        <translation>External circulation pump control follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Ein</source>
+        <translation>Term. 61 &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 einschalten</source>
+        <translation>Switch terminal 61 on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Aus</source>
+        <translation>Term. 61 o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 ausschalten</source>
+        <translation>Switch terminal 61 off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61 &amp;Leitung</source>
+        <translation>Term. 61 by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 auf Leitung schalten</source>
+        <translation>Terminal 61 follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Ein</source>
+        <translation>Economy mode &amp;on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb einschalten</source>
+        <translation>Switch economy mode on</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Aus</source>
+        <translation>Economy mode o&amp;ff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb ausschalten</source>
+        <translation>Switch economy mode off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb &amp;Leitung</source>
+        <translation>Economy mode by &amp;wire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb auf Leitung schalten</source>
+        <translation>Economy mode follows the wire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CO2-Abgleich...</source>
+        <translation>&amp;CO2 adjustment...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CO2-Abgleich</source>
+        <translation>CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannungsabgleich...</source>
+        <translation>Voltage calibration...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spannungsabgleich</source>
+        <translation>Voltage calibration</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in Steuergerät programieren...</source>
+        <translation>program into control unit...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>in Steuergerät programieren</source>
+        <translation>program into control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>in Editor anzeigen...</source>
+        <translation>show in editor...</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>in Editor anzeigen</source>
+        <translation>show in editor</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>in Zwischenspeicher laden...</source>
+        <translation>load into buffer...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+3"/>
+        <source>in Zwischenspeicher laden</source>
+        <translation>load into buffer</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+3"/>
+        <source>in Datei speichern...</source>
+        <translation>save to file...</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>in Datei speichern</source>
+        <translation>save to file</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>in Steuergerät programmieren</source>
+        <translation>program into control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Löschen</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zwischenspeicher löschen</source>
+        <translation>Clear buffer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einzelne EOL-Zelle lesen/schreiben...</source>
+        <translation>Read/write single EOL cell...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einzelne EOL-Zelle lesen/schreiben</source>
+        <translation>Read/write single EOL cell</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;USB-Gerät...</source>
+        <translation>&amp;USB device...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>USB-Gerät auswählen</source>
+        <translation>Select USB device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>freie Telegrammeingabe...</source>
+        <translation>free telegram input...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>freie Telegrammeingabe</source>
+        <translation>free telegram input</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Sprache...</source>
+        <translation>&amp;Language...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Programm Sprache</source>
+        <translation>Program language</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Einheiten...</source>
+        <translation>U&amp;nits...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einheiten Einstellungen</source>
+        <translation>Unit settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät programmieren...</source>
+        <translation>Program control unit...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steuergerätesoftware programmieren</source>
+        <translation>Program control unit software</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hilfeinhalt</source>
+        <translation>Help contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I&amp;ndex</source>
+        <translation>I&amp;ndex</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hilfeindex</source>
+        <translation>Help index</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Info...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>&amp;Diagnose</source>
+        <translation>&amp;Diagnosis</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Programm beenden</source>
+        <translation>Exit program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Steuerung</source>
+        <translation>&amp;Control</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HS Steuerung</source>
+        <translation>MS control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hauptschalter Steuerung</source>
+        <translation>Main switch control</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;UPFA Steuerung</source>
+        <translation>&amp;UPFA control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umwälzpumpe Steuerung</source>
+        <translation>Circulation pump control</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Kl. 61 Steuerung</source>
+        <translation>&amp;Term. 61 control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kl. 61 Steuerung</source>
+        <translation>Terminal 61 control</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;SPAR Steuerung</source>
+        <translation>&amp;Economy control</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sparbetrieb Steuerung</source>
+        <translation>Economy mode control</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Kalibrierung</source>
+        <translation>Cali&amp;bration</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Parametersatz </source>
+        <translation>&amp;Parameter set </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Datei lesen</source>
+        <translation>Read parameter set from file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>in Steuergerät programmieren...</source>
+        <translation>program into control unit...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Steuergerät auslesen</source>
+        <translation>Read parameter set from control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz aus Steuergrät auslesen</source>
+        <translation>Read parameter set from control unit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatz aus Zwischenspeicher</source>
+        <translation>Parameter set from buffer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Extras</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Fe&amp;nster</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fensterbezogene Anweisungen</source>
+        <translation>Window commands</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Ü&amp;berlappend</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hori&amp;zontal anordnen</source>
+        <translation>Tile &amp;horizontally</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Vertikal anordnen</source>
+        <translation>Tile &amp;vertically</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Alle verkleinern</source>
+        <translation>&amp;Minimize all</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hilfethemen</source>
+        <translation>Help topics</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Werkzeugleiste</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainformstate.cpp" line="+2"/>
+        <source>&amp;Sparbetrieb Ein/Aus</source>
+        <translation>&amp;Economy mode on/off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sparbetrieb Ein- bzw. Ausschalten</source>
+        <translation>Switch economy mode on or off</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>     Stellen Sie sicher das die Umwälzpumpe angesteuert       <byte value="xd"/>
+     wird und ausreichend Kühlmittel vorhanden ist, so das     <byte value="xd"/>
+     die erforderliche Durchflussmenge erreicht wird.</source>
+        <translation>     Make sure that the circulation pump is driven       <byte value="xd"/>
+     and that there is enough coolant, so that     <byte value="xd"/>
+     the required flow rate is reached.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
+        <translation>     Do you really want to clear the errors?     </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.</source>
+        <translation>     A heater lock-out, if present, is released at the same time.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>     Fehler an der Temperatursensorik führen hard- und softwareseitig zu einer     <byte value="xd"/>
+     Verriegelung. Bevor diese Heizgeräteverriegelung aufgehoben werden kann, muss     <byte value="xd"/>
+     die hardwareseitige Verriegelung zurückgesetzt werden. Dazu bitte das Heizgerät<byte value="xd"/>
+     für 10s vom Bordnetz trennen. Anschließend die Diagnose neu starten und die<byte value="xd"/>
+     softwareseitige Heizgeräteverriegelung mit der Taste F5 löschen.</source>
+        <translation>     Faults of the temperature sensors lead to a hardware and a software     <byte value="xd"/>
+     lock-out. Before this heater lock-out can be released, the hardware     <byte value="xd"/>
+     lock-out must be reset. To do so, disconnect the heater from the vehicle<byte value="xd"/>
+     supply for 10 s. Then restart the diagnosis and clear the<byte value="xd"/>
+     software heater lock-out with the F5 key.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Eine eventuell vorliegende Verriegelung muss separat aufgehoben werden.</source>
+        <translation>     A heater lock-out, if present, must be released separately.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Hat ein Fehler am Überhitzungsschutz zur Verriegelung geführt, ist<byte value="xd"/>
+     zusätzlich die Betriebsspannung zu trennen.</source>
+        <translation>     If a fault of the overheating protection caused the lock-out,<byte value="xd"/>
+     the supply voltage must be disconnected as well.</translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>     Sollen die Zeiten und Zähler wirklich gelöscht werden?     <byte value="xd"/>
+<byte value="xd"/>
+     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     </source>
+        <translation>     Do you really want to clear the times and counters?     <byte value="xd"/>
+<byte value="xd"/>
+     Caution: the supply voltage must be disconnected afterwards!     </translation>
+    </message>
+</context>
+<context>
+    <name>UnitTexts</name>
+    <message>
+        <location filename="../core/unittexts.cpp" line="+11"/>
+        <source>     Vor einer Pumpendruckprüfung müssen folgende Wartungsarbeiten durchgeführt werden:     </source>
+        <translation>     Before a pump pressure test the following maintenance must be done:     </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     - Ist ein eventuell vorhandenes Absperrventil in der Brennstoffrückleitung offen?<byte value="xd"/>
+     - Sind die Brennstofffilter in der Ansaugleitung gewechselt bzw. neu?<byte value="xd"/>
+     - Ist die Düse gewechselt?<byte value="xd"/>
+     - Sind die Siebe im Pumpeneintritt kontrolliert und sauber?<byte value="xd"/>
+     - Wird der Brennstoff blasenfrei gefördert?</source>
+        <translation>     - Is a shut-off valve in the fuel return line, if present, open?<byte value="xd"/>
+     - Are the fuel filters in the suction line changed or new?<byte value="xd"/>
+     - Is the nozzle changed?<byte value="xd"/>
+     - Are the screens in the pump inlet checked and clean?<byte value="xd"/>
+     - Is the fuel delivered free of bubbles?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Hinweis: Zur Überprüfung einen klaren Schlauch auf den Rücklaufanschluss stecken.<byte value="xd"/>
+                   Nach einigen Minuten muss der Brennstoff blasenfrei austreten.</source>
+        <translation>     Note: to check, fit a clear hose onto the return connection.<byte value="xd"/>
+                   After a few minutes the fuel must come out free of bubbles.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Überhitzung T &gt; 275°F</source>
+        <translation>Overheating T &gt; 275°F</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatur Überhitzungsschutz Sensor &gt; 212°F während Heizen</source>
+        <translation>Overheating protection sensor temperature &gt; 212°F while heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komparator -58°F hat ausgelöst</source>
+        <translation>Comparator -58°F has tripped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     - Die Temperatur des Brennstoffes soll +59..+77°F betragen.</source>
+        <translation>     - The fuel temperature should be +59..+77°F.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_ÜHS [°F]</source>
+        <translation>T_OHP [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_DVW [°F]</source>
+        <translation>T_DVW [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_SG [°F]</source>
+        <translation>T_SG [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_WTS [°F]</source>
+        <translation>T_WTS [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_US [°F]</source>
+        <translation>T_US [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_OS [°F]</source>
+        <translation>T_OS [°F]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_CPU [°F]</source>
+        <translation>T_CPU [°F]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überhitzung T &gt; 135°C</source>
+        <translation>Overheating T &gt; 135°C</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatur Überhitzungsschutz Sensor &gt; 100°C während Heizen</source>
+        <translation>Overheating protection sensor temperature &gt; 100°C while heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komparator -50°C hat ausgelöst</source>
+        <translation>Comparator -50°C has tripped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     - Die Temperatur des Brennstoffes soll +15..+25°C betragen.</source>
+        <translation>     - The fuel temperature should be +15..+25°C.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_ÜHS [°C]</source>
+        <translation>T_OHP [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_DVW [°C]</source>
+        <translation>T_DVW [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_SG [°C]</source>
+        <translation>T_SG [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_WTS [°C]</source>
+        <translation>T_WTS [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_US [°C]</source>
+        <translation>T_US [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_OS [°C]</source>
+        <translation>T_OS [°C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T_CPU [°C]</source>
+        <translation>T_CPU [°C]</translation>
     </message>
 </context>
 <context>

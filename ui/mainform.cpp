@@ -1,11 +1,291 @@
+// The main window's start-up and shutdown: the engine objects, the other windows in their
+// creation order, the hooks between them, and what happens when the window is created, shown,
+// asked to close and closed.
 #include "mainform.h"
 
-TMAIN_Form::TMAIN_Form(QWidget* parent)
-    : QMainWindow(parent), m_mdi(new QMdiArea(this)), m_ui(std::make_unique<QtUserInteraction>(this)) {
-    setObjectName("MAIN_Form");
-    setWindowTitle(QStringLiteral("NAVIRON Calvix Test"));
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QThread>
+#include <QTreeWidget>
+
+#include "diagsession.h"
+#include "errorform.h"
+#include "klinelayer.h"
+#include "layout.h"
+#include "modules.h"
+#include "overviewform.h"
+#include "protokoll.h"
+#include "qtmainthread.h"
+#include "qtports.h"
+#include "settingslanguage.h"
+#include "standinform.h"
+#include "statuspanel.h"
+#include "usbtxrx.h"
+#include "wbusdialectv.h"
+
+namespace {
+
+// The engine writes to the telegram log from its first moment; the log window comes later in
+// the creation order, so the engine writes through this until the window exists.
+class ForwardingLog : public ITelegramLog {
+public:
+    void LogTx(const ByteString& b) override {
+        if (target) target->LogTx(b);
+    }
+    void LogRx(const ByteString& b) override {
+        if (target) target->LogRx(b);
+    }
+    void LogLine(uint32_t colour, const ByteString& text) override {
+        if (target) target->LogLine(colour, text);
+    }
+    void LogStateChange(uint8_t deviceClass, int32_t oldState, int32_t newState) override {
+        if (target) target->LogStateChange(deviceClass, oldState, newState);
+    }
+    ITelegramLog* target = nullptr;
+};
+
+// The windows after the main window, in the order the program creates them. Those the
+// program has are built by name below; every other one is a stand-in.
+const char* const kWindowOrder[] = {
+    "THELP_Info_Form",     "TANSI_PROT_Form",     "TEXTRA_USB_Sel",      "TEXTRA_Tele_Form",
+    "TDS_EOL_ADR_Form",    "TDS_EOL_RW_Form",     "TMAIN_Tranz_Form",    "TKALI_ALL_Form",
+    "TPROT_START_Form",    "TZUSAMFASS_Form",     "TANSI_KONFIG_Form",   "TANSI_BETRIEB_Form",
+    "TANSI_ERROR_Form",    "TKOMP_TEST_Form",     "TANSI_OVERVIEW_Form", "TDEV_SEL_Form",
+    "TKALI_CO2_WAIT_Form", "TKALI_CO2_EDIT_Form", "TEXTRA_SPRACHE_Form", "TKOMP_TESTPDP",
+    "TEXTRA_UNIT_Form",    "THELP_Update_Form",   "TANSI_TREND_Form",    "TEXTRA_FLASH_Form",
+};
+
+// The longest the close waits for the transfer thread; its loop ends within milliseconds,
+// so this only guards against a driver call that never returns.
+constexpr int kThreadEndWaitMs = 5000;
+
+}  // namespace
+
+TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
+    : QMainWindow(parent),
+      m_ports(std::move(ports)),
+      m_settings(m_ports.settingsStore ? m_ports.settingsStore : MainSettings::userStore(),
+                 m_ports.screenSize) {
+    setObjectName(QStringLiteral("MAIN_Form"));
+    LAYOUT_SetTag(this, FormTag);
+
+    m_timers = m_ports.timers;
+    if (!m_timers) m_timers = (m_ownTimers = std::make_unique<QtTimerFactory>()).get();
+    m_mainThread = m_ports.mainThread;
+    if (!m_mainThread) m_mainThread = (m_ownMainThread = std::make_unique<QtMainThread>()).get();
+    m_ui = m_ports.ui;
+    if (!m_ui) {
+        auto qtUi = std::make_unique<QtUserInteraction>(this);
+        qtUi->saveDialogTypeChange = [](const ByteString& filter, int index) {
+            return fromQ(SaveDialog1TypeChange(toQ(filter), index));
+        };
+        m_ownUi = std::move(qtUi);
+        m_ui = m_ownUi.get();
+    }
+    ExeDir = m_ports.exeDir;
+    if (ExeDir.isEmpty()) ExeDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!ExeDir.endsWith(QDir::separator())) ExeDir += QDir::separator();
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
     resize(1024, 700);
+
+    createEngine();
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    FormCreate();
+    createWindows();
+    wireHooks();
+    connectHandlers();
 }
 
-TMAIN_Form::~TMAIN_Form() = default;
+TMAIN_Form::~TMAIN_Form() {
+    // A window destroyed without being closed (tests) still lets the thread end first.
+    if (!m_closed && m_engine) {
+        m_engine->USB_StopThread();
+        QElapsedTimer waited;
+        waited.start();
+        while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs)
+            m_mainThread->processEvents();
+    }
+    static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
+    m_session.reset();
+    m_engine.reset();
+    // The views read the engine's tables; they go before the engine's members would.
+    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) delete *it;
+    m_windows.clear();
+}
+
+void TMAIN_Form::createEngine() {
+    m_logForward = std::make_unique<ForwardingLog>();
+    m_d2xx = std::make_unique<D2XXUnit>(*m_ports.driver, m_ui);
+    TransferThreadFactory factory =
+        [this](int timeoutMs, ReplyHandler onReply,
+               std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+        if (m_ports.transferThread)
+            return m_ports.transferThread(*m_d2xx, *m_timers, *m_mainThread, timeoutMs,
+                                          std::move(onReply), std::move(onFinished));
+        return std::make_unique<TUSBTXRX>(*m_d2xx, *m_timers, *m_mainThread, timeoutMs,
+                                          std::move(onReply), std::move(onFinished));
+    };
+    m_engine = std::make_unique<MainEngine>(
+        EnginePorts{*m_timers, *m_d2xx, std::move(factory), *m_logForward, *m_ui, *m_mainThread});
+    m_session = std::make_unique<DiagSession>(*m_engine);
+    DIAG_InstallModules(*m_session);
+}
+
+void TMAIN_Form::FormCreate() {
+    m_settings.SETTINGS_Load();
+    m_engine->AdapterSerial = m_settings.AdapterSerial;
+    HELP_SelectFile();
+    LANG_SetDateFormats();
+    UNIT_LoadTemperatureTexts(m_settings.TemperatureUnit);
+    m_engine->DetectedDeviceIndex = -1;
+    m_session->SelectedDeviceIndex = -1;  // automatic detection
+    m_engine->PumpTestDone = false;
+    LAYOUT_RestoreForm(m_settings, this);
+}
+
+void TMAIN_Form::createWindows() {
+    ViewContext ctx;
+    ctx.ui = m_ui;
+    ctx.temperatureUnit = [this] { return static_cast<int>(TemperatureUnit); };
+    ctx.restoreForm = [this](QWidget* w, int) { LAYOUT_RestoreForm(m_settings, w); };
+    ctx.saveForm = [this](QWidget* w, int) { LAYOUT_SaveForm(m_settings, w); };
+    ctx.restoreColumns = [this](QTreeView* list, int) { LAYOUT_RestoreColumns(m_settings, list); };
+    ctx.showHelp = [this](int context) { m_help.HELP_ShowContext(context); };
+
+    for (const char* name : kWindowOrder) {
+        const QString cls = QString::fromLatin1(name);
+        QWidget* w = nullptr;
+        if (cls == QLatin1String("TANSI_PROT_Form")) {
+            m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
+            QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
+            sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            // The size it comes back with when first brought up from laid aside.
+            sub->resize(720, 360);
+            w = m_prot;
+        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
+            ViewContext c = ctx;
+            c.requestErrorDelete = [this] { STEU_ERRDELExecute(); };
+            c.errorDeleteEnabled = [this] {
+                QAction* a = action(QStringLiteral("STEU_ERRDEL"));
+                return a && a->isEnabled() && a->isVisible();
+            };
+            m_error = new TANSI_ERROR_Form(m_engine->dataPoints, c);
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_error), m_error->formTag());
+            w = m_error;
+        } else if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
+            m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
+            w = m_overview;
+        } else {
+            auto* s = new StandInForm(cls, this);
+            m_standIns.insert(cls, s);
+            w = s;
+        }
+        m_windows.push_back(w);
+    }
+    // The MDI children are visible from creation.
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) sub->show();
+}
+
+void TMAIN_Form::wireHooks() {
+    static_cast<ForwardingLog*>(m_logForward.get())->target = m_prot;
+    m_prot->setStateTextHook([](uint8_t deviceClass, int32_t state) -> ByteString {
+        switch (deviceClass) {
+            case 1:
+                return WBusDialectV::WBUS_StateTextV(deviceClass, state);
+            case 2:
+                return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            default:
+                return {};  // the other classes' text routines come with their modules
+        }
+    });
+
+    WindowHooks& wh = m_engine->windowHooks;
+    wh.UI_UpdateLinkState = [this] { UI_UpdateLinkState(); };
+    wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
+    wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
+    wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+
+    m_engine->adapterFrames.onStatusBarRepaint = [this] { repaintStatusBar(); };
+
+    ViewHooks& v = m_session->views;
+    v.OverviewShowValues = [this] { m_overview->ShowValues(); };
+    v.ErrorShowValues = [this] { m_error->ShowValues(); };
+}
+
+void TMAIN_Form::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (m_shown) return;
+    m_shown = true;
+    FormShow();
+}
+
+void TMAIN_Form::FormShow() {
+    if (m_settings.ScreenInit) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        m_prot->close();  // an MDI child closed this way is laid aside minimised
+        tileMdi(Qt::Horizontal);
+        m_settings.ScreenInit = false;
+    }
+    m_session->DIAG_UpdateTitle();
+    m_engine->USB_StartThread(MainEngine::ReplyTimeoutMs);
+    m_engine->USBTimer().start();
+    m_engine->USBTXTimer().start();
+    m_engine->AdapterReady = false;
+    UI_UpdateLinkState();
+    LAYOUT_RestoreZOrder(m_settings, m_mdi);
+    m_engine->ShowUpdateNotice = true;
+}
+
+void TMAIN_Form::closeEvent(QCloseEvent* e) {
+    if (!m_closed) {
+        FormCloseQuery();
+        FormClose();
+    }
+    e->accept();
+    QMainWindow::closeEvent(e);
+}
+
+void TMAIN_Form::FormCloseQuery() {
+    m_engine->USB_StopThread();
+}
+
+void TMAIN_Form::FormClose() {
+    m_closed = true;
+    // The measurement log would be stopped and closed here; the program has none yet.
+    QElapsedTimer waited;
+    waited.start();
+    while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {
+        m_mainThread->processEvents();
+        if (m_engine->ThreadAlive) QThread::msleep(1);
+    }
+    LAYOUT_SaveZOrder(m_settings, m_mdi);
+    // The windows in the order their placements are saved; a stand-in has no slot.
+    for (const char* name :
+         {"TKOMP_TEST_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form",
+          "TANSI_ERROR_Form", "TANSI_PROT_Form", "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form"}) {
+        const QString cls = QString::fromLatin1(name);
+        if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
+            LAYOUT_SaveForm(m_settings, m_overview->placedWindow());
+        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
+            LAYOUT_SaveForm(m_settings, m_error->placedWindow());
+            LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
+        } else if (cls == QLatin1String("TANSI_PROT_Form")) {
+            m_prot->FormCloseQuery();
+        }
+    }
+    LAYOUT_SaveForm(m_settings, this);
+    m_settings.AdapterSerial = m_engine->AdapterSerial;
+    m_settings.TemperatureUnit = TemperatureUnit;
+    m_settings.SETTINGS_Save();
+}

@@ -1,24 +1,215 @@
-// The program's main window: an MDI frame that holds every other window.
+// The program's main window: an MDI frame that owns the adapter link, the diagnosis session
+// and the settings, creates every other window once, offers all user commands as actions and
+// tells every window about a change of the adapter or of the session.
+//
+// The window's code is split by concern: mainform.cpp (start-up and shutdown),
+// mainformactions.cpp (actions, menus, tool bar, handlers), mainformstate.cpp (state broadcast
+// and action enabling), mainformstatus.cpp (status bar, texts by unit and language, dialogs).
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
-#include <QMdiArea>
+#include <QPointer>
+#include <QSet>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
-#include "qtports.h"
+#include "d2xx.h"
+#include "helpservice.h"
+#include "mainengine.h"
+#include "ports.h"
+#include "settings.h"
+
+class DiagSession;
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class StandInForm;
+class StatusPanel;
+class TANSI_ERROR_Form;
+class TANSI_OVERVIEW_Form;
+class TANSI_PROT_Form;
+
+// What the main window runs on. Every member may stay empty: the program's own (Qt timers,
+// the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
+// used then. Tests hand in a manual clock, scripted boxes, an INI file and a transfer thread
+// run pass by pass.
+struct MainFormPorts {
+    using ThreadFactory = std::function<std::unique_ptr<ITransferThread>(
+        D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& mainThread, int replyTimeoutMs,
+        ReplyHandler onReply, std::function<void()> onFinished)>;
+
+    IFtDriver* driver = nullptr;  // required: the adapter's driver (real or simulated)
+    ITimerFactory* timers = nullptr;
+    IMainThread* mainThread = nullptr;
+    IUserInteraction* ui = nullptr;
+    ThreadFactory transferThread;
+    MainSettings::StoreFactory settingsStore;
+    MainSettings::ScreenSize screenSize;
+    // Directory of the program file with a trailing separator (the help file lies there).
+    QString exeDir;
+};
 
 class TMAIN_Form : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMAIN_Form(QWidget* parent = nullptr);
+    // One row of the action table (mainformactions.cpp).
+    struct ActionSpec;
+    static constexpr int FormTag = 1;
+
+    explicit TMAIN_Form(MainFormPorts ports, QWidget* parent = nullptr);
     ~TMAIN_Form() override;
 
+    // ---- start-up and shutdown ----
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery();
+    void FormClose();
+    void HELP_SelectFile();
+    void LANG_SetDateFormats();
+    void UNIT_LoadTemperatureTexts(int32_t unit);
+    // The default extension for the filter chosen in the shared save dialog ("|"-separated
+    // pairs of caption and pattern; index from 1).
+    static QString SaveDialog1TypeChange(const QString& filter, int filterIndex);
+    // The question before the error memory of a device class is cleared (empty: no such
+    // command for the class).
+    static QString errorDeleteConfirmation(uint8_t deviceClass);
+
+    // ---- state broadcast and action enabling ----
+    void UI_UpdateLinkState();
+    void UI_UpdateSessionState();
+    void UI_UpdateSummaryActions();
+    void UI_UpdateLogActions();
+    void UI_UpdateControlActions();
+    void UI_UpdateCalibActions();
+    void UI_UpdateDataSetActions();
+    void UI_UpdateBufferActions();
+    void UI_UpdateExtrasActions();
+    void UI_CheckLineHS(uint8_t state);
+    void UI_CheckLineUPFA(uint8_t state);
+    void UI_CheckLineKL61(uint8_t state);
+    void UI_CheckLineSPAR(uint8_t state);
+
+    // ---- action handlers ----
+    void DIAG_StartExecute();
+    void DIAG_StopExecute();
+    void DIAG_SYS_CloseExecute();
+    void WIN_ODataExecute();
+    void WIN_LISTExecute();
+    void WIN_PDataExecute();
+    void STEU_AUSExecute();
+    void STEU_HeizExecute();
+    void STEU_StandExecute();
+    void STEU_ZuheizExecute();
+    void STEU_Spar_1Execute();
+    void STEU_Spar_2Execute();
+    void STEU_UPExecute();
+    void STEU_UP_EINExecute();
+    void STEU_UP_AUSExecute();
+    void STEU_ERRDELExecute();
+    void STEU_CNTDELExecute();
+    void HELP_InhaltExecute();
+    void HELP_IndexExecute();
+
+    // ---- what other windows and tests reach ----
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    // The menu entry of an action where the menu shows its own entry (Aus1, Standheizen1,
+    // UmwlzpumpeAus1, UmwlzpumpeEin1), and the line submenus by name (STEU_L_HS, ...).
+    QAction* menuEntry(const QString& name) const { return m_menuEntries.value(name); }
+    QMenu* menu(const QString& name) const { return m_menus.value(name); }
+    QToolBar* toolBar() const { return m_toolBar; }
+    // Whether the broadcast wants the action enabled; the action itself stays disabled while
+    // the window it opens is not part of the program yet.
+    bool wantedEnabled(const QString& name) const;
+    bool windowMissing(const QString& name) const { return m_missing.contains(name); }
+    QStringList missingWindowActions() const;
+
+    MainEngine& engine() { return *m_engine; }
+    DiagSession& session() { return *m_session; }
+    MainSettings& settings() { return m_settings; }
+    HelpService& help() { return m_help; }
+    TANSI_PROT_Form* protForm() const { return m_prot; }
+    TANSI_OVERVIEW_Form* overviewForm() const { return m_overview; }
+    TANSI_ERROR_Form* errorForm() const { return m_error; }
     QMdiArea* mdiArea() const { return m_mdi; }
-    IUserInteraction& userInteraction() { return *m_ui; }
-    ITimerFactory& timers() { return m_timers; }
+    // The other windows in creation order (24), stand-ins included.
+    const std::vector<QWidget*>& windows() const { return m_windows; }
+    StandInForm* standIn(const QString& className) const { return m_standIns.value(className); }
+    StatusPanel* statusPanel() const { return m_statusPanel; }
+
+    int32_t TemperatureUnit = 0;
+    bool MeasurementLogActive = false;
+    QString ExeDir;
+
+    // Every SetLinkState / SetDeviceClass call of a broadcast: (window class, hook name).
+    std::function<void(const QString& window, const QString& hook)> onBroadcast;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QMdiArea* m_mdi;
-    std::unique_ptr<QtUserInteraction> m_ui;
-    QtTimerFactory m_timers;
+    void createEngine();
+    void createWindows();
+    void wireHooks();
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QAction* addAction(const ActionSpec& spec);
+    // caption, hint: the line's own text and hint (else the action's); followVisible: shown
+    // with the action (else the broadcast sets it).
+    QAction* addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,
+                          const QString& caption = QString(), bool followVisible = false,
+                          const QString& hint = QString());
+    void connectHandlers();
+    void setWanted(const QString& name, bool enabled);
+    void setShown(const QString& name, bool visible);
+    void applyControlCell(const QString& name, char cell);
+    void checkLine(const char* on, const char* off, const char* line, uint8_t state);
+    void showWindow(QWidget* view);
+    // The shown MDI children one above the other (horizontal: each the area's full width), or
+    // side by side (vertical).
+    void tileMdi(Qt::Orientation orientation);
+    // Runs the class's command of a control action, after its confirmation.
+    void runControl(const QString& action);
+    void repaintStatusBar();
+    void broadcast(const QString& window, const char* hook);
+
+    MainFormPorts m_ports;
+    std::unique_ptr<ITimerFactory> m_ownTimers;
+    std::unique_ptr<IMainThread> m_ownMainThread;
+    std::unique_ptr<IUserInteraction> m_ownUi;
+    ITimerFactory* m_timers = nullptr;
+    IMainThread* m_mainThread = nullptr;
+    IUserInteraction* m_ui = nullptr;
+    std::unique_ptr<ITelegramLog> m_logForward;
+    std::unique_ptr<D2XXUnit> m_d2xx;
+    std::unique_ptr<MainEngine> m_engine;
+    std::unique_ptr<DiagSession> m_session;
+    MainSettings m_settings;
+    HelpService m_help;
+    bool m_shown = false;
+    bool m_closed = false;
+    std::optional<Qt::Orientation> m_tiled;  // the children are tiled this way
+    bool m_tiling = false;
+
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    StatusPanel* m_statusPanel = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QAction*> m_menuEntries;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QString, bool> m_wanted;
+    QSet<QString> m_missing;
+
+    std::vector<QWidget*> m_windows;
+    QHash<QString, StandInForm*> m_standIns;
+    TANSI_PROT_Form* m_prot = nullptr;
+    TANSI_OVERVIEW_Form* m_overview = nullptr;
+    TANSI_ERROR_Form* m_error = nullptr;
 };

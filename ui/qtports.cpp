@@ -1,11 +1,15 @@
 #include "qtports.h"
 
-#include <QFileDialog>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
-QString toQ(const ByteString& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-ByteString fromQ(const QString& s) { return s.toUtf8().toStdString(); }
+QString toQ(const ByteString& s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+ByteString fromQ(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 QtTimer::QtTimer() {
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
@@ -22,18 +26,31 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
     if (!qb) qb = QMessageBox::Ok;
     QMessageBox::Icon icon = QMessageBox::Information;
     switch (kind) {
-        case MsgKind::Error: icon = QMessageBox::Critical; break;
-        case MsgKind::Warning: icon = QMessageBox::Warning; break;
-        case MsgKind::Question: icon = QMessageBox::Question; break;
-        case MsgKind::Information: icon = QMessageBox::Information; break;
+        case MsgKind::Error:
+            icon = QMessageBox::Critical;
+            break;
+        case MsgKind::Warning:
+            icon = QMessageBox::Warning;
+            break;
+        case MsgKind::Question:
+            icon = QMessageBox::Question;
+            break;
+        case MsgKind::Information:
+            icon = QMessageBox::Information;
+            break;
     }
     QMessageBox box(icon, QApplication::applicationDisplayName(), toQ(text), qb, m_parent);
     switch (box.exec()) {
-        case QMessageBox::Ok: return MB_OK;
-        case QMessageBox::Yes: return MB_YES;
-        case QMessageBox::No: return MB_NO;
-        case QMessageBox::Cancel: return MB_CANCEL;
-        default: return (buttons & MB_CANCEL) ? MB_CANCEL : (buttons & MB_NO) ? MB_NO : MB_OK;
+        case QMessageBox::Ok:
+            return MB_OK;
+        case QMessageBox::Yes:
+            return MB_YES;
+        case QMessageBox::No:
+            return MB_NO;
+        case QMessageBox::Cancel:
+            return MB_CANCEL;
+        default:
+            return (buttons & MB_CANCEL) ? MB_CANCEL : (buttons & MB_NO) ? MB_NO : MB_OK;
     }
 }
 
@@ -49,8 +66,11 @@ QStringList toQtFilters(const ByteString& filter) {
 }
 
 namespace {
+using DefaultExtension = std::function<ByteString(const ByteString&, int)>;
+
 std::optional<FileDialogChoice> runFileDialog(QWidget* parent, const FileDialogRequest& r,
-                                              QFileDialog::AcceptMode mode) {
+                                              QFileDialog::AcceptMode mode,
+                                              const DefaultExtension& defaultExtension = {}) {
     QFileDialog dlg(parent, toQ(r.title), toQ(r.initialDir));
     dlg.setAcceptMode(mode);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // the program asks itself
@@ -59,6 +79,14 @@ std::optional<FileDialogChoice> runFileDialog(QWidget* parent, const FileDialogR
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
         dlg.selectNameFilter(filters[r.filterIndex - 1]);
     if (!r.fileName.empty()) dlg.selectFile(toQ(r.fileName));
+    if (defaultExtension) {
+        auto apply = [&dlg, &r, &filters, &defaultExtension](const QString& chosen) {
+            const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
+            dlg.setDefaultSuffix(toQ(defaultExtension(r.filter, index)));
+        };
+        apply(dlg.selectedNameFilter());
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, apply);
+    }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     FileDialogChoice c;
     c.fileName = fromQ(dlg.selectedFiles().first());
@@ -73,6 +101,5 @@ std::optional<FileDialogChoice> QtUserInteraction::openFileDialog(const FileDial
 }
 
 std::optional<FileDialogChoice> QtUserInteraction::saveFileDialog(const FileDialogRequest& r) {
-    if (onSaveDialogTypeChange) onSaveDialogTypeChange(r);
-    return runFileDialog(m_parent, r, QFileDialog::AcceptSave);
+    return runFileDialog(m_parent, r, QFileDialog::AcceptSave, saveDialogTypeChange);
 }

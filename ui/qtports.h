@@ -38,8 +38,9 @@ public:
     int messageBox(MsgKind kind, const ByteString& text, int buttons) override;
     std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) override;
-    // Runs before the save dialog opens (the main window sets its default extension there).
-    std::function<void(const FileDialogRequest&)> onSaveDialogTypeChange;
+    // The save dialog's default extension for a filter (1-based index); runs when the dialog
+    // opens and whenever the user picks another filter (the main window's SaveDialog1TypeChange).
+    std::function<ByteString(const ByteString& filter, int filterIndex)> saveDialogTypeChange;
 
 private:
     QPointer<QWidget> m_parent;

@@ -64,13 +64,14 @@ bool operator==(const TFormPlacement& a, const TFormPlacement& b) {
            a.Width == b.Width && a.Open == b.Open && a.Pos == b.Pos;
 }
 
-MainSettings::MainSettings()
-    : MainSettings(
-          [] {
-              return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                 K::Organisation, K::Application);
-          },
-          {}) {}
+MainSettings::MainSettings() : MainSettings(userStore(), {}) {}
+
+MainSettings::StoreFactory MainSettings::userStore() {
+    return [] {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           K::Organisation, K::Application);
+    };
+}
 
 MainSettings::MainSettings(StoreFactory store, ScreenSize screen)
     : m_storeFactory(std::move(store)), m_screen(std::move(screen)) {}

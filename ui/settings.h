@@ -33,6 +33,8 @@ public:
     MainSettings(StoreFactory store, ScreenSize screen);
     // A store in an INI file of its own, e.g. in a test's temporary folder.
     static StoreFactory iniFile(const QString& path);
+    // The user's own store.
+    static StoreFactory userStore();
     ~MainSettings();
     MainSettings(const MainSettings&) = delete;
     MainSettings& operator=(const MainSettings&) = delete;

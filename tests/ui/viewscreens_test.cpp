@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QTreeWidget>
 
 #include "errorform.h"
-#include "mainform.h"
 #include "overviewform.h"
 #include "viewdata.h"
 #include "viewtestsupport.h"
@@ -26,12 +26,15 @@ TEST(ViewScreens, ClassOneHeaterInTheMainWindow) {
     DataPointTable dp;
     RecordingContext rec;
     viewdata::fillClass(dp, 1);
-    TMAIN_Form main;
+    // A bare MDI frame: the views alone, without the engine behind the program's main window.
+    QMainWindow main;
+    auto* mdi = new QMdiArea(&main);
+    main.setCentralWidget(mdi);
     main.resize(1180, 760);
     auto* overview = new TANSI_OVERVIEW_Form(dp, rec.context());
     auto* errors = new TANSI_ERROR_Form(dp, rec.context(true));
-    QMdiSubWindow* o = ViewForm::VIEW_AddToMdi(main.mdiArea(), overview);
-    QMdiSubWindow* e = ViewForm::VIEW_AddToMdi(main.mdiArea(), errors);
+    QMdiSubWindow* o = ViewForm::VIEW_AddToMdi(mdi, overview);
+    QMdiSubWindow* e = ViewForm::VIEW_AddToMdi(mdi, errors);
     main.show();
     o->setGeometry(0, 0, 600, 680);
     e->setGeometry(600, 0, 560, 680);

@@ -1,0 +1,226 @@
+// The main window as a technician uses it, on the simulated adapter with a simulated KX3090:
+// start the diagnosis from the tool bar, watch title, status bar, log and views, command the
+// heater from the menu, end the diagnosis, close, and start again.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "diagsession.h"
+#include "errorform.h"
+#include "mainwinharness.h"
+#include "overviewform.h"
+#include "protokoll.h"
+#include "statuspanel.h"
+
+namespace {
+
+class MainWindowSession : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // A click on the tool-bar button of an action.
+    static void click(TMAIN_Form& f, const char* name) {
+        QWidget* button = f.toolBar()->widgetForAction(f.action(QString::fromLatin1(name)));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static QString logText(TMAIN_Form& f) {
+        f.protForm()->showWaitingLines();
+        return f.protForm()->PROT_Text()->toPlainText();
+    }
+    static ByteString dp(TMAIN_Form& f, const char* key) {
+        return f.engine().dataPoints.DP_GetValue(key).Text;
+    }
+    static bool shownAndEnabled(TMAIN_Form& f, const char* name) {
+        QAction* a = f.action(QString::fromLatin1(name));
+        return a->isVisible() && a->isEnabled();
+    }
+    // Starts the session from the tool bar and waits until the unit is up.
+    void startSession(MainWinRun& run) {
+        run.showReady();
+        ASSERT_TRUE(run.form->engine().AdapterReady);
+        ASSERT_TRUE(shownAndEnabled(*run.form, "DIAG_Start"));
+        click(*run.form, "DIAG_Start");
+        ASSERT_TRUE(run.runUntil([&] { return run.form->engine().SessionUp; }, 10000));
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(MainWindowSession, StartFindsTheUnitAndShowsTheSession) {
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    run.showReady();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("NAVIRON Calvix Test"));
+    EXPECT_EQ(f.statusPanel()->shownText(), QStringLiteral("Diagnose gestoppt"));
+    EXPECT_EQ(f.statusPanel()->shownImage(), 45);
+    click(f, "DIAG_Start");
+    // starting disables start, device selection and the units dialog at once
+    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("DIAG_Start")));
+    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("DIAG_DEV_Sel")));
+    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("EXTR_UNIT")));
+    ASSERT_TRUE(run.runUntil([&] { return f.engine().SessionUp; }, 10000));
+
+    EXPECT_EQ(f.engine().DeviceClass, 1);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("NAVIRON Calvix Test [HVD 420]"));
+    EXPECT_EQ(f.statusPanel()->shownText(), QStringLiteral("Diagnose gestartet"));
+    // the icon alternates with the adapter's traffic
+    std::set<int> images;
+    for (int i = 0; i < 20; ++i) {
+        run.advance(30);
+        f.statusPanel()->update();
+        images.insert(f.statusPanel()->shownImage());
+    }
+    EXPECT_EQ(images, (std::set<int>{46, 47}));
+    EXPECT_TRUE(logText(f).contains(QStringLiteral("Diagnose gestartet")));
+    EXPECT_TRUE(shownAndEnabled(f, "DIAG_Stop"));
+    EXPECT_FALSE(f.action(QStringLiteral("DIAG_Start"))->isEnabled());
+    // the class-1 commands are offered, the other classes' are not
+    for (const char* n : {"STEU_AUS", "STEU_UP", "STEU_ERRDEL"})
+        EXPECT_TRUE(shownAndEnabled(f, n)) << n;
+    for (const char* n : {"STEU_Stand", "STEU_Heiz", "STEU_UP_EIN", "STEU_CNTDEL"})
+        EXPECT_FALSE(f.action(QString::fromLatin1(n))->isVisible()) << n;
+    // the windows were told the class
+    EXPECT_EQ(f.overviewForm()->HeldDeviceClass(), 1);
+    EXPECT_EQ(f.errorForm()->ERROR_GetDeviceType(), 1);
+}
+
+TEST_F(MainWindowSession, HeaterCommandsReachTheUnit) {
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    startSession(run);
+
+    f.action(QStringLiteral("STEU_UP"))->trigger();
+    ASSERT_TRUE(run.runUntil([&] { return run.unit.pumpRunning(); }, 3000));
+    ASSERT_TRUE(
+        run.runUntil([&] { return dp(f, "OVRZUSTAND") == "Umwälzpumpe ohne Heizfunktion"; }, 3000));
+    // F4 is the off key
+    f.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    int offs = 0;
+    QObject::connect(f.action("STEU_AUS"), &QAction::triggered, [&] { ++offs; });
+    QTest::keyClick(&f, Qt::Key_F4);
+    EXPECT_EQ(offs, 1);
+    ASSERT_TRUE(run.runUntil([&] { return !run.unit.pumpRunning(); }, 3000));
+
+    // the error memory: No keeps it, Yes clears it
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "3"; }, 5000));
+    run.ui.answers = {MB_NO};
+    f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
+    ASSERT_EQ(run.ui.boxes.size(), 1u);
+    EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Question);
+    EXPECT_EQ(run.ui.boxes[0].buttons, MB_YES | MB_NO);
+    EXPECT_EQ(run.ui.boxes[0].text,
+              "     Sollen die Fehler wirklich gelöscht werden?     \r\n\r\n"
+              "     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.");
+    run.advance(3000);
+    EXPECT_EQ(run.unit.errors().size(), 3u);
+    run.ui.answers = {MB_YES};
+    f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "0"; }, 5000));
+    EXPECT_TRUE(run.unit.errors().empty());
+}
+
+TEST_F(MainWindowSession, ViewsShowTheUnitsValues) {
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    startSession(run);
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "3"; }, 5000));
+    run.advance(2000);
+
+    // the overview follows the status replies: a value text that changes over time
+    auto shown = [&] {
+        QStringList texts;
+        for (QLabel* l : f.overviewForm()->findChildren<QLabel*>())
+            if (l->isVisibleTo(f.overviewForm())) texts << l->text();
+        return texts;
+    };
+    const QStringList first = shown();
+    EXPECT_TRUE(first.contains(QStringLiteral("Auszustand")));
+    const QString voltage = QString::fromStdString(dp(f, "OVRUB"));
+    ASSERT_FALSE(voltage.isEmpty());
+    EXPECT_TRUE(first.join('\n').contains(voltage)) << voltage.toStdString();
+    ASSERT_TRUE(run.runUntil([&] { return shown() != first; }, 60000));
+
+    // the error view lists the memory and is empty after "Fehlerspeicher löschen"
+    QTreeWidget* list = f.errorForm()->ErrorList();
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    QStringList cells;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) cells << list->topLevelItem(r)->text(1);
+    EXPECT_TRUE(cells.contains(QStringLiteral("Unterspannung")));
+    run.ui.answers = {MB_YES};
+    f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "0"; }, 5000));
+    run.advance(500);
+    cells.clear();
+    for (int r = 0; r < list->topLevelItemCount(); ++r) cells << list->topLevelItem(r)->text(1);
+    EXPECT_FALSE(cells.contains(QStringLiteral("Unterspannung")));
+    EXPECT_EQ(f.errorForm()->HelpEntry(1).Code, 0);
+}
+
+TEST_F(MainWindowSession, StopEndsTheSession) {
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    startSession(run);
+    click(f, "DIAG_Stop");
+    ASSERT_TRUE(run.runUntil([&] { return !f.engine().SessionStarted; }, 3000));
+    run.advance(300);
+    EXPECT_EQ(f.statusPanel()->shownText(), QStringLiteral("Diagnose gestoppt"));
+    EXPECT_EQ(f.statusPanel()->shownImage(), 45);
+    EXPECT_TRUE(logText(f).contains(QStringLiteral("Diagnose gestoppt")));
+    EXPECT_TRUE(shownAndEnabled(f, "DIAG_Start"));
+    EXPECT_FALSE(f.action(QStringLiteral("DIAG_Stop"))->isEnabled());
+    EXPECT_FALSE(f.action(QStringLiteral("STEU_UP"))->isEnabled());
+}
+
+TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
+    const QRect overviewPlace(20, 30, 500, 420);
+    {
+        MainWinRun run(dir.path());
+        TMAIN_Form& f = *run.form;
+        run.showReady();
+        // first run: maximised, telegram log laid aside, the other children tiled
+        EXPECT_TRUE(f.isMaximized());
+        EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(f.protForm()->parentWidget())->isMinimized());
+        // one above the other, each the area's full width, and still so once the area grows
+        QWidget* ov = f.overviewForm()->placedWindow();
+        QWidget* er = f.errorForm()->placedWindow();
+        for (int pass = 0; pass < 2; ++pass) {
+            const QRect area = f.mdiArea()->viewport()->rect();
+            EXPECT_EQ(ov->geometry(), QRect(0, 0, area.width(), area.height() / 2)) << pass;
+            EXPECT_EQ(er->geometry().top(), ov->geometry().bottom() + 1) << pass;
+            EXPECT_EQ(er->geometry().width(), area.width()) << pass;
+            f.showNormal();
+            f.resize(1100, 900);
+            QApplication::processEvents();
+            QApplication::processEvents();
+        }
+        ov->setGeometry(overviewPlace);
+        f.resize(1000, 700);  // the user's own placement is kept
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(ov->geometry(), overviewPlace);
+        f.close();
+        EXPECT_FALSE(f.engine().ThreadAlive);
+        EXPECT_EQ(f.engine().USBThread(), nullptr);
+    }
+    ASSERT_TRUE(QFile::exists(dir.filePath("TRELUN_10.ini")));
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    EXPECT_FALSE(f.settings().ScreenInit);
+    run.showReady();
+    EXPECT_EQ(f.overviewForm()->placedWindow()->geometry(), overviewPlace);
+    EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(f.protForm()->parentWidget())->isMinimized());
+    EXPECT_TRUE(f.engine().AdapterReady);
+    EXPECT_EQ(f.engine().AdapterSerial, "SIM00001");
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// The program's main window for tests: on the manual clock, with scripted boxes, a settings
+// file of its own and the simulated adapter with a simulated KX3090, reached through the real
+// transfer thread run pass by pass. Each instance is one run of the program; two instances
+// on the same folder are two runs one after the other.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <memory>
+
+#include "fakemainthread.h"
+#include "fakeui.h"
+#include "kx3090unit.h"
+#include "mainform.h"
+#include "manualclock.h"
+#include "simftdriver.h"
+#include "usbtxrx.h"
+
+class MainWinRun {
+public:
+    // folder: where the settings file and the program's folder are.
+    explicit MainWinRun(const QString& folder, bool withUnit = true) {
+        adapter = sim.addAdapter("SIM00001");
+        SimFaults f;
+        f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
+        sim.setFaults(adapter, f);
+        if (withUnit) sim.attachUnit(adapter, &unit);
+        MainFormPorts p;
+        p.driver = &sim;
+        p.timers = &clock;
+        p.mainThread = &mainThread;
+        p.ui = &ui;
+        p.transferThread =
+            [](D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& main, int timeoutMs,
+               ReplyHandler onReply,
+               std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+            return std::make_unique<TUSBTXRX>(d2xx, timers, main, timeoutMs, std::move(onReply),
+                                              std::move(onFinished), TUSBTXRX::Mode::Manual);
+        };
+        p.settingsStore = MainSettings::iniFile(folder + "/TRELUN_10.ini");
+        p.screenSize = [] { return QSize(1280, 1024); };
+        p.exeDir = folder + "/";
+        form = std::make_unique<TMAIN_Form>(std::move(p));
+        form->resize(1200, 800);
+        // The worker's passes run whenever the main window lets events through.
+        mainThread.pumps.push_back([this] {
+            if (form)
+                if (auto* t = dynamic_cast<TUSBTXRX*>(form->engine().USBThread())) t->Pass();
+        });
+    }
+
+    ~MainWinRun() { form.reset(); }
+
+    // Moves program time on, 1 ms at a time while the adapter has something to read, else
+    // straight to the next timer; Qt's own events run on the way.
+    void advance(int64_t ms) {
+        const int64_t end = clock.now() + ms;
+        while (clock.now() < end) {
+            mainThread.processEvents();
+            mainThread.processEvents();
+            uint32_t n = 0;
+            int64_t step = 1;
+            if (sim.FT_GetQueueStatus(n) != FT_OK || n == 0) {
+                const int64_t due = clock.nextDue();
+                step = due < 0 ? end - clock.now() : std::max<int64_t>(1, due - clock.now());
+            }
+            clock.advance(std::min(step, end - clock.now()));
+        }
+        mainThread.processEvents();
+        QApplication::processEvents();
+    }
+
+    template <typename F>
+    bool runUntil(F cond, int64_t maxMs) {
+        for (int64_t t = 0; t < maxMs; t += 10) {
+            if (cond()) return true;
+            advance(10);
+        }
+        return cond();
+    }
+
+    // Shown, with the adapter open and ready.
+    void showReady() {
+        form->show();
+        QApplication::processEvents();
+        advance(150);
+    }
+
+    ManualClock clock;
+    FunctionSimClock simClock{[this] { return clock.now(); }};
+    SimFtDriver sim{simClock};
+    SimKX3090Unit unit;
+    size_t adapter = 0;
+    FakeUserInteraction ui;
+    FakeMainThread mainThread;
+    std::unique_ptr<TMAIN_Form> form;
+};

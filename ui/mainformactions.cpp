@@ -1,0 +1,502 @@
+// The main window's actions, menus and tool bar, and the thin handlers behind them: they begin
+// or stop the session, bring a view to the front, or hand a command to the device module
+// after its confirmation.
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "diagsession.h"
+#include "errorform.h"
+#include "imagelist.h"
+#include "kx3090module.h"
+#include "mainform.h"
+#include "overviewform.h"
+#include "protokoll.h"
+#include "qtports.h"
+
+#define CTX "TMAIN_Form"
+
+struct TMAIN_Form::ActionSpec {
+    const char* category;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    int help;
+    const char* key;
+    int image;  // -1: none
+    bool off;   // disabled at start
+    bool hid;   // hidden at start
+};
+
+namespace {
+
+using Spec = TMAIN_Form::ActionSpec;
+
+// Every action: category, name, caption, hint, help context, shortcut, image, start state.
+// STEU_L_HS_AUS shares F4 with STEU_AUS; only STEU_AUS carries the key (two actions on one
+// key would both be ambiguous), and both run the same command.
+// clang-format off
+const Spec kActions[] = {
+    {"Diagnose", "DIAG_DEV_Sel", QT_TRANSLATE_NOOP("TMAIN_Form", "&Geräteauswahl..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Geräteauswahl"), 101, "", 19, false, false},
+    {"Diagnose", "DIAG_Start", QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose starten"), QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose starten"), 102, "F2", 20, false, false},
+    {"Diagnose", "DIAG_Stop", QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose beenden"), QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose beenden"), 103, "F3", 21, false, false},
+    {"Diagnose", "DIAG_KOMP_Test", QT_TRANSLATE_NOOP("TMAIN_Form", "&Komponententest..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Komponententest"), 104, "", 22, true, false},
+    {"Diagnose", "DIAG_ZUSAM_Open", QT_TRANSLATE_NOOP("TMAIN_Form", "Zusammenfassung &öffnen..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Zusammenfassung öffnen"), 105, "", 7, true, false},
+    {"Diagnose", "DIAG_ZUSAM_Save", QT_TRANSLATE_NOOP("TMAIN_Form", "&Zusammenfassung speichern..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Zusammenfassung speichern"), 106, "", 8, true, false},
+    {"Diagnose", "DIAG_ZUSAM_Print", QT_TRANSLATE_NOOP("TMAIN_Form", "Zusammenfassung &drucken"), QT_TRANSLATE_NOOP("TMAIN_Form", "Zusammenfassung drucken"), 107, "F12", 14, true, false},
+    {"Diagnose", "DIAG_PROT_Start", QT_TRANSLATE_NOOP("TMAIN_Form", "&Messwertprotokollierung starten..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Messwertprotokollierung starten"), 108, "", 41, true, false},
+    {"Diagnose", "DIAG_PROT_Stop", QT_TRANSLATE_NOOP("TMAIN_Form", "&Protokollierung beenden"), QT_TRANSLATE_NOOP("TMAIN_Form", "Protokollierung beenden"), 109, "", 43, true, false},
+    {"Diagnose", "DIAG_SYS_Close", QT_TRANSLATE_NOOP("TMAIN_Form", "&Beenden"), QT_TRANSLATE_NOOP("TMAIN_Form", "Das Programm beenden"), 0, "Alt+F4", -1, false, false},
+    {"Ansicht", "WIN_OData", QT_TRANSLATE_NOOP("TMAIN_Form", "&Übersichtsfenster..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Übersichtsfenster anzeigen"), 201, "", 24, false, false},
+    {"Ansicht", "WIN_BData", QT_TRANSLATE_NOOP("TMAIN_Form", "&Betriebsdaten..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Betriebsdaten anzeigen"), 202, "", 25, false, false},
+    {"Ansicht", "WIN_SData", QT_TRANSLATE_NOOP("TMAIN_Form", "&Steuergeräteinfos..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Steuergeräteinfos anzeigen"), 203, "", 26, false, false},
+    {"Ansicht", "WIN_TData", QT_TRANSLATE_NOOP("TMAIN_Form", "&Trendgrafik..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Trendgrafik anzeigen"), 207, "", 55, false, false},
+    {"Ansicht", "WIN_LIST", QT_TRANSLATE_NOOP("TMAIN_Form", "&Fehlerliste anzeigen..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Fehlerliste anzeigen"), 204, "", 29, false, false},
+    {"Ansicht", "WIN_PData", QT_TRANSLATE_NOOP("TMAIN_Form", "&Protokollanzeige..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Protokollanzeige"), 205, "", 28, false, false},
+    {"Steuerung", "STEU_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Aus"), 301, "F4", 32, true, true},
+    {"Steuerung", "STEU_Stand", QT_TRANSLATE_NOOP("TMAIN_Form", "&Standheizen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Standheizen"), 302, "", 34, true, true},
+    {"Steuerung", "STEU_Zuheiz", QT_TRANSLATE_NOOP("TMAIN_Form", "&Zuheizen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Zuheizen"), 303, "", 35, true, true},
+    {"Steuerung", "STEU_Spar_1", QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb &1"), QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb 1"), 304, "", 52, true, true},
+    {"Steuerung", "STEU_Spar_2", QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb &2"), QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb 2"), 305, "", 51, true, true},
+    {"Steuerung", "STEU_UP", QT_TRANSLATE_NOOP("TMAIN_Form", "&Umwälzpumpe Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpe einschalten"), 307, "", 54, true, true},
+    {"Steuerung", "STEU_ERRDEL", QT_TRANSLATE_NOOP("TMAIN_Form", "Fehlerspeicher &löschen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Fehlerspeicher löschen"), 308, "F5", 30, true, true},
+    {"Steuerung", "STEU_UP_EIN", QT_TRANSLATE_NOOP("TMAIN_Form", "&Umwälzpumpe Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpe einschalten"), 311, "", 54, false, true},
+    {"Steuerung", "STEU_UP_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "&Umwälzpumpe Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpe ausschalten"), 312, "", 57, true, true},
+    {"Steuerung", "STEU_Heiz", QT_TRANSLATE_NOOP("TMAIN_Form", "&Heizen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Heizen"), 313, "", 34, true, true},
+    {"Steuerung", "STEU_CNTDEL", QT_TRANSLATE_NOOP("TMAIN_Form", "&Alle Zähler löschen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Zähler und Zeiten werden gelöscht"), 314, "", -1, true, true},
+    {"Steuerung", "STEU_L_HS_EIN", QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter &Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter einschalten"), 315, "", -1, true, true},
+    {"Steuerung", "STEU_L_HS_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter &Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter ausschalten"), 315, "", -1, true, true},
+    {"Steuerung", "STEU_L_HS_LINE", QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter &Leitung"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hauptschalter auf Leitung schalten"), 315, "", -1, true, true},
+    {"Steuerung", "STEU_L_UPFA_EIN", QT_TRANSLATE_NOOP("TMAIN_Form", "UPFA &Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpenfremdansteuerung  einschalten"), 316, "", -1, true, true},
+    {"Steuerung", "STEU_L_UPFA_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "UPFA &Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpenfremdansteuerung ausschalten"), 316, "", -1, true, true},
+    {"Steuerung", "STEU_L_UPFA_LINE", QT_TRANSLATE_NOOP("TMAIN_Form", "UPFA &Leitung"), QT_TRANSLATE_NOOP("TMAIN_Form", "Umwälzpumpenfremdansteurung auf Leitung schalten"), 316, "", -1, true, true},
+    {"Steuerung", "STEU_L_KL61_EIN", QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 &Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 einschalten"), 317, "", -1, true, true},
+    {"Steuerung", "STEU_L_KL61_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 &Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 ausschalten"), 317, "", -1, true, true},
+    {"Steuerung", "STEU_L_KL61_LINE", QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 &Leitung"), QT_TRANSLATE_NOOP("TMAIN_Form", "Kl. 61 auf Leitung schalten"), 317, "", -1, true, true},
+    {"Steuerung", "STEU_L_SPAR_EIN", QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb &Ein"), QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb einschalten"), 318, "", -1, true, true},
+    {"Steuerung", "STEU_L_SPAR_AUS", QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb &Aus"), QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb ausschalten"), 318, "", -1, true, true},
+    {"Steuerung", "STEU_L_SPAR_LINE", QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb &Leitung"), QT_TRANSLATE_NOOP("TMAIN_Form", "Sparbetrieb auf Leitung schalten"), 318, "", -1, true, true},
+    {"Kalibrierung", "KAL_CO2", QT_TRANSLATE_NOOP("TMAIN_Form", "&CO2-Abgleich..."), QT_TRANSLATE_NOOP("TMAIN_Form", "CO2-Abgleich"), 401, "", 49, true, false},
+    {"Kalibrierung", "KAL_Spann", QT_TRANSLATE_NOOP("TMAIN_Form", "Spannungsabgleich..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Spannungsabgleich"), 402, "", 50, true, true},
+    {"Datensatz", "DSATZ_FILEtoSG", QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programieren..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programieren"), 501, "", -1, false, true},
+    {"Datensatz", "DSATZ_FILEtoEDIT", QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen"), 501, "", -1, false, true},
+    {"Datensatz", "DSATZ_FILEtoZWIS", QT_TRANSLATE_NOOP("TMAIN_Form", "in Zwischenspeicher laden..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Zwischenspeicher laden"), 501, "", -1, false, true},
+    {"Datensatz", "DSATZ_SGtoFILE", QT_TRANSLATE_NOOP("TMAIN_Form", "in Datei speichern..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Datei speichern"), 502, "", -1, false, true},
+    {"Datensatz", "DSATZ_SGtoEDIT", QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen"), 502, "", -1, false, true},
+    {"Datensatz", "DSATZ_SGtoZWIS", QT_TRANSLATE_NOOP("TMAIN_Form", "in Zwischenspeicher laden"), QT_TRANSLATE_NOOP("TMAIN_Form", "in Zwischenspeicher laden"), 502, "", -1, false, true},
+    {"Datensatz", "DSATZ_ZWIStoFILE", QT_TRANSLATE_NOOP("TMAIN_Form", "in Datei speichern..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Datei speichern..."), 503, "", -1, false, true},
+    {"Datensatz", "DSATZ_ZWIStoEDIT", QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen..."), QT_TRANSLATE_NOOP("TMAIN_Form", "in Editor anzeigen"), 503, "", -1, false, true},
+    {"Datensatz", "DSATZ_ZWIStoSG", QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programmieren"), QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programmieren"), 503, "", -1, false, true},
+    {"Datensatz", "DSATZ_ZWISDel", QT_TRANSLATE_NOOP("TMAIN_Form", "Löschen"), QT_TRANSLATE_NOOP("TMAIN_Form", "Zwischenspeicher löschen"), 503, "", -1, false, true},
+    {"Datensatz", "DSATZ_EOL_EDIT", QT_TRANSLATE_NOOP("TMAIN_Form", "Einzelne EOL-Zelle lesen/schreiben..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Einzelne EOL-Zelle lesen/schreiben"), 504, "", 40, false, true},
+    {"Extras", "EXTR_USB", QT_TRANSLATE_NOOP("TMAIN_Form", "&USB-Gerät..."), QT_TRANSLATE_NOOP("TMAIN_Form", "USB-Gerät auswählen"), 601, "", 10, false, false},
+    {"Extras", "EXTR_TELG", QT_TRANSLATE_NOOP("TMAIN_Form", "freie Telegrammeingabe..."), QT_TRANSLATE_NOOP("TMAIN_Form", "freie Telegrammeingabe"), 602, "F8", 48, false, true},
+    {"Extras", "EXTR_SPRACHE", QT_TRANSLATE_NOOP("TMAIN_Form", "&Sprache..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Programm Sprache"), 603, "", 53, false, false},
+    {"Extras", "EXTR_UNIT", QT_TRANSLATE_NOOP("TMAIN_Form", "&Einheiten..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Einheiten Einstellungen"), 604, "", 39, false, false},
+    {"Extras", "EXTR_FLASH", QT_TRANSLATE_NOOP("TMAIN_Form", "Steuergerät programmieren..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Steuergerätesoftware programmieren"), 605, "F9", 56, false, true},
+    {"Hilfe", "HELP_Inhalt", QT_TRANSLATE_NOOP("TMAIN_Form", "&Inhalt"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hilfeinhalt"), 0, "", 18, false, false},
+    {"Hilfe", "HELP_Index", QT_TRANSLATE_NOOP("TMAIN_Form", "I&ndex"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hilfeindex"), 0, "", -1, false, false},
+    {"Hilfe", "HELP_Info", QT_TRANSLATE_NOOP("TMAIN_Form", "&Info..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Informationen"), 0, "", -1, false, false},
+};
+// clang-format on
+
+// Actions whose windows or dialogs the program does not have yet: they open nothing and stay
+// disabled whatever the broadcast says.
+const char* const kMissingWindowActions[] = {
+    "DIAG_DEV_Sel",    "DIAG_KOMP_Test", "DIAG_ZUSAM_Open", "DIAG_ZUSAM_Save",  "DIAG_ZUSAM_Print",
+    "DIAG_PROT_Start", "DIAG_PROT_Stop", "WIN_BData",       "WIN_SData",        "WIN_TData",
+    "KAL_CO2",         "KAL_Spann",      "DSATZ_FILEtoSG",  "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
+    "DSATZ_SGtoFILE",  "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",  "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
+    "DSATZ_ZWIStoSG",  "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",  "EXTR_USB",         "EXTR_TELG",
+    "EXTR_SPRACHE",    "EXTR_UNIT",      "EXTR_FLASH",      "HELP_Info",
+};
+
+QString tr8(const char* text) {
+    return QCoreApplication::translate(CTX, text);
+}
+
+}  // namespace
+
+QAction* TMAIN_Form::addAction(const ActionSpec& spec) {
+    auto* a = new QAction(tr8(spec.caption), this);
+    const QString name = QString::fromLatin1(spec.name);
+    a->setObjectName(name);
+    a->setProperty("Category", QString::fromLatin1(spec.category));
+    a->setProperty("HelpContext", spec.help);
+    a->setToolTip(tr8(spec.hint));
+    if (*spec.key) a->setShortcut(QKeySequence(QString::fromLatin1(spec.key)));
+    if (spec.image >= 0) {
+        a->setIcon(IMAGE_Icon(spec.image));
+        a->setProperty("ImageIndex", spec.image);
+    }
+    a->setVisible(!spec.hid);
+    m_actions.insert(name, a);
+    m_wanted.insert(name, !spec.off);
+    a->setEnabled(!spec.off && !m_missing.contains(name));
+    return a;
+}
+
+void TMAIN_Form::createActions() {
+    for (const char* name : kMissingWindowActions) m_missing.insert(QString::fromLatin1(name));
+    // The window itself holds every action, so each key works even where the menu shows a
+    // line of its own or the tool bar a button of its own for the action.
+    for (const Spec& s : kActions) QWidget::addAction(addAction(s));
+    // The economy modes are checked by the device module; the line actions by UI_CheckLine*.
+    for (const char* n :
+         {"STEU_Spar_1", "STEU_Spar_2", "STEU_L_HS_EIN", "STEU_L_HS_AUS", "STEU_L_HS_LINE",
+          "STEU_L_UPFA_EIN", "STEU_L_UPFA_AUS", "STEU_L_UPFA_LINE", "STEU_L_KL61_EIN",
+          "STEU_L_KL61_AUS", "STEU_L_KL61_LINE", "STEU_L_SPAR_EIN", "STEU_L_SPAR_AUS",
+          "STEU_L_SPAR_LINE"})
+        action(QString::fromLatin1(n))->setCheckable(true);
+    // STEU_L_HS_AUS answers F4 through STEU_AUS; its menu line still names the key.
+    action(QStringLiteral("STEU_L_HS_AUS"))->setText(tr8("Hauptschalter &Aus") + "\tF4");
+}
+
+QStringList TMAIN_Form::missingWindowActions() const {
+    QStringList out;
+    for (const char* name : kMissingWindowActions) out << QString::fromLatin1(name);
+    return out;
+}
+
+// A menu line of its own for an action, where the menu shows or hides the line apart from the
+// action (the tool bar keeps the action's button). It follows the action's text, picture and
+// enabling, and runs the action.
+QAction* TMAIN_Form::addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,
+                                  const QString& caption, bool followVisible, const QString& hint) {
+    auto* entry = new QAction(base->icon(), caption.isEmpty() ? base->text() : caption, this);
+    entry->setObjectName(entryName);
+    entry->setShortcut(base->shortcut());
+    entry->setShortcutContext(Qt::WidgetShortcut);  // the key belongs to the action
+    entry->setVisible(base->isVisible());
+    auto follow = [entry, base, caption, followVisible, hint] {
+        if (caption.isEmpty()) entry->setText(base->text());
+        entry->setToolTip(hint.isEmpty() ? base->toolTip() : hint);
+        if (followVisible) entry->setVisible(base->isVisible());
+        entry->setEnabled(base->isEnabled());
+    };
+    follow();
+    connect(base, &QAction::changed, entry, follow);
+    connect(entry, &QAction::triggered, base, &QAction::trigger);
+    menu->addAction(entry);
+    m_menuEntries.insert(entryName, entry);
+    return entry;
+}
+
+void TMAIN_Form::createMenus() {
+    auto a = [this](const char* n) { return action(QString::fromLatin1(n)); };
+    auto newMenu = [this](QMenu* parent, const QString& name, const QString& title,
+                          int help) -> QMenu* {
+        QMenu* m = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        m->menuAction()->setProperty("HelpContext", help);
+        m->setToolTipsVisible(true);
+        m_menus.insert(name, m);
+        return m;
+    };
+
+    QMenu* diag = newMenu(nullptr, "Diagnose1", tr("&Diagnose"), 100);
+    diag->addAction(a("DIAG_DEV_Sel"));
+    diag->addSeparator();
+    diag->addActions({a("DIAG_Start"), a("DIAG_Stop")});
+    diag->addSeparator();
+    diag->addAction(a("DIAG_KOMP_Test"));
+    diag->addSeparator();
+    diag->addActions({a("DIAG_ZUSAM_Open"), a("DIAG_ZUSAM_Save"), a("DIAG_ZUSAM_Print")});
+    diag->addSeparator();
+    diag->addActions({a("DIAG_PROT_Start"), a("DIAG_PROT_Stop")});
+    diag->addSeparator();
+    // The menu line has a hint of its own.
+    addMenuEntry(diag, "Beenden1", a("DIAG_SYS_Close"), QString(), true, tr("Programm beenden"));
+
+    QMenu* view = newMenu(nullptr, "Ansicht1", tr("&Ansicht"), 200);
+    view->addActions({a("WIN_OData"), a("WIN_BData"), a("WIN_SData"), a("WIN_TData"), a("WIN_LIST"),
+                      a("WIN_PData")});
+
+    QMenu* steu = newMenu(nullptr, "Steuerung1", tr("&Steuerung"), 300);
+    addMenuEntry(steu, "Aus1", a("STEU_AUS"));
+    steu->addAction(a("STEU_Heiz"));
+    addMenuEntry(steu, "Standheizen1", a("STEU_Stand"));
+    steu->addAction(a("STEU_Zuheiz"));
+    auto lineMenu = [&](const char* name, const QString& title, int help, const QString& hint,
+                        const char* lineA, const char* offA, const char* onA) {
+        QMenu* m = newMenu(steu, QString::fromLatin1(name), title, help);
+        m->menuAction()->setToolTip(hint);
+        m->menuAction()->setVisible(false);
+        m->addActions({a(lineA), a(offA), a(onA)});
+    };
+    lineMenu("STEU_L_HS", tr("HS Steuerung"), 315, tr("Hauptschalter Steuerung"), "STEU_L_HS_LINE",
+             "STEU_L_HS_AUS", "STEU_L_HS_EIN");
+    steu->addSeparator();
+    steu->addAction(a("STEU_UP"));
+    addMenuEntry(steu, "UmwlzpumpeAus1", a("STEU_UP_AUS"));
+    addMenuEntry(steu, "UmwlzpumpeEin1", a("STEU_UP_EIN"));
+    lineMenu("STEU_L_UP", tr("&UPFA Steuerung"), 316, tr("Umwälzpumpe Steuerung"),
+             "STEU_L_UPFA_LINE", "STEU_L_UPFA_AUS", "STEU_L_UPFA_EIN");
+    steu->addSeparator();
+    lineMenu("STEU_L_KL61", tr("&Kl. 61 Steuerung"), 317, tr("Kl. 61 Steuerung"),
+             "STEU_L_KL61_LINE", "STEU_L_KL61_AUS", "STEU_L_KL61_EIN");
+    QAction* n30 = steu->addSeparator();
+    n30->setObjectName(QStringLiteral("N30"));
+    m_menuEntries.insert(QStringLiteral("N30"), n30);
+    steu->addActions({a("STEU_Spar_1"), a("STEU_Spar_2")});
+    lineMenu("STEU_L_SPAR", tr("&SPAR Steuerung"), 318, tr("Sparbetrieb Steuerung"),
+             "STEU_L_SPAR_LINE", "STEU_L_SPAR_AUS", "STEU_L_SPAR_EIN");
+    steu->addSeparator();
+    steu->addActions({a("STEU_ERRDEL"), a("STEU_CNTDEL")});
+
+    QMenu* kal = newMenu(nullptr, "Kalibrierung1", tr("&Kalibrierung"), 400);
+    kal->addActions({a("KAL_CO2"), a("KAL_Spann")});
+
+    QMenu* ds = newMenu(nullptr, "Datensatz1", tr("&Parametersatz "), 500);
+    ds->menuAction()->setVisible(false);
+    QMenu* fromFile = newMenu(ds, "DSATZ_FILE", tr("Parametersatz aus Datei lesen"), 501);
+    // The menu line reads differently from the action's caption.
+    addMenuEntry(fromFile, "DSATZ_FILEtoSG1", a("DSATZ_FILEtoSG"),
+                 tr8(QT_TRANSLATE_NOOP("TMAIN_Form", "in Steuergerät programmieren...")), true);
+    fromFile->addActions({a("DSATZ_FILEtoEDIT"), a("DSATZ_FILEtoZWIS")});
+    QMenu* fromSg = newMenu(ds, "DSATZ_SG", tr("Parametersatz aus Steuergerät auslesen"), 502);
+    fromSg->menuAction()->setToolTip(tr("Parametersatz aus Steuergrät auslesen"));
+    fromSg->addActions({a("DSATZ_SGtoFILE"), a("DSATZ_SGtoEDIT"), a("DSATZ_SGtoZWIS")});
+    QMenu* fromBuf = newMenu(ds, "DSATZ_ZWIS", tr("Parametersatz aus Zwischenspeicher"), 503);
+    fromBuf->addActions(
+        {a("DSATZ_ZWIStoFILE"), a("DSATZ_ZWIStoEDIT"), a("DSATZ_ZWIStoSG"), a("DSATZ_ZWISDel")});
+    ds->addSeparator();
+    ds->addAction(a("DSATZ_EOL_EDIT"));
+
+    QMenu* ext = newMenu(nullptr, "Extras1", tr("&Extras"), 600);
+    ext->addAction(a("EXTR_USB"));
+    ext->addSeparator();
+    ext->addActions({a("EXTR_UNIT"), a("EXTR_SPRACHE")});
+    QAction* n10 = ext->addSeparator();
+    n10->setObjectName(QStringLiteral("N10"));
+    m_menuEntries.insert(QStringLiteral("N10"), n10);
+    ext->addAction(a("EXTR_TELG"));
+    QAction* n6 = ext->addSeparator();
+    n6->setObjectName(QStringLiteral("N6"));
+    m_menuEntries.insert(QStringLiteral("N6"), n6);
+    ext->addAction(a("EXTR_FLASH"));
+
+    QMenu* win = newMenu(nullptr, "Fenster1", tr("Fe&nster"), 700);
+    win->menuAction()->setToolTip(tr("Fensterbezogene Anweisungen"));
+    auto mdiAction = [&](const char* name, const QString& text, int help, auto slot) {
+        auto* w = new QAction(text, this);
+        w->setObjectName(QString::fromLatin1(name));
+        w->setProperty("Category", QStringLiteral("Fenster"));
+        w->setProperty("HelpContext", help);
+        connect(w, &QAction::triggered, this, slot);
+        win->addAction(w);
+        m_actions.insert(w->objectName(), w);
+        m_wanted.insert(w->objectName(), true);
+    };
+    mdiAction("WindowCascade1", tr("Ü&berlappend"), 701, [this] { m_mdi->cascadeSubWindows(); });
+    mdiAction("WindowTileHorizontal1", tr("Hori&zontal anordnen"), 702,
+              [this] { tileMdi(Qt::Horizontal); });
+    mdiAction("WindowTileVertical1", tr("&Vertikal anordnen"), 703,
+              [this] { tileMdi(Qt::Vertical); });
+    mdiAction("WindowMinimizeAll1", tr("&Alle verkleinern"), 704, [this] {
+        for (QMdiSubWindow* s : m_mdi->subWindowList()) s->showMinimized();
+    });
+    win->addSeparator();
+    // The window list: one line per MDI child, the active one checked.
+    connect(win, &QMenu::aboutToShow, this, [this, win] {
+        for (QAction* old : win->actions())
+            if (old->property("WindowListEntry").toBool())
+                win->removeAction(old), old->deleteLater();
+        int n = 1;
+        for (QMdiSubWindow* s : m_mdi->subWindowList()) {
+            QAction* e = win->addAction(QStringLiteral("&%1 %2").arg(n++).arg(s->windowTitle()));
+            e->setProperty("WindowListEntry", true);
+            e->setCheckable(true);
+            e->setChecked(s == m_mdi->activeSubWindow());
+            connect(e, &QAction::triggered, this, [this, s] {
+                s->showNormal();
+                m_mdi->setActiveSubWindow(s);
+            });
+        }
+    });
+
+    QMenu* help = newMenu(nullptr, "Hilfe1", tr("&Hilfe"), 0);
+    help->menuAction()->setToolTip(tr("Hilfethemen"));
+    help->addActions({a("HELP_Inhalt"), a("HELP_Index")});
+    help->addSeparator();
+    help->addAction(a("HELP_Info"));
+}
+
+void TMAIN_Form::createToolBar() {
+    m_toolBar = addToolBar(tr("Werkzeugleiste"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    auto add = [this](std::initializer_list<const char*> names) {
+        for (const char* n : names) m_toolBar->addAction(action(QString::fromLatin1(n)));
+    };
+    add({"DIAG_DEV_Sel"});
+    m_toolBar->addSeparator();
+    add({"DIAG_Start", "DIAG_Stop"});
+    m_toolBar->addSeparator();
+    add({"DIAG_KOMP_Test"});
+    m_toolBar->addSeparator();
+    add({"WIN_OData", "WIN_BData", "WIN_SData", "WIN_TData", "WIN_LIST", "WIN_PData"});
+    m_toolBar->addSeparator();
+    // The off button names the main switch, whatever the action's own hint says.
+    QAction* off = action(QStringLiteral("STEU_AUS"));
+    auto* offButton = new QAction(off->icon(), off->text(), this);
+    offButton->setObjectName(QStringLiteral("STEU_AUS_Button"));
+    offButton->setToolTip(tr("Hauptschalter ausschalten"));
+    auto followOff = [offButton, off] {
+        offButton->setEnabled(off->isEnabled());
+        offButton->setVisible(off->isVisible());
+    };
+    followOff();
+    connect(off, &QAction::changed, offButton, followOff);
+    connect(offButton, &QAction::triggered, off, &QAction::trigger);
+    m_toolBar->addAction(offButton);
+    m_menuEntries.insert(offButton->objectName(), offButton);
+    add({"STEU_Heiz", "STEU_Stand", "STEU_Zuheiz"});
+    m_toolBar->addSeparator();
+    add({"STEU_Spar_1", "STEU_Spar_2"});
+    m_toolBar->addSeparator();
+    add({"STEU_UP_AUS", "STEU_UP_EIN"});
+    m_toolBar->addSeparator();
+    add({"STEU_ERRDEL"});
+    m_toolBar->addSeparator();
+    add({"KAL_CO2"});
+    m_toolBar->addSeparator();
+    add({"DSATZ_EOL_EDIT"});
+    m_toolBar->addSeparator();
+    add({"EXTR_TELG"});
+    m_toolBar->addSeparator();
+    add({"HELP_Inhalt"});
+}
+
+void TMAIN_Form::connectHandlers() {
+    auto on = [this](const char* name, void (TMAIN_Form::*handler)()) {
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
+    };
+    on("DIAG_Start", &TMAIN_Form::DIAG_StartExecute);
+    on("DIAG_Stop", &TMAIN_Form::DIAG_StopExecute);
+    on("DIAG_SYS_Close", &TMAIN_Form::DIAG_SYS_CloseExecute);
+    on("WIN_OData", &TMAIN_Form::WIN_ODataExecute);
+    on("WIN_LIST", &TMAIN_Form::WIN_LISTExecute);
+    on("WIN_PData", &TMAIN_Form::WIN_PDataExecute);
+    on("STEU_AUS", &TMAIN_Form::STEU_AUSExecute);
+    on("STEU_L_HS_AUS", &TMAIN_Form::STEU_AUSExecute);
+    on("STEU_Heiz", &TMAIN_Form::STEU_HeizExecute);
+    on("STEU_Stand", &TMAIN_Form::STEU_StandExecute);
+    on("STEU_L_HS_EIN", &TMAIN_Form::STEU_StandExecute);
+    on("STEU_Zuheiz", &TMAIN_Form::STEU_ZuheizExecute);
+    on("STEU_Spar_1", &TMAIN_Form::STEU_Spar_1Execute);
+    on("STEU_Spar_2", &TMAIN_Form::STEU_Spar_2Execute);
+    on("STEU_UP", &TMAIN_Form::STEU_UPExecute);
+    on("STEU_UP_EIN", &TMAIN_Form::STEU_UP_EINExecute);
+    on("STEU_UP_AUS", &TMAIN_Form::STEU_UP_AUSExecute);
+    on("STEU_ERRDEL", &TMAIN_Form::STEU_ERRDELExecute);
+    on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
+    on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
+    on("HELP_Index", &TMAIN_Form::HELP_IndexExecute);
+    // The class-5 line actions reach commands that the program has no module for yet.
+}
+
+// ---- diagnosis ----
+
+void TMAIN_Form::DIAG_StartExecute() {
+    const int32_t row = m_session->SelectedDeviceIndex;
+    if (row < -1 || row > 5) return;
+    // The S-Bus classes talk to their own address: the heaters 7, the boot loader 3.
+    if (row == 3 || row == 4) m_session->buses().sbus.SBUS_SetDeviceAddress(7);
+    if (row == 5) m_session->buses().sbus.SBUS_SetDeviceAddress(3);
+    m_session->DIAG_BeginSession(row == -1 ? 0 : static_cast<uint8_t>(row + 1));
+    for (const char* n : {"DIAG_DEV_Sel", "DIAG_Start", "EXTR_UNIT"})
+        setWanted(QString::fromLatin1(n), false);
+}
+
+void TMAIN_Form::DIAG_StopExecute() {
+    m_session->DIAG_RequestStop();
+}
+
+void TMAIN_Form::DIAG_SYS_CloseExecute() {
+    close();
+}
+
+// ---- views ----
+
+void TMAIN_Form::tileMdi(Qt::Orientation orientation) {
+    // The arrangement follows the area's size until the user moves or sizes a child.
+    m_tiled = orientation;
+    m_tiling = true;
+    // The front-most child takes the first place.
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* s : m_mdi->subWindowList(QMdiArea::StackingOrder))
+        if (s->isVisible() && !s->isMinimized()) shown.prepend(s);
+    if (shown.isEmpty()) {
+        m_tiling = false;
+        return;
+    }
+    const QRect area = m_mdi->viewport()->rect();
+    const int n = static_cast<int>(shown.size());
+    for (int i = 0; i < n; ++i) {
+        shown[i]->showNormal();
+        if (orientation == Qt::Horizontal) {
+            const int top = area.height() * i / n;
+            shown[i]->setGeometry(0, top, area.width(), area.height() * (i + 1) / n - top);
+        } else {
+            const int left = area.width() * i / n;
+            shown[i]->setGeometry(left, 0, area.width() * (i + 1) / n - left, area.height());
+        }
+        shown[i]->removeEventFilter(this);
+        shown[i]->installEventFilter(this);
+    }
+    m_tiling = false;
+    m_mdi->removeEventFilter(this);
+    m_mdi->installEventFilter(this);
+}
+
+bool TMAIN_Form::eventFilter(QObject* watched, QEvent* e) {
+    const bool geometry = e->type() == QEvent::Resize || e->type() == QEvent::Move;
+    if (geometry && m_tiled && !m_tiling) {
+        if (watched == m_mdi && e->type() == QEvent::Resize)
+            QTimer::singleShot(0, this, [this] {
+                if (m_tiled) tileMdi(*m_tiled);
+            });
+        else if (watched != m_mdi)
+            m_tiled.reset();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TMAIN_Form::showWindow(QWidget* view) {
+    if (!view) return;
+    QWidget* w = view;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget())) {
+        sub->showNormal();
+        m_mdi->setActiveSubWindow(sub);
+        w = sub;
+    } else {
+        w->showNormal();
+    }
+    w->raise();
+}
+
+void TMAIN_Form::WIN_ODataExecute() {
+    showWindow(m_overview);
+}
+void TMAIN_Form::WIN_LISTExecute() {
+    showWindow(m_error);
+}
+void TMAIN_Form::WIN_PDataExecute() {
+    showWindow(m_prot);
+}
+
+// ---- help ----
+
+void TMAIN_Form::HELP_InhaltExecute() {
+    m_help.HELP_ShowContents();
+}
+void TMAIN_Form::HELP_IndexExecute() {
+    m_help.HELP_ShowIndex(QString());
+}

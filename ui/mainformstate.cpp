@@ -1,0 +1,443 @@
+// How the main window tells every window about the adapter and the session, which actions it
+// offers for the connected device class, and the heater commands behind the control actions.
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "diagsession.h"
+#include "errorform.h"
+#include "kx3090module.h"
+#include "mainform.h"
+#include "overviewform.h"
+#include "protokoll.h"
+#include "qtports.h"
+#include "standinform.h"
+
+namespace {
+
+// Visibility and enabling of the control actions by device class 0..6, one letter per class:
+//   'v' visible, disabled   'E' visible, enabled   '-' hidden, disabled
+//   'h' hidden, enabled     'H' hidden, enabling untouched   '=' untouched
+struct ControlRow {
+    const char* name;
+    const char* cells;
+};
+
+// clang-format off
+const ControlRow kControlRows[] = {
+    {"STEU_AUS",         "vEvEEE-"},
+    {"STEU_Heiz",        "----E=="},
+    {"STEU_Stand",       "v--E-E-"},
+    {"STEU_Zuheiz",      "v--E---"},
+    {"STEU_UP",          "vEvE---"},
+    {"STEU_Spar_1",      "HHHE---"},
+    {"STEU_Spar_2",      "HHHE---"},
+    {"STEU_ERRDEL",      "vEEEEE-"},
+    {"STEU_UP_EIN",      "----EE-"},
+    {"STEU_UP_AUS",      "----EE-"},
+    {"STEU_CNTDEL",      "-----E-"},
+    {"STEU_L_HS",        "-----E-"},
+    {"STEU_L_UP",        "-----E-"},
+    {"STEU_L_KL61",      "-----E-"},
+    {"STEU_L_SPAR",      "-----E-"},
+    {"STEU_L_HS_EIN",    "-----E-"},
+    {"STEU_L_HS_AUS",    "-----E-"},
+    {"STEU_L_HS_LINE",   "-----E-"},
+    {"STEU_L_UPFA_EIN",  "-----E-"},
+    {"STEU_L_UPFA_AUS",  "-----E-"},
+    {"STEU_L_UPFA_LINE", "-----E-"},
+    {"STEU_L_KL61_EIN",  "-----E-"},
+    {"STEU_L_KL61_AUS",  "-----E-"},
+    {"STEU_L_KL61_LINE", "-----E-"},
+    {"STEU_L_SPAR_EIN",  "-----E-"},
+    {"STEU_L_SPAR_AUS",  "-----E-"},
+    {"STEU_L_SPAR_LINE", "-----E-"},
+};
+
+// Menu lines shown ('1') or hidden ('0') by class, set after the actions: with class 5 the
+// tool bar keeps the off and parking-heating buttons while the menu offers the line submenus.
+const ControlRow kMenuRows[] = {
+    {"N30",            "0001010"},
+    {"Aus1",           "1111100"},
+    {"Standheizen1",   "1001000"},
+    {"UmwlzpumpeAus1", "0000100"},
+    {"UmwlzpumpeEin1", "0000100"},
+};
+
+const char* const kDataSetTransfers[] = {"DSATZ_FILEtoSG", "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
+                                         "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS"};
+const char* const kBufferActions[] = {"DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG",
+                                      "DSATZ_ZWISDel"};
+
+// Who gets SetLinkState, and who SetDeviceClass, in their order.
+const char* const kLinkStateOrder[] = {
+    "TDEV_SEL_Form",    "TKOMP_TEST_Form",  "TPROT_START_Form", "TANSI_OVERVIEW_Form",
+    "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form", "TANSI_TREND_Form", "TANSI_ERROR_Form",
+    "TANSI_PROT_Form",  "TKALI_ALL_Form",   "TEXTRA_Tele_Form", "TEXTRA_FLASH_Form",
+    "TDS_EOL_RW_Form",  "TDS_EOL_ADR_Form",
+};
+const char* const kDeviceClassOrder[] = {
+    "TKOMP_TEST_Form",  "TPROT_START_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form",
+    "TANSI_BETRIEB_Form", "TANSI_TREND_Form", "TANSI_ERROR_Form", "TKALI_ALL_Form",
+    "TDS_EOL_RW_Form",  "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form", "TEXTRA_FLASH_Form",
+};
+// clang-format on
+
+}  // namespace
+
+// ---- enabling helpers ----
+
+bool TMAIN_Form::wantedEnabled(const QString& name) const {
+    return m_wanted.value(name, false);
+}
+
+void TMAIN_Form::setWanted(const QString& name, bool enabled) {
+    QAction* a = action(name);
+    if (!a) {
+        if (QMenu* m = menu(name)) m->menuAction()->setEnabled(enabled);
+        return;
+    }
+    m_wanted.insert(name, enabled);
+    a->setEnabled(enabled && !m_missing.contains(name));
+}
+
+void TMAIN_Form::setShown(const QString& name, bool visible) {
+    if (QAction* a = action(name)) {
+        a->setVisible(visible);
+    } else if (QMenu* m = menu(name)) {
+        m->menuAction()->setVisible(visible);
+    } else if (QAction* e = menuEntry(name)) {
+        e->setVisible(visible);
+    }
+}
+
+void TMAIN_Form::applyControlCell(const QString& name, char cell) {
+    switch (cell) {
+        case 'v':
+            setShown(name, true), setWanted(name, false);
+            break;
+        case 'E':
+            setShown(name, true), setWanted(name, true);
+            break;
+        case '-':
+            setShown(name, false), setWanted(name, false);
+            break;
+        case 'h':
+            setShown(name, false), setWanted(name, true);
+            break;
+        case 'H':
+            setShown(name, false);
+            break;
+        default:
+            break;  // '=': left as it is
+    }
+}
+
+// ---- broadcast ----
+
+void TMAIN_Form::broadcast(const QString& window, const char* hook) {
+    if (onBroadcast) onBroadcast(window, QString::fromLatin1(hook));
+}
+
+void TMAIN_Form::UI_UpdateLinkState() {
+    const bool ready = m_engine->AdapterReady;
+    if (ready) {
+        UI_UpdateSessionState();
+    } else {
+        for (const char* n : {"DIAG_DEV_Sel", "DIAG_Start", "DIAG_Stop", "DIAG_KOMP_Test"})
+            setWanted(QString::fromLatin1(n), false);
+        UI_UpdateSummaryActions();
+        UI_UpdateLogActions();
+        UI_UpdateControlActions();
+        UI_UpdateCalibActions();
+        UI_UpdateDataSetActions();
+        UI_UpdateExtrasActions();
+    }
+    for (const char* name : kLinkStateOrder) {
+        const QString cls = QString::fromLatin1(name);
+        QWidget* w = nullptr;
+        if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
+            m_overview->SetLinkState(ready);
+            w = m_overview;
+        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
+            m_error->SetLinkState(ready);
+            w = m_error;
+        } else if (cls == QLatin1String("TANSI_PROT_Form")) {
+            m_prot->SetLinkState(ready);
+            w = m_prot;
+        } else if (StandInForm* s = standIn(cls)) {
+            s->SetLinkState(ready);
+            w = s;
+        }
+        if (w) broadcast(cls, "SetLinkState");
+    }
+    if (StandInForm* info = standIn(QStringLiteral("THELP_Info_Form")))
+        info->SetHardwareVersion(m_engine->AdapterHwVersion);
+    repaintStatusBar();
+}
+
+void TMAIN_Form::UI_UpdateSessionState() {
+    if (m_engine->AdapterReady) {
+        const bool up = m_engine->SessionUp;
+        setWanted(QStringLiteral("DIAG_DEV_Sel"), !up);
+        setWanted(QStringLiteral("DIAG_Start"), !up);
+        setWanted(QStringLiteral("DIAG_Stop"), up);
+        setWanted(QStringLiteral("DIAG_KOMP_Test"), up);
+        UI_UpdateSummaryActions();
+        UI_UpdateLogActions();
+        UI_UpdateControlActions();
+        UI_UpdateCalibActions();
+        UI_UpdateDataSetActions();
+        UI_UpdateExtrasActions();
+        const uint8_t cls = m_engine->DeviceClass;
+        for (const char* name : kDeviceClassOrder) {
+            const QString wn = QString::fromLatin1(name);
+            QWidget* w = nullptr;
+            if (wn == QLatin1String("TANSI_OVERVIEW_Form")) {
+                m_overview->SetDeviceClass(cls);
+                w = m_overview;
+            } else if (wn == QLatin1String("TANSI_ERROR_Form")) {
+                m_error->SetDeviceClass(cls);
+                w = m_error;
+            } else if (StandInForm* s = standIn(wn)) {
+                s->SetDeviceClass(cls);
+                w = s;
+            }
+            if (w) broadcast(wn, "SetDeviceClass");
+        }
+    }
+    repaintStatusBar();
+}
+
+// ---- group routines ----
+
+void TMAIN_Form::UI_UpdateSummaryActions() {
+    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
+    setWanted(QStringLiteral("DIAG_ZUSAM_Save"), on);
+    setWanted(QStringLiteral("DIAG_ZUSAM_Print"), on);
+    setWanted(QStringLiteral("DIAG_ZUSAM_Open"), true);
+}
+
+void TMAIN_Form::UI_UpdateLogActions() {
+    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
+    setWanted(QStringLiteral("DIAG_PROT_Start"), on && !MeasurementLogActive);
+    setWanted(QStringLiteral("DIAG_PROT_Stop"), on && MeasurementLogActive);
+}
+
+void TMAIN_Form::UI_UpdateControlActions() {
+    const uint8_t cls = m_engine->DeviceClass;
+    if (cls > 6) return;
+    for (const ControlRow& r : kControlRows)
+        applyControlCell(QString::fromLatin1(r.name), r.cells[cls]);
+    QAction* stand = action(QStringLiteral("STEU_Stand"));
+    stand->setToolTip(cls == 5 ? action(QStringLiteral("STEU_L_HS_EIN"))->toolTip()
+                               : tr("Standheizen"));
+    QAction* spar1 = action(QStringLiteral("STEU_Spar_1"));
+    if (cls == 3) {
+        spar1->setText(tr("Sparbetrieb &1"));
+        spar1->setToolTip(tr("Sparbetrieb 1"));
+    } else if (cls == 5 || cls == 6) {
+        spar1->setText(tr("&Sparbetrieb Ein/Aus"));
+        spar1->setToolTip(tr("Sparbetrieb Ein- bzw. Ausschalten"));
+    }
+    for (const ControlRow& r : kMenuRows)
+        setShown(QString::fromLatin1(r.name), r.cells[cls] == '1');
+}
+
+void TMAIN_Form::UI_UpdateCalibActions() {
+    // Per class: KAL_CO2, then KAL_Spann.
+    static const char* const kCells[] = {"-v", "-E", "--", "E-", "--", "E-", "--"};
+    const uint8_t cls = m_engine->DeviceClass;
+    if (cls > 6) return;
+    applyControlCell(QStringLiteral("KAL_CO2"), kCells[cls][0]);
+    applyControlCell(QStringLiteral("KAL_Spann"), kCells[cls][1]);
+}
+
+void TMAIN_Form::UI_UpdateDataSetActions() {
+    const uint8_t cls = m_engine->DeviceClass;
+    const bool shown = cls != 6;
+    setShown(QStringLiteral("Datensatz1"), shown);
+    for (const QAction* a : std::as_const(m_actions))
+        if (a->property("Category").toString() == QLatin1String("Datensatz"))
+            setShown(a->objectName(), shown);
+    if (!shown) return;
+    const bool transfers = !MeasurementLogActive && m_engine->AdapterReady && cls != 0;
+    for (const char* n : kDataSetTransfers) setWanted(QString::fromLatin1(n), transfers);
+    setWanted(QStringLiteral("DSATZ_EOL_EDIT"), true);
+    UI_UpdateBufferActions();
+}
+
+void TMAIN_Form::UI_UpdateBufferActions() {
+    StandInForm* rw = standIn(QStringLiteral("TDS_EOL_RW_Form"));
+    const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
+                    rw && rw->BufferHasData();
+    for (const char* n : kBufferActions) setWanted(QString::fromLatin1(n), on);
+}
+
+void TMAIN_Form::UI_UpdateExtrasActions() {
+    setShown(QStringLiteral("EXTR_TELG"), true);
+    setWanted(QStringLiteral("EXTR_TELG"), true);
+    setShown(QStringLiteral("N10"), true);
+    setShown(QStringLiteral("EXTR_FLASH"), true);
+    setShown(QStringLiteral("N6"), true);
+    switch (m_engine->DeviceClass) {
+        case 0:
+            setWanted(QStringLiteral("EXTR_UNIT"), true);
+            setWanted(QStringLiteral("EXTR_FLASH"), false);
+            break;
+        case 3:
+        case 5:
+        case 6:
+            setWanted(QStringLiteral("EXTR_UNIT"), false);
+            setWanted(QStringLiteral("EXTR_FLASH"), true);
+            break;
+        default:
+            setWanted(QStringLiteral("EXTR_UNIT"), false);
+            break;
+    }
+}
+
+// ---- line check marks ----
+
+void TMAIN_Form::checkLine(const char* on, const char* off, const char* line, uint8_t state) {
+    if (state != 0 && state != 1 && state != 255) return;
+    action(QString::fromLatin1(off))->setChecked(state == 0);
+    action(QString::fromLatin1(on))->setChecked(state == 1);
+    action(QString::fromLatin1(line))->setChecked(state == 255);
+}
+
+void TMAIN_Form::UI_CheckLineHS(uint8_t s) {
+    checkLine("STEU_L_HS_EIN", "STEU_L_HS_AUS", "STEU_L_HS_LINE", s);
+}
+void TMAIN_Form::UI_CheckLineUPFA(uint8_t s) {
+    checkLine("STEU_L_UPFA_EIN", "STEU_L_UPFA_AUS", "STEU_L_UPFA_LINE", s);
+}
+void TMAIN_Form::UI_CheckLineKL61(uint8_t s) {
+    checkLine("STEU_L_KL61_EIN", "STEU_L_KL61_AUS", "STEU_L_KL61_LINE", s);
+}
+void TMAIN_Form::UI_CheckLineSPAR(uint8_t s) {
+    checkLine("STEU_L_SPAR_EIN", "STEU_L_SPAR_AUS", "STEU_L_SPAR_LINE", s);
+}
+
+// ---- control commands ----
+
+namespace {
+
+QString pumpConfirmation() {
+    return QCoreApplication::translate(
+        "TMAIN_Form",
+        "     Stellen Sie sicher das die Umwälzpumpe angesteuert       \r\n"
+        "     wird und ausreichend Kühlmittel vorhanden ist, so das     \r\n"
+        "     die erforderliche Durchflussmenge erreicht wird.");
+}
+
+QString counterDeleteConfirmation() {
+    return QCoreApplication::translate(
+        "TMAIN_Form",
+        "     Sollen die Zeiten und Zähler wirklich gelöscht werden?     \r\n"
+        "\r\n"
+        "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");
+}
+
+}  // namespace
+
+QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
+    const QString ask = QCoreApplication::translate(
+        "TMAIN_Form", "     Sollen die Fehler wirklich gelöscht werden?     ");
+    const QString released = QCoreApplication::translate(
+        "TMAIN_Form", "     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.");
+    switch (cls) {
+        case 1:
+            return ask + "\r\n\r\n" + released;
+        case 3:
+            return ask + "\r\n\r\n" + released + "\r\n\r\n" +
+                   QCoreApplication::translate(
+                       "TMAIN_Form",
+                       "     Fehler an der Temperatursensorik führen hard- und softwareseitig zu "
+                       "einer     \r\n"
+                       "     Verriegelung. Bevor diese Heizgeräteverriegelung aufgehoben werden "
+                       "kann, muss     \r\n"
+                       "     die hardwareseitige Verriegelung zurückgesetzt werden. Dazu bitte das "
+                       "Heizgerät\r\n"
+                       "     für 10s vom Bordnetz trennen. Anschließend die Diagnose neu starten "
+                       "und die\r\n"
+                       "     softwareseitige Heizgeräteverriegelung mit der Taste F5 löschen.");
+        case 2:
+            return ask + "\r\n\r\n" +
+                   QCoreApplication::translate("TMAIN_Form",
+                                               "     Eine eventuell vorliegende Verriegelung muss "
+                                               "separat aufgehoben werden.");
+        case 4:
+        case 5:
+            return ask + "\r\n\r\n" + released + "\r\n\r\n" +
+                   QCoreApplication::translate(
+                       "TMAIN_Form",
+                       "     Hat ein Fehler am Überhitzungsschutz zur Verriegelung geführt, ist\r\n"
+                       "     zusätzlich die Betriebsspannung zu trennen.");
+        default:
+            return {};
+    }
+}
+
+// The commands of the class's device module by control action. Only the modules the program
+// has can be reached; for any other class an action does nothing, without a confirmation.
+void TMAIN_Form::runControl(const QString& name) {
+    const uint8_t cls = m_engine->DeviceClass;
+    std::function<void()> command;
+    if (cls == 1) {
+        if (auto* m = m_session->moduleAs<KX3090Module>(1)) {
+            if (name == QLatin1String("STEU_AUS")) command = [m] { m->KX3090_RequestOff(); };
+            if (name == QLatin1String("STEU_UP")) command = [m] { m->KX3090_RequestPump(); };
+            if (name == QLatin1String("STEU_ERRDEL"))
+                command = [m] { m->KX3090_RequestErrorDelete(); };
+        }
+    }
+    if (!command) return;
+    if (name == QLatin1String("STEU_Heiz") || name == QLatin1String("STEU_Stand") ||
+        name == QLatin1String("STEU_Zuheiz")) {
+        if (m_ui->messageBox(MsgKind::Warning, fromQ(pumpConfirmation()), MB_OK) != MB_OK) return;
+    } else if (name == QLatin1String("STEU_ERRDEL")) {
+        if (m_ui->messageBox(MsgKind::Question, fromQ(errorDeleteConfirmation(cls)),
+                             MB_YES | MB_NO) != MB_YES)
+            return;
+    } else if (name == QLatin1String("STEU_CNTDEL")) {
+        if (m_ui->messageBox(MsgKind::Question, fromQ(counterDeleteConfirmation()),
+                             MB_YES | MB_NO) != MB_YES)
+            return;
+    }
+    command();
+}
+
+void TMAIN_Form::STEU_AUSExecute() {
+    runControl(QStringLiteral("STEU_AUS"));
+}
+void TMAIN_Form::STEU_HeizExecute() {
+    runControl(QStringLiteral("STEU_Heiz"));
+}
+void TMAIN_Form::STEU_StandExecute() {
+    runControl(QStringLiteral("STEU_Stand"));
+}
+void TMAIN_Form::STEU_ZuheizExecute() {
+    runControl(QStringLiteral("STEU_Zuheiz"));
+}
+void TMAIN_Form::STEU_Spar_1Execute() {
+    runControl(QStringLiteral("STEU_Spar_1"));
+}
+void TMAIN_Form::STEU_Spar_2Execute() {
+    runControl(QStringLiteral("STEU_Spar_2"));
+}
+void TMAIN_Form::STEU_UPExecute() {
+    runControl(QStringLiteral("STEU_UP"));
+}
+void TMAIN_Form::STEU_UP_EINExecute() {
+    runControl(QStringLiteral("STEU_UP_EIN"));
+}
+void TMAIN_Form::STEU_UP_AUSExecute() {
+    runControl(QStringLiteral("STEU_UP_AUS"));
+}
+void TMAIN_Form::STEU_ERRDELExecute() {
+    runControl(QStringLiteral("STEU_ERRDEL"));
+}
+void TMAIN_Form::STEU_CNTDELExecute() {
+    runControl(QStringLiteral("STEU_CNTDEL"));
+}

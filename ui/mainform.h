@@ -57,7 +57,7 @@ class TMAIN_Form : public QMainWindow {
     Q_OBJECT
 public:
     // One row of the action table (mainformactions.cpp).
-    struct ActionSpec;
+    struct ActionDef;
     static constexpr int FormTag = 1;
 
     explicit TMAIN_Form(MainFormPorts ports, QWidget* parent = nullptr);
@@ -160,7 +160,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    QAction* addAction(const ActionSpec& spec);
+    QAction* addAction(const ActionDef& def);
     // caption, hint: the line's own text and hint (else the action's); followVisible: shown
     // with the action (else the broadcast sets it).
     QAction* addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,

@@ -19,7 +19,7 @@
 
 #define CTX "TMAIN_Form"
 
-struct TMAIN_Form::ActionSpec {
+struct TMAIN_Form::ActionDef {
     const char* category;
     const char* name;
     const char* caption;
@@ -33,13 +33,13 @@ struct TMAIN_Form::ActionSpec {
 
 namespace {
 
-using Spec = TMAIN_Form::ActionSpec;
+using Def = TMAIN_Form::ActionDef;
 
 // Every action: category, name, caption, hint, help context, shortcut, image, start state.
 // STEU_L_HS_AUS shares F4 with STEU_AUS; only STEU_AUS carries the key (two actions on one
 // key would both be ambiguous), and both run the same command.
 // clang-format off
-const Spec kActions[] = {
+const Def kActions[] = {
     {"Diagnose", "DIAG_DEV_Sel", QT_TRANSLATE_NOOP("TMAIN_Form", "&Geräteauswahl..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Geräteauswahl"), 101, "", 19, false, false},
     {"Diagnose", "DIAG_Start", QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose starten"), QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose starten"), 102, "F2", 20, false, false},
     {"Diagnose", "DIAG_Stop", QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose beenden"), QT_TRANSLATE_NOOP("TMAIN_Form", "Diagnose beenden"), 103, "F3", 21, false, false},
@@ -120,22 +120,22 @@ QString tr8(const char* text) {
 
 }  // namespace
 
-QAction* TMAIN_Form::addAction(const ActionSpec& spec) {
-    auto* a = new QAction(tr8(spec.caption), this);
-    const QString name = QString::fromLatin1(spec.name);
+QAction* TMAIN_Form::addAction(const ActionDef& def) {
+    auto* a = new QAction(tr8(def.caption), this);
+    const QString name = QString::fromLatin1(def.name);
     a->setObjectName(name);
-    a->setProperty("Category", QString::fromLatin1(spec.category));
-    a->setProperty("HelpContext", spec.help);
-    a->setToolTip(tr8(spec.hint));
-    if (*spec.key) a->setShortcut(QKeySequence(QString::fromLatin1(spec.key)));
-    if (spec.image >= 0) {
-        a->setIcon(IMAGE_Icon(spec.image));
-        a->setProperty("ImageIndex", spec.image);
+    a->setProperty("Category", QString::fromLatin1(def.category));
+    a->setProperty("HelpContext", def.help);
+    a->setToolTip(tr8(def.hint));
+    if (*def.key) a->setShortcut(QKeySequence(QString::fromLatin1(def.key)));
+    if (def.image >= 0) {
+        a->setIcon(IMAGE_Icon(def.image));
+        a->setProperty("ImageIndex", def.image);
     }
-    a->setVisible(!spec.hid);
+    a->setVisible(!def.hid);
     m_actions.insert(name, a);
-    m_wanted.insert(name, !spec.off);
-    a->setEnabled(!spec.off && !m_missing.contains(name));
+    m_wanted.insert(name, !def.off);
+    a->setEnabled(!def.off && !m_missing.contains(name));
     return a;
 }
 
@@ -143,7 +143,7 @@ void TMAIN_Form::createActions() {
     for (const char* name : kMissingWindowActions) m_missing.insert(QString::fromLatin1(name));
     // The window itself holds every action, so each key works even where the menu shows a
     // line of its own or the tool bar a button of its own for the action.
-    for (const Spec& s : kActions) QWidget::addAction(addAction(s));
+    for (const Def& s : kActions) QWidget::addAction(addAction(s));
     // The economy modes are checked by the device module; the line actions by UI_CheckLine*.
     for (const char* n :
          {"STEU_Spar_1", "STEU_Spar_2", "STEU_L_HS_EIN", "STEU_L_HS_AUS", "STEU_L_HS_LINE",

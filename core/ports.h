@@ -37,6 +37,20 @@ struct FileDialogChoice {
     int filterIndex = 1;
 };
 
+// What the shared print dialog is asked for, and where a confirmed dialog sends the document:
+// the printer chosen in it, or a PDF file when the user prints to a file.
+struct PrintRequest {
+    ByteString documentTitle;
+    int helpContext = 0;
+};
+
+struct PrintChoice {
+    ByteString printerName;  // empty: the default printer
+    ByteString pdfFile;      // not empty: print into this PDF file instead of a printer
+    int copies = 1;
+    bool landscape = false;
+};
+
 class IUserInteraction {
 public:
     virtual ~IUserInteraction() = default;
@@ -45,6 +59,9 @@ public:
     // The main window's open and save dialogs; nothing when cancelled.
     virtual std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) = 0;
+    // The main window's print dialog, shared by every window that prints; nothing when
+    // cancelled. A port without printing cancels.
+    virtual std::optional<PrintChoice> printDialog(const PrintRequest&) { return std::nullopt; }
 };
 
 // ---- timers ----------------------------------------------------------------------------

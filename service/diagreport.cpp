@@ -43,15 +43,13 @@ ByteString titleLine() {
     const ByteString product = "NAVIRON Calvix Test V 1.4";
     // The product text ends in column 92 however long the title reads in the language.
     const size_t titleChars = TOOL_Utf8ToCodePoints(title).size();
-    const size_t gap = titleChars + product.size() < kTitleWidth
-                           ? kTitleWidth - titleChars - product.size()
-                           : 1;
+    const size_t gap =
+        titleChars + product.size() < kTitleWidth ? kTitleWidth - titleChars - product.size() : 1;
     return title + ByteString(gap, ' ') + product;
 }
 
 ByteString sectionHead(const ByteString& caption) {
-    return kCrLf + caption + kCrLf +
-           ByteString(TOOL_Utf8ToCodePoints(caption).size(), '-');
+    return kCrLf + caption + kCrLf + ByteString(TOOL_Utf8ToCodePoints(caption).size(), '-');
 }
 
 }  // namespace
@@ -71,8 +69,8 @@ ByteString ZUSAM_FormatItemLine(const ByteString& caption, const ByteString& val
 ByteString ZUSAM_FormatListView(const IListControl& list) {
     ByteString out;
     for (int row = 0; row < list.rowCount(); ++row)
-        out += ZUSAM_FormatItemLine(list.cell(row, 0), list.cell(row, 1), list.cell(row, 2)) +
-               kCrLf;
+        out +=
+            ZUSAM_FormatItemLine(list.cell(row, 0), list.cell(row, 1), list.cell(row, 2)) + kCrLf;
     return out;
 }
 

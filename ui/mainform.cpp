@@ -12,9 +12,11 @@
 #include <QThread>
 #include <QTreeWidget>
 
+#include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
 #include "klinelayer.h"
+#include "konfigform.h"
 #include "layout.h"
 #include "modules.h"
 #include "overviewform.h"
@@ -26,6 +28,7 @@
 #include "statuspanel.h"
 #include "usbtxrx.h"
 #include "wbusdialectv.h"
+#include "zusamfass.h"
 
 namespace {
 
@@ -186,6 +189,22 @@ void TMAIN_Form::createWindows() {
             m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
             w = m_overview;
+        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
+            m_konfig = new TANSI_KONFIG_Form(m_engine->dataPoints, ctx);
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_konfig), m_konfig->formTag());
+            w = m_konfig;
+        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
+            m_betrieb = new TANSI_BETRIEB_Form(m_engine->dataPoints, ctx);
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_betrieb), m_betrieb->formTag());
+            w = m_betrieb;
+        } else if (cls == QLatin1String("TZUSAMFASS_Form")) {
+            TZUSAMFASS_Form::Context c;
+            c.ui = m_ui;
+            c.lists = [this] { return reportLists(); };
+            c.summaryFileName = &m_settings.SummaryFileName;
+            c.showHelp = ctx.showHelp;
+            m_summary = new TZUSAMFASS_Form(std::move(c), this);
+            w = m_summary;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -221,6 +240,16 @@ void TMAIN_Form::wireHooks() {
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+    v.OperatingDataShowValues = [this] { m_betrieb->ShowValues(); };
+    v.DeviceInfoShowValues = [this] { m_konfig->ShowValues(); };
+}
+
+DiagReportLists TMAIN_Form::reportLists() const {
+    DiagReportLists lists;
+    if (m_konfig) lists.configuration = &m_konfig->listControl();
+    if (m_betrieb) lists.operatingData = &m_betrieb->listControl();
+    if (m_error) lists.errors = &m_error->listControl();
+    return lists;
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {
@@ -277,6 +306,12 @@ void TMAIN_Form::FormClose() {
         const QString cls = QString::fromLatin1(name);
         if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
             LAYOUT_SaveForm(m_settings, m_overview->placedWindow());
+        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
+            LAYOUT_SaveForm(m_settings, m_konfig->placedWindow());
+            LAYOUT_SaveColumns(m_settings, m_konfig->KonfList());
+        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
+            LAYOUT_SaveForm(m_settings, m_betrieb->placedWindow());
+            LAYOUT_SaveColumns(m_settings, m_betrieb->BetriebList());
         } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
             LAYOUT_SaveForm(m_settings, m_error->placedWindow());
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "d2xx.h"
+#include "diagreport.h"
 #include "helpservice.h"
 #include "mainengine.h"
 #include "ports.h"
@@ -29,9 +30,12 @@ class QMenu;
 class QToolBar;
 class StandInForm;
 class StatusPanel;
+class TANSI_BETRIEB_Form;
 class TANSI_ERROR_Form;
+class TANSI_KONFIG_Form;
 class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
+class TZUSAMFASS_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -97,7 +101,12 @@ public:
     void DIAG_StartExecute();
     void DIAG_StopExecute();
     void DIAG_SYS_CloseExecute();
+    void DIAG_ZUSAM_OpenExecute();
+    void DIAG_ZUSAM_SaveExecute();
+    void DIAG_ZUSAM_PrintExecute();
     void WIN_ODataExecute();
+    void WIN_BDataExecute();
+    void WIN_SDataExecute();
     void WIN_LISTExecute();
     void WIN_PDataExecute();
     void STEU_AUSExecute();
@@ -134,6 +143,11 @@ public:
     TANSI_PROT_Form* protForm() const { return m_prot; }
     TANSI_OVERVIEW_Form* overviewForm() const { return m_overview; }
     TANSI_ERROR_Form* errorForm() const { return m_error; }
+    TANSI_KONFIG_Form* konfigForm() const { return m_konfig; }
+    TANSI_BETRIEB_Form* betriebForm() const { return m_betrieb; }
+    TZUSAMFASS_Form* summaryForm() const { return m_summary; }
+    // The device information, operating data and error lists as a report reads them.
+    DiagReportLists reportLists() const;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The other windows in creation order (24), stand-ins included.
     const std::vector<QWidget*>& windows() const { return m_windows; }
@@ -212,4 +226,7 @@ private:
     TANSI_PROT_Form* m_prot = nullptr;
     TANSI_OVERVIEW_Form* m_overview = nullptr;
     TANSI_ERROR_Form* m_error = nullptr;
+    TANSI_KONFIG_Form* m_konfig = nullptr;
+    TANSI_BETRIEB_Form* m_betrieb = nullptr;
+    TZUSAMFASS_Form* m_summary = nullptr;
 };

@@ -8,14 +8,17 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
 #include "imagelist.h"
+#include "konfigform.h"
 #include "kx3090module.h"
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
 #include "qtports.h"
+#include "zusamfass.h"
 
 #define CTX "TMAIN_Form"
 
@@ -106,12 +109,11 @@ const Def kActions[] = {
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
 // disabled whatever the broadcast says.
 const char* const kMissingWindowActions[] = {
-    "DIAG_DEV_Sel",    "DIAG_KOMP_Test", "DIAG_ZUSAM_Open", "DIAG_ZUSAM_Save",  "DIAG_ZUSAM_Print",
-    "DIAG_PROT_Start", "DIAG_PROT_Stop", "WIN_BData",       "WIN_SData",        "WIN_TData",
-    "KAL_CO2",         "KAL_Spann",      "DSATZ_FILEtoSG",  "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
-    "DSATZ_SGtoFILE",  "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",  "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
-    "DSATZ_ZWIStoSG",  "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",  "EXTR_USB",         "EXTR_TELG",
-    "EXTR_SPRACHE",    "EXTR_UNIT",      "EXTR_FLASH",      "HELP_Info",
+    "DIAG_DEV_Sel",   "DIAG_KOMP_Test", "DIAG_PROT_Start", "DIAG_PROT_Stop",   "WIN_TData",
+    "KAL_CO2",        "KAL_Spann",      "DSATZ_FILEtoSG",  "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
+    "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",  "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
+    "DSATZ_ZWIStoSG", "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",  "EXTR_USB",         "EXTR_TELG",
+    "EXTR_SPRACHE",   "EXTR_UNIT",      "EXTR_FLASH",      "HELP_Info",
 };
 
 QString tr8(const char* text) {
@@ -381,7 +383,12 @@ void TMAIN_Form::connectHandlers() {
     on("DIAG_Start", &TMAIN_Form::DIAG_StartExecute);
     on("DIAG_Stop", &TMAIN_Form::DIAG_StopExecute);
     on("DIAG_SYS_Close", &TMAIN_Form::DIAG_SYS_CloseExecute);
+    on("DIAG_ZUSAM_Open", &TMAIN_Form::DIAG_ZUSAM_OpenExecute);
+    on("DIAG_ZUSAM_Save", &TMAIN_Form::DIAG_ZUSAM_SaveExecute);
+    on("DIAG_ZUSAM_Print", &TMAIN_Form::DIAG_ZUSAM_PrintExecute);
     on("WIN_OData", &TMAIN_Form::WIN_ODataExecute);
+    on("WIN_BData", &TMAIN_Form::WIN_BDataExecute);
+    on("WIN_SData", &TMAIN_Form::WIN_SDataExecute);
     on("WIN_LIST", &TMAIN_Form::WIN_LISTExecute);
     on("WIN_PData", &TMAIN_Form::WIN_PDataExecute);
     on("STEU_AUS", &TMAIN_Form::STEU_AUSExecute);
@@ -421,6 +428,16 @@ void TMAIN_Form::DIAG_StopExecute() {
 
 void TMAIN_Form::DIAG_SYS_CloseExecute() {
     close();
+}
+
+void TMAIN_Form::DIAG_ZUSAM_OpenExecute() {
+    m_summary->ZUSAM_OpenReport();
+}
+void TMAIN_Form::DIAG_ZUSAM_SaveExecute() {
+    m_summary->ZUSAM_SaveReport();
+}
+void TMAIN_Form::DIAG_ZUSAM_PrintExecute() {
+    m_summary->ZUSAM_PrintReport();
 }
 
 // ---- views ----
@@ -484,6 +501,12 @@ void TMAIN_Form::showWindow(QWidget* view) {
 
 void TMAIN_Form::WIN_ODataExecute() {
     showWindow(m_overview);
+}
+void TMAIN_Form::WIN_BDataExecute() {
+    showWindow(m_betrieb);
+}
+void TMAIN_Form::WIN_SDataExecute() {
+    showWindow(m_konfig);
 }
 void TMAIN_Form::WIN_LISTExecute() {
     showWindow(m_error);

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "konfigform.h"
 #include "kx3090module.h"
 #include "mainform.h"
 #include "overviewform.h"
@@ -159,6 +161,12 @@ void TMAIN_Form::UI_UpdateLinkState() {
         if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
             m_overview->SetLinkState(ready);
             w = m_overview;
+        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
+            m_konfig->SetLinkState(ready);
+            w = m_konfig;
+        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
+            m_betrieb->SetLinkState(ready);
+            w = m_betrieb;
         } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
             m_error->SetLinkState(ready);
             w = m_error;
@@ -196,6 +204,12 @@ void TMAIN_Form::UI_UpdateSessionState() {
             if (wn == QLatin1String("TANSI_OVERVIEW_Form")) {
                 m_overview->SetDeviceClass(cls);
                 w = m_overview;
+            } else if (wn == QLatin1String("TANSI_KONFIG_Form")) {
+                m_konfig->SetDeviceClass(cls);
+                w = m_konfig;
+            } else if (wn == QLatin1String("TANSI_BETRIEB_Form")) {
+                m_betrieb->SetDeviceClass(cls);
+                w = m_betrieb;
             } else if (wn == QLatin1String("TANSI_ERROR_Form")) {
                 m_error->SetDeviceClass(cls);
                 w = m_error;

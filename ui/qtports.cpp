@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 QString toQ(const ByteString& s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
@@ -16,6 +18,10 @@ QtTimer::QtTimer() {
         if (onTimeout) onTimeout();
     });
 }
+
+QtUserInteraction::QtUserInteraction(QWidget* parent) : m_parent(parent) {}
+
+QtUserInteraction::~QtUserInteraction() = default;
 
 int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int buttons) {
     QMessageBox::StandardButtons qb;
@@ -102,4 +108,19 @@ std::optional<FileDialogChoice> QtUserInteraction::openFileDialog(const FileDial
 
 std::optional<FileDialogChoice> QtUserInteraction::saveFileDialog(const FileDialogRequest& r) {
     return runFileDialog(m_parent, r, QFileDialog::AcceptSave, saveDialogTypeChange);
+}
+
+std::optional<PrintChoice> QtUserInteraction::printDialog(const PrintRequest& r) {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setDocName(toQ(r.documentTitle));
+    QPrintDialog dlg(m_printer.get(), m_parent);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    PrintChoice c;
+    c.printerName = fromQ(m_printer->printerName());
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        c.pdfFile = fromQ(m_printer->outputFileName());
+    c.copies = m_printer->copyCount();
+    c.landscape = m_printer->pageLayout().orientation() == QPageLayout::Landscape;
+    return c;
 }

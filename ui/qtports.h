@@ -31,19 +31,25 @@ public:
     std::unique_ptr<ITimer> createTimer() override { return std::make_unique<QtTimer>(); }
 };
 
-// Message boxes and the main window's open and save dialogs.
+class QPrinter;
+
+// Message boxes and the main window's open, save and print dialogs.
 class QtUserInteraction : public IUserInteraction {
 public:
-    explicit QtUserInteraction(QWidget* parent) : m_parent(parent) {}
+    explicit QtUserInteraction(QWidget* parent);
+    ~QtUserInteraction() override;
     int messageBox(MsgKind kind, const ByteString& text, int buttons) override;
     std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) override;
+    // One printer set-up for the whole run, so the dialog offers the last choice again.
+    std::optional<PrintChoice> printDialog(const PrintRequest& request) override;
     // The save dialog's default extension for a filter (1-based index); runs when the dialog
     // opens and whenever the user picks another filter (the main window's SaveDialog1TypeChange).
     std::function<ByteString(const ByteString& filter, int filterIndex)> saveDialogTypeChange;
 
 private:
     QPointer<QWidget> m_parent;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // "Caption (*.a)|*.A|..." pairs into Qt's name filters.

@@ -1,8 +1,8 @@
 // Windows-1252 on disk, UTF-8 inside: every byte survives the round trip, and the characters a
 // report or log writes land on their single bytes.
-#include <gtest/gtest.h>
-
 #include "charset.h"
+
+#include <gtest/gtest.h>
 
 TEST(Charset, EveryByteOfTheSetSurvivesTheRoundTrip) {
     ByteString all;
@@ -21,7 +21,9 @@ TEST(Charset, CharactersAndTheirBytes) {
         ByteString bytes;
     };
     const Case cases[] = {
-        {"Gerätebezeichnung 135°C ÄÖÜß", "Ger\xE4tebezeichnung 135\xB0" "C \xC4\xD6\xDC\xDF"},
+        {"Gerätebezeichnung 135°C ÄÖÜß",
+         "Ger\xE4tebezeichnung 135\xB0"
+         "C \xC4\xD6\xDC\xDF"},
         {"€ „x“ – …", "\x80 \x84x\x93 \x96 \x85"},
         {"Ω 日本", "? ??"},  // not in the set
         {"a\r\nb", "a\r\nb"},

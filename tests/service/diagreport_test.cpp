@@ -69,7 +69,8 @@ TEST(DiagReport, ItemLines) {
 }
 
 TEST(DiagReport, EmptyRemarkAndEmptyListsByteForByte) {
-    const ByteString expected = kTitle + "\r\n" + kRule + "\r\n"
+    const ByteString expected = kTitle + "\r\n" + kRule +
+                                "\r\n"
                                 "\r\n"  // after the title piece
                                 "\r\n"  // the empty remark
                                 "\r\nKonfiguration:\r\n--------------\r\n"
@@ -78,7 +79,8 @@ TEST(DiagReport, EmptyRemarkAndEmptyListsByteForByte) {
                                 "\r\n"
                                 "\r\nFehler:\r\n-------\r\n"
                                 "\r\n"
-                                "\r\n" + kRule + "\r\n09.03.26  14:05:07\r\n";
+                                "\r\n" +
+                                kRule + "\r\n09.03.26  14:05:07\r\n";
     FakeList empty;
     EXPECT_EQ(ZUSAM_BuildReport("", {&empty, &empty, &empty}, "09.03.26", "14:05:07"), expected);
     // missing lists read as empty ones (the measurement log before any view has rows)
@@ -92,24 +94,16 @@ TEST(DiagReport, RemarkAndRowsInTheirSections) {
     bet.rows = {{"Brennzeit", "12:05", "h:m"}};
     err.rows = {{"Fehler 1", "Flammabbruch", ""}, {"     Code", "81", ""}};
     // typed line ends of any kind become CR LF; a remark ending in a line end adds a line
-    const ByteString report =
-        ZUSAM_BuildReport("Kunde Meier\nTermin 3\r\nok\n", {&cfg, &bet, &err}, "1/2/2026",
-                          "9:05:07  AM");
+    const ByteString report = ZUSAM_BuildReport("Kunde Meier\nTermin 3\r\nok\n", {&cfg, &bet, &err},
+                                                "1/2/2026", "9:05:07  AM");
     const ByteString expected =
-        kTitle + "\r\n" + kRule + "\r\n\r\n" +
-        "Kunde Meier\r\nTermin 3\r\nok\r\n\r\n" +
-        "\r\nKonfiguration:\r\n--------------\r\n" +
-        "  BUS Version" + rep(77, '.') + "3.3 \r\n" +
-        "  Gerätebezeichnung" + rep(67, '.') + "HVD 420 \r\n" +
-        "\r\n" +
-        "\r\nBetriebsdaten:\r\n--------------\r\n" +
-        "  Brennzeit" + rep(77, '.') + "12:05 h:m\r\n" +
-        "\r\n" +
-        "\r\nFehler:\r\n-------\r\n" +
-        "  Fehler 1" + rep(71, '.') + "Flammabbruch \r\n" +
-        "       Code" + rep(80, '.') + "81 \r\n" +
-        "\r\n" +
-        "\r\n" + kRule + "\r\n1/2/2026  9:05:07  AM\r\n";
+        kTitle + "\r\n" + kRule + "\r\n\r\n" + "Kunde Meier\r\nTermin 3\r\nok\r\n\r\n" +
+        "\r\nKonfiguration:\r\n--------------\r\n" + "  BUS Version" + rep(77, '.') + "3.3 \r\n" +
+        "  Gerätebezeichnung" + rep(67, '.') + "HVD 420 \r\n" + "\r\n" +
+        "\r\nBetriebsdaten:\r\n--------------\r\n" + "  Brennzeit" + rep(77, '.') +
+        "12:05 h:m\r\n" + "\r\n" + "\r\nFehler:\r\n-------\r\n" + "  Fehler 1" + rep(71, '.') +
+        "Flammabbruch \r\n" + "       Code" + rep(80, '.') + "81 \r\n" + "\r\n" + "\r\n" + kRule +
+        "\r\n1/2/2026  9:05:07  AM\r\n";
     EXPECT_EQ(report, expected);
 }
 
@@ -121,8 +115,13 @@ TEST_F(ReportFiles, SavedAsWindows1252AndReadBackUnchanged) {
     ASSERT_TRUE(ZUSAM_WriteReport(file, report));
 
     const ByteString bytes = readBytes(file);
-    EXPECT_NE(bytes.find("Pr\xFC" "fung \x80\r\n"), ByteString::npos);
-    EXPECT_NE(bytes.find("  Ger\xE4tebezeichnung" + rep(58, '.') + "\xDC" "berhitzung 135\xB0 \xB0" "C\r\n"),
+    EXPECT_NE(bytes.find("Pr\xFC"
+                         "fung \x80\r\n"),
+              ByteString::npos);
+    EXPECT_NE(bytes.find("  Ger\xE4tebezeichnung" + rep(58, '.') +
+                         "\xDC"
+                         "berhitzung 135\xB0 \xB0"
+                         "C\r\n"),
               ByteString::npos);
     EXPECT_EQ(bytes.find("\xC3"), ByteString::npos);  // no UTF-8 left on disk
 

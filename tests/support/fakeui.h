@@ -36,10 +36,21 @@ public:
         return nextChoice();
     }
 
-    std::deque<int> answers;                                 // buttons to press, in order
+    std::optional<PrintChoice> printDialog(const PrintRequest& r) override {
+        if (onBox) onBox();
+        printRequests.push_back(r);
+        if (printChoices.empty()) return std::nullopt;
+        auto c = printChoices.front();
+        printChoices.pop_front();
+        return c;
+    }
+
+    std::deque<int> answers;                                  // buttons to press, in order
     std::deque<std::optional<FileDialogChoice>> fileChoices;  // nullopt = cancelled
     std::vector<Box> boxes;
     std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::optional<PrintChoice>> printChoices;  // nullopt = cancelled
+    std::vector<PrintRequest> printRequests;
     std::function<void()> onBox;  // e.g. to assert that no box opens inside a reply
 
 private:

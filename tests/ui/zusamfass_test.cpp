@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "charset.h"
+#include "printing.h"
 #include "settingslanguage.h"
 #include "viewtestsupport.h"
 
@@ -268,6 +269,39 @@ TEST_F(SummaryTest, PrintToPdfFileHoldsTheReport) {
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Report")))) << str(info);
     const QString fonts = run("pdffonts", {QString::fromStdString(pdf)});
     EXPECT_TRUE(fonts.contains(QStringLiteral("Mono"))) << str(fonts);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Printing, ChoiceOfTheDialogDecidesPageAndTarget) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        const char* what;
+        QString file;
+        bool landscape;
+        bool printed;
+        const char* pageSize;
+    };
+    const Case cases[] = {
+        {"portrait", dir.filePath("p.pdf"), false, true, "595 x 842"},
+        {"landscape", dir.filePath("l.pdf"), true, true, "842 x 595"},
+        {"file that cannot be made", dir.filePath("no/such/folder/x.pdf"), false, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PrintChoice choice;
+        choice.pdfFile = c.file.toStdString();
+        choice.landscape = c.landscape;
+        EXPECT_EQ(UI_PrintPlainText(choice, QStringLiteral("Zeile 1\nZeile 2"),
+                                    QStringLiteral("Report"), 100),
+                  c.printed);
+        if (!c.printed) continue;
+        EXPECT_TRUE(run("pdfinfo", {c.file}).contains(QString::fromLatin1(c.pageSize)));
+        EXPECT_TRUE(run("pdftotext", {c.file, "-"}).contains(QStringLiteral("Zeile 2")));
+    }
 }
 
 }  // namespace

@@ -222,6 +222,10 @@ TUSBTXRX::PassResult TUSBTXRX::runPass() {
 }
 
 void TUSBTXRX::writeFrame(const ByteString& frame, uint64_t seq) {
+    // Whatever arrived before this write cannot be its reply: a late or doubled answer to an
+    // earlier frame, half a frame, a pending escape. Thrown away now, never after the write.
+    m_d2xx.D2XX_PurgeRx();
+    m_parser.discard();
     const uint32_t n = static_cast<uint32_t>(std::min(frame.size(), D2XXUnit::BufferSize));
     std::memcpy(m_d2xx.TxBuffer.data(), frame.data(), n);
     // Nothing at all written: one more try at once; a short write is left to the time-out.

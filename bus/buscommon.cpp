@@ -129,7 +129,11 @@ void BusLayerBase::countFailure() {
 
 void BusLayerBase::acceptFrame() {
     m_countIfForeign = m_failures;
-    m_failures = 0;
+    // A reply that came only after its frame was written again may be the late answer to the
+    // earlier write: its content answers this request, but it does not show a link that
+    // answers in time, so it leaves the count running. A link whose answers all come late thus
+    // reaches the failure limit, whatever order the late answers arrive in.
+    if (!(m_env.transport && m_env.transport->ReplyAfterRepetition())) m_failures = 0;
 }
 
 void BusLayerBase::resetFailures() {

@@ -45,8 +45,12 @@ bool BUS_CodeIs(long double code, int n);
 //   code 13  the answer belongs to another request: another command, service or message ID,
 //            another page, sub-command, identifier or sub-identifier, or another error-memory
 //            entry than the one asked for. It counts towards the layer's failure limit like a
-//            damaged frame, so a link whose answers are all stale ends in code 9 within a few
-//            exchanges instead of running on frozen values.
+//            damaged frame.
+//
+// A reply to a frame that the transport had to write more than once is taken, but counts
+// towards the limit too: it may be the late answer to the earlier write. So a link whose
+// answers all come after the reply time-out ends in code 9 within a few exchanges instead of
+// running on stale or frozen values.
 //
 // The layer records the data of the request the transport took last (sentRequest()); a
 // decoder compares the fields the answer echoes with it and calls rejectForeignAnswer() on a
@@ -97,7 +101,8 @@ protected:
     // Every answer counts as failed until the frame checks pass.
     void countFailure();
     // The frame checks passed: the count restarts (kept aside in case a decoder then finds
-    // that the answer belongs to another request).
+    // that the answer belongs to another request), unless the transport had to write the
+    // frame more than once.
     void acceptFrame();
     void resetFailures();
     // From the limit-th failure in a row on, every result becomes code 9 (not logged).

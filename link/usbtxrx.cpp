@@ -83,6 +83,11 @@ bool TUSBTXRX::IsRunning() const {
     return m_running;
 }
 
+bool TUSBTXRX::ReplyAfterRepetition() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_handOverRepeated;
+}
+
 void TUSBTXRX::Terminate() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -240,9 +245,12 @@ void TUSBTXRX::deliver(uint8_t code, const ByteString& data) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_awaitingReply) return;  // nothing awaited: a stray or second reply is dropped
+        m_handOverRepeated = m_retryCount > 0;
         takeLocked();
     }
     handOver(code, data);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handOverRepeated = false;
 }
 
 void TUSBTXRX::handOver(uint8_t code, const ByteString& data) {

@@ -57,6 +57,7 @@ public:
     void SetActive(bool on) override;
     // True while the loop is switched on and may touch the driver.
     bool IsRunning() const override;
+    bool ReplyAfterRepetition() const override;
     // Main thread: asks the loop to end and stops both timers (a running delay is dropped).
     void Terminate() override;
 
@@ -116,6 +117,7 @@ private:
     ByteString m_txFrame;
     uint8_t m_retryCount = 0;
     uint64_t m_writeSeq = 0;
+    bool m_handOverRepeated = false;  // the reply being handed over came after a repetition
 
     std::thread m_thread;
 };

@@ -185,6 +185,31 @@ TEST_F(ForeignAnswers, NothingIsStoredFromThem) {
     }
 }
 
+// A reply that came only after its frame was written again may be the late answer to the
+// earlier write: taken, but counted, so a link that never answers in time reaches the limit.
+TEST_F(ForeignAnswers, RepliesAfterARepetitionAreTakenButCounted) {
+    b.registerKeys({"OVRZUSTAND", "OVRTEMP", "BETSTZ"});
+    for (Bus& bus : buses()) {
+        bus.make(b.env);
+        b.transport.repeated = true;
+        for (int i = 1; i <= bus.limit; ++i) {
+            const uint64_t before = b.points.changeCounter();
+            const TResult r = bus.decode(bus.good);
+            if (i < bus.limit) {
+                EXPECT_EQ(r.Invalid, 0) << bus.name << " " << i;
+                if (i == 1) EXPECT_GT(b.points.changeCounter(), before) << bus.name;
+            } else {
+                EXPECT_EQ(r.Value, 9) << bus.name << " " << i;
+                EXPECT_EQ(b.points.changeCounter(), before) << bus.name << " " << i;
+            }
+        }
+        b.transport.repeated = false;
+        EXPECT_EQ(bus.decode(bus.good).Invalid, 0) << bus.name;
+        EXPECT_EQ(bus.decode(bus.foreign).Value, 13) << bus.name << ": the count restarted";
+        bus.decode(bus.good);
+    }
+}
+
 // ---- error entries: the entry asked for ----------------------------------------------------
 
 TEST_F(ForeignAnswers, WBusErrorEntryMustCarryTheCodeAskedFor) {

@@ -53,7 +53,10 @@ protected:
         d2xx.D2XX_SetChars();
         tx.SetActive(true);
     }
-    virtual void onReply(uint8_t code, const ByteString& data) { replies.push_back({code, data}); }
+    virtual void onReply(uint8_t code, const ByteString& data) {
+        replies.push_back({code, data});
+        afterRepetition.push_back(tx.ReplyAfterRepetition());
+    }
     // One pass of the loop, then whatever it asked the main thread to do.
     void pass(int n = 1) {
         for (int i = 0; i < n; ++i) {
@@ -70,6 +73,7 @@ protected:
     D2XXUnit d2xx;
     RacingMainThread main;
     std::vector<Reply> replies;
+    std::vector<bool> afterRepetition;  // ReplyAfterRepetition() during each hand-over
     int finished = 0;
     TUSBTXRX tx;
 };
@@ -139,6 +143,11 @@ TEST_F(TransferLoop, BadAnswerIsRepeatedAfterTheTimeOut) {
     pass(2);
     EXPECT_EQ(stats().writes, 2);
     EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+    EXPECT_EQ(afterRepetition, std::vector<bool>{true}) << "the reply came after a repetition";
+    EXPECT_FALSE(tx.ReplyAfterRepetition()) << "only while it is handed over";
+    tx.SendFrame(configFrame());
+    pass();
+    EXPECT_EQ(afterRepetition, (std::vector<bool>{true, false}));
 }
 
 TEST_F(TransferLoop, SecondAnswerInTheSameReadIsDropped) {

@@ -24,6 +24,7 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialectv.h"
 
@@ -186,6 +187,12 @@ void TMAIN_Form::createWindows() {
             m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
             w = m_overview;
+        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
+            m_trend = new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
+                return now().toMSecsSinceEpoch() / 1000.0;
+            });
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
+            w = m_trend;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -221,6 +228,11 @@ void TMAIN_Form::wireHooks() {
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+    v.TrendShowValues = [this] { m_trend->ShowValues(); };
+}
+
+QDateTime TMAIN_Form::now() const {
+    return m_ports.wallClock ? m_ports.wallClock() : QDateTime::currentDateTime();
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {

@@ -12,6 +12,7 @@
 #include "protokoll.h"
 #include "qtports.h"
 #include "standinform.h"
+#include "trendform.h"
 
 namespace {
 
@@ -165,6 +166,9 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->SetLinkState(ready);
             w = m_prot;
+        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
+            m_trend->SetLinkState(ready);
+            w = m_trend;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
@@ -199,6 +203,9 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TANSI_ERROR_Form")) {
                 m_error->SetDeviceClass(cls);
                 w = m_error;
+            } else if (wn == QLatin1String("TANSI_TREND_Form")) {
+                m_trend->SetDeviceClass(cls);
+                w = m_trend;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include "adapterframes.h"
 #include "pumpedmainthread.h"
@@ -100,11 +101,3 @@ void BM_LinkRoundTripQt(benchmark::State& state) {
 BENCHMARK(BM_LinkRoundTripQt)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

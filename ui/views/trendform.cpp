@@ -60,6 +60,8 @@ void TANSI_TREND_Form::FormCreate() {
     m_chart->setObjectName(QStringLiteral("Chart"));
     m_chart->setLocale(QLocale::c());
     m_chart->setBackground(Qt::white);
+    // Thousands of points per series: wide lines are drawn as fast polylines.
+    m_chart->setPlottingHint(QCP::phFastPolylines, true);
     m_chart->installEventFilter(this);
     // Only the time axis and the series' own value axes are drawn.
     m_chart->yAxis->setVisible(false);

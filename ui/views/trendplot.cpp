@@ -113,8 +113,11 @@ TrendPlotSeries TREND_CreateSeries(QCustomPlot* chart, int series) {
     s.axis->grid()->setSubGridVisible(false);
     s.graph = chart->addGraph(chart->xAxis, s.axis);
     s.graph->removeFromLegend();
-    if (TREND_LineStyle(series) != TrendLineStyle::Line)
+    if (TREND_LineStyle(series) != TrendLineStyle::Line) {
         s.graph->setLineStyle(QCPGraph::lsStepLeft);
+        // Stair lines run along the pixel grid: smoothing them costs time and gains nothing.
+        s.graph->setAntialiased(false);
+    }
     s.band = new TrendAxisBand(chart, s.axis, TREND_MinorTicks(series));
     if (TREND_IsDigital(series)) {
         // The title of an on/off series stands level with its band, beside its labels.

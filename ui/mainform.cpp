@@ -19,6 +19,7 @@
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "protstartform.h"
 #include "qtmainthread.h"
 #include "qtports.h"
 #include "settingslanguage.h"
@@ -187,6 +188,8 @@ void TMAIN_Form::createWindows() {
             m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
             w = m_overview;
+        } else if (cls == QLatin1String("TPROT_START_Form")) {
+            w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {
             m_trend = new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
                 return now().toMSecsSinceEpoch() / 1000.0;
@@ -274,7 +277,7 @@ void TMAIN_Form::FormCloseQuery() {
 
 void TMAIN_Form::FormClose() {
     m_closed = true;
-    // The measurement log would be stopped and closed here; the program has none yet.
+    m_protStart->PROT_Stop();
     QElapsedTimer waited;
     waited.start();
     while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {

@@ -34,6 +34,7 @@ class TANSI_ERROR_Form;
 class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
 class TANSI_TREND_Form;
+class TPROT_START_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -101,6 +102,8 @@ public:
     void DIAG_StartExecute();
     void DIAG_StopExecute();
     void DIAG_SYS_CloseExecute();
+    void DIAG_PROT_StartExecute();
+    void DIAG_PROT_StopExecute();
     void WIN_ODataExecute();
     void WIN_LISTExecute();
     void WIN_PDataExecute();
@@ -140,6 +143,7 @@ public:
     TANSI_OVERVIEW_Form* overviewForm() const { return m_overview; }
     TANSI_ERROR_Form* errorForm() const { return m_error; }
     TANSI_TREND_Form* trendForm() const { return m_trend; }
+    TPROT_START_Form* protStartForm() const { return m_protStart; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -187,6 +191,10 @@ private:
     void runControl(const QString& action);
     void repaintStatusBar();
     void broadcast(const QString& window, const char* hook);
+    // The summary report of this moment with an empty remark, for the measurement log's side
+    // file.
+    ByteString summaryReportNow() const;
+    TPROT_START_Form* createProtStart(const struct ViewContext& ctx);
 
     MainFormPorts m_ports;
     std::unique_ptr<ITimerFactory> m_ownTimers;
@@ -221,4 +229,5 @@ private:
     TANSI_OVERVIEW_Form* m_overview = nullptr;
     TANSI_ERROR_Form* m_error = nullptr;
     TANSI_TREND_Form* m_trend = nullptr;
+    TPROT_START_Form* m_protStart = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "inerttimers.h"
 #include "measurementlog.h"
 
 namespace {
@@ -19,23 +20,6 @@ const char* const kClass4Keys[] = {
     "OVRSTROMUP", "OVRSTROMUPCNT", "OVRSTROMCU", "OVRSTROMCUCNT", "BETVHSTROM",  "OVRHEIZ_ZEIT",
     "BETSTART",   "BETFARZ",       "BETFAZ",     "BETSTZ",        "OVRSTV",      "BETHGV",
     "OVRZUSTAND", "OVRZUSTAND_Z"};
-
-class InertTimer : public ITimer {
-public:
-    void setInterval(int ms) override { m_interval = ms; }
-    int interval() const override { return m_interval; }
-    void setSingleShot(bool) override {}
-    void start() override {}
-    void stop() override {}
-    bool isActive() const override { return false; }
-
-private:
-    int m_interval = 0;
-};
-class InertTimers : public ITimerFactory {
-public:
-    std::unique_ptr<ITimer> createTimer() override { return std::make_unique<InertTimer>(); }
-};
 
 class SilentUi : public IUserInteraction {
 public:

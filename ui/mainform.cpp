@@ -272,6 +272,8 @@ void TMAIN_Form::closeEvent(QCloseEvent* e) {
 }
 
 void TMAIN_Form::FormCloseQuery() {
+    // The MDI children that keep their placement themselves do so before the main window closes.
+    m_trend->FormCloseQuery();
     m_engine->USB_StopThread();
 }
 

@@ -103,6 +103,14 @@ TEST_F(MainWindowRecords, TheTrendChartFollowsTheSession) {
     EXPECT_EQ(rec.HeldDeviceClass(), 0);
     EXPECT_TRUE(rec.Points(6).empty());
     EXPECT_FALSE(trend->HOLD_Button()->isEnabled());
+
+    // the chart keeps its place from one run to the next
+    const QRect place(30, 40, 700, 600);
+    trend->placedWindow()->setGeometry(place);
+    f.close();
+    MainWinRun again(dir.path());
+    again.showReady();
+    EXPECT_EQ(again.form->trendForm()->placedWindow()->geometry(), place);
 }
 
 TEST_F(MainWindowRecords, TheMeasurementLogRecordsTheSession) {

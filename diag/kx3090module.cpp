@@ -1,7 +1,7 @@
 #include "kx3090module.h"
 
 #include "diagsession.h"
-#include "identitycheck.h"
+#include "modulehelpers.h"
 #include "rounding.h"
 
 namespace {
@@ -245,12 +245,9 @@ void KX3090Module::settle(TUSBREQ& out) {
 }
 
 void KX3090Module::decisionStep(TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (m_firstPass) {
         m_firstPass = false;
-        e.SessionUp = true;
-        callHook(e.windowHooks.UI_UpdateSessionState);
-        callHook(m_session.views.DeviceInfoShowValues);
+        DIAG_ReportSessionUp(m_session);
     }
     if (m_operatingDataDue) {
         m_operatingDataDue = false;

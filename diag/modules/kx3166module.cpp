@@ -1,7 +1,7 @@
 #include "kx3166module.h"
 
 #include "diagsession.h"
-#include "identitycheck.h"
+#include "modulehelpers.h"
 
 namespace {
 
@@ -368,12 +368,9 @@ bool KX3166Module::takeErrorEntry(TResult& res) {
 }
 
 void KX3166Module::decisionStep(TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (m_firstPass) {
         m_firstPass = false;
-        e.SessionUp = true;
-        callHook(e.windowHooks.UI_UpdateSessionState);
-        callHook(m_session.views.DeviceInfoShowValues);
+        DIAG_ReportSessionUp(m_session);
     }
     struct Item {
         bool* flag;

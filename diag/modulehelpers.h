@@ -1,5 +1,5 @@
-// After a manual start every device module first asks the unit who it is. When that fails, the
-// module goes on the same way whatever its bus.
+// Moves every device module makes the same way, whatever its bus: the end of a failed identity
+// check after a manual start, and the report that the session is up.
 #pragma once
 
 #include "records.h"
@@ -10,3 +10,6 @@ class DiagSession;
 // there (PendingNotFound, session end). Otherwise no usable answer came: the unit is woken once
 // more while the session has made fewer than three wake-ups, then it is not found either.
 void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out);
+
+// The first decision step of a session: the session is up; the windows follow.
+void DIAG_ReportSessionUp(DiagSession& session);

@@ -1,4 +1,4 @@
-#include "identitycheck.h"
+#include "modulehelpers.h"
 
 #include "diagsession.h"
 
@@ -13,4 +13,11 @@ void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out)
     }
     session.engine().PendingNotFound = true;
     out.Step = ssEnd;
+}
+
+void DIAG_ReportSessionUp(DiagSession& session) {
+    MainEngine& e = session.engine();
+    e.SessionUp = true;
+    callHook(e.windowHooks.UI_UpdateSessionState);
+    callHook(session.views.DeviceInfoShowValues);
 }

@@ -2,62 +2,32 @@
 // the real transfer thread, run pass by pass on the manual clock.
 #include <gtest/gtest.h>
 
-#include "diagsession.h"
-#include "engineharness.h"
-#include "hex.h"
 #include "kx3166module.h"
 #include "kx3166unit.h"
-#include "modules.h"
+#include "simsession.h"
 
 namespace {
 
-class SessionKX3166 : public ::testing::Test {
+class SessionKX3166 : public ::testing::Test, protected SimSession {
 protected:
-    SessionKX3166() : h(EngineHarness::withTransferThread()), session(h.engine) {
-        DIAG_InstallModules(session);
-        h.engine.windowHooks.SetCaption = [this](const ByteString& c) { caption = c; };
-    }
     void SetUp() override {
-        adapter = h.sim.addAdapter("NAV0001");
-        SimFaults f;
-        f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
-        h.sim.setFaults(adapter, f);
-        h.sim.attachUnit(adapter, &unit);
+        h.sim.attachUnit(addAdapter(), &unit);
         h.show();
         h.advance(150);
     }
     void start(int selectedRow) {
         ASSERT_TRUE(h.engine.AdapterReady);
-        session.SelectedDeviceIndex = selectedRow;  // as the device selection does
-        session.DIAG_UpdateTitle();
         if (selectedRow == 4) session.buses().sbus.SBUS_SetDeviceAddress(7);
-        session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
+        beginForRow(selectedRow);
     }
     void comeUp(int selectedRow) {
         start(selectedRow);
         ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 15000));
     }
-    template <typename F>
-    bool runUntil(F cond, int64_t maxMs) {
-        for (int64_t t = 0; t < maxMs; t += 10) {
-            if (cond()) return true;
-            h.advance(10);
-        }
-        return cond();
-    }
     KX3166Module& module() { return *session.moduleAs<KX3166Module>(dcKX3166); }
-    ByteString text(const char* key) { return h.engine.dataPoints.DP_GetValue(key).Text; }
-    bool unitGot(const char* dataHex) {
-        for (const auto& r : unit.received())
-            if (r == H(dataHex)) return true;
-        return false;
-    }
+    bool unitGot(const char* dataHex) { return got(unit, dataHex); }
 
-    EngineHarness h;
-    DiagSession session;
     SimKX3166Unit unit;
-    size_t adapter = 0;
-    ByteString caption;
 };
 
 TEST_F(SessionKX3166, AutomaticDetectionAndManualStartComeUp) {

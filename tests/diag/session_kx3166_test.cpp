@@ -105,8 +105,8 @@ TEST_F(SessionKX3166, HeaterFollowsTheCommandsAndTheCountersRun) {
     m.KX3166_RequestKL61Line();
     EXPECT_FALSE(m.refreshActive());
     m.KX3166_RequestUPFAOn();
-    ASSERT_TRUE(runUntil([&] { return text("OVRZUSTAND") == "Umwälzpumpe ohne Heizfunktion"; },
-                         3000));
+    ASSERT_TRUE(
+        runUntil([&] { return text("OVRZUSTAND") == "Umwälzpumpe ohne Heizfunktion"; }, 3000));
     EXPECT_EQ(text("OVRLUP"), "1");
     m.KX3166_RequestUPFAOff();
     m.KX3166_RequestSPAROn();

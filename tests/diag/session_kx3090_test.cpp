@@ -157,12 +157,7 @@ TEST_F(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     attach();
     unit.setSilent(true);
     start(0);
-    ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));
-    h.advance(300);
-    EXPECT_EQ(session.AttemptCount, 3);
-    ASSERT_EQ(h.ui.boxes.size(), 1u);
-    EXPECT_NE(h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
-              ByteString::npos);
+    expectNotFoundAfterThreeWakeups();
 }
 
 }  // namespace

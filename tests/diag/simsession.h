@@ -2,6 +2,8 @@
 // through the real transfer thread run pass by pass on the manual clock.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "diagsession.h"
 #include "engineharness.h"
 #include "hex.h"
@@ -37,6 +39,15 @@ public:
         session.SelectedDeviceIndex = selectedRow;
         session.DIAG_UpdateTitle();
         session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
+    }
+    // A manual start that no unit answers: three wake-ups, then the not-found message, once.
+    void expectNotFoundAfterThreeWakeups() {
+        ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));
+        h.advance(300);
+        EXPECT_EQ(session.AttemptCount, 3);
+        ASSERT_EQ(h.ui.boxes.size(), 1u);
+        EXPECT_NE(h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
+                  ByteString::npos);
     }
     ByteString text(const char* key) const { return h.engine.dataPoints.DP_GetValue(key).Text; }
     // Whether a unit received a request, given as hex.

@@ -60,12 +60,6 @@ const StepRow* stepOf(int32_t step) {
     return nullptr;
 }
 
-// The identification text of this control unit, less its last character.
-bool isOwnIdent(const ByteString& text) {
-    const ByteString head = text.empty() ? text : text.substr(0, text.size() - 1);
-    return head == "000000047380006" || head == "       47380006";
-}
-
 bool isSingleOne(const ByteString& payload) {
     return payload.size() == 1 && payload[0] == '\x01';
 }
@@ -292,7 +286,7 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 
 void KX3166Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
     if (!res.Invalid) {
-        if (isOwnIdent(res.Text)) {
+        if (DEV_ClassOfSBusIdent(res.Text) == dcKX3166) {
             RegisterDataPoints(res.Text);
             out.Step = 11;
         } else {

@@ -268,7 +268,6 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     SBusLayer& sbus = m_session.buses().sbus;
     TResult res;
     sbus.SBUS_ReadAndDecode(0, r.Reply, s->replyMin, s->id, res);
-    if (r.Step == ErrorEntryStep && !res.Invalid) takeErrorEntry(res);
     if (r.Step == 10) {
         evaluateIdentification(res, out);
         return;
@@ -350,15 +349,6 @@ void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
         default:
             break;
     }
-}
-
-bool KX3166Module::takeErrorEntry(TResult& res) {
-    // An answer that carries another entry than the one asked for (a late answer to an
-    // earlier request) is not stored.
-    if (!res.Text.empty() && static_cast<uint8_t>(res.Text[0]) == m_errorIndex) return true;
-    res.Invalid = 1;
-    res.Value = BusCode::WrongAnswer;
-    return false;
 }
 
 void KX3166Module::decisionStep(TUSBREQ& out) {

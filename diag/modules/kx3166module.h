@@ -120,8 +120,6 @@ private:
     void evaluateIdentification(const TResult& res, TUSBREQ& out);
     // The successful answer of a step: decodes it and chooses the next step.
     void evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out);
-    // One error-entry answer: stored only when it carries the entry that was asked for.
-    bool takeErrorEntry(TResult& res);
     void decisionStep(TUSBREQ& out);
 
     DiagSession& m_session;

@@ -287,6 +287,22 @@ TEST_F(KX3166Steps, RefusedErrorEntryLeavesTheLoopWithoutAStall) {
     EXPECT_EQ(dp().DP_GetValue("ERRBEZ2").Text, "Unterspannung");
 }
 
+TEST_F(KX3166Steps, AnswerWithAnotherEntryIsNotStored) {
+    // a late answer: entry 3 comes back when entry 2 is asked for
+    script = [](const ByteString& q) -> std::optional<ByteString> {
+        if (q == H("5B 02")) return H("5B 03 21") + ByteString(17, '\0');
+        return std::nullopt;
+    };
+    comeUp();
+    const auto s = sent();
+    const auto second = std::find(s.begin(), s.end(), "5B 02 ");
+    ASSERT_NE(second, s.end());
+    EXPECT_EQ(*(second + 1), "2F ");                   // the loop is left
+    EXPECT_TRUE(dp().DP_GetValue("ERRBEZ3").Invalid);  // nothing of entry 3 was stored
+    EXPECT_EQ(dp().DP_GetValue("ERRBEZ1").Text, "Flammabbruch");
+    EXPECT_TRUE(r.h.engine.SessionStarted);
+}
+
 TEST_F(KX3166Steps, ErrorDeleteRefusedStillSendsTheReset) {
     script = [](const ByteString& q) -> std::optional<ByteString> {
         if (q == H("5C")) return SimSBusUnit::negative(SimSBusUnit::RefusedNotNow, 0x5C);

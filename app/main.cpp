@@ -1,5 +1,6 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
-// a simulated adapter with a simulated control unit), the main window, then the event loop.
+// a simulated adapter with a simulated control unit, --simulate=NAME choosing which), the main
+// window, then the event loop.
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -14,6 +15,7 @@
 #include "ftdidriver.h"
 #include "imagelist.h"
 #include "kx3090unit.h"
+#include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
 #include "settingslanguage.h"
@@ -21,12 +23,36 @@
 
 namespace {
 
-// "--simulate" or "--simulate=kx3090": the simulated adapter carrying a KX3090.
-bool wantsSimulation(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--simulate") || !std::strcmp(argv[i], "--simulate=kx3090"))
-            return true;
-    return false;
+// The simulated control units by the name --simulate=NAME chooses; plain --simulate is the
+// first.
+struct SimulatedUnit {
+    const char* name;
+    std::unique_ptr<ISimControlUnit> (*make)();
+};
+const SimulatedUnit kSimulatedUnits[] = {
+    {"kx3090",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3090Unit>(); }},
+    {"kx3166",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
+};
+
+// The option's unit name: nullptr without --simulate, "" for plain --simulate.
+const char* simulationChoice(int argc, char** argv) {
+    const char* choice = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--simulate"))
+            choice = "";
+        else if (!std::strncmp(argv[i], "--simulate=", 11))
+            choice = argv[i] + 11;
+    }
+    return choice;
+}
+
+const SimulatedUnit* simulatedUnit(const char* name) {
+    if (!*name) return &kSimulatedUnits[0];
+    for (const SimulatedUnit& u : kSimulatedUnits)
+        if (!std::strcmp(u.name, name)) return &u;
+    return nullptr;
 }
 
 // With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
@@ -74,10 +100,17 @@ int main(int argc, char** argv) {
     // The driver names a missing device permission in a box of its own.
     QtUserInteraction driverUi(nullptr);
     std::unique_ptr<IFtDriver> driver;
-    std::unique_ptr<SimKX3090Unit> unit;
-    if (wantsSimulation(argc, argv)) {
+    std::unique_ptr<ISimControlUnit> unit;
+    if (const char* choice = simulationChoice(argc, argv)) {
+        const SimulatedUnit* chosen = simulatedUnit(choice);
+        if (!chosen) {
+            std::fprintf(stderr, "--simulate=%s: no such simulated unit; there are:", choice);
+            for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
+            std::fprintf(stderr, "\n");
+            return 2;
+        }
         auto sim = std::make_unique<SimFtDriver>();
-        unit = std::make_unique<SimKX3090Unit>();
+        unit = chosen->make();
         sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
         driver = std::move(sim);
     } else {

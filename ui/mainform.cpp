@@ -15,6 +15,7 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "klinelayer.h"
+#include "kx3166texts.h"
 #include "layout.h"
 #include "modules.h"
 #include "overviewform.h"
@@ -215,6 +216,8 @@ void TMAIN_Form::wireHooks() {
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
             case 2:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            case 5:
+                return KX3166_StateText(static_cast<uint16_t>(state));
             default:
                 return {};  // the other classes' text routines come with their modules
         }
@@ -225,6 +228,10 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
     wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.UI_CheckLineHS = [this](uint8_t s) { UI_CheckLineHS(s); };
+    wh.UI_CheckLineUPFA = [this](uint8_t s) { UI_CheckLineUPFA(s); };
+    wh.UI_CheckLineKL61 = [this](uint8_t s) { UI_CheckLineKL61(s); };
+    wh.UI_CheckLineSPAR = [this](uint8_t s) { UI_CheckLineSPAR(s); };
 
     m_engine->adapterFrames.onStatusBarRepaint = [this] { repaintStatusBar(); };
 

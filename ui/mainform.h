@@ -119,6 +119,16 @@ public:
     void STEU_UP_AUSExecute();
     void STEU_ERRDELExecute();
     void STEU_CNTDELExecute();
+    void STEU_L_HS_LINEExecute();
+    void STEU_L_UPFA_EINExecute();
+    void STEU_L_UPFA_AUSExecute();
+    void STEU_L_UPFA_LINEExecute();
+    void STEU_L_KL61_EINExecute();
+    void STEU_L_KL61_AUSExecute();
+    void STEU_L_KL61_LINEExecute();
+    void STEU_L_SPAR_EINExecute();
+    void STEU_L_SPAR_AUSExecute();
+    void STEU_L_SPAR_LINEExecute();
     void HELP_InhaltExecute();
     void HELP_IndexExecute();
 

@@ -403,7 +403,16 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
     on("HELP_Index", &TMAIN_Form::HELP_IndexExecute);
-    // The class-5 line actions reach commands that the program has no module for yet.
+    on("STEU_L_HS_LINE", &TMAIN_Form::STEU_L_HS_LINEExecute);
+    on("STEU_L_UPFA_EIN", &TMAIN_Form::STEU_L_UPFA_EINExecute);
+    on("STEU_L_UPFA_AUS", &TMAIN_Form::STEU_L_UPFA_AUSExecute);
+    on("STEU_L_UPFA_LINE", &TMAIN_Form::STEU_L_UPFA_LINEExecute);
+    on("STEU_L_KL61_EIN", &TMAIN_Form::STEU_L_KL61_EINExecute);
+    on("STEU_L_KL61_AUS", &TMAIN_Form::STEU_L_KL61_AUSExecute);
+    on("STEU_L_KL61_LINE", &TMAIN_Form::STEU_L_KL61_LINEExecute);
+    on("STEU_L_SPAR_EIN", &TMAIN_Form::STEU_L_SPAR_EINExecute);
+    on("STEU_L_SPAR_AUS", &TMAIN_Form::STEU_L_SPAR_AUSExecute);
+    on("STEU_L_SPAR_LINE", &TMAIN_Form::STEU_L_SPAR_LINEExecute);
 }
 
 // ---- diagnosis ----

@@ -16,6 +16,7 @@
 #include "errorform.h"
 #include "klinelayer.h"
 #include "layout.h"
+#include "mdiarrange.h"
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -93,6 +94,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
+    m_arranger = new MdiArranger(m_mdi);
     resize(1024, 700);
 
     createEngine();
@@ -169,6 +171,7 @@ void TMAIN_Form::createWindows() {
             m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
             QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            LAYOUT_KeepMdiChild(sub);
             // The size it comes back with when first brought up from laid aside.
             sub->resize(720, 360);
             w = m_prot;
@@ -221,6 +224,13 @@ void TMAIN_Form::wireHooks() {
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+}
+
+bool TMAIN_Form::event(QEvent* e) {
+    // Hints are tool tips only: a hint shown in the status bar would hide the status panel
+    // and change the MDI area's height under the user's hand.
+    if (e->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(e);
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {

@@ -669,9 +669,8 @@ TEST_P(OverviewClassTest, ValuesAndLampsStayWholeAndLegibleAtTheTilingSizes) {
             EXPECT_GE(image(l.image)->width(), 12);
             EXPECT_FALSE(image(l.image)->geometry().intersects(caption->geometry()));
         }
-        for (const char* f : {"Panel305", "Panel303", "Panel304"}) {
-            if (shown(f)) EXPECT_TRUE(wholeInside(label(f), form.get())) << f;
-        }
+        for (const char* f : {"Panel305", "Panel303", "Panel304"})
+            EXPECT_TRUE(!shown(f) || wholeInside(label(f), form.get())) << f;
     }
 }
 

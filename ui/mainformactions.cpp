@@ -16,6 +16,7 @@
 #include "overviewform.h"
 #include "protokoll.h"
 #include "qtports.h"
+#include "toolbarseparators.h"
 
 #define CTX "TMAIN_Form"
 
@@ -371,6 +372,7 @@ void TMAIN_Form::createToolBar() {
     add({"EXTR_TELG"});
     m_toolBar->addSeparator();
     add({"HELP_Inhalt"});
+    TOOLBAR_KeepSeparatorsTidy(m_toolBar);
 }
 
 void TMAIN_Form::connectHandlers() {

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -58,14 +57,12 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LANG_LoadSelected();
-    // Qt's own texts (the buttons of the message boxes) in German too.
-    QTranslator qtTexts;
-    if (LanguageId() == QLatin1String("DEU") &&
-        qtTexts.load(QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Qt's own texts (the buttons of the message boxes, the file dialogs) in German too.
+    if (!LANG_LoadQtTexts(LanguageId()))
+        std::fprintf(stderr, "Qt's German texts (qtbase_de.qm) were not found in %s\n",
+                     qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QApplication::setApplicationName(QStringLiteral("Calvix"));
-    QApplication::setApplicationDisplayName(QObject::tr("NAVIRON Diagnose"));
+    setApplicationTitle(QObject::tr("NAVIRON Diagnose"));
     QApplication::setOrganizationName(QStringLiteral("Naviron"));
     QApplication::setWindowIcon(IMAGE_Icon(24));
     // Numbers in texts and files always use '.', whatever the user's locale.

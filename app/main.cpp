@@ -1,10 +1,7 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
 // a simulated adapter with a simulated control unit), the main window, then the event loop.
 #include <QApplication>
-#include <QDateTime>
-#include <QEvent>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +14,7 @@
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "simftdriver.h"
+#include "startupprobe.h"
 
 namespace {
 
@@ -27,30 +25,6 @@ bool wantsSimulation(int argc, char** argv) {
             return true;
     return false;
 }
-
-// With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
-// at which the main window was first painted, and ends: scripts/measure-startup takes the
-// start-up time from it.
-class FirstPaintProbe : public QObject {
-public:
-    explicit FirstPaintProbe(QWidget* window) : m_window(window) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == m_window && e->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            std::printf("shown-at-ms %lld\n",
-                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-            std::fflush(stdout);
-            QTimer::singleShot(0, m_window, [w = m_window] { w->close(); });
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    bool m_seen = false;
-};
 
 }  // namespace
 
@@ -87,8 +61,7 @@ int main(int argc, char** argv) {
     {
         TMAIN_Form mainForm(ports);
         std::unique_ptr<FirstPaintProbe> probe;
-        if (qEnvironmentVariableIsSet("CALVIX_MEASURE_STARTUP"))
-            probe = std::make_unique<FirstPaintProbe>(&mainForm);
+        if (FirstPaintProbe::wanted()) probe = std::make_unique<FirstPaintProbe>(&mainForm);
         mainForm.show();
         rc = app.exec();
     }

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 #include <QVariant>
 #include <algorithm>
@@ -80,8 +81,11 @@ void keepInMdiArea(QWidget* w) {
 
 constexpr char NormalGeometryProperty[] = "NormalGeometry";
 
+bool isNormalState(Qt::WindowStates states) {
+    return !(states & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
 bool isNormalState(const QWidget* w) {
-    return !(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    return isNormalState(w->windowState());
 }
 
 // Keeps an MDI child's size limits and its normal place; see LAYOUT_KeepMdiChild.
@@ -115,9 +119,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (watched == m_sub) {
+        if (watched == m_sub && !m_limiting) {
             switch (e->type()) {
                 case QEvent::WindowStateChange:
+                    stateChanging();
+                    apply();
+                    break;
                 case QEvent::LayoutRequest:  // the inner window's limits may have changed
                 case QEvent::Show:
                     apply();
@@ -125,7 +132,7 @@ protected:
                 case QEvent::Move:
                 case QEvent::Resize:
                     apply();
-                    remember();
+                    if (!m_stateChanging) remember();
                     break;
                 default:
                     break;
@@ -136,14 +143,29 @@ protected:
 
 private:
     void setLimits(const QSize& lo, const QSize& hi) {
+        m_limiting = true;
         if (m_sub->minimumSize() != lo) m_sub->setMinimumSize(lo);
         if (m_sub->maximumSize() != hi) m_sub->setMaximumSize(hi);
+        m_limiting = false;
     }
+    // The place the child comes back to: where it is while in the normal state.
     void remember() {
         if (isNormalState(m_sub)) m_sub->setProperty(NormalGeometryProperty, m_sub->geometry());
     }
+    // While it is maximised or restored the child passes through the normal state with
+    // places that are not its own; its place counts again once the change is done.
+    void stateChanging() {
+        if (m_stateChanging) return;
+        m_stateChanging = true;
+        QTimer::singleShot(0, this, [this] {
+            m_stateChanging = false;
+            remember();
+        });
+    }
 
     QMdiSubWindow* m_sub;
+    bool m_limiting = false;
+    bool m_stateChanging = false;
 };
 
 int subWindowTag(const QMdiSubWindow* sub) {

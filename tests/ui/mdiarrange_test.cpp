@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 
 #include "errorform.h"
 #include "layout.h"
@@ -45,22 +47,25 @@ TEST(MdiSplit, SharesALengthWithinTheLimits) {
 }
 
 // The overview of a class-1 heater, the error view and a window without limits (as the
-// telegram log), in an area of 1600 x 1000.
+// telegram log), in the MDI area of a main window with a menu bar (where a maximised child
+// shows its buttons), about 1600 x 1000.
 class MdiArrangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         viewdata::fillClass(dp, 1);
-        area.resize(1600, 1000);
+        main.menuBar()->addMenu(QStringLiteral("Fenster"));
+        main.setCentralWidget(area);
+        main.resize(1600, 1030);
         overview = new TANSI_OVERVIEW_Form(dp, rec.context());
         errors = new TANSI_ERROR_Form(dp, rec.context());
-        subs.push_back(ViewForm::VIEW_AddToMdi(&area, overview));
-        subs.push_back(ViewForm::VIEW_AddToMdi(&area, errors));
+        subs.push_back(ViewForm::VIEW_AddToMdi(area, overview));
+        subs.push_back(ViewForm::VIEW_AddToMdi(area, errors));
         LAYOUT_SetTag(subs[0], TANSI_OVERVIEW_Form::kFormTag);
         LAYOUT_SetTag(subs[1], TANSI_ERROR_Form::kFormTag);
         auto* log = new QWidget;
-        subs.push_back(area.addSubWindow(log));
+        subs.push_back(area->addSubWindow(log));
         LAYOUT_KeepMdiChild(subs.back());
-        area.show();
+        main.show();
         for (QMdiSubWindow* s : subs) s->show();
         overview->SetLinkState(true);
         overview->SetDeviceClass(1);
@@ -68,7 +73,7 @@ protected:
         QApplication::processEvents();
     }
 
-    QRect areaRect() const { return area.viewport()->rect(); }
+    QRect areaRect() const { return area->viewport()->rect(); }
 
     // Every child holds its window whole: at least the window's minimum, at most its
     // maximum, and the window inside the child's frame.
@@ -87,14 +92,15 @@ protected:
 
     DataPointTable dp;
     RecordingContext rec;
-    QMdiArea area;
+    QMainWindow main;
+    QMdiArea* area = new QMdiArea;
     TANSI_OVERVIEW_Form* overview = nullptr;
     TANSI_ERROR_Form* errors = nullptr;
     std::vector<QMdiSubWindow*> subs;
 };
 
 TEST_F(MdiArrangeTest, TilingsKeepEveryWindowWhole) {
-    MdiArranger arranger(&area);
+    MdiArranger arranger(area);
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         const char* what = o == Qt::Horizontal ? "one above the other" : "side by side";
         arranger.tile(o);
@@ -127,11 +133,11 @@ TEST_F(MdiArrangeTest, TilingsKeepEveryWindowWhole) {
 TEST_F(MdiArrangeTest, CascadeKeepsUsableSizesAndEveryTitleInSight) {
     // Made tiny first, as a cascade of the platform's would leave them.
     for (QMdiSubWindow* s : subs) s->setGeometry(0, 0, 120, 90);
-    MdiArranger arranger(&area);
+    MdiArranger arranger(area);
     arranger.cascade();
     QApplication::processEvents();
     expectWindowsWhole("cascaded");
-    QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
+    QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
     for (int i = 0; i < stack.size(); ++i) {
         QMdiSubWindow* s = stack[i];
         // Each nearer the front a title bar lower, and at least half the area in each way

@@ -655,6 +655,7 @@ TEST_P(OverviewClassTest, ValuesAndLampsStayWholeAndLegibleAtTheTilingSizes) {
                 previous = l->geometry();
             }
             EXPECT_TRUE(wholeInside(bar(b.row), form.get()));
+            EXPECT_GE(bar(b.row)->height(), 14) << "a bar that shows its value";
         }
         QRect previous;
         for (const LampExpect& l : x.lamps) {

@@ -2,7 +2,7 @@
 // into equal units among the enabled bar rows, the lamp row and the status area. The font
 // follows the height, but never drops below the platform's default size (below it the texts
 // are no longer legible) and never grows past what the window's width holds; the window is
-// never narrower than its columns need at that smallest size.
+// never narrower than its columns need at that smallest size, nor lower than its rows need.
 #include <QApplication>
 #include <algorithm>
 
@@ -17,6 +17,10 @@ constexpr int kPanel1Height = 8;
 // The scale column is at least this wide, and the window at least this wide and high.
 constexpr int kScaleColumn = 100;
 constexpr int kSmallestWidth = 320;
+constexpr int kSmallestHeight = 320;
+// Gap below each bar row, and the smallest bar that still shows its value.
+constexpr int kRowGap = 5;
+constexpr int kSmallestTrack = 14;
 // Room kept beside each scale label, and the smallest lamp that still reads as one.
 constexpr int kLabelGap = 4;
 constexpr int kSmallestLamp = 16;
@@ -135,7 +139,7 @@ void TANSI_OVERVIEW_Form::FormResize() {
     Panel1->setGeometry(0, 0, W, kPanel1Height);
     int y = kPanel1Height;
     for (BarRow& r : m_rows) {
-        const int rowHeight = tagOf(r.GPanel) == 1 ? std::max(1, unit - 5) : 1;
+        const int rowHeight = tagOf(r.GPanel) == 1 ? std::max(1, unit - kRowGap) : 1;
         OVERVIEW_LayoutBarRow(r, y, rowHeight, nameWidth, valueWidth, labelHeight + 5,
                               scaleFontSize, floorSize);
         y += rowHeight;
@@ -185,10 +189,19 @@ void TANSI_OVERVIEW_Form::FormResize() {
         labels[i]->setGeometry(10, tops[i] + 2, std::max(1, labelColumn - 10), labelHeight);
     }
 
-    // The columns at the legible size, the scale labels and the lamp captions always fit.
+    // The columns at the legible size, the scale labels and the lamp captions always fit; and
+    // the rows of a built layout, each with its value field or its scale line over a bar.
     const QFontMetrics floorFm(sized(windowFont, floorSize));
     setMinimumWidth(
         std::max({kSmallestWidth, columnsNeed(floorSize, floorSize), lampRowNeed(floorFm)}));
+    int heightNeed = kSmallestHeight;
+    if (m_built) {
+        const int rowNeed = std::max(floorFm.height() + 5 + 3, floorFm.height() + kSmallestTrack);
+        const int lampRow = kLampLabelTop + floorFm.height() + 2 + kSmallestLamp + 2;
+        heightNeed = std::max(heightNeed,
+                              kPanel1Height + 8 + lampRow + (m_rowUnits - 1) * (rowNeed + kRowGap));
+    }
+    setMinimumHeight(std::min(heightNeed, maximumHeight()));
 }
 
 void TANSI_OVERVIEW_Form::OVERVIEW_LayoutBarRow(BarRow& r, int top, int rowHeight, int nameWidth,

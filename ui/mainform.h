@@ -13,7 +13,6 @@
 #include <QSet>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "d2xx.h"

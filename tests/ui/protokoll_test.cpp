@@ -196,9 +196,9 @@ TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
     EXPECT_EQ(bar->value(), bar->maximum()) << "the newest line is in sight";
     RecordProperty("append_50000_ms", static_cast<int>(ms));
     std::printf("50000 log lines appended in %lld ms of processor time\n", ms);
-    // About 0.5 to 1 s in the sanitizer build on a quiet machine; a log laid out line by line
-    // takes many times that. The bound leaves room for a machine shared with other builds.
-    EXPECT_LT(ms, 5000);
+    // A guard against appending that grows with the view's length (that took minutes), with
+    // room for a sanitizer build on a busy machine.
+    EXPECT_LT(ms, 8000);
 }
 
 TEST_F(ProtokollTest, RecordingAppendsToAnExistingFileWithNewStartAndStopLines) {

@@ -2,11 +2,7 @@
 // a simulated adapter with a simulated control unit, --simulate=NAME choosing which), the main
 // window, then the event loop.
 #include <QApplication>
-#include <QDateTime>
-#include <QEvent>
 #include <QLibraryInfo>
-#include <QTimer>
-#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +16,7 @@
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "simftdriver.h"
+#include "startupprobe.h"
 
 namespace {
 
@@ -55,43 +52,17 @@ const SimulatedUnit* simulatedUnit(const char* name) {
     return nullptr;
 }
 
-// With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
-// at which the main window was first painted, and ends: scripts/measure-startup takes the
-// start-up time from it.
-class FirstPaintProbe : public QObject {
-public:
-    explicit FirstPaintProbe(QWidget* window) : m_window(window) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == m_window && e->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            std::printf("shown-at-ms %lld\n",
-                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-            std::fflush(stdout);
-            QTimer::singleShot(0, m_window, [w = m_window] { w->close(); });
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    bool m_seen = false;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LANG_LoadSelected();
-    // Qt's own texts (the buttons of the message boxes) in German too.
-    QTranslator qtTexts;
-    if (LanguageId() == QLatin1String("DEU") &&
-        qtTexts.load(QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Qt's own texts (the buttons of the message boxes, the file dialogs) in German too.
+    if (!LANG_LoadQtTexts(LanguageId()))
+        std::fprintf(stderr, "Qt's German texts (qtbase_de.qm) were not found in %s\n",
+                     qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QApplication::setApplicationName(QStringLiteral("Calvix"));
-    QApplication::setApplicationDisplayName(QObject::tr("NAVIRON Diagnose"));
+    setApplicationTitle(QObject::tr("NAVIRON Diagnose"));
     QApplication::setOrganizationName(QStringLiteral("Naviron"));
     QApplication::setWindowIcon(IMAGE_Icon(24));
     // Numbers in texts and files always use '.', whatever the user's locale.
@@ -123,8 +94,7 @@ int main(int argc, char** argv) {
     {
         TMAIN_Form mainForm(ports);
         std::unique_ptr<FirstPaintProbe> probe;
-        if (qEnvironmentVariableIsSet("CALVIX_MEASURE_STARTUP"))
-            probe = std::make_unique<FirstPaintProbe>(&mainForm);
+        if (FirstPaintProbe::wanted()) probe = std::make_unique<FirstPaintProbe>(&mainForm);
         mainForm.show();
         rc = app.exec();
     }

@@ -17,6 +17,7 @@
 #include "klinelayer.h"
 #include "kx3166texts.h"
 #include "layout.h"
+#include "mdiarrange.h"
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -96,6 +97,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
+    m_arranger = new MdiArranger(m_mdi);
     resize(1024, 700);
 
     createEngine();
@@ -172,6 +174,7 @@ void TMAIN_Form::createWindows() {
             m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
             QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            LAYOUT_KeepMdiChild(sub);
             // The size it comes back with when first brought up from laid aside.
             sub->resize(720, 360);
             w = m_prot;
@@ -243,6 +246,13 @@ void TMAIN_Form::wireHooks() {
 
 QDateTime TMAIN_Form::now() const {
     return m_ports.wallClock ? m_ports.wallClock() : QDateTime::currentDateTime();
+}
+
+bool TMAIN_Form::event(QEvent* e) {
+    // Hints are tool tips only: a hint shown in the status bar would hide the status panel
+    // and change the MDI area's height under the user's hand.
+    if (e->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(e);
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {

@@ -1,11 +1,8 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
-// a simulated adapter with a simulated control unit), the main window, then the event loop.
+// a simulated adapter with a simulated control unit, --simulate=NAME choosing which), the main
+// window, then the event loop.
 #include <QApplication>
-#include <QDateTime>
-#include <QEvent>
 #include <QLibraryInfo>
-#include <QTimer>
-#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -14,58 +11,58 @@
 #include "ftdidriver.h"
 #include "imagelist.h"
 #include "kx3090unit.h"
+#include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "simftdriver.h"
+#include "startupprobe.h"
 
 namespace {
 
-// "--simulate" or "--simulate=kx3090": the simulated adapter carrying a KX3090.
-bool wantsSimulation(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--simulate") || !std::strcmp(argv[i], "--simulate=kx3090"))
-            return true;
-    return false;
+// The simulated control units by the name --simulate=NAME chooses; plain --simulate is the
+// first.
+struct SimulatedUnit {
+    const char* name;
+    std::unique_ptr<ISimControlUnit> (*make)();
+};
+const SimulatedUnit kSimulatedUnits[] = {
+    {"kx3090",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3090Unit>(); }},
+    {"kx3166",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
+};
+
+// The option's unit name: nullptr without --simulate, "" for plain --simulate.
+const char* simulationChoice(int argc, char** argv) {
+    const char* choice = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--simulate"))
+            choice = "";
+        else if (!std::strncmp(argv[i], "--simulate=", 11))
+            choice = argv[i] + 11;
+    }
+    return choice;
 }
 
-// With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
-// at which the main window was first painted, and ends: scripts/measure-startup takes the
-// start-up time from it.
-class FirstPaintProbe : public QObject {
-public:
-    explicit FirstPaintProbe(QWidget* window) : m_window(window) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == m_window && e->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            std::printf("shown-at-ms %lld\n",
-                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-            std::fflush(stdout);
-            QTimer::singleShot(0, m_window, [w = m_window] { w->close(); });
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    bool m_seen = false;
-};
+const SimulatedUnit* simulatedUnit(const char* name) {
+    if (!*name) return &kSimulatedUnits[0];
+    for (const SimulatedUnit& u : kSimulatedUnits)
+        if (!std::strcmp(u.name, name)) return &u;
+    return nullptr;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LANG_LoadSelected();
-    // Qt's own texts (the buttons of the message boxes) in German too.
-    QTranslator qtTexts;
-    if (LanguageId() == QLatin1String("DEU") &&
-        qtTexts.load(QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Qt's own texts (the buttons of the message boxes, the file dialogs) in German too.
+    if (!LANG_LoadQtTexts(LanguageId()))
+        std::fprintf(stderr, "Qt's German texts (qtbase_de.qm) were not found in %s\n",
+                     qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QApplication::setApplicationName(QStringLiteral("Calvix"));
-    QApplication::setApplicationDisplayName(QObject::tr("NAVIRON Diagnose"));
+    setApplicationTitle(QObject::tr("NAVIRON Diagnose"));
     QApplication::setOrganizationName(QStringLiteral("Naviron"));
     QApplication::setWindowIcon(IMAGE_Icon(24));
     // Numbers in texts and files always use '.', whatever the user's locale.
@@ -74,10 +71,17 @@ int main(int argc, char** argv) {
     // The driver names a missing device permission in a box of its own.
     QtUserInteraction driverUi(nullptr);
     std::unique_ptr<IFtDriver> driver;
-    std::unique_ptr<SimKX3090Unit> unit;
-    if (wantsSimulation(argc, argv)) {
+    std::unique_ptr<ISimControlUnit> unit;
+    if (const char* choice = simulationChoice(argc, argv)) {
+        const SimulatedUnit* chosen = simulatedUnit(choice);
+        if (!chosen) {
+            std::fprintf(stderr, "--simulate=%s: no such simulated unit; there are:", choice);
+            for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
+            std::fprintf(stderr, "\n");
+            return 2;
+        }
         auto sim = std::make_unique<SimFtDriver>();
-        unit = std::make_unique<SimKX3090Unit>();
+        unit = chosen->make();
         sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
         driver = std::move(sim);
     } else {
@@ -90,8 +94,7 @@ int main(int argc, char** argv) {
     {
         TMAIN_Form mainForm(ports);
         std::unique_ptr<FirstPaintProbe> probe;
-        if (qEnvironmentVariableIsSet("CALVIX_MEASURE_STARTUP"))
-            probe = std::make_unique<FirstPaintProbe>(&mainForm);
+        if (FirstPaintProbe::wanted()) probe = std::make_unique<FirstPaintProbe>(&mainForm);
         mainForm.show();
         rc = app.exec();
     }

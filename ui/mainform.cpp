@@ -17,15 +17,19 @@
 #include "errorform.h"
 #include "klinelayer.h"
 #include "konfigform.h"
+#include "kx3166texts.h"
 #include "layout.h"
+#include "mdiarrange.h"
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "protstartform.h"
 #include "qtmainthread.h"
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialectv.h"
 #include "zusamfass.h"
@@ -96,6 +100,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
+    m_arranger = new MdiArranger(m_mdi);
     resize(1024, 700);
 
     createEngine();
@@ -172,6 +177,7 @@ void TMAIN_Form::createWindows() {
             m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
             QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            LAYOUT_KeepMdiChild(sub);
             // The size it comes back with when first brought up from laid aside.
             sub->resize(720, 360);
             w = m_prot;
@@ -203,8 +209,17 @@ void TMAIN_Form::createWindows() {
             c.lists = [this] { return reportLists(); };
             c.summaryFileName = &m_settings.SummaryFileName;
             c.showHelp = ctx.showHelp;
+            c.now = [this] { return now(); };
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
+        } else if (cls == QLatin1String("TPROT_START_Form")) {
+            w = m_protStart = createProtStart(ctx);
+        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
+            m_trend = new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
+                return now().toMSecsSinceEpoch() / 1000.0;
+            });
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
+            w = m_trend;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -224,6 +239,8 @@ void TMAIN_Form::wireHooks() {
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
             case 2:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            case 5:
+                return KX3166_StateText(static_cast<uint16_t>(state));
             default:
                 return {};  // the other classes' text routines come with their modules
         }
@@ -234,6 +251,10 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
     wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.UI_CheckLineHS = [this](uint8_t s) { UI_CheckLineHS(s); };
+    wh.UI_CheckLineUPFA = [this](uint8_t s) { UI_CheckLineUPFA(s); };
+    wh.UI_CheckLineKL61 = [this](uint8_t s) { UI_CheckLineKL61(s); };
+    wh.UI_CheckLineSPAR = [this](uint8_t s) { UI_CheckLineSPAR(s); };
 
     m_engine->adapterFrames.onStatusBarRepaint = [this] { repaintStatusBar(); };
 
@@ -242,6 +263,7 @@ void TMAIN_Form::wireHooks() {
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
     v.OperatingDataShowValues = [this] { m_betrieb->ShowValues(); };
     v.DeviceInfoShowValues = [this] { m_konfig->ShowValues(); };
+    v.TrendShowValues = [this] { m_trend->ShowValues(); };
 }
 
 DiagReportLists TMAIN_Form::reportLists() const {
@@ -250,6 +272,17 @@ DiagReportLists TMAIN_Form::reportLists() const {
     if (m_betrieb) lists.operatingData = &m_betrieb->listControl();
     if (m_error) lists.errors = &m_error->listControl();
     return lists;
+}
+
+QDateTime TMAIN_Form::now() const {
+    return m_ports.wallClock ? m_ports.wallClock() : QDateTime::currentDateTime();
+}
+
+bool TMAIN_Form::event(QEvent* e) {
+    // Hints are tool tips only: a hint shown in the status bar would hide the status panel
+    // and change the MDI area's height under the user's hand.
+    if (e->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(e);
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {
@@ -286,12 +319,14 @@ void TMAIN_Form::closeEvent(QCloseEvent* e) {
 }
 
 void TMAIN_Form::FormCloseQuery() {
+    // The MDI children that keep their placement themselves do so before the main window closes.
+    m_trend->FormCloseQuery();
     m_engine->USB_StopThread();
 }
 
 void TMAIN_Form::FormClose() {
     m_closed = true;
-    // The measurement log would be stopped and closed here; the program has none yet.
+    m_protStart->PROT_Stop();
     QElapsedTimer waited;
     waited.start();
     while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {

@@ -7,13 +7,13 @@
 // and action enabling), mainformstatus.cpp (status bar, texts by unit and language, dialogs).
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "d2xx.h"
@@ -24,6 +24,7 @@
 #include "settings.h"
 
 class DiagSession;
+class MdiArranger;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -36,6 +37,8 @@ class TANSI_KONFIG_Form;
 class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
+class TANSI_TREND_Form;
+class TPROT_START_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -55,6 +58,8 @@ struct MainFormPorts {
     MainSettings::ScreenSize screenSize;
     // Directory of the program file with a trailing separator (the help file lies there).
     QString exeDir;
+    // The date and time of day; empty: the system clock. Tests run it on the manual clock.
+    std::function<QDateTime()> wallClock;
 };
 
 class TMAIN_Form : public QMainWindow {
@@ -104,11 +109,14 @@ public:
     void DIAG_ZUSAM_OpenExecute();
     void DIAG_ZUSAM_SaveExecute();
     void DIAG_ZUSAM_PrintExecute();
+    void DIAG_PROT_StartExecute();
+    void DIAG_PROT_StopExecute();
     void WIN_ODataExecute();
     void WIN_BDataExecute();
     void WIN_SDataExecute();
     void WIN_LISTExecute();
     void WIN_PDataExecute();
+    void WIN_TDataExecute();
     void STEU_AUSExecute();
     void STEU_HeizExecute();
     void STEU_StandExecute();
@@ -120,6 +128,16 @@ public:
     void STEU_UP_AUSExecute();
     void STEU_ERRDELExecute();
     void STEU_CNTDELExecute();
+    void STEU_L_HS_LINEExecute();
+    void STEU_L_UPFA_EINExecute();
+    void STEU_L_UPFA_AUSExecute();
+    void STEU_L_UPFA_LINEExecute();
+    void STEU_L_KL61_EINExecute();
+    void STEU_L_KL61_AUSExecute();
+    void STEU_L_KL61_LINEExecute();
+    void STEU_L_SPAR_EINExecute();
+    void STEU_L_SPAR_AUSExecute();
+    void STEU_L_SPAR_LINEExecute();
     void HELP_InhaltExecute();
     void HELP_IndexExecute();
 
@@ -148,6 +166,10 @@ public:
     TZUSAMFASS_Form* summaryForm() const { return m_summary; }
     // The device information, operating data and error lists as a report reads them.
     DiagReportLists reportLists() const;
+    TANSI_TREND_Form* trendForm() const { return m_trend; }
+    TPROT_START_Form* protStartForm() const { return m_protStart; }
+    // The date and time of day the windows stamp their records with.
+    QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The other windows in creation order (24), stand-ins included.
     const std::vector<QWidget*>& windows() const { return m_windows; }
@@ -162,9 +184,9 @@ public:
     std::function<void(const QString& window, const QString& hook)> onBroadcast;
 
 protected:
+    bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void createEngine();
@@ -189,10 +211,15 @@ private:
     // The shown MDI children one above the other (horizontal: each the area's full width), or
     // side by side (vertical).
     void tileMdi(Qt::Orientation orientation);
+    void cascadeMdi();
     // Runs the class's command of a control action, after its confirmation.
     void runControl(const QString& action);
     void repaintStatusBar();
     void broadcast(const QString& window, const char* hook);
+    // The summary report of this moment with an empty remark, for the measurement log's side
+    // file.
+    ByteString summaryReportNow() const;
+    TPROT_START_Form* createProtStart(const struct ViewContext& ctx);
 
     MainFormPorts m_ports;
     std::unique_ptr<ITimerFactory> m_ownTimers;
@@ -209,10 +236,9 @@ private:
     HelpService m_help;
     bool m_shown = false;
     bool m_closed = false;
-    std::optional<Qt::Orientation> m_tiled;  // the children are tiled this way
-    bool m_tiling = false;
 
     QMdiArea* m_mdi = nullptr;
+    MdiArranger* m_arranger = nullptr;
     QToolBar* m_toolBar = nullptr;
     StatusPanel* m_statusPanel = nullptr;
     QHash<QString, QAction*> m_actions;
@@ -229,4 +255,6 @@ private:
     TANSI_KONFIG_Form* m_konfig = nullptr;
     TANSI_BETRIEB_Form* m_betrieb = nullptr;
     TZUSAMFASS_Form* m_summary = nullptr;
+    TANSI_TREND_Form* m_trend = nullptr;
+    TPROT_START_Form* m_protStart = nullptr;
 };

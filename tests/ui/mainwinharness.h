@@ -1,10 +1,11 @@
 // The program's main window for tests: on the manual clock, with scripted boxes, a settings
-// file of its own and the simulated adapter with a simulated KX3090, reached through the real
-// transfer thread run pass by pass. Each instance is one run of the program; two instances
-// on the same folder are two runs one after the other.
+// file of its own and the simulated adapter with a simulated KX3090 (or another unit the test
+// gives), reached through the real transfer thread run pass by pass. Each instance is one run
+// of the program; two instances on the same folder are two runs one after the other.
 #pragma once
 
 #include <QApplication>
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -19,12 +20,14 @@
 class MainWinRun {
 public:
     // folder: where the settings file and the program's folder are.
-    explicit MainWinRun(const QString& folder, bool withUnit = true) {
+    // other: the unit on the adapter instead of the KX3090 (not owned).
+    explicit MainWinRun(const QString& folder, bool withUnit = true,
+                        ISimControlUnit* other = nullptr) {
         adapter = sim.addAdapter("SIM00001");
         SimFaults f;
         f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
         sim.setFaults(adapter, f);
-        if (withUnit) sim.attachUnit(adapter, &unit);
+        if (withUnit) sim.attachUnit(adapter, other ? other : &unit);
         MainFormPorts p;
         p.driver = &sim;
         p.timers = &clock;
@@ -40,6 +43,7 @@ public:
         p.settingsStore = MainSettings::iniFile(folder + "/TRELUN_10.ini");
         p.screenSize = [] { return QSize(1280, 1024); };
         p.exeDir = folder + "/";
+        p.wallClock = [this] { return wallStart.addMSecs(clock.now()); };
         form = std::make_unique<TMAIN_Form>(std::move(p));
         form->resize(1200, 800);
         // The worker's passes run whenever the main window lets events through.
@@ -87,6 +91,8 @@ public:
     }
 
     ManualClock clock;
+    // The date and time of day at program time 0; the wall clock runs with the manual clock.
+    QDateTime wallStart{QDate(2026, 3, 9), QTime(14, 5, 7)};
     FunctionSimClock simClock{[this] { return clock.now(); }};
     SimFtDriver sim{simClock};
     SimKX3090Unit unit;

@@ -1,13 +1,10 @@
 #include "errorform.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <string>
@@ -16,58 +13,7 @@
 #include "qtports.h"
 #include "rounding.h"
 
-// The list's rows as the dialog helpers see them; the value column stands right-aligned.
-class TANSI_ERROR_Form::ListControl : public IListControl {
-public:
-    explicit ListControl(QTreeWidget* list) : m_list(list) {}
-    int rowCount() const override { return m_list->topLevelItemCount(); }
-    ByteString cell(int row, int column) const override {
-        const QTreeWidgetItem* it = m_list->topLevelItem(row);
-        return it ? fromQ(it->text(column)) : ByteString();
-    }
-    void setCell(int row, int column, const ByteString& text) override {
-        if (QTreeWidgetItem* it = m_list->topLevelItem(row)) {
-            it->setText(column, toQ(text));
-            it->setToolTip(column, toQ(text));
-            ++writes;
-        }
-    }
-    void appendRow(const ByteString& c, const ByteString& s1, const ByteString& s2) override {
-        auto* it = new QTreeWidgetItem(QStringList{toQ(c), toQ(s1), toQ(s2)});
-        it->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        // A narrow column elides long texts; the tool tip shows them whole.
-        for (int c = 0; c < 3; ++c) it->setToolTip(c, it->text(c));
-        m_list->addTopLevelItem(it);
-        ++writes;
-    }
-    void deleteRow(int row) override {
-        delete m_list->takeTopLevelItem(row);
-        ++writes;
-    }
-
-    uint64_t writes = 0;
-
-private:
-    QTreeWidget* m_list;
-};
-
 namespace {
-
-// Report-style grid lines between the cells.
-class GridDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(p, option, index);
-        p->save();
-        p->setPen(option.palette.color(QPalette::Midlight).darker(115));
-        const QRect r = option.rect;
-        p->drawLine(r.right(), r.top(), r.right(), r.bottom());
-        p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p->restore();
-    }
-};
 
 ByteString keyOf(const char* field, int n) {
     return ByteString(field) + std::to_string(n);
@@ -81,29 +27,10 @@ TANSI_ERROR_Form::TANSI_ERROR_Form(DataPointTable& dataPoints, ViewContext ctx, 
     setWindowTitle(tr("Fehleranzeige"));
     setMinimumSize(200, 200);
 
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("ErrorList"));
-    m_list->setProperty("Tag", kListTag);
-    m_list->setColumnCount(3);
-    m_list->setHeaderLabels({tr("Parameter"), tr("Wert"), tr("Einheit")});
-    m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setItemDelegate(new GridDelegate(m_list));
-    QHeaderView* header = m_list->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
-    header->setSectionResizeMode(1, QHeaderView::Interactive);
-    header->setSectionResizeMode(2, QHeaderView::Interactive);
-    header->resizeSection(1, 167);
-    header->resizeSection(2, 167);
-    connect(header, &QHeaderView::sectionResized, this, [header](int section, int, int size) {
-        if (section == 2 && size < 100) header->resizeSection(2, 100);
-    });
+    m_control = std::make_unique<ValueList>(this, QStringLiteral("ErrorList"),
+                                            QStringList{tr("Parameter"), tr("Wert"), tr("Einheit")},
+                                            kListTag, 167, 167, 100);
+    m_list = m_control->widget();
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);
@@ -115,7 +42,6 @@ TANSI_ERROR_Form::TANSI_ERROR_Form(DataPointTable& dataPoints, ViewContext ctx, 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
-    m_control = std::make_unique<ListControl>(m_list);
 
     // The main window's error-delete action, offered on the list too.
     m_deleteAction = new QAction(tr("Fehlerspeicher &löschen"), this);
@@ -142,7 +68,7 @@ const IListControl& TANSI_ERROR_Form::listControl() const {
 }
 
 uint64_t TANSI_ERROR_Form::writeCount() const {
-    return m_control->writes;
+    return m_control->writes();
 }
 
 void TANSI_ERROR_Form::FormShow() {
@@ -169,10 +95,7 @@ void TANSI_ERROR_Form::SetDeviceClass(uint8_t deviceClass) {
 }
 
 void TANSI_ERROR_Form::emptyList() {
-    if (m_list->topLevelItemCount() > 0) {
-        m_list->clear();
-        ++m_control->writes;
-    }
+    m_control->clear();
     m_refreshDue = true;
     ErrorListSelectItem();
 }

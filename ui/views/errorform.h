@@ -10,6 +10,7 @@
 
 #include "datapoints.h"
 #include "dialoghelpers.h"
+#include "valuelist.h"
 #include "viewform.h"
 
 class QAction;
@@ -63,8 +64,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    class ListControl;
-
     void ERROR_SetRow(int row, const ByteString& key, bool valid);
     void emptyList();
     bool entryValid(int n) const;
@@ -89,6 +88,6 @@ private:
     bool m_refreshDue = true;
 
     QTreeWidget* m_list = nullptr;
-    std::unique_ptr<ListControl> m_control;
+    std::unique_ptr<ValueList> m_control;
     QAction* m_deleteAction = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "layout.h"
+#include "listcolumns.h"
 #include "qtports.h"
 
 namespace {
@@ -55,6 +56,8 @@ ValueList::ValueList(QWidget* parent, const QString& objectName, const QStringLi
                          if (section == 2 && size < unitMinimum)
                              header->resizeSection(2, unitMinimum);
                      });
+    // No value is shown cut off while the list has room for it.
+    VIEW_FitValueColumn(m_list, 1);
 }
 
 int ValueList::rowCount() const {

@@ -1,7 +1,8 @@
 // The read-only three-column list of the data views ("Parameter", "Wert", "Einheit"): report
 // style with grid lines, whole-row selection, the parameter column taking the remaining width
-// and the value column right-aligned. The dialog helpers reach its rows through IListControl;
-// it counts what it writes, so a refresh that changes nothing can be seen to write nothing.
+// and the value column right-aligned, widening to its widest text while the list has room. The
+// dialog helpers reach its rows through IListControl; it counts what it writes, so a refresh that
+// changes nothing can be seen to write nothing.
 #pragma once
 
 #include <QStringList>

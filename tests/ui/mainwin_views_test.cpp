@@ -18,6 +18,7 @@
 #include "errorform.h"
 #include "konfigform.h"
 #include "kx3090module.h"
+#include "kx3166unit.h"
 #include "layout.h"
 #include "mainwinharness.h"
 #include "zusamfass.h"
@@ -213,6 +214,35 @@ TEST_F(MainWindowViews, SummaryReportFromTheMenuKeepsItsOwnPlacementOutOfSlotEig
     ASSERT_NE(slot8, nullptr);
     EXPECT_EQ(QRect(slot8->Left, slot8->Top, slot8->Width, slot8->Height), QRect(10, 20, 330, 240));
     EXPECT_EQ(LAYOUT_Tag(summary), 0);
+}
+
+TEST_F(MainWindowViews, ClassFiveRowsFollowTheirTables) {
+    SimKX3166Unit unit;
+    auto run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
+    TMAIN_Form& f = *run->form;
+    startSession(*run);
+    ASSERT_EQ(f.engine().DeviceClass, 5);
+    ASSERT_TRUE(run->runUntil(
+        [&] {
+            return bet(*run)->topLevelItemCount() == 34 &&
+                   !bet(*run)->topLevelItem(0)->text(1).isEmpty();
+        },
+        15000));
+    const Rows info = rowsOf(konf(*run));
+    const Rows oper = rowsOf(bet(*run));
+    ASSERT_EQ(info.size(), 25u);
+    // the module's captions in the list's order; every row is a point the module registered
+    EXPECT_EQ(info[0][0], "BUS Version");
+    EXPECT_EQ(info[1][0], "Gerätebezeichnung [Systemname]");
+    EXPECT_EQ(info[2][0], "Kraftstofftyp");
+    EXPECT_EQ(info[2][1], "Diesel");
+    EXPECT_EQ(info[21][0], "Steuergerät Prüfergebnis");
+    EXPECT_EQ(oper[0][0], "Einschaltzeit Hauptschalter");
+    EXPECT_EQ(oper[2][0], "Brennzeit");
+    EXPECT_EQ(oper[33][0], "Testvariable 2");
+    for (const Rows* rows : {&info, &oper})
+        for (size_t r = 0; r < rows->size(); ++r) EXPECT_FALSE((*rows)[r][0].empty()) << r;
+    run.reset();
 }
 
 }  // namespace

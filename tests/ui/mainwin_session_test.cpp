@@ -200,15 +200,21 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
         QWidget* bt = f.betriebForm()->placedWindow();
         QWidget* kf = f.konfigForm()->placedWindow();
         for (int pass = 0; pass < 2; ++pass) {
+            // In this order from the top, each at least its minimum height and inside the area
+            // (where the minimums do not fit, the later ones overlap the earlier ones).
             const QRect area = f.mdiArea()->viewport()->rect();
-            // front-most first, from the area's top to its bottom; where the windows' least
-            // heights do not fit one above the other they overlap but stay inside the area
-            EXPECT_EQ(tr->geometry().topLeft(), QPoint(0, 0)) << pass;
-            EXPECT_EQ(kf->geometry().bottom(), area.bottom()) << pass;
+            EXPECT_EQ(tr->geometry().top(), 0) << pass;
+            EXPECT_LT(tr->geometry().top(), ov->geometry().top()) << pass;
+            EXPECT_LT(ov->geometry().top(), er->geometry().top()) << pass;
+            EXPECT_LE(er->geometry().top(), bt->geometry().top()) << pass;
+            EXPECT_LE(bt->geometry().top(), kf->geometry().top()) << pass;
             for (QWidget* w : {tr, ov, er, bt, kf}) {
+                EXPECT_EQ(w->geometry().left(), 0) << pass;
                 EXPECT_EQ(w->geometry().width(), area.width()) << pass;
-                EXPECT_TRUE(area.contains(w->geometry())) << pass;
+                EXPECT_GE(w->height(), w->minimumHeight()) << pass;
+                EXPECT_LE(w->geometry().bottom(), area.bottom()) << pass;
             }
+            EXPECT_EQ(kf->geometry().bottom(), area.bottom()) << pass;
             f.showNormal();
             f.resize(1100, 900);
             QApplication::processEvents();

@@ -39,6 +39,13 @@ void WBusLayer::WBUS_StoreArea(uint8_t area, long double p1, long double p2, lon
     m_areaD[area] = TOOL_Round32(p5);
 }
 
+void WBusLayer::failAnswerToOtherRequest(int32_t failuresBefore, TResult& result) {
+    m_failures = failuresBefore;
+    countFailure();
+    result = TResult::failure(BusCode::OtherRequest);
+    applyFailureLimit(result, WBus::FAILURE_LIMIT);
+}
+
 int32_t WBusLayer::areaColumn(const AreaColumn& column, uint8_t area) {
     return area >= 1 && area <= 4 ? column[area] : -1;
 }

@@ -66,6 +66,11 @@ public:
     // without its command byte.
     void receiveForDecoder(const ByteString& reply, uint8_t minimumLength, uint8_t command,
                            uint8_t expectedSub, TResult& result);
+    // An accepted frame turned out to answer another request than the one awaited: it counts
+    // as a failed answer after all (the count goes on from failuresBefore, the count before
+    // the frame was received), so a link whose answers are all stale reaches the failure
+    // limit. Result: Invalid, Text cleared, BusCode::OtherRequest, or 9 at the limit.
+    void failAnswerToOtherRequest(int32_t failuresBefore, TResult& result);
     void setErrorIndex(int32_t index) { m_errorIndex = index; }
     // The area number of the last dialect-S 0x38 request; its answer goes to that area.
     void setAreaIndex(uint8_t area) { m_areaIndex = area; }

@@ -2,18 +2,6 @@
 
 #include <cmath>
 
-namespace {
-ByteString bytes(std::initializer_list<int> v) {
-    ByteString s;
-    for (int b : v) s.push_back(static_cast<char>(b & 0xFF));
-    return s;
-}
-void be16(ByteString& s, unsigned v) {
-    s.push_back(static_cast<char>((v >> 8) & 0xFF));
-    s.push_back(static_cast<char>(v & 0xFF));
-}
-}  // namespace
-
 SimKX3090Unit::SimKX3090Unit() {
     m_errors = {
         {0x03, 1, 2, 0x2403, 68, 12100, 1201, 17},   // Flammabbruch
@@ -53,21 +41,21 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             return d;
         case 5: {
             d.push_back(static_cast<char>(std::lround(temperatureC()) + 50));
-            be16(d, supplyMillivolts());
+            appendBE16(d, supplyMillivolts());
             d += bytes({0x00, 0, 0, 0, 0});
             return d;
         }
         case 6: {
             const uint32_t on = m_burnMinutes + 5000 * 60;
-            be16(d, m_burnMinutes / 60);
+            appendBE16(d, m_burnMinutes / 60);
             d.push_back(static_cast<char>(m_burnMinutes % 60));
-            be16(d, on / 60);
+            appendBE16(d, on / 60);
             d.push_back(static_cast<char>(on % 60));
-            be16(d, m_starts);
+            appendBE16(d, m_starts);
             return d;
         }
         case 7:
-            be16(d, stateWord());
+            appendBE16(d, stateWord());
             d += bytes({0x00, 0, 0, 0});
             return d;
         case 15:
@@ -114,10 +102,10 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
         for (const auto& e : m_errors) {
             if (e.code != static_cast<uint8_t>(r[2])) continue;
             a += bytes({e.code, e.status, e.count});
-            be16(a, e.stateWord);
+            appendBE16(a, e.stateWord);
             a.push_back(static_cast<char>(e.temperature));
-            be16(a, e.millivolts);
-            be16(a, e.hours);
+            appendBE16(a, e.millivolts);
+            appendBE16(a, e.hours);
             a.push_back(static_cast<char>(e.minutes));
             return a;
         }
@@ -131,8 +119,6 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
 }
 
 std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
-    if (m_received.size() >= ReceivedKept) m_received.pop_front();
-    m_received.push_back(r);
     if (r.empty()) return std::nullopt;
     const uint8_t cmd = static_cast<uint8_t>(r[0]);
     const ByteString head(1, static_cast<char>(cmd | 0x80));
@@ -166,9 +152,9 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
         case 0x53: {
             if (r.size() < 2 || r[1] != 2) return refusal(cmd);
             ByteString d = bytes({0x02});
-            be16(d, 10500);
+            appendBE16(d, 10500);
             d += bytes({0, 0, 0, 0, 20});
-            be16(d, 16000);
+            appendBE16(d, 16000);
             d += bytes({0, 0, 0, 0, 20});
             return head + d;
         }
@@ -179,7 +165,7 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
         case 0x60: {
             if (r.size() < 2 || static_cast<uint8_t>(r[1]) != 0xA0) return refusal(cmd);
             ByteString d = bytes({0xA0});
-            be16(d, pumpRunning() ? 120 : 40);
+            appendBE16(d, pumpRunning() ? 120 : 40);
             return head + d;
         }
         default:

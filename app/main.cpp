@@ -1,5 +1,6 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
-// a simulated adapter with a simulated control unit), the main window, then the event loop.
+// a simulated adapter with a simulated control unit, --simulate=NAME choosing the unit), the
+// main window, then the event loop.
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -10,10 +11,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "ftdidriver.h"
 #include "imagelist.h"
 #include "kx3090unit.h"
+#include "kx3117unit.h"
 #include "mainform.h"
 #include "qtports.h"
 #include "settingslanguage.h"
@@ -21,12 +24,31 @@
 
 namespace {
 
-// "--simulate" or "--simulate=kx3090": the simulated adapter carrying a KX3090.
-bool wantsSimulation(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--simulate") || !std::strcmp(argv[i], "--simulate=kx3090"))
-            return true;
-    return false;
+// The simulated control units by the name --simulate=NAME gives; plain --simulate is the first.
+struct SimulatedUnit {
+    const char* name;
+    std::unique_ptr<ISimControlUnit> (*make)();
+};
+const SimulatedUnit kSimulatedUnits[] = {
+    {"kx3090", [] { return std::unique_ptr<ISimControlUnit>(new SimKX3090Unit); }},
+    {"kx3117", [] { return std::unique_ptr<ISimControlUnit>(new SimKX3117Unit); }},
+};
+
+// The option's unit name: "" without --simulate, the first unit's name for plain --simulate.
+std::string simulatedUnitName(int argc, char** argv) {
+    const char* option = "--simulate";
+    const size_t n = std::strlen(option);
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], option)) return kSimulatedUnits[0].name;
+        if (!std::strncmp(argv[i], option, n) && argv[i][n] == '=') return argv[i] + n + 1;
+    }
+    return std::string();
+}
+
+std::unique_ptr<ISimControlUnit> makeSimulatedUnit(const std::string& name) {
+    for (const SimulatedUnit& u : kSimulatedUnits)
+        if (name == u.name) return u.make();
+    return nullptr;
 }
 
 // With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
@@ -56,6 +78,14 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::string simulated = simulatedUnitName(argc, argv);
+    std::unique_ptr<ISimControlUnit> unit = makeSimulatedUnit(simulated);
+    if (!simulated.empty() && !unit) {
+        std::fprintf(stderr, "--simulate: no simulated unit \"%s\"; known:", simulated.c_str());
+        for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
     QApplication app(argc, argv);
     LANG_LoadSelected();
     // Qt's own texts (the buttons of the message boxes) in German too.
@@ -74,10 +104,8 @@ int main(int argc, char** argv) {
     // The driver names a missing device permission in a box of its own.
     QtUserInteraction driverUi(nullptr);
     std::unique_ptr<IFtDriver> driver;
-    std::unique_ptr<SimKX3090Unit> unit;
-    if (wantsSimulation(argc, argv)) {
+    if (unit) {
         auto sim = std::make_unique<SimFtDriver>();
-        unit = std::make_unique<SimKX3090Unit>();
         sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
         driver = std::move(sim);
     } else {

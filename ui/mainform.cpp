@@ -25,6 +25,7 @@
 #include "standinform.h"
 #include "statuspanel.h"
 #include "usbtxrx.h"
+#include "wbusdialects.h"
 #include "wbusdialectv.h"
 
 namespace {
@@ -205,6 +206,8 @@ void TMAIN_Form::wireHooks() {
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
             case 2:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            case 3:
+                return WBusDialectS::WBUS_StateTextS(deviceClass, state);
             default:
                 return {};  // the other classes' text routines come with their modules
         }
@@ -215,12 +218,17 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
     wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.UI_CheckEconomyModes = [this](bool economy1, bool economy2) {
+        action(QStringLiteral("STEU_Spar_1"))->setChecked(economy1);
+        action(QStringLiteral("STEU_Spar_2"))->setChecked(economy2);
+    };
 
     m_engine->adapterFrames.onStatusBarRepaint = [this] { repaintStatusBar(); };
 
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+    v.ErrorClearErrorList = [this] { m_error->ClearErrorList(); };
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {

@@ -23,6 +23,7 @@
 #include "settings.h"
 
 class DiagSession;
+class KX3117Module;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -177,6 +178,7 @@ private:
     void tileMdi(Qt::Orientation orientation);
     // Runs the class's command of a control action, after its confirmation.
     void runControl(const QString& action);
+    std::function<void()> kx3117Control(KX3117Module& module, const QString& action);
     void repaintStatusBar();
     void broadcast(const QString& window, const char* hook);
 

@@ -168,7 +168,7 @@ void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
                                                 spec->sub, res);
     const int32_t step = r.Step;
     if (step == 50) {
-        // Whatever the delete's outcome, the error list is read right after it.
+        // Whatever the delete's outcome, the next error poll comes a full period later.
         m_polls.errorPollServed(ErrorPollReload);
     }
     if (res.Invalid) {

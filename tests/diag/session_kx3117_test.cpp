@@ -2,66 +2,32 @@
 // real transfer thread, run pass by pass on the manual clock.
 #include <gtest/gtest.h>
 
-#include "diagsession.h"
-#include "engineharness.h"
-#include "hex.h"
 #include "kx3117module.h"
 #include "kx3117unit.h"
-#include "modules.h"
+#include "threadsession.h"
 
 namespace {
 
-class SessionKX3117 : public ::testing::Test {
+class SessionKX3117 : public ThreadSession {
 protected:
-    SessionKX3117() : h(EngineHarness::withTransferThread()), session(h.engine) {
-        DIAG_InstallModules(session);
-        h.engine.windowHooks.SetCaption = [this](const ByteString& c) { caption = c; };
+    SessionKX3117() {
         session.views.OverviewShowValues = [this] { ++overviews; };
         session.views.ErrorShowValues = [this] { ++errorViews; };
     }
     void SetUp() override {
-        adapter = h.sim.addAdapter("NAV0001");
-        SimFaults f;
-        f.answerDelayMs = 20;  // the adapter takes a few ms per bus exchange, like a real one
-        h.sim.setFaults(adapter, f);
+        ThreadSession::SetUp();
         h.sim.attachUnit(adapter, &unit);
     }
-    // Starts from the device-list row (-1: automatic detection) and waits until it is up.
+    // Starts from a device-list row and waits until the session is up.
     void startUp(int selectedRow) {
-        if (!shown) {
-            h.show();
-            h.advance(150);
-            shown = true;
-        }
-        ASSERT_TRUE(h.engine.AdapterReady);
-        session.SelectedDeviceIndex = selectedRow;
-        session.DIAG_UpdateTitle();
-        session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
+        start(selectedRow);
         ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
     }
-    template <typename F>
-    bool runUntil(F cond, int64_t maxMs) {
-        for (int64_t t = 0; t < maxMs; t += 10) {
-            if (cond()) return true;
-            h.advance(10);
-        }
-        return cond();
-    }
     KX3117Module& module() { return *session.moduleAs<KX3117Module>(dcKX3117); }
-    ByteString text(const char* key) { return h.engine.dataPoints.DP_GetValue(key).Text; }
-    bool unitGot(const char* payloadHex) {
-        for (const auto& r : unit.received())
-            if (r == H(payloadHex)) return true;
-        return false;
-    }
+    bool unitGot(const char* payloadHex) { return got(unit, payloadHex); }
 
-    EngineHarness h;
-    DiagSession session;
     SimKX3117Unit unit;
-    size_t adapter = 0;
-    ByteString caption;
     int overviews = 0, errorViews = 0;
-    bool shown = false;
 };
 
 TEST_F(SessionKX3117, DetectionAndManualStartComeUpAsCalvixR) {

@@ -1,7 +1,7 @@
 // The program's main window for tests: on the manual clock, with scripted boxes, a settings
-// file of its own and the simulated adapter with a simulated KX3090, reached through the real
-// transfer thread run pass by pass. Each instance is one run of the program; two instances
-// on the same folder are two runs one after the other.
+// file of its own and the simulated adapter with a simulated KX3090 (or another unit), reached
+// through the real transfer thread run pass by pass. Each instance is one run of the program; two
+// instances on the same folder are two runs one after the other.
 #pragma once
 
 #include <QApplication>
@@ -47,6 +47,11 @@ public:
             if (form)
                 if (auto* t = dynamic_cast<TUSBTXRX*>(form->engine().USBThread())) t->Pass();
         });
+    }
+
+    // The same with another simulated unit on the adapter; the unit must outlive the run.
+    MainWinRun(const QString& folder, ISimControlUnit& attached) : MainWinRun(folder, false) {
+        sim.attachUnit(adapter, &attached);
     }
 
     ~MainWinRun() { form.reset(); }

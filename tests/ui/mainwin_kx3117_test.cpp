@@ -2,12 +2,16 @@
 // their confirmations and check marks, and the telegram log's lines of its operating states.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "diagsession.h"
+#include "errorform.h"
 #include "kx3117unit.h"
 #include "mainwinharness.h"
+#include "overviewform.h"
 #include "protokoll.h"
 
 namespace {
@@ -50,6 +54,21 @@ TEST_F(MainWindowKX3117, SessionShowsTheHeaterAndItsControls) {
     EXPECT_FALSE(checked("STEU_Spar_1"));
     EXPECT_FALSE(checked("STEU_Spar_2"));
     EXPECT_TRUE(run->ui.boxes.empty());
+
+    // the overview and the error view show the unit's values
+    ASSERT_TRUE(run->runUntil([&] { return dp("OVRERRCNT") == "3"; }, 5000));
+    run->advance(500);
+    QStringList shown;
+    for (QLabel* l : form().overviewForm()->findChildren<QLabel*>())
+        if (l->isVisibleTo(form().overviewForm())) shown << l->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Aus")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("dunkel")));
+    EXPECT_TRUE(shown.join('\n').contains(QStringLiteral("80.0"))) << "upper switching threshold";
+    QTreeWidget* list = form().errorForm()->ErrorList();
+    QStringList cells;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) cells << list->topLevelItem(r)->text(1);
+    for (const char* t : {"Flammabbruch", "Unterspannung", "Überhitzung T > 135°C"})
+        EXPECT_TRUE(cells.contains(QString::fromUtf8(t))) << t;
 }
 
 TEST_F(MainWindowKX3117, HeatingCommandsAfterTheirConfirmationAndStateLinesInTheLog) {

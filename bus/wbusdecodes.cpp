@@ -1,5 +1,7 @@
 // Answers of dialect S into the data-point table. D is the payload without its command byte;
 // D[0] is the page or sub for the commands that have one.
+#include <optional>
+
 #include "busrows.h"
 #include "rounding.h"
 #include "wbusdialects.h"
@@ -9,8 +11,6 @@ namespace {
 
 using Cell = BusRows::Cell;
 using namespace WBusRowGroups;
-
-constexpr uint8_t NEGATIVE_ANSWER = 0x7F;
 
 // The decimal number of four BCD bytes, then a printable character.
 ByteString identText(const BusRows& r, size_t at) {
@@ -47,42 +47,11 @@ Cell decimalByte(const BusRows& r, size_t at) {
 
 }  // namespace
 
-void WBusDialectS::receive(const ByteString& reply, uint8_t minimumLength, uint8_t command,
-                           uint8_t expectedSub, TResult& result) {
-    const int32_t failuresBefore = m_layer.failureCount();
-    m_layer.WBUS_ReceiveAnswer(WBus::TESTER, WBus::CONTROL_UNIT, reply, result);
-    if (result.Invalid) return;
-    const ByteString& p = result.Text;
-    if (p.empty()) {
-        result = TResult::failure(BusCode::Empty);
-        return;
-    }
-    const auto byteAt = [&](size_t i) { return static_cast<uint8_t>(p[i]); };
-    if (byteAt(0) == NEGATIVE_ANSWER && (p.size() < 2 || byteAt(1) == command)) {
-        // The unit refuses this request: code 11, the answer kept.
-        result.Invalid = 1;
-        result.Value = BusCode::Rejected;
-        return;
-    }
-    // What the answer says it answers comes before its length: a late answer to another page
-    // must not pass for a short answer to this one.
-    const bool otherCommand = byteAt(0) != (command | 0x80);
-    const bool otherSub = expectedSub != WBus::NO_SUB && p.size() >= 2 && byteAt(1) != expectedSub;
-    if (otherCommand || otherSub) {
-        m_layer.failAnswerToOtherRequest(failuresBefore, result);
-        return;
-    }
-    if (p.size() <= minimumLength || (expectedSub != WBus::NO_SUB && p.size() < 2)) {
-        result.Invalid = 1;  // code 12, the answer kept
-        result.Value = BusCode::TooShort;
-        return;
-    }
-    result.Text.erase(0, 1);
-}
-
 bool WBusDialectS::answersErrorEntry(const ByteString& d) const {
+    // The entry the request asked for (its third byte) is the one the answer is stored under.
     const int32_t index = m_layer.WBUS_GetErrorIndex();
-    if (m_askedEntry != index) return false;
+    const std::optional<uint8_t> asked = m_layer.sentByte(2);
+    if (asked && *asked != index) return false;
     // The entry's code must be the one the error list gave for it.
     const DataPointTable* points = m_layer.environment().dataPoints;
     if (!points || d.size() < 2) return true;
@@ -92,8 +61,7 @@ bool WBusDialectS::answersErrorEntry(const ByteString& d) const {
 
 void WBusDialectS::WBUS_ReadAndDecodeS(const ByteString& reply, uint8_t minimumLength,
                                        uint8_t command, uint8_t expectedSub, TResult& result) {
-    const int32_t failuresBefore = m_layer.failureCount();
-    receive(reply, minimumLength, command, expectedSub, result);
+    m_layer.receiveForDecoder(reply, minimumLength, command, expectedSub, result);
     if (result.Invalid) return;
     const ByteString d = result.Text;
     BusRows r(m_layer.environment(), d);
@@ -123,7 +91,7 @@ void WBusDialectS::WBUS_ReadAndDecodeS(const ByteString& reply, uint8_t minimumL
                 errorList(r, m_layer);
             } else if (expectedSub == 2) {
                 if (!answersErrorEntry(d)) {
-                    m_layer.failAnswerToOtherRequest(failuresBefore, result);
+                    m_layer.rejectForeignAnswer(result);
                     return;
                 }
                 decodeErrorEntry(r);

@@ -1,13 +1,13 @@
 // W-Bus dialect S: the command set of the class-3 control unit, beside dialect V. Its request
 // builder (with the area number of 0x38, the calibration subs of 0x42, the memory services
 // 0x48 and the speed service 0x57), its answer decoder into the data-point table and its text
-// tables. The layer holds the failure counter, the area table and the error entry index; this
-// class remembers only which error entry its last entry request asked for.
+// tables. It keeps no state of its own: the layer holds the failure counter, the area table,
+// the error entry index and the request sent last.
 //
-// An answer is decoded only when it answers the request awaited: the echoed command, page or
-// sub, and for an error entry the entry asked for. An answer to another request stores nothing
-// and counts towards the failure limit (BusCode::OtherRequest, so the request goes out again);
-// the unit's own refusal (7F, command) stays code 11 and a short answer code 12.
+// An answer is decoded only when it answers the request awaited (the layer's rule, see
+// BusLayerBase): the echoed command, page or sub, and for an error entry the entry asked for.
+// The entry's answer does not repeat the entry's number, so it is held against the entry the
+// request asked for and against the code the error list gave for that entry.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +24,8 @@ public:
     // matters only for 0x45. Returns whether the transport took the frame.
     bool WBUS_BuildRequestS(uint8_t command, uint8_t count, const TParamlist& params,
                             ByteString& payload);
-    // The payload WBUS_BuildRequestS sends, without sending it. 0x38 and 0x56 sub 2 also
-    // remember the area and the error entry their answers belong to.
+    // The payload WBUS_BuildRequestS sends, without sending it. 0x38 also sets the area its
+    // answer belongs to.
     void buildPayloadS(uint8_t command, uint8_t count, const TParamlist& params,
                        ByteString& payload);
     // Checks the answer and decodes it by command and expected sub (255 = none) into the
@@ -43,14 +43,7 @@ public:
     static void WBUS_WeekdayText(uint8_t day, ByteString& text);
     static ByteString WBUS_WeekdayText(uint8_t day);
 
-    // The error entry the last 0x56 sub 2 request asked for (-1 before the first).
-    int32_t askedErrorEntry() const { return m_askedEntry; }
-
 private:
-    // The answer checks: frame (codes 0..9), empty 10, refusal 11, another request
-    // (OtherRequest), too short 12. Valid: Text = the payload without its command byte.
-    void receive(const ByteString& reply, uint8_t minimumLength, uint8_t command,
-                 uint8_t expectedSub, TResult& result);
     // True when an error entry's answer belongs to the entry the layer is at.
     bool answersErrorEntry(const ByteString& d) const;
     void decodePage(uint8_t page, BusRows& r);
@@ -59,5 +52,4 @@ private:
     void decodeErrorEntry(BusRows& r);
 
     WBusLayer& m_layer;
-    int32_t m_askedEntry = -1;
 };

@@ -2,12 +2,13 @@
 
 #include "rounding.h"
 
-WBusLayer::WBusLayer(BusEnvironment& env) : BusLayerBase(env) {
+WBusLayer::WBusLayer(BusEnvironment& env) : BusLayerBase(env, WBus::FAILURE_LIMIT) {
     WBUS_Reset();
 }
 
 void WBusLayer::WBUS_Reset() {
     resetFailures();
+    forgetRequest();
     for (AreaColumn* c : {&m_areaMask, &m_areaA, &m_areaB, &m_areaC, &m_areaD}) c->fill(-1);
 }
 
@@ -37,13 +38,6 @@ void WBusLayer::WBUS_StoreArea(uint8_t area, long double p1, long double p2, lon
     m_areaB[area] = TOOL_Round32(p3);
     m_areaC[area] = TOOL_Round32(p4);
     m_areaD[area] = TOOL_Round32(p5);
-}
-
-void WBusLayer::failAnswerToOtherRequest(int32_t failuresBefore, TResult& result) {
-    m_failures = failuresBefore;
-    countFailure();
-    result = TResult::failure(BusCode::OtherRequest);
-    applyFailureLimit(result, WBus::FAILURE_LIMIT);
 }
 
 int32_t WBusLayer::areaColumn(const AreaColumn& column, uint8_t area) {

@@ -19,6 +19,7 @@ constexpr uint8_t CONTROL_UNIT = 4;
 constexpr size_t MAX_PAYLOAD = 253;
 constexpr int FAILURE_LIMIT = 3;
 constexpr uint8_t NO_SUB = 255;
+constexpr uint8_t REFUSAL = 0x7F;  // first payload byte of the unit's negative answer
 }  // namespace WBus
 
 class WBusLayer : public BusLayerBase {
@@ -60,17 +61,13 @@ public:
 
     // ---- for the dialects' builders and decoders ----
 
-    // WBUS_ReceiveAnswer (15, 4) followed by the decoders' checks: empty payload 10, wrong
-    // command 11, payload not longer than minimumLength 12, then the command byte is removed
-    // and a sub other than expectedSub (255 = none) gives 13. Valid: Text = the payload
-    // without its command byte.
+    // WBUS_ReceiveAnswer (15, 4) followed by the decoders' checks: empty payload 10; the
+    // unit's refusal of this command (7F, command, ...) 11; an answer to another command, or
+    // with a page or sub other than expectedSub (255 = none), 13 and counted as a failed
+    // answer (see BusLayerBase); payload not longer than minimumLength 12. Valid: Text = the
+    // payload without its command byte.
     void receiveForDecoder(const ByteString& reply, uint8_t minimumLength, uint8_t command,
                            uint8_t expectedSub, TResult& result);
-    // An accepted frame turned out to answer another request than the one awaited: it counts
-    // as a failed answer after all (the count goes on from failuresBefore, the count before
-    // the frame was received), so a link whose answers are all stale reaches the failure
-    // limit. Result: Invalid, Text cleared, BusCode::OtherRequest, or 9 at the limit.
-    void failAnswerToOtherRequest(int32_t failuresBefore, TResult& result);
     void setErrorIndex(int32_t index) { m_errorIndex = index; }
     // The area number of the last dialect-S 0x38 request; its answer goes to that area.
     void setAreaIndex(uint8_t area) { m_areaIndex = area; }

@@ -58,9 +58,6 @@ void WBusDialectS::buildPayloadS(uint8_t command, uint8_t count, const TParamlis
                                  ByteString& payload) {
     if (sharedWithV(command)) {
         WBusDialectV::buildPayloadV(command, count, params, payload);
-        // The entry an error-entry request asks for; only its answer is taken.
-        if (command == 0x56 && payload.size() >= 2 && payload[1] == 0x02)
-            m_askedEntry = payload.size() >= 3 ? static_cast<uint8_t>(payload[2]) : -1;
         return;
     }
     payload.clear();

@@ -91,8 +91,4 @@ constexpr int TooShort = 12;
 constexpr int WrongAnswer = 13;
 // An adapter status above 0x24: outside every code table, treated as "any other code".
 constexpr int ReservedStatus = -100;
-// A well-formed answer to another request than the one awaited (a late answer to an earlier
-// request, say): nothing of it is stored, it counts towards the bus's failure limit, and as
-// "any other code" the request goes out again.
-constexpr int OtherRequest = -101;
 }  // namespace BusCode

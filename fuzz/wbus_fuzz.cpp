@@ -139,9 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 const int32_t failuresBefore = layer.failureCount();
                 dialectS.WBUS_ReadAndDecodeS(adapterReplyFor(answer, flags, c), a % 24, command,
                                              (op & 0x80) ? 255 : c, r);
-                checkResult(r, {10, 11, 12, BusCode::OtherRequest});
+                checkResult(r, {10, 11, 12, 13});
                 // an answer to another request never resets the count
-                if (r.Invalid && r.Value == BusCode::OtherRequest)
+                if (r.Invalid && r.Value == BusCode::WrongAnswer)
                     require(layer.failureCount() == failuresBefore + 1);
                 break;
             }

@@ -198,7 +198,7 @@ bool KX3117Module::failedAt(int32_t step, long double code, TUSBREQ& out) {
         return true;
     }
     if (step >= 60 && step <= 69) {
-        errorEntryFailed(code, out);
+        errorEntryFailed(step, code, out);
         return true;
     }
     if (!isRejected(code)) return false;
@@ -224,9 +224,13 @@ bool KX3117Module::failedAt(int32_t step, long double code, TUSBREQ& out) {
     }
 }
 
-void KX3117Module::errorEntryFailed(long double code, TUSBREQ& out) {
+void KX3117Module::errorEntryFailed(int32_t step, long double code, TUSBREQ& out) {
     DataPointTable& dp = m_session.engine().dataPoints;
-    if (isRejected(code)) {
+    if (code == BusCode::WrongAnswer) {
+        // An answer to another request (a late one) says nothing about this entry: it is
+        // asked for again, and the failure limit ends a run of them.
+        out.Step = step;
+    } else if (isRejected(code)) {
         // The unit refuses this entry: the list ends with the entries read so far.
         const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
         const ByteString n = std::to_string(index);

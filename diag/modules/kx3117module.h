@@ -70,7 +70,7 @@ private:
     // false for the others.
     bool failedAt(int32_t step, long double code, TUSBREQ& out);
     void succeededAt(int32_t step, const TResult& res, TUSBREQ& out);
-    void errorEntryFailed(long double code, TUSBREQ& out);
+    void errorEntryFailed(int32_t step, long double code, TUSBREQ& out);
     void errorReadingDone(TUSBREQ& out);
     void decisionStep(TUSBREQ& out);
 

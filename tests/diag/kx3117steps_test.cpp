@@ -19,10 +19,22 @@ public:
         if (script) {
             if (auto a = script(r)) return a;
         }
+        if (late) return lateAnswer(SimKX3117Unit::answerPayload(r));
         return SimKX3117Unit::answerPayload(r);
     }
     // Answers that replace the unit's own; nothing = the unit answers.
     std::function<std::optional<ByteString>(const ByteString&)> script;
+    // Each request gets the answer to the request before it, as over a link that delivers
+    // every answer late.
+    bool late = false;
+
+private:
+    // The first request after the link turned late still gets its own answer.
+    std::optional<ByteString> lateAnswer(std::optional<ByteString> answer) {
+        std::swap(answer, m_previous);
+        return answer ? answer : m_previous;
+    }
+    std::optional<ByteString> m_previous;
 };
 
 // A session with the class-3 module and the scripted unit on the W-Bus.
@@ -418,21 +430,42 @@ TEST(KX3117Cases, ManualStartChecksTheName) {
     }
 }
 
-TEST_F(KX3117Steps, LateAnswersToOtherPagesEndTheSession) {
-    // a link that answers each status request with the answer to another page
+TEST_F(KX3117Steps, ALinkWhoseAnswersAreAllLateEndsTheSession) {
     comeUp();
     r.h.advance(300);
-    unit.script = [](const ByteString& q) -> std::optional<ByteString> {
-        if (q == H("50 05")) return H("D0 07 01 00 00 02 04 01");
-        return std::nullopt;
-    };
-    const ByteString before = text("OVRUB");
+    // from now on each request gets the answer to the one before it
+    unit.late = true;
+    const ByteString voltage = text("OVRUB");
+    const ByteString state = text("OVRZUSTAND");
     r.h.advance(2000);
     EXPECT_FALSE(r.h.engine.SessionStarted);
     EXPECT_EQ(r.h.log.count("Diagnose gestoppt"), 1);
-    const auto p = payloads();
-    EXPECT_EQ(std::count(p.end() - 3, p.end(), "50 05 "), 3);
-    EXPECT_EQ(text("OVRUB"), before);  // nothing taken from the wrong answers
+    // nothing taken from the answers to other requests
+    EXPECT_EQ(text("OVRUB"), voltage);
+    EXPECT_EQ(text("OVRZUSTAND"), state);
+}
+
+TEST_F(KX3117Steps, ALateErrorEntryIsAskedForAgainNotTakenForTheNext) {
+    // entry 2 is first answered with entry 1's answer, as a late answer would be
+    bool once = true;
+    unit.script = [&](const ByteString& q) -> std::optional<ByteString> {
+        if (once && q == H("56 02 02")) {
+            once = false;
+            return H("D6 02 09 01 02 10 00 44 2F 44 B1 04 11 00 00 05");
+        }
+        return std::nullopt;
+    };
+    comeUp();
+    r.h.advance(1500);
+    EXPECT_FALSE(once);
+    EXPECT_EQ(only({"56 02 01 ", "56 02 02 ", "56 02 03 "}),
+              (std::vector<ByteString>{"56 02 01 ", "56 02 02 ", "56 02 02 ", "56 02 03 "}));
+    EXPECT_EQ(text("OVRERRCNT"), "3");
+    EXPECT_EQ(text("ERRBEZ1"), "Flammabbruch");
+    EXPECT_EQ(text("ERRBEZ2"), "Unterspannung");
+    EXPECT_EQ(text("ERRCOUNT2"), "1");
+    EXPECT_EQ(text("ERRBEZ3"), "Überhitzung T > 135°C");
+    EXPECT_TRUE(r.h.engine.SessionUp);
 }
 
 }  // namespace

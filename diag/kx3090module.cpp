@@ -1,6 +1,7 @@
 #include "kx3090module.h"
 
 #include "diagsession.h"
+#include "modulehelpers.h"
 #include "rounding.h"
 
 namespace {
@@ -157,18 +158,9 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         if (step == 10) {
             const bool rejected = res.Value == BusCode::Rejected || res.Value == BusCode::TooShort ||
                                   res.Value == BusCode::WrongAnswer;
-            if (rejected) {
-                // A unit that answers but not with a name is not the chosen heater.
-                e.PendingNotFound = true;
-                out.Step = 7;
-            } else if (out.Step == out.ErrorStep) {
-                if (m_session.AttemptCount < 3) {
-                    out.Step = 2;  // wake the unit once more
-                } else {
-                    e.PendingNotFound = true;
-                    out.Step = 7;
-                }
-            }
+            // A unit that answers but not with a name is not the chosen heater.
+            if (rejected || out.Step == out.ErrorStep)
+                DIAG_IdentityCheckFailed(m_session, rejected, out);
             return;
         }
         settle(out);
@@ -237,12 +229,9 @@ void KX3090Module::settle(TUSBREQ& out) {
 }
 
 void KX3090Module::decisionStep(TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (m_firstPass) {
         m_firstPass = false;
-        e.SessionUp = true;
-        callHook(e.windowHooks.UI_UpdateSessionState);
-        callHook(m_session.views.DeviceInfoShowValues);
+        DIAG_ReportSessionUp(m_session);
     }
     if (m_polls.operatingDataDue) {
         m_polls.operatingDataDue = false;

@@ -1,6 +1,7 @@
 #include "kx3117module.h"
 
 #include "diagsession.h"
+#include "modulehelpers.h"
 #include "rounding.h"
 
 namespace {
@@ -181,20 +182,11 @@ void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 }
 
 bool KX3117Module::failedAt(int32_t step, long double code, TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (step == 10) {
-        if (isRejected(code)) {
-            // A unit that answers but not with a name is not the chosen heater.
-            e.PendingNotFound = true;
-            out.Step = 7;
-        } else if (out.Step == out.ErrorStep) {
-            if (m_session.AttemptCount < 3) {
-                out.Step = 2;  // wake the unit once more
-            } else {
-                e.PendingNotFound = true;
-                out.Step = 7;
-            }
-        }
+        // A unit that answers but not with a name is not the chosen heater.
+        const bool rejected = isRejected(code);
+        if (rejected || out.Step == out.ErrorStep)
+            DIAG_IdentityCheckFailed(m_session, rejected, out);
         return true;
     }
     if (step >= 60 && step <= 69) {
@@ -307,12 +299,9 @@ void KX3117Module::succeededAt(int32_t step, const TResult& res, TUSBREQ& out) {
 }
 
 void KX3117Module::decisionStep(TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (m_firstPass) {
         m_firstPass = false;
-        e.SessionUp = true;
-        callHook(e.windowHooks.UI_UpdateSessionState);
-        callHook(m_session.views.DeviceInfoShowValues);
+        DIAG_ReportSessionUp(m_session);
     }
     struct Choice {
         bool* flag;

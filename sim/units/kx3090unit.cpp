@@ -2,6 +2,11 @@
 
 #include <cmath>
 
+#include "simbytes.h"
+
+using SimBytes::be16;
+using SimBytes::bytes;
+
 SimKX3090Unit::SimKX3090Unit() {
     m_errors = {
         {0x03, 1, 2, 0x2403, 68, 12100, 1201, 17},   // Flammabbruch
@@ -41,21 +46,21 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             return d;
         case 5: {
             d.push_back(static_cast<char>(std::lround(temperatureC()) + 50));
-            appendBE16(d, supplyMillivolts());
+            be16(d, supplyMillivolts());
             d += bytes({0x00, 0, 0, 0, 0});
             return d;
         }
         case 6: {
             const uint32_t on = m_burnMinutes + 5000 * 60;
-            appendBE16(d, m_burnMinutes / 60);
+            be16(d, m_burnMinutes / 60);
             d.push_back(static_cast<char>(m_burnMinutes % 60));
-            appendBE16(d, on / 60);
+            be16(d, on / 60);
             d.push_back(static_cast<char>(on % 60));
-            appendBE16(d, m_starts);
+            be16(d, m_starts);
             return d;
         }
         case 7:
-            appendBE16(d, stateWord());
+            be16(d, stateWord());
             d += bytes({0x00, 0, 0, 0});
             return d;
         case 15:
@@ -102,10 +107,10 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
         for (const auto& e : m_errors) {
             if (e.code != static_cast<uint8_t>(r[2])) continue;
             a += bytes({e.code, e.status, e.count});
-            appendBE16(a, e.stateWord);
+            be16(a, e.stateWord);
             a.push_back(static_cast<char>(e.temperature));
-            appendBE16(a, e.millivolts);
-            appendBE16(a, e.hours);
+            be16(a, e.millivolts);
+            be16(a, e.hours);
             a.push_back(static_cast<char>(e.minutes));
             return a;
         }
@@ -152,9 +157,9 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
         case 0x53: {
             if (r.size() < 2 || r[1] != 2) return refusal(cmd);
             ByteString d = bytes({0x02});
-            appendBE16(d, 10500);
+            be16(d, 10500);
             d += bytes({0, 0, 0, 0, 20});
-            appendBE16(d, 16000);
+            be16(d, 16000);
             d += bytes({0, 0, 0, 0, 20});
             return head + d;
         }
@@ -165,7 +170,7 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
         case 0x60: {
             if (r.size() < 2 || static_cast<uint8_t>(r[1]) != 0xA0) return refusal(cmd);
             ByteString d = bytes({0xA0});
-            appendBE16(d, pumpRunning() ? 120 : 40);
+            be16(d, pumpRunning() ? 120 : 40);
             return head + d;
         }
         default:

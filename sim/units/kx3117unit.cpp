@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simbytes.h"
+
+using SimBytes::be16;
+using SimBytes::bytes;
+using SimBytes::le16;
+
 namespace {
 
-void le16(ByteString& s, unsigned v) {
-    s.push_back(static_cast<char>(v & 0xFF));
-    s.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
 // A temperature word: tenths of °C + 500.
 unsigned tempWord(double celsius) {
     return static_cast<unsigned>(std::lround((celsius + 50.0) * 10.0));
@@ -95,35 +97,35 @@ ByteString SimKX3117Unit::statusPage(uint8_t page) const {
             return d;
         case 5:
             d.push_back(0);
-            appendBE16(d, supplyMillivolts());
+            be16(d, supplyMillivolts());
             d.push_back(static_cast<char>(burn ? 1 : 0));
-            appendBE16(d, burn ? (m_economy == 1 ? 5000 : 3500) : 0);
-            appendBE16(d, burn ? 3800 : 1200);
+            be16(d, burn ? (m_economy == 1 ? 5000 : 3500) : 0);
+            be16(d, burn ? 3800 : 1200);
             return d;
         case 6: {
             const uint32_t burned =
                 m_burnMinutes + static_cast<uint32_t>(burn ? heatingFor() / MinuteMs : 0);
             const uint32_t on = burned + 3100 * 60 + 12;
-            appendBE16(d, burned / 60);
+            be16(d, burned / 60);
             d.push_back(static_cast<char>(burned % 60));
-            appendBE16(d, on / 60);
+            be16(d, on / 60);
             d.push_back(static_cast<char>(on % 60));
-            appendBE16(d, m_starts);
+            be16(d, m_starts);
             return d;
         }
         case 7:
-            appendBE16(d, state);
+            be16(d, state);
             d += bytes({0x00, 2, burn ? 1 : 4, 1});
             return d;
         case 11:
-            appendBE16(d, 4410);
+            be16(d, 4410);
             d.push_back(23);
-            appendBE16(d, 640);
+            be16(d, 640);
             d.push_back(51);
             return d;
         case 15:
             d += bytes({burn ? 160 : 0, 0});
-            appendBE16(d, burn ? 3600 : 0);
+            be16(d, burn ? 3600 : 0);
             d.push_back(static_cast<char>(pump ? 255 : 0));
             return d;
         case 17:  // switching thresholds 80 and 70 °C
@@ -131,14 +133,14 @@ ByteString SimKX3117Unit::statusPage(uint8_t page) const {
             return d;
         case 20:  // set speed, nozzle heating switch-on temperature, overheating threshold
             d += bytes({0, 0});
-            appendBE16(d, 3800);
+            be16(d, 3800);
             d += bytes({50, 0, 160});
             return d;
         case 22:
-            appendBE16(d, tempWord(coolantC()));
-            appendBE16(d, tempWord(coolantC() + 3.0));
-            appendBE16(d, tempWord(heat ? 35.0 : 21.0));
-            appendBE16(d, tempWord(25.0));
+            be16(d, tempWord(coolantC()));
+            be16(d, tempWord(coolantC() + 3.0));
+            be16(d, tempWord(heat ? 35.0 : 21.0));
+            be16(d, tempWord(25.0));
             return d;
         default:
             return ByteString();
@@ -182,10 +184,10 @@ ByteString SimKX3117Unit::identification(uint8_t sub) const {
 ByteString SimKX3117Unit::areaDescription(uint8_t area) const {
     const SimKX3117Memory::Area& a = area == 1 ? SimKX3117Memory::Area1 : SimKX3117Memory::Area2;
     ByteString d(1, static_cast<char>(area));
-    appendBE16(d, a.first);
-    appendBE16(d, a.last);
-    appendBE16(d, a.checksumCell());
-    appendBE16(d, a.last - a.first + 1u);
+    be16(d, a.first);
+    be16(d, a.last);
+    be16(d, a.checksumCell());
+    be16(d, a.last - a.first + 1u);
     return d;
 }
 
@@ -204,9 +206,9 @@ ByteString SimKX3117Unit::errorMemory(const ByteString& r) {
             if (index < 1 || index > m_errors.size()) return refusal(0x56);
             const ErrorEntry& e = m_errors[index - 1];
             a += bytes({e.code, e.status, e.count});
-            appendBE16(a, e.stateWord);
+            be16(a, e.stateWord);
             a.push_back(static_cast<char>(e.temperature));
-            appendBE16(a, e.millivolts);
+            be16(a, e.millivolts);
             le16(a, e.hours);
             a.push_back(static_cast<char>(e.minutes));
             le16(a, e.hoursAfterStart);

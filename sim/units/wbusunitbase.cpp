@@ -39,14 +39,3 @@ bool SimWBusUnit::matches(const std::vector<ByteString>& prefixes, const ByteStr
         if (payload.compare(0, p.size(), p) == 0) return true;
     return false;
 }
-
-ByteString SimWBusUnit::bytes(std::initializer_list<int> values) {
-    ByteString s;
-    for (int b : values) s.push_back(static_cast<char>(b & 0xFF));
-    return s;
-}
-
-void SimWBusUnit::appendBE16(ByteString& s, unsigned value) {
-    s.push_back(static_cast<char>((value >> 8) & 0xFF));
-    s.push_back(static_cast<char>(value & 0xFF));
-}

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -37,10 +36,6 @@ public:
     static ByteString refusal(uint8_t command);
 
 protected:
-    // Bytes of an answer, and a word appended high byte first.
-    static ByteString bytes(std::initializer_list<int> values);
-    static void appendBE16(ByteString& s, unsigned value);
-
     // The answer payload (command | 0x80 first) to a request payload (command first), or
     // nothing to stay silent.
     virtual std::optional<ByteString> answerPayload(const ByteString& request) = 0;

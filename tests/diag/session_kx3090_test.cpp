@@ -9,17 +9,26 @@
 #include "kx3090unit.h"
 #include "modules.h"
 #include "sessionrig.h"
-#include "threadsession.h"
+#include "simsession.h"
 
 namespace {
 
-class SessionKX3090 : public ThreadSession {
+class SessionKX3090 : public ::testing::Test, protected SimSession {
 protected:
+    void SetUp() override { adapter = addAdapter(); }
     void attach() { h.sim.attachUnit(adapter, &unit); }
+    void start(int selectedRow) {
+        h.show();
+        h.advance(150);
+        ASSERT_TRUE(h.engine.AdapterReady);
+        beginForRow(selectedRow);
+    }
     KX3090Module& module() { return *session.moduleAs<KX3090Module>(dcKX3090); }
+    // W-Bus request payloads the unit received, as hex.
     bool unitGot(const char* payloadHex) { return got(unit, payloadHex); }
 
     SimKX3090Unit unit;
+    size_t adapter = 0;
 };
 
 TEST_F(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {
@@ -148,12 +157,7 @@ TEST_F(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     attach();
     unit.setSilent(true);
     start(0);
-    ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));
-    h.advance(300);
-    EXPECT_EQ(session.AttemptCount, 3);
-    ASSERT_EQ(h.ui.boxes.size(), 1u);
-    EXPECT_NE(h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
-              ByteString::npos);
+    expectNotFoundAfterThreeWakeups();
 }
 
 }  // namespace

@@ -4,29 +4,38 @@
 
 #include "kx3117module.h"
 #include "kx3117unit.h"
-#include "threadsession.h"
+#include "simsession.h"
 
 namespace {
 
-class SessionKX3117 : public ThreadSession {
+class SessionKX3117 : public ::testing::Test, protected SimSession {
 protected:
     SessionKX3117() {
         session.views.OverviewShowValues = [this] { ++overviews; };
         session.views.ErrorShowValues = [this] { ++errorViews; };
     }
     void SetUp() override {
-        ThreadSession::SetUp();
+        adapter = addAdapter();
         h.sim.attachUnit(adapter, &unit);
     }
-    // Starts from a device-list row and waits until the session is up.
+    // Starts from a device-list row and waits until the session is up; the adapter is opened
+    // first.
     void startUp(int selectedRow) {
-        start(selectedRow);
+        if (!shown) {
+            h.show();
+            h.advance(150);
+            shown = true;
+        }
+        ASSERT_TRUE(h.engine.AdapterReady);
+        beginForRow(selectedRow);
         ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
     }
     KX3117Module& module() { return *session.moduleAs<KX3117Module>(dcKX3117); }
     bool unitGot(const char* payloadHex) { return got(unit, payloadHex); }
 
     SimKX3117Unit unit;
+    size_t adapter = 0;
+    bool shown = false;
     int overviews = 0, errorViews = 0;
 };
 

@@ -1,9 +1,8 @@
-// One hour of diagnosis in simulated time against a simulated unit, with the adapter's faults
-// switched on and off at random and the cable pulled every few minutes. The session must
-// always be running, or ended cleanly so that a new one can begin: never stalled.
+// One hour of diagnosis in simulated time against a simulated control unit, with the adapter's
+// faults switched on and off at random and the cable pulled every few minutes. The session
+// must always be running, or ended cleanly so that a new one can begin: never stalled.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 
 #include "diagsession.h"
@@ -11,15 +10,16 @@
 #include "kx3090unit.h"
 #include "kx3117module.h"
 #include "kx3117unit.h"
+#include "kx3166module.h"
+#include "kx3166unit.h"
 #include "modules.h"
 
 namespace {
 
-// What the technician does besides starting sessions: called every 500 ms of the hour.
-using Technician = std::function<void(DiagSession&, std::mt19937&, int64_t now)>;
-
-void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t maxPoints,
-                 const Technician& technician) {
+// deviceClass: the class the detection must find; dataPoints: how many it registers;
+// command: what the technician does once a minute while the session is up (minute number).
+void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
+                 std::function<void(DiagSession&, int)> command = nullptr) {
     EngineHarness h(EngineHarness::withTransferThread());
     DiagSession session(h.engine);
     DIAG_InstallModules(session);
@@ -42,11 +42,20 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t maxPoints,
             SimFaults f;
             f.answerDelayMs = 15;
             switch (rng() % 6) {
-                case 0: f.dropAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 1: f.badCrcAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 2: f.corruptAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 3: f.splitBytes = 1 + rng() % 5; break;
-                default: break;
+                case 0:
+                    f.dropAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 1:
+                    f.badCrcAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 2:
+                    f.corruptAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 3:
+                    f.splitBytes = 1 + rng() % 5;
+                    break;
+                default:
+                    break;
             }
             h.sim.setFaults(adapter, f);
         }
@@ -65,7 +74,6 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t maxPoints,
             session.DIAG_BeginSession(dcNone);
             ++sessions;
         }
-        if (technician && h.engine.SessionUp) technician(session, rng, t);
         h.advance(Step);
 
         if (h.replies != lastReplies) {
@@ -75,19 +83,21 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t maxPoints,
         if (h.engine.SessionUp) {
             ++upCycles;
             ASSERT_EQ(h.engine.DeviceClass, deviceClass);
+            if (command && t % 60000 == 0) command(session, static_cast<int>(t / 60000));
         }
         // While a session runs on a present adapter, replies keep coming: the longest honest
         // silence is one frame's 21 writes of 2 s.
         if (h.engine.AdapterReady && h.engine.SessionStarted) {
             ASSERT_LT(h.clock.now() - lastReplyAt, 45000) << "stalled at " << h.clock.now();
         }
-        ASSERT_LE(h.engine.dataPoints.DataPointCount(), maxPoints);
+        ASSERT_LE(h.engine.dataPoints.DataPointCount(), dataPoints);
         ASSERT_EQ(h.boxesInReplyPath, 0);
     }
     EXPECT_GT(unplugs, 5) << "ready " << h.engine.AdapterReady << " open " << h.engine.AdapterOpen
                           << " lost " << h.engine.AdapterLost << " link " << h.engine.LinkError
                           << " started " << h.engine.SessionStarted << " step "
-                          << session.SessionReq.Step << " plugged " << plugged << " next " << plugChangeAt;
+                          << session.SessionReq.Step << " plugged " << plugged << " next "
+                          << plugChangeAt;
     EXPECT_GT(sessions, unplugs);
     // Most of the hour the session was up.
     EXPECT_GT(upCycles, static_cast<int>(Hour / Step / 2));
@@ -96,28 +106,64 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t maxPoints,
 
 TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
     SimKX3090Unit unit;
-    soakOneHour(unit, dcKX3090, 133, nullptr);
+    soakOneHour(unit, dcKX3090, 133);
 }
 
-TEST(SessionSoak, OneHourOfClassThreeWithCommandsNeverStalls) {
+TEST(SessionSoak, OneHourOfTheClassThreeHeaterNeverStalls) {
     SimKX3117Unit unit;
-    int commands = 0;
-    // Now and then a command: heating, the pump, off, an economy mode, an error delete.
-    const Technician technician = [&](DiagSession& s, std::mt19937& rng, int64_t now) {
-        if (now % 20000 != 0) return;
+    // Heating in both modes, the pump, the economy modes, off and an error delete in turn.
+    soakOneHour(unit, dcKX3117, 165, [](DiagSession& s, int minute) {
         KX3117Module& m = *s.moduleAs<KX3117Module>(dcKX3117);
-        ++commands;
-        switch (rng() % 6) {
-            case 0: m.KX3117_RequestParkingHeat(); break;
-            case 1: m.KX3117_RequestSupplementaryHeat(); break;
-            case 2: m.KX3117_RequestPump(); break;
-            case 3: m.KX3117_RequestOff(); break;
-            case 4: m.KX3117_SetEconomyMode(1 + static_cast<int32_t>(rng() % 3)); break;
-            default: m.KX3117_RequestErrorDelete(); break;
+        switch (minute % 6) {
+            case 0:
+                m.KX3117_RequestParkingHeat();
+                break;
+            case 1:
+                m.KX3117_SetEconomyMode(2 + minute % 2);
+                break;
+            case 2:
+                m.KX3117_RequestOff(), m.KX3117_RequestPump();
+                break;
+            case 3:
+                m.KX3117_RequestSupplementaryHeat();
+                break;
+            case 4:
+                m.KX3117_RequestOff(), m.KX3117_SetEconomyMode(1);
+                break;
+            default:
+                m.KX3117_RequestErrorDelete();
+                break;
         }
-    };
-    soakOneHour(unit, dcKX3117, 165, technician);
-    EXPECT_GT(commands, 60);
+    });
+}
+
+TEST(SessionSoak, OneHourOnTheSBusNeverStalls) {
+    SimKX3166Unit unit;
+    // The heater is switched on and off, the pump line overridden and given back, the
+    // component test started and stopped.
+    soakOneHour(unit, dcKX3166, 167, [](DiagSession& s, int minute) {
+        KX3166Module& m = *s.moduleAs<KX3166Module>(dcKX3166);
+        switch (minute % 6) {
+            case 0:
+                m.KX3166_RequestHSOn();
+                break;
+            case 1:
+                m.KX3166_RequestUPFAOn();
+                break;
+            case 2:
+                m.KX3166_RequestHSOff();
+                break;
+            case 3:
+                m.KX3166_RequestHSLine(), m.KX3166_RequestUPFALine();
+                break;
+            case 4:
+                m.KX3166_StartComponentTest(SimKX3166Unit::ComponentPump, 0, 0);
+                break;
+            default:
+                m.KX3166_StopComponentTest(), m.KX3166_RequestErrorDelete();
+                break;
+        }
+    });
 }
 
 }  // namespace

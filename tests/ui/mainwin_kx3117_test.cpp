@@ -20,7 +20,7 @@ class MainWindowKX3117 : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        run = std::make_unique<MainWinRun>(dir.path(), unit);
+        run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
         run->showReady();
         ASSERT_TRUE(form().engine().AdapterReady);
         trigger("DIAG_Start");

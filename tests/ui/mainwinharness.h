@@ -1,7 +1,7 @@
 // The program's main window for tests: on the manual clock, with scripted boxes, a settings
-// file of its own and the simulated adapter with a simulated KX3090 (or another unit), reached
-// through the real transfer thread run pass by pass. Each instance is one run of the program; two
-// instances on the same folder are two runs one after the other.
+// file of its own and the simulated adapter with a simulated KX3090 (or another unit the test
+// gives), reached through the real transfer thread run pass by pass. Each instance is one run
+// of the program; two instances on the same folder are two runs one after the other.
 #pragma once
 
 #include <QApplication>
@@ -20,12 +20,14 @@
 class MainWinRun {
 public:
     // folder: where the settings file and the program's folder are.
-    explicit MainWinRun(const QString& folder, bool withUnit = true) {
+    // other: the unit on the adapter instead of the KX3090 (not owned).
+    explicit MainWinRun(const QString& folder, bool withUnit = true,
+                        ISimControlUnit* other = nullptr) {
         adapter = sim.addAdapter("SIM00001");
         SimFaults f;
         f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
         sim.setFaults(adapter, f);
-        if (withUnit) sim.attachUnit(adapter, &unit);
+        if (withUnit) sim.attachUnit(adapter, other ? other : &unit);
         MainFormPorts p;
         p.driver = &sim;
         p.timers = &clock;
@@ -49,11 +51,6 @@ public:
             if (form)
                 if (auto* t = dynamic_cast<TUSBTXRX*>(form->engine().USBThread())) t->Pass();
         });
-    }
-
-    // The same with another simulated unit on the adapter; the unit must outlive the run.
-    MainWinRun(const QString& folder, ISimControlUnit& attached) : MainWinRun(folder, false) {
-        sim.attachUnit(adapter, &attached);
     }
 
     ~MainWinRun() { form.reset(); }

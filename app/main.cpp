@@ -11,6 +11,7 @@
 #include "ftdidriver.h"
 #include "imagelist.h"
 #include "kx3090unit.h"
+#include "kx3117unit.h"
 #include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -29,6 +30,8 @@ struct SimulatedUnit {
 const SimulatedUnit kSimulatedUnits[] = {
     {"kx3090",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3090Unit>(); }},
+    {"kx3117",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3117Unit>(); }},
     {"kx3166",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
 };

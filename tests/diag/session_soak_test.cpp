@@ -8,6 +8,8 @@
 #include "diagsession.h"
 #include "engineharness.h"
 #include "kx3090unit.h"
+#include "kx3117module.h"
+#include "kx3117unit.h"
 #include "kx3166module.h"
 #include "kx3166unit.h"
 #include "modules.h"
@@ -105,6 +107,34 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
 TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
     SimKX3090Unit unit;
     soakOneHour(unit, dcKX3090, 133);
+}
+
+TEST(SessionSoak, OneHourOfTheClassThreeHeaterNeverStalls) {
+    SimKX3117Unit unit;
+    // Heating in both modes, the pump, the economy modes, off and an error delete in turn.
+    soakOneHour(unit, dcKX3117, 165, [](DiagSession& s, int minute) {
+        KX3117Module& m = *s.moduleAs<KX3117Module>(dcKX3117);
+        switch (minute % 6) {
+            case 0:
+                m.KX3117_RequestParkingHeat();
+                break;
+            case 1:
+                m.KX3117_SetEconomyMode(2 + minute % 2);
+                break;
+            case 2:
+                m.KX3117_RequestOff(), m.KX3117_RequestPump();
+                break;
+            case 3:
+                m.KX3117_RequestSupplementaryHeat();
+                break;
+            case 4:
+                m.KX3117_RequestOff(), m.KX3117_SetEconomyMode(1);
+                break;
+            default:
+                m.KX3117_RequestErrorDelete();
+                break;
+        }
+    });
 }
 
 TEST(SessionSoak, OneHourOnTheSBusNeverStalls) {

@@ -73,6 +73,34 @@ public:
         return out;
     }
 
+    // W-Bus request payloads (telegrams without address, length and checksum) from the
+    // from-th W-Bus telegram on, as hex.
+    std::vector<ByteString> wbusPayloads(size_t from = 0) const {
+        std::vector<ByteString> out;
+        const auto t = telegramsOn(0);
+        for (size_t i = from; i < t.size(); ++i) out.push_back(payloadOf(t[i]));
+        return out;
+    }
+    // The payloads from `from` on that are one of `wanted`, in order.
+    std::vector<ByteString> wbusOnly(std::initializer_list<const char*> wanted,
+                                     size_t from = 0) const {
+        std::vector<ByteString> out;
+        for (const ByteString& p : wbusPayloads(from))
+            for (const char* w : wanted)
+                if (p == w) out.push_back(p);
+        return out;
+    }
+    // Times at which a W-Bus payload was sent.
+    std::vector<int64_t> wbusTimesOf(const char* payloadHex) const {
+        std::vector<int64_t> out;
+        for (const Sent& s : sent)
+            if (s.bus == 0 && payloadOf(s.telegram) == payloadHex) out.push_back(s.at);
+        return out;
+    }
+    static ByteString payloadOf(const ByteString& telegram) {
+        return hexOf(telegram.substr(2, telegram.size() - 3));
+    }
+
     // Runs until the session has ended (or the time is up); true when it ended.
     bool runUntilEnded(int64_t maxMs = 600000) {
         for (int64_t t = 0; t < maxMs && h.engine.SessionStarted; t += 50) h.advance(50);

@@ -18,6 +18,7 @@
 #include "errorform.h"
 #include "konfigform.h"
 #include "kx3090module.h"
+#include "kx3117unit.h"
 #include "kx3166unit.h"
 #include "layout.h"
 #include "mainwinharness.h"
@@ -216,32 +217,64 @@ TEST_F(MainWindowViews, SummaryReportFromTheMenuKeepsItsOwnPlacementOutOfSlotEig
     EXPECT_EQ(LAYOUT_Tag(summary), 0);
 }
 
+// The rows of the heaters whose modules the program has besides class 1: the module's captions
+// in the list's order, and every row a point the module registered.
+struct ClassRowsCase {
+    int cls;
+    size_t infoRows, operRows;
+    std::vector<std::pair<size_t, const char*>> info, oper;  // row, caption
+};
+
+void checkClassRows(MainWinRun& run, TMAIN_Form& f, const ClassRowsCase& c,
+                    QTreeWidget* (*konf)(MainWinRun&), QTreeWidget* (*bet)(MainWinRun&)) {
+    ASSERT_EQ(f.engine().DeviceClass, c.cls);
+    ASSERT_TRUE(run.runUntil(
+        [&] {
+            return static_cast<size_t>(bet(run)->topLevelItemCount()) == c.operRows &&
+                   !bet(run)->topLevelItem(0)->text(1).isEmpty();
+        },
+        15000));
+    const Rows info = rowsOf(konf(run));
+    const Rows oper = rowsOf(bet(run));
+    ASSERT_EQ(info.size(), c.infoRows);
+    for (const auto& [row, caption] : c.info) EXPECT_EQ(info[row][0], caption) << row;
+    for (const auto& [row, caption] : c.oper) EXPECT_EQ(oper[row][0], caption) << row;
+    for (const Rows* rows : {&info, &oper})
+        for (size_t r = 0; r < rows->size(); ++r) EXPECT_FALSE((*rows)[r][0].empty()) << r;
+}
+
+QTreeWidget* konfList(MainWinRun& run) {
+    return run.form->konfigForm()->KonfList();
+}
+QTreeWidget* betList(MainWinRun& run) {
+    return run.form->betriebForm()->BetriebList();
+}
+
+TEST_F(MainWindowViews, ClassThreeRowsFollowTheirTables) {
+    SimKX3117Unit unit;
+    auto run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
+    startSession(*run);
+    checkClassRows(*run, *run->form,
+                   {3, 14, 14, {{0, "BUS Version"}, {1, "Gerätebezeichnung"}}, {}}, konfList,
+                   betList);
+    run.reset();
+}
+
 TEST_F(MainWindowViews, ClassFiveRowsFollowTheirTables) {
     SimKX3166Unit unit;
     auto run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
-    TMAIN_Form& f = *run->form;
     startSession(*run);
-    ASSERT_EQ(f.engine().DeviceClass, 5);
-    ASSERT_TRUE(run->runUntil(
-        [&] {
-            return bet(*run)->topLevelItemCount() == 34 &&
-                   !bet(*run)->topLevelItem(0)->text(1).isEmpty();
-        },
-        15000));
-    const Rows info = rowsOf(konf(*run));
-    const Rows oper = rowsOf(bet(*run));
-    ASSERT_EQ(info.size(), 25u);
-    // the module's captions in the list's order; every row is a point the module registered
-    EXPECT_EQ(info[0][0], "BUS Version");
-    EXPECT_EQ(info[1][0], "Gerätebezeichnung [Systemname]");
-    EXPECT_EQ(info[2][0], "Kraftstofftyp");
-    EXPECT_EQ(info[2][1], "Diesel");
-    EXPECT_EQ(info[21][0], "Steuergerät Prüfergebnis");
-    EXPECT_EQ(oper[0][0], "Einschaltzeit Hauptschalter");
-    EXPECT_EQ(oper[2][0], "Brennzeit");
-    EXPECT_EQ(oper[33][0], "Testvariable 2");
-    for (const Rows* rows : {&info, &oper})
-        for (size_t r = 0; r < rows->size(); ++r) EXPECT_FALSE((*rows)[r][0].empty()) << r;
+    checkClassRows(*run, *run->form,
+                   {5,
+                    25,
+                    34,
+                    {{0, "BUS Version"},
+                     {1, "Gerätebezeichnung [Systemname]"},
+                     {2, "Kraftstofftyp"},
+                     {21, "Steuergerät Prüfergebnis"}},
+                    {{0, "Einschaltzeit Hauptschalter"}, {2, "Brennzeit"}, {33, "Testvariable 2"}}},
+                   konfList, betList);
+    EXPECT_EQ(konfList(*run)->topLevelItem(2)->text(1), QStringLiteral("Diesel"));
     run.reset();
 }
 

@@ -20,6 +20,17 @@ public:
     virtual void EvaluateReply(const TUSBREQ& request, TUSBREQ& out) = 0;
     // Every 100 ms while the class is active.
     virtual void OnTimer() = 0;
-    // The session ends.
-    virtual void Stop() = 0;
+    // The session ends. A module with nothing running that the end must stop keeps this.
+    virtual void Stop() {}
 };
+
+// One poll interval of a module's tick: when its counter has run down the poll falls due and
+// the counter reloads; otherwise the counter counts down.
+inline void DIAG_TickPoll(int32_t& counter, bool& due, int32_t reload) {
+    if (counter == 0) {
+        due = true;
+        counter = reload;
+    } else {
+        --counter;
+    }
+}

@@ -77,6 +77,12 @@ ByteString DiagSession::temperatureUnitText() const {
     return m_engine.TemperatureUnit == 1 ? "°F" : "°C";
 }
 
+void DiagSession::reportSessionUp() {
+    m_engine.SessionUp = true;
+    callHook(m_engine.windowHooks.UI_UpdateSessionState);
+    callHook(views.DeviceInfoShowValues);
+}
+
 void DiagSession::logLine(const ByteString& text) { m_engine.log().LogLine(LogColour::Black, text); }
 
 void DiagSession::DIAG_BeginSession(uint8_t deviceClass) {

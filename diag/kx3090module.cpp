@@ -46,16 +46,6 @@ bool replyCheckOf(int32_t step, ReplyCheck& c) {
     }
 }
 
-// Ticks a poll counter: when it has run down the poll falls due and the counter reloads.
-void tick(int32_t& counter, bool& due, int32_t reload) {
-    if (counter == 0) {
-        due = true;
-        counter = reload;
-    } else {
-        --counter;
-    }
-}
-
 }  // namespace
 
 void KX3090Module::RegisterDataPoints(const ByteString&) {
@@ -88,9 +78,9 @@ void KX3090Module::KX3090_RequestPump() {
 }
 
 void KX3090Module::OnTimer() {
-    tick(m_operatingDataCounter, m_operatingDataDue, OperatingDataReload);
-    tick(m_errorPollCounter, m_errorPollDue, ErrorPollReload);
-    if (m_refreshActive) tick(m_refreshCounter, m_refreshDue, RefreshReload);
+    DIAG_TickPoll(m_operatingDataCounter, m_operatingDataDue, OperatingDataReload);
+    DIAG_TickPoll(m_errorPollCounter, m_errorPollDue, ErrorPollReload);
+    if (m_refreshActive) DIAG_TickPoll(m_refreshCounter, m_refreshDue, RefreshReload);
 }
 
 bool KX3090Module::send(uint8_t command, std::initializer_list<long double> params,
@@ -253,12 +243,9 @@ void KX3090Module::settle(TUSBREQ& out) {
 }
 
 void KX3090Module::decisionStep(TUSBREQ& out) {
-    MainEngine& e = m_session.engine();
     if (m_firstPass) {
         m_firstPass = false;
-        e.SessionUp = true;
-        callHook(e.windowHooks.UI_UpdateSessionState);
-        callHook(m_session.views.DeviceInfoShowValues);
+        m_session.reportSessionUp();
     }
     if (m_operatingDataDue) {
         m_operatingDataDue = false;

@@ -1,7 +1,9 @@
 #include "modules.h"
 
+#include "kx3024module.h"
 #include "kx3090module.h"
 
 void DIAG_InstallModules(DiagSession& session) {
     session.setModule(dcKX3090, std::make_unique<KX3090Module>(session));
+    session.setModule(dcKX3024, std::make_unique<KX3024Module>(session));
 }

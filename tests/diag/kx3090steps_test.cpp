@@ -41,27 +41,15 @@ struct KX3090Bench {
         return hexOf(telegram.substr(2, telegram.size() - 3));
     }
     // W-Bus payloads sent from `from` on, as hex.
-    std::vector<ByteString> payloads(size_t from = 0) const {
-        std::vector<ByteString> out;
-        const auto t = r.telegramsOn(0);
-        for (size_t i = from; i < t.size(); ++i) out.push_back(payloadOf(t[i]));
-        return out;
-    }
+    std::vector<ByteString> payloads(size_t from = 0) const { return r.viewsOn(0, payloadOf, from); }
     size_t sentSoFar() const { return r.telegramsOn(0).size(); }
     // The payloads from `from` on that are one of `wanted`, in order.
     std::vector<ByteString> only(std::initializer_list<const char*> wanted, size_t from = 0) const {
-        std::vector<ByteString> out;
-        for (const ByteString& p : payloads(from))
-            for (const char* w : wanted)
-                if (p == w) out.push_back(p);
-        return out;
+        return r.viewsOn(0, payloadOf, wanted, from);
     }
     // Times at which a payload was sent.
     std::vector<int64_t> timesOf(const char* payloadHex) const {
-        std::vector<int64_t> out;
-        for (const SessionRig::Sent& s : r.sent)
-            if (s.bus == 0 && payloadOf(s.telegram) == payloadHex) out.push_back(s.at);
-        return out;
+        return r.timesOn(0, payloadOf, payloadHex);
     }
 
     SessionRig r;

@@ -9,42 +9,14 @@
 #include "kx3090unit.h"
 #include "modules.h"
 #include "sessionrig.h"
+#include "simsessiontest.h"
 
 namespace {
 
-class SessionKX3090 : public ::testing::Test {
+class SessionKX3090 : public SimSessionTest {
 protected:
-    SessionKX3090() : h(EngineHarness::withTransferThread()), session(h.engine) {
-        DIAG_InstallModules(session);
-        h.engine.windowHooks.SetCaption = [this](const ByteString& c) { caption = c; };
-    }
-    void SetUp() override {
-        adapter = h.sim.addAdapter("NAV0001");
-        // the adapter takes a few ms per bus exchange, like a real one
-        SimFaults f;
-        f.answerDelayMs = 20;
-        h.sim.setFaults(adapter, f);
-    }
-    void attach() { h.sim.attachUnit(adapter, &unit); }
-    void start(int selectedRow) {
-        h.show();
-        h.advance(150);
-        ASSERT_TRUE(h.engine.AdapterReady);
-        session.SelectedDeviceIndex = selectedRow;  // as the device selection does
-        session.DIAG_UpdateTitle();
-        session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
-    }
-    // Runs until the condition holds or the time is up; true when it held.
-    template <typename F>
-    bool runUntil(F cond, int64_t maxMs) {
-        for (int64_t t = 0; t < maxMs; t += 10) {
-            if (cond()) return true;
-            h.advance(10);
-        }
-        return cond();
-    }
+    void attach() { SimSessionTest::attach(unit); }
     KX3090Module& module() { return *session.moduleAs<KX3090Module>(dcKX3090); }
-    ByteString text(const char* key) { return h.engine.dataPoints.DP_GetValue(key).Text; }
     // W-Bus request payloads the unit received, as hex.
     bool unitGot(const char* payloadHex) {
         for (const auto& r : unit.received())
@@ -52,11 +24,7 @@ protected:
         return false;
     }
 
-    EngineHarness h;
-    DiagSession session;
     SimKX3090Unit unit;
-    size_t adapter = 0;
-    ByteString caption;
 };
 
 TEST_F(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {

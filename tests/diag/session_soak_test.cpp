@@ -1,24 +1,32 @@
-// One hour of diagnosis in simulated time against the simulated KX3090, with the adapter's
-// faults switched on and off at random and the cable pulled every few minutes. The session
-// must always be running, or ended cleanly so that a new one can begin: never stalled.
+// One hour of diagnosis in simulated time against a simulated unit, with the adapter's faults
+// switched on and off at random and the cable pulled every few minutes. The session must
+// always be running, or ended cleanly so that a new one can begin: never stalled.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "diagsession.h"
 #include "engineharness.h"
+#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "modules.h"
 
 namespace {
 
-TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
+struct SoakUnit {
+    ISimControlUnit& unit;
+    int32_t dataPointLimit;  // the class's table
+    // Called with each new fault setting: faults of the unit itself.
+    std::function<void(std::mt19937&)> unitFaults;
+};
+
+void runSoak(const SoakUnit& u) {
     EngineHarness h(EngineHarness::withTransferThread());
     DiagSession session(h.engine);
     DIAG_InstallModules(session);
-    SimKX3090Unit unit;
     const size_t adapter = h.sim.addAdapter("NAV0001");
-    h.sim.attachUnit(adapter, &unit);
+    h.sim.attachUnit(adapter, &u.unit);
     h.show();
 
     std::mt19937 rng(20261210);
@@ -43,6 +51,7 @@ TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
                 default: break;
             }
             h.sim.setFaults(adapter, f);
+            if (u.unitFaults) u.unitFaults(rng);
         }
         if (t >= plugChangeAt) {
             if (plugged) {
@@ -68,9 +77,10 @@ TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
         if (h.engine.SessionUp) ++upCycles;
         // While a session runs on a present adapter, replies keep coming: the longest honest
         // silence is one frame's 21 writes of 2 s.
-        if (h.engine.AdapterReady && h.engine.SessionStarted)
+        if (h.engine.AdapterReady && h.engine.SessionStarted) {
             ASSERT_LT(h.clock.now() - lastReplyAt, 45000) << "stalled at " << h.clock.now();
-        ASSERT_LE(h.engine.dataPoints.DataPointCount(), 133);
+        }
+        ASSERT_LE(h.engine.dataPoints.DataPointCount(), u.dataPointLimit);
         ASSERT_EQ(h.boxesInReplyPath, 0);
     }
     EXPECT_GT(unplugs, 5) << "ready " << h.engine.AdapterReady << " open " << h.engine.AdapterOpen
@@ -81,6 +91,17 @@ TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
     // Most of the hour the session was up.
     EXPECT_GT(upCycles, static_cast<int>(Hour / Step / 2));
     h.close();
+}
+
+TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
+    SimKX3090Unit unit;
+    runSoak({unit, 133, nullptr});
+}
+
+TEST(SessionSoak, OneHourOnTheKLineWithAUnitFallingSilentNeverStalls) {
+    SimKX3024Unit unit;
+    // Now and then the unit stops answering for a while, in the session or in the detection.
+    runSoak({unit, 68, [&unit](std::mt19937& rng) { unit.setSilent(rng() % 12 == 0); }});
 }
 
 }  // namespace

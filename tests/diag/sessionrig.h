@@ -45,6 +45,7 @@ public:
             if (!ackConfig) return FakeTransport::Reply{0, H("86")};  // not an acknowledgement
         }
         if (sub == Adp::SUB_WAKEUP && !ackWakeup) return FakeTransport::Reply{0, H("86")};
+        if (sub == Adp::SUB_WAKEUP && onWakeup) onWakeup(bus);
         if (sub != Adp::SUB_TRANSFER)
             return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
         const ByteString telegram = data.substr(2);
@@ -73,6 +74,32 @@ public:
         return out;
     }
 
+    // How a test names a telegram (its payload as hex, say).
+    using View = ByteString (*)(const ByteString& telegram);
+    // The telegrams sent on one bus from `from` on, as the view names them.
+    std::vector<ByteString> viewsOn(int onBus, View view, size_t from = 0) const {
+        std::vector<ByteString> out;
+        const auto t = telegramsOn(onBus);
+        for (size_t i = from; i < t.size(); ++i) out.push_back(view(t[i]));
+        return out;
+    }
+    // Only those named one of `wanted`, in order.
+    std::vector<ByteString> viewsOn(int onBus, View view, std::initializer_list<const char*> wanted,
+                                    size_t from = 0) const {
+        std::vector<ByteString> out;
+        for (const ByteString& v : viewsOn(onBus, view, from))
+            for (const char* w : wanted)
+                if (v == w) out.push_back(v);
+        return out;
+    }
+    // When the telegrams the view names `name` were sent.
+    std::vector<int64_t> timesOn(int onBus, View view, const ByteString& name) const {
+        std::vector<int64_t> out;
+        for (const Sent& s : sent)
+            if (s.bus == onBus && view(s.telegram) == name) out.push_back(s.at);
+        return out;
+    }
+
     // Runs until the session has ended (or the time is up); true when it ended.
     bool runUntilEnded(int64_t maxMs = 600000) {
         for (int64_t t = 0; t < maxMs && h.engine.SessionStarted; t += 50) h.advance(50);
@@ -81,8 +108,10 @@ public:
     }
 
     // Answers as the units do.
-    static ByteString klineAnswer(const char* dataHex) {
-        ByteString t = H("87 F1 9D");
+    static ByteString klineAnswer(const char* dataHex) { return klineTelegram("87 F1 9D", dataHex); }
+    // The head (format, target, source), seven data bytes (0xFF where unused), the 8-bit sum.
+    static ByteString klineTelegram(const char* headHex, const char* dataHex) {
+        ByteString t = H(headHex);
         ByteString d = H(dataHex);
         d.resize(7, static_cast<char>(0xFF));
         t += d;
@@ -99,6 +128,8 @@ public:
     EngineHarness h;
     DiagSession session;
     Answerer wbus, kline, sbus;
+    // The adapter sent a wake-up pattern on the bus.
+    std::function<void(int bus)> onWakeup;
     bool ackConfig = true;
     bool ackWakeup = true;
     int bus = -1;

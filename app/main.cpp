@@ -1,5 +1,6 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
-// a simulated adapter with a simulated control unit), the main window, then the event loop.
+// a simulated adapter with a simulated control unit, --simulate=kx3024 for the K-Line one),
+// the main window, then the event loop.
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -13,6 +14,7 @@
 
 #include "ftdidriver.h"
 #include "imagelist.h"
+#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -21,12 +23,20 @@
 
 namespace {
 
-// "--simulate" or "--simulate=kx3090": the simulated adapter carrying a KX3090.
-bool wantsSimulation(int argc, char** argv) {
+// The simulated control unit that "--simulate=NAME" asks for; "--simulate" alone is the KX3090.
+// Nothing when the name is unknown.
+std::unique_ptr<ISimControlUnit> simulatedUnit(const char* name) {
+    if (!std::strcmp(name, "kx3090")) return std::make_unique<SimKX3090Unit>();
+    if (!std::strcmp(name, "kx3024")) return std::make_unique<SimKX3024Unit>();
+    return nullptr;
+}
+
+// The argument that asks for the simulated adapter, or null.
+const char* simulationArgument(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--simulate") || !std::strcmp(argv[i], "--simulate=kx3090"))
-            return true;
-    return false;
+        if (!std::strcmp(argv[i], "--simulate") || !std::strncmp(argv[i], "--simulate=", 11))
+            return argv[i];
+    return nullptr;
 }
 
 // With CALVIX_MEASURE_STARTUP set the program writes the wall-clock time (ms since the epoch)
@@ -74,10 +84,16 @@ int main(int argc, char** argv) {
     // The driver names a missing device permission in a box of its own.
     QtUserInteraction driverUi(nullptr);
     std::unique_ptr<IFtDriver> driver;
-    std::unique_ptr<SimKX3090Unit> unit;
-    if (wantsSimulation(argc, argv)) {
+    std::unique_ptr<ISimControlUnit> unit;
+    if (const char* simulate = simulationArgument(argc, argv)) {
+        const char* name = simulate[10] == '=' ? simulate + 11 : "kx3090";
+        unit = simulatedUnit(name);
+        if (!unit) {
+            std::fprintf(stderr, "calvix: no simulated control unit \"%s\" (kx3090, kx3024)\n",
+                         name);
+            return 2;
+        }
         auto sim = std::make_unique<SimFtDriver>();
-        unit = std::make_unique<SimKX3090Unit>();
         sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
         driver = std::move(sim);
     } else {

@@ -1,6 +1,6 @@
 // The program's main window for tests: on the manual clock, with scripted boxes, a settings
-// file of its own and the simulated adapter with a simulated KX3090, reached through the real
-// transfer thread run pass by pass. Each instance is one run of the program; two instances
+// file of its own and the simulated adapter with a simulated KX3090 (or KX3024), reached
+// through the real transfer thread run pass by pass. Each instance is one run of the program; two instances
 // on the same folder are two runs one after the other.
 #pragma once
 
@@ -10,6 +10,7 @@
 
 #include "fakemainthread.h"
 #include "fakeui.h"
+#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "mainform.h"
 #include "manualclock.h"
@@ -79,6 +80,12 @@ public:
         return cond();
     }
 
+    // The simulated KX3024 on the K-Line in place of the KX3090.
+    void useKLineUnit() {
+        sim.detachUnit(adapter, 0);
+        sim.attachUnit(adapter, &klineUnit);
+    }
+
     // Shown, with the adapter open and ready.
     void showReady() {
         form->show();
@@ -90,6 +97,7 @@ public:
     FunctionSimClock simClock{[this] { return clock.now(); }};
     SimFtDriver sim{simClock};
     SimKX3090Unit unit;
+    SimKX3024Unit klineUnit;
     size_t adapter = 0;
     FakeUserInteraction ui;
     FakeMainThread mainThread;

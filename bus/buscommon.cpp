@@ -84,12 +84,20 @@ void BusLayerBase::logLine(uint32_t colour, const ByteString& text) {
     if (m_env.log) m_env.log->LogLine(colour, text);
 }
 
-bool BusLayerBase::sendBusTelegram(const ByteString& telegram) {
+bool BusLayerBase::sendBusTelegram(const ByteString& telegram, const ByteString& requestData) {
     ByteString frame;
     AdapterFrameProtocol::ADP_BuildBusTransfer(telegram, frame);
     const bool taken = m_env.transport && m_env.transport->SendFrame(frame);
+    // A frame the transport did not take awaits no answer: the record stays with the request
+    // whose answer is still to come.
+    if (taken) m_sentRequest = requestData;
     if (m_env.log) m_env.log->LogTx(telegram);
     return taken;
+}
+
+std::optional<uint8_t> BusLayerBase::sentByte(size_t i) const {
+    if (i >= m_sentRequest.size()) return std::nullopt;
+    return static_cast<uint8_t>(m_sentRequest[i]);
 }
 
 bool BusLayerBase::unwrapAdapterReply(const ByteString& reply, TResult& result) {
@@ -115,12 +123,47 @@ void BusLayerBase::failFrame(TResult& result, int code) {
 }
 
 void BusLayerBase::countFailure() {
+    m_countIfForeign = -1;
     if (m_failures < std::numeric_limits<int32_t>::max()) ++m_failures;
 }
 
-void BusLayerBase::applyFailureLimit(TResult& result, int limit) {
-    if (m_failures < limit) return;
+void BusLayerBase::acceptFrame() {
+    m_countIfForeign = m_failures;
+    // A reply that came only after its frame was written again may be the late answer to the
+    // earlier write: its content answers this request, but it does not show a link that
+    // answers in time, so it leaves the count running. A link whose answers all come late thus
+    // reaches the failure limit, whatever order the late answers arrive in.
+    if (!(m_env.transport && m_env.transport->ReplyAfterRepetition())) m_failures = 0;
+}
+
+void BusLayerBase::resetFailures() {
+    m_failures = 0;
+    m_countIfForeign = -1;
+}
+
+void BusLayerBase::applyFailureLimit(TResult& result) {
+    if (m_failures < m_failureLimit) return;
     result.Invalid = 1;
     result.Text.clear();
     result.Value = BusCode::FailureLimit;
+}
+
+void BusLayerBase::rejectForeignAnswer(TResult& result) {
+    result.Invalid = 1;
+    result.Value = BusCode::WrongAnswer;
+    if (m_countIfForeign >= 0) {
+        // The frame checks had restarted the count: this answer failed after all.
+        m_failures = m_countIfForeign;
+        m_countIfForeign = -1;
+    }
+    applyFailureLimit(result);
+}
+
+bool BusLayerBase::rejectUnlessEchoed(TResult& result, const ByteString& answer, size_t answerIndex,
+                                      size_t requestIndex) {
+    const std::optional<uint8_t> asked = sentByte(requestIndex);
+    if (!asked || answerIndex >= answer.size()) return false;
+    if (static_cast<uint8_t>(answer[answerIndex]) == *asked) return false;
+    rejectForeignAnswer(result);
+    return true;
 }

@@ -28,17 +28,28 @@ void KLineLayer::KLINE_ReadAndDecode(const ByteString& reply, uint8_t service, u
         result = TResult::failure(BusCode::Empty);
         return;
     }
-    if (static_cast<uint8_t>(t[D1]) != (service | 0x40)) {
-        result.Invalid = 1;
-        result.Value = BusCode::Rejected;
+    const uint8_t first = static_cast<uint8_t>(t[D1]);
+    if (first == KLine::NEGATIVE_RESPONSE) {
+        // The unit's negative response names the service it refuses: one that refuses
+        // another request's service is stale.
+        if (t.size() > D2 && static_cast<uint8_t>(t[D2]) != service) {
+            rejectForeignAnswer(result);
+        } else {
+            result.Invalid = 1;
+            result.Value = BusCode::Rejected;
+        }
+        return;
+    }
+    if (first != (service | 0x40)) {
+        rejectForeignAnswer(result);  // the answer to another service
         return;
     }
     if (identifier != KLine::ANY_IDENTIFIER &&
         (t.size() <= D2 || static_cast<uint8_t>(t[D2]) != identifier)) {
-        result.Invalid = 1;
-        result.Value = BusCode::WrongAnswer;
+        rejectForeignAnswer(result);
         return;
     }
+    if (answersAnotherRequest(service, result)) return;
     const ByteString d = t;
     switch (service) {
         case 0x21:
@@ -58,6 +69,22 @@ void KLineLayer::KLINE_ReadAndDecode(const ByteString& reply, uint8_t service, u
             break;
         default:
             break;
+    }
+}
+
+bool KLineLayer::answersAnotherRequest(uint8_t service, TResult& result) {
+    // The services whose answer repeats what was asked for: the local identifier (0x21), the
+    // identifier group and sub-identifier (0x22), the error entry (0xA1). Request data: the
+    // service, then its parameters; answer data: D1, D2, D3, ...
+    const ByteString t = result.Text;
+    switch (service) {
+        case 0x21:
+        case 0xA1:
+            return rejectUnlessEchoed(result, t, D2, 1);
+        case 0x22:
+            return rejectUnlessEchoed(result, t, D2, 1) || rejectUnlessEchoed(result, t, D3, 2);
+        default:
+            return false;
     }
 }
 

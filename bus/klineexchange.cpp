@@ -12,12 +12,13 @@ uint8_t sumOf(const ByteString& bytes, size_t count) {
 
 }  // namespace
 
-KLineLayer::KLineLayer(BusEnvironment& env) : BusLayerBase(env) {
+KLineLayer::KLineLayer(BusEnvironment& env) : BusLayerBase(env, KLine::FAILURE_LIMIT) {
     KLINE_Reset();
 }
 
 void KLineLayer::KLINE_Reset() {
     resetFailures();
+    forgetRequest();
     m_tester = KLine::TESTER;
     m_controlUnit = KLine::CONTROL_UNIT;
 }
@@ -28,9 +29,10 @@ bool KLineLayer::KLINE_SendTelegram(uint8_t format, uint8_t source, uint8_t targ
     telegram.push_back(static_cast<char>(format));
     telegram.push_back(static_cast<char>(target));
     telegram.push_back(static_cast<char>(source));
-    telegram += data.substr(0, KLine::MAX_DATA);
+    const ByteString d = data.substr(0, KLine::MAX_DATA);
+    telegram += d;
     telegram.push_back(static_cast<char>(sumOf(telegram, telegram.size())));
-    return sendBusTelegram(telegram);
+    return sendBusTelegram(telegram, d);
 }
 
 void KLineLayer::KLINE_ReceiveAnswer(uint8_t expectedTarget, uint8_t expectedSource,
@@ -47,10 +49,10 @@ void KLineLayer::KLINE_ReceiveAnswer(uint8_t expectedTarget, uint8_t expectedSou
             failFrame(result, BusCode::Address);
         } else {
             result.Text = t.substr(3, 7);
-            resetFailures();
+            acceptFrame();
         }
     }
-    applyFailureLimit(result, KLine::FAILURE_LIMIT);
+    applyFailureLimit(result);
 }
 
 void KLineLayer::KLINE_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code) {

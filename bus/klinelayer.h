@@ -17,6 +17,7 @@ constexpr uint8_t CONTROL_UNIT = 0x9D;
 constexpr uint8_t FORMAT_DATA = 0x87;   // seven data bytes
 constexpr uint8_t FORMAT_START = 0x81;  // StartCommunication
 constexpr uint8_t ANY_IDENTIFIER = 0xFF;
+constexpr uint8_t NEGATIVE_RESPONSE = 0x7F;  // D1 of the unit's negative answer
 constexpr size_t ANSWER_LENGTH = 11;
 constexpr size_t MAX_DATA = 252;  // a telegram never exceeds the adapter's 256 bytes
 constexpr int FAILURE_LIMIT = 5;
@@ -40,7 +41,10 @@ public:
     // Builds the data of the service and sends it from the tester to the control unit.
     bool KLINE_BuildRequest(uint8_t format, uint8_t service, uint8_t count,
                             const TParamlist& params, ByteString& data);
-    // Checks the answer against the service and the identifier (0xFF = any) and decodes it.
+    // Checks the answer against the service and the identifier (0xFF = any) and decodes it:
+    // empty 10; the unit's negative response to this service 11; an answer to another
+    // service, identifier, sub-identifier or error entry than the request the layer sent 13,
+    // counted as a failed answer (see BusLayerBase).
     void KLINE_ReadAndDecode(const ByteString& reply, uint8_t service, uint8_t identifier,
                              TResult& result);
 
@@ -56,6 +60,9 @@ public:
     uint8_t controlUnitAddress() const { return m_controlUnit; }
 
 private:
+    // True (and the result rejected) when the answer repeats another identifier,
+    // sub-identifier or error entry than the request sent.
+    bool answersAnotherRequest(uint8_t service, TResult& result);
     void decodeIdentification(const ByteString& d, TResult& result);
     void decodeGroup(const ByteString& d);
     void decodeErrorEntry(const ByteString& d);

@@ -43,15 +43,17 @@ void SBusLayer::SBUS_ReadAndDecode(uint8_t, const ByteString& reply, uint8_t min
         decodeNegative(result.Text, result);
         return;
     }
+    // Another message ID is another request's answer, however long it is.
+    if (id != expectedId) {
+        rejectForeignAnswer(result);
+        return;
+    }
     if (result.Text.size() <= minimumLength) {
         tooShort(result);
         return;
     }
-    if (id != expectedId) {
-        result.Invalid = 1;
-        result.Value = BusCode::WrongAnswer;
-        return;
-    }
+    // An error entry is asked for by its number (91, n): the answer repeats it.
+    if (id == 91 && rejectUnlessEchoed(result, result.Text, 1, 1)) return;
     result.Text.erase(0, 1);
     const ByteString d = result.Text;
     BusRows r(m_env, d);

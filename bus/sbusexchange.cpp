@@ -2,12 +2,13 @@
 #include "checksums.h"
 #include "sbuslayer.h"
 
-SBusLayer::SBusLayer(BusEnvironment& env) : BusLayerBase(env) {
+SBusLayer::SBusLayer(BusEnvironment& env) : BusLayerBase(env, SBus::FAILURE_LIMIT) {
     SBUS_Reset();
 }
 
 void SBusLayer::SBUS_Reset() {
     resetFailures();
+    forgetRequest();
     m_statusChanged = 0;
     m_lastStatus = -1;
     m_areaSizes.fill(SBus::AREA_UNKNOWN);
@@ -44,7 +45,7 @@ bool SBusLayer::SBUS_SendTelegram(uint8_t source, uint8_t target, uint8_t crcMod
     } else {
         telegram.push_back(static_cast<char>(TOOL_Checksum8(telegram)));
     }
-    return sendBusTelegram(telegram);
+    return sendBusTelegram(telegram, d);
 }
 
 void SBusLayer::SBUS_ReceiveAnswer(uint8_t expectedTarget, uint8_t expectedSource,
@@ -80,11 +81,11 @@ void SBusLayer::SBUS_ReceiveAnswer(uint8_t expectedTarget, uint8_t expectedSourc
                 failFrame(result, BusCode::LengthField);
             } else {
                 result.Text = t.substr(3, dataLength);
-                resetFailures();
+                acceptFrame();
             }
         }
     }
-    applyFailureLimit(result, SBus::FAILURE_LIMIT);
+    applyFailureLimit(result);
 }
 
 namespace {

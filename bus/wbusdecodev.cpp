@@ -109,10 +109,13 @@ void WBusDialectV::WBUS_ReadAndDecodeV(const ByteString& reply, uint8_t minimumL
             r.row("CFGTUMAX", 14, 1, [&] { return Cell{BUS_Decimal(r.u8(14)), r.u8(14) * 1.0L}; });
             break;
         case 0x56:
-            if (expectedSub == 1)
+            if (expectedSub == 1) {
                 decodeErrorList(d);
-            else if (expectedSub == 2)
+            } else if (expectedSub == 2) {
+                // An entry is asked for by its code: the answer must carry that code.
+                if (m_layer.rejectUnlessEchoed(result, d, 1, 2)) break;
                 decodeErrorEntry(d);
+            }
             break;
         case 0x60:
             if (expectedSub != 0xA0) break;

@@ -23,13 +23,14 @@ bool WBusLayer::WBUS_SendTelegram(uint8_t sender, uint8_t receiver, const ByteSt
     telegram.push_back(static_cast<char>(p.size() + 1));
     telegram += p;
     telegram.push_back(static_cast<char>(xorOf(telegram)));
-    return sendBusTelegram(telegram);
+    return sendBusTelegram(telegram, p);
 }
 
 bool WBusLayer::WBUS_SendRaw(const ByteString& payload) {
     ByteString telegram = payload.substr(0, WBus::MAX_PAYLOAD);
     telegram.push_back(static_cast<char>(xorOf(telegram)));
-    return sendBusTelegram(telegram);
+    // A raw frame has no command byte the decoders could hold an answer against.
+    return sendBusTelegram(telegram, ByteString());
 }
 
 bool WBusLayer::WBUS_BuildRawRequest(uint8_t command, uint8_t, const TParamlist& params,
@@ -76,10 +77,10 @@ void WBusLayer::WBUS_ReceiveAnswer(uint8_t sender, uint8_t receiver, const ByteS
             result.Text = frame.substr(2, n - 3);
             // An empty payload is no answer: it leaves the count running, so a unit that
             // keeps sending empty frames reaches the failure limit.
-            if (!result.Text.empty()) resetFailures();
+            if (!result.Text.empty()) acceptFrame();
         }
     }
-    applyFailureLimit(result, WBus::FAILURE_LIMIT);
+    applyFailureLimit(result);
 }
 
 void WBusLayer::WBUS_ReceiveRaw(const ByteString& reply, TResult& result) {
@@ -93,10 +94,10 @@ void WBusLayer::WBUS_ReceiveRaw(const ByteString& reply, TResult& result) {
             failFrame(result, BusCode::Checksum);
         } else {
             result.Text = frame.substr(0, n - 1);
-            if (!result.Text.empty()) resetFailures();
+            if (!result.Text.empty()) acceptFrame();
         }
     }
-    applyFailureLimit(result, WBus::FAILURE_LIMIT);
+    applyFailureLimit(result);
 }
 
 void WBusLayer::WBUS_ReceiveRawChecked(const ByteString& reply, uint8_t dataLength,
@@ -121,20 +122,28 @@ void WBusLayer::receiveForDecoder(const ByteString& reply, uint8_t minimumLength
     WBUS_ReceiveAnswer(WBus::TESTER, WBus::CONTROL_UNIT, reply, result);
     if (result.Invalid) return;
     const ByteString& p = result.Text;
+    const bool subExpected = expectedSub != WBus::NO_SUB;
     if (p.empty()) {
         result = TResult::failure(BusCode::Empty);
+    } else if (static_cast<uint8_t>(p[0]) == WBus::REFUSAL) {
+        // The unit's refusal names the command it refuses: one of another request's is stale.
+        if (p.size() >= 2 && static_cast<uint8_t>(p[1]) != command) {
+            rejectForeignAnswer(result);
+        } else {
+            result.Invalid = 1;
+            result.Value = BusCode::Rejected;
+        }
     } else if (static_cast<uint8_t>(p[0]) != (command | 0x80)) {
-        result.Invalid = 1;
-        result.Value = BusCode::Rejected;
-    } else if (p.size() <= minimumLength || (expectedSub != WBus::NO_SUB && p.size() < 2)) {
+        rejectForeignAnswer(result);  // the answer to another command
+    } else if (subExpected && p.size() >= 2 && static_cast<uint8_t>(p[1]) != expectedSub) {
+        // Another page or sub is another request's answer, however long it is.
+        result.Text.erase(0, 1);
+        rejectForeignAnswer(result);
+    } else if (p.size() <= minimumLength || (subExpected && p.size() < 2)) {
         // Too short, also when a sub is expected but no byte follows the command.
         result.Invalid = 1;
         result.Value = BusCode::TooShort;
     } else {
         result.Text.erase(0, 1);
-        if (expectedSub != WBus::NO_SUB && static_cast<uint8_t>(result.Text[0]) != expectedSub) {
-            result.Invalid = 1;
-            result.Value = BusCode::WrongAnswer;
-        }
     }
 }

@@ -2,12 +2,13 @@
 
 #include "rounding.h"
 
-WBusLayer::WBusLayer(BusEnvironment& env) : BusLayerBase(env) {
+WBusLayer::WBusLayer(BusEnvironment& env) : BusLayerBase(env, WBus::FAILURE_LIMIT) {
     WBUS_Reset();
 }
 
 void WBusLayer::WBUS_Reset() {
     resetFailures();
+    forgetRequest();
     for (AreaColumn* c : {&m_areaMask, &m_areaA, &m_areaB, &m_areaC, &m_areaD}) c->fill(-1);
 }
 

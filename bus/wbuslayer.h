@@ -19,6 +19,7 @@ constexpr uint8_t CONTROL_UNIT = 4;
 constexpr size_t MAX_PAYLOAD = 253;
 constexpr int FAILURE_LIMIT = 3;
 constexpr uint8_t NO_SUB = 255;
+constexpr uint8_t REFUSAL = 0x7F;  // first payload byte of the unit's negative answer
 }  // namespace WBus
 
 class WBusLayer : public BusLayerBase {
@@ -60,10 +61,11 @@ public:
 
     // ---- for the dialects' builders and decoders ----
 
-    // WBUS_ReceiveAnswer (15, 4) followed by the decoders' checks: empty payload 10, wrong
-    // command 11, payload not longer than minimumLength 12, then the command byte is removed
-    // and a sub other than expectedSub (255 = none) gives 13. Valid: Text = the payload
-    // without its command byte.
+    // WBUS_ReceiveAnswer (15, 4) followed by the decoders' checks: empty payload 10; the
+    // unit's refusal of this command (7F, command, ...) 11; an answer to another command, or
+    // with a page or sub other than expectedSub (255 = none), 13 and counted as a failed
+    // answer (see BusLayerBase); payload not longer than minimumLength 12. Valid: Text = the
+    // payload without its command byte.
     void receiveForDecoder(const ByteString& reply, uint8_t minimumLength, uint8_t command,
                            uint8_t expectedSub, TResult& result);
     void setErrorIndex(int32_t index) { m_errorIndex = index; }

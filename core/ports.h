@@ -111,6 +111,9 @@ public:
     virtual bool StartDelay(int ms) = 0;
     virtual void SetActive(bool on) = 0;
     virtual bool IsRunning() const = 0;
+    // While a reply is handed over: true when its frame had to be written more than once, so
+    // the reply may be the late answer to an earlier write of it rather than a timely one.
+    virtual bool ReplyAfterRepetition() const { return false; }
 };
 
 // The reply hand-over: TUSBReplyCode and the reply data (command, sub-command, payload).

@@ -130,3 +130,7 @@ void AdapterWatch::SetActive(bool on) {
 bool AdapterWatch::IsRunning() const {
     return m_thread && m_thread->IsRunning();
 }
+
+bool AdapterWatch::ReplyAfterRepetition() const {
+    return m_thread && m_thread->ReplyAfterRepetition();
+}

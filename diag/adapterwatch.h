@@ -42,6 +42,7 @@ public:
     bool StartDelay(int ms) override;
     void SetActive(bool on) override;
     bool IsRunning() const override;
+    bool ReplyAfterRepetition() const override;
 
 private:
     void onThreadFinished();

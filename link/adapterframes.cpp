@@ -78,8 +78,10 @@ bool AdapterFrameProtocol::ADP_CheckReply(uint8_t command, uint8_t sub, const By
     if (onStatusBarRepaint) onStatusBarRepaint();
     if (n < 0) n = 0;
     if (static_cast<long long>(reply.size()) <= static_cast<long long>(n) + 1) return false;
-    const uint8_t c = static_cast<uint8_t>(reply[0]);
-    return (c == command || c == (command | Adp::REPLY_FLAG)) && static_cast<uint8_t>(reply[1]) == sub;
+    // Only the adapter's own replies carry the reply flag: a frame headed by the bare command
+    // is the PC's own frame (an echoing line, a loop-back cable) and never an answer.
+    return static_cast<uint8_t>(reply[0]) == (command | Adp::REPLY_FLAG) &&
+           static_cast<uint8_t>(reply[1]) == sub;
 }
 
 void AdapterFrameProtocol::ADP_ParseBusReply(const ByteString& reply, TResult& result) {

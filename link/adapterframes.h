@@ -51,8 +51,8 @@ public:
     // A telegram longer than 256 bytes is sent as its first 256.
     static void ADP_BuildBusTransfer(const ByteString& telegram, ByteString& frame);
 
-    // True when the reply is longer than n + 1 bytes, byte 1 is command or command | 0x80 and
-    // byte 2 is sub. Every call flips ActivityBlink and asks for a status-bar repaint.
+    // True when the reply is longer than n + 1 bytes, byte 1 is command | 0x80 and byte 2 is
+    // sub. Every call flips ActivityBlink and asks for a status-bar repaint.
     bool ADP_CheckReply(uint8_t command, uint8_t sub, const ByteString& reply, int n);
     bool ADP_CheckBusConfigAck(const ByteString& reply) { return ADP_CheckReply(6, 30, reply, 0); }
     bool ADP_CheckWakeupAck(const ByteString& reply) { return ADP_CheckReply(6, 31, reply, 0); }

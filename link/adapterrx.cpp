@@ -9,6 +9,11 @@ void AdapterRxParser::reset() {
     m_escape = false;
 }
 
+void AdapterRxParser::discard() {
+    reset();
+    m_state = 3;
+}
+
 void AdapterRxParser::append(uint8_t b) {
     if (m_buffer.size() >= MaxBuffer) m_buffer.clear();
     m_buffer.push_back(static_cast<char>(b));

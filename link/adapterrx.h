@@ -17,7 +17,11 @@ public:
 
     // A complete frame with a good CRC, or nothing.
     std::optional<ByteString> feed(uint8_t b);
+    // As after a start marker: empty buffer, state 0, no escape.
     void reset();
+    // Forgets everything received so far, a pending escape and a half frame included, and
+    // waits for the next start marker (state 3).
+    void discard();
 
     // 0 after a start marker, 1 after the data marker, 2 after the end-of-data marker,
     // 3 after an end-of-frame marker.

@@ -83,6 +83,11 @@ bool TUSBTXRX::IsRunning() const {
     return m_running;
 }
 
+bool TUSBTXRX::ReplyAfterRepetition() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_handOverRepeated;
+}
+
 void TUSBTXRX::Terminate() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -222,6 +227,10 @@ TUSBTXRX::PassResult TUSBTXRX::runPass() {
 }
 
 void TUSBTXRX::writeFrame(const ByteString& frame, uint64_t seq) {
+    // Whatever arrived before this write cannot be its reply: a late or doubled answer to an
+    // earlier frame, half a frame, a pending escape. Thrown away now, never after the write.
+    m_d2xx.D2XX_PurgeRx();
+    m_parser.discard();
     const uint32_t n = static_cast<uint32_t>(std::min(frame.size(), D2XXUnit::BufferSize));
     std::memcpy(m_d2xx.TxBuffer.data(), frame.data(), n);
     // Nothing at all written: one more try at once; a short write is left to the time-out.
@@ -236,9 +245,12 @@ void TUSBTXRX::deliver(uint8_t code, const ByteString& data) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_awaitingReply) return;  // nothing awaited: a stray or second reply is dropped
+        m_handOverRepeated = m_retryCount > 0;
         takeLocked();
     }
     handOver(code, data);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handOverRepeated = false;
 }
 
 void TUSBTXRX::handOver(uint8_t code, const ByteString& data) {

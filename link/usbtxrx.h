@@ -8,6 +8,10 @@
 // thread does everything else, owns both timers and runs every reply. The fields both threads
 // use sit behind one mutex; the worker waits on a condition variable, never spins.
 //
+// Before each write (the first of a frame and every repetition) the receive side is emptied:
+// the driver's receive queue and the parser, so nothing that arrived before the write is taken
+// for its reply.
+//
 // Every frame taken by SendFrame ends in exactly one reply: code 0 with the reply, code 4 after
 // the last repetition, or code 2 when the transfer is switched off (or the thread ends) while
 // the frame is queued or awaited.
@@ -53,6 +57,7 @@ public:
     void SetActive(bool on) override;
     // True while the loop is switched on and may touch the driver.
     bool IsRunning() const override;
+    bool ReplyAfterRepetition() const override;
     // Main thread: asks the loop to end and stops both timers (a running delay is dropped).
     void Terminate() override;
 
@@ -112,6 +117,7 @@ private:
     ByteString m_txFrame;
     uint8_t m_retryCount = 0;
     uint64_t m_writeSeq = 0;
+    bool m_handOverRepeated = false;  // the reply being handed over came after a repetition
 
     std::thread m_thread;
 };

@@ -141,7 +141,8 @@ void SimAdapter::answer(const ByteString& data, int64_t nowMs) {
     }
     const int64_t due = nowMs + std::max(0, faults.answerDelayMs);
     m_out.push_back({due, frame});
-    if (consume(faults.duplicateAnswers)) m_out.push_back({due, frame});
+    if (consume(faults.duplicateAnswers))
+        m_out.push_back({due + std::max(0, faults.duplicateGapMs), frame});
     ++stats.answers;
 }
 

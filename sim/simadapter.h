@@ -19,6 +19,7 @@ struct SimFaults {
     int badCrcAnswers = 0;     // answers whose CRC is wrong
     int corruptAnswers = 0;    // answers with one data byte changed after the CRC was taken
     int duplicateAnswers = 0;  // answers sent twice
+    int duplicateGapMs = 0;    // ... the copy this long after the answer
     int answerDelayMs = 0;     // an answer is readable this long after its frame arrived
     uint32_t splitBytes = 0;   // one read returns at most this many bytes (0: no limit)
     bool failWrites = false;   // writes fail with an I/O error

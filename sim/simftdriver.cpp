@@ -74,6 +74,13 @@ int SimFtDriver::openAdapter() const {
     return m_open;
 }
 
+int64_t SimFtDriver::nextDueMs() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    SimAdapter* a = nullptr;
+    if (handle(a) != FT_OK) return -1;
+    return a->nextDue(m_clock.nowMs());
+}
+
 SimAdapter* SimFtDriver::plugged(uint32_t index) const {
     for (const auto& a : m_adapters) {
         if (!a->plugged) continue;

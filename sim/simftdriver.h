@@ -49,6 +49,9 @@ public:
     void pushToHost(size_t adapter, const ByteString& bytes);
     // Index of the adapter the handle belongs to, or -1.
     int openAdapter() const;
+    // When the next answer of the open adapter becomes readable (ms on its clock), or -1 when
+    // none is on its way.
+    int64_t nextDueMs() const;
     const ISimClock& clock() const { return m_clock; }
 
     FT_STATUS FT_ListDeviceCount(uint32_t& count) override;

@@ -22,9 +22,11 @@ public:
     bool StartDelay(int) override { return accept; }
     void SetActive(bool) override {}
     bool IsRunning() const override { return accept; }
+    bool ReplyAfterRepetition() const override { return repeated; }
 
     std::vector<ByteString> frames;
     bool accept = true;
+    bool repeated = false;
 };
 
 // The bus telegram inside one adapter transfer frame (01 06 02 20 telegram 03 crc 04).

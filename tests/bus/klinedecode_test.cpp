@@ -44,8 +44,13 @@ TEST_F(KLineDecode, Checks) {
     EXPECT_EQ(hexOf(r.Text), "61 03 41 42 43 00 00 ");
     r = decode(0x22, 0x1E, H("62 1D 06 08 00 64 00"));
     EXPECT_EQ(r.Value, 13);
+    r = decode(0x21, 4, H("62 1D 06 08 00 64 00"));  // another service's answer
+    EXPECT_EQ(r.Value, 13);
+    EXPECT_EQ(hexOf(r.Text), "62 1D 06 08 00 64 00 ");
+    r = decode(0x21, 4, H("7F 22 12 00 00 00 00"));  // another service's refusal
+    EXPECT_EQ(r.Value, 13);
     EXPECT_EQ(b.points.changeCounter(), before);
-    EXPECT_TRUE(b.log.lines.size() == 3);  // three RX lines, no error line
+    EXPECT_TRUE(b.log.lines.size() == 5);  // five RX lines, no error line
     // any identifier
     r = decode(0x21, 0xFF, H("61 04 41 42 43 00 00"));
     EXPECT_EQ(r.Invalid, 0);

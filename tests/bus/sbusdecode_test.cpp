@@ -81,6 +81,8 @@ TEST_F(SBusDecode, Checks) {
     r = decode(H("15 41 42 43 44"), 20, 0);
     EXPECT_EQ(r.Value, 13);
     EXPECT_EQ(hexOf(r.Text), "15 41 42 43 44 ");
+    r = decode(H("15 41"), 20, 5);  // another ID is another request's answer, even when short
+    EXPECT_EQ(r.Value, 13);
     ByteString damaged = sbusAnswer(H("14 41 42"));
     damaged[4] = 'x';
     s.SBUS_ReadAndDecode(0, adapterReply(damaged), 0, 20, r);

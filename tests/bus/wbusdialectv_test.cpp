@@ -215,8 +215,10 @@ TEST_F(DialectV, CheckFailuresStoreNothing) {
     TResult r;
     v.WBUS_ReadAndDecodeV(adapterReply(H("4F 01 4E")), 0, 0x50, 5, r);
     EXPECT_EQ(r.Value, 10);
-    v.WBUS_ReadAndDecodeV(adapterReply(wbusAnswer(H("D1 05 46"))), 0, 0x50, 5, r);
+    v.WBUS_ReadAndDecodeV(adapterReply(wbusAnswer(H("7F 50 33"))), 0, 0x50, 5, r);
     EXPECT_EQ(r.Value, 11);
+    v.WBUS_ReadAndDecodeV(adapterReply(wbusAnswer(H("D1 05 46"))), 0, 0x50, 5, r);
+    EXPECT_EQ(r.Value, 13);
     v.WBUS_ReadAndDecodeV(adapterReply(wbusAnswer(H("D0 05 46"))), 5, 0x50, 5, r);
     EXPECT_EQ(r.Value, 12);
     EXPECT_EQ(hexOf(r.Text), "D0 05 46 ");

@@ -325,12 +325,16 @@ TEST_F(WBusTest, DecoderChecks) {
         {"accepted", H("4F 03 D0 07 9B"), 1, 0x50, 7, 0, 0, "07"},
         {"no sub expected", H("4F 03 D0 07 9B"), 1, 0x50, 255, 0, 0, "07"},
         {"empty payload", H("4F 01 4E"), 0, 0x50, 7, 1, 10, ""},
-        {"wrong command", wbusAnswer(H("D1 07")), 1, 0x50, 7, 1, 11, "D1 07"},
-        {"request echoed as answer", wbusAnswer(H("50 07")), 1, 0x50, 7, 1, 11, "50 07"},
+        {"refused", wbusAnswer(H("7F 50 33")), 1, 0x50, 7, 1, 11, "7F 50 33"},
+        {"refusal alone", wbusAnswer(H("7F")), 1, 0x50, 7, 1, 11, "7F"},
+        {"another command's refusal", wbusAnswer(H("7F 51 33")), 1, 0x50, 7, 1, 13, "7F 51 33"},
+        {"another command's answer", wbusAnswer(H("D1 07")), 1, 0x50, 7, 1, 13, "D1 07"},
+        {"request echoed as answer", wbusAnswer(H("50 07")), 1, 0x50, 7, 1, 13, "50 07"},
         {"not above the minimum", H("4F 03 D0 07 9B"), 2, 0x50, 7, 1, 12, "D0 07"},
         {"sub expected, none sent", wbusAnswer(H("D0")), 0, 0x50, 7, 1, 12, "D0"},
         {"command alone, no sub", wbusAnswer(H("D0")), 0, 0x50, 255, 0, 0, ""},
         {"other page", wbusAnswer(H("D0 08 01")), 1, 0x50, 7, 1, 13, "08 01"},
+        {"other page, short", wbusAnswer(H("D0 08")), 4, 0x50, 7, 1, 13, "08"},
         {"damaged", H("4F 03 D0 07 9C"), 1, 0x50, 7, 1, 6, ""},
     };
     for (const auto& c : cases) {

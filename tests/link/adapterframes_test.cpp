@@ -72,14 +72,38 @@ TEST(AdapterFrames, CheckReplyFlipsTheBlinkEveryCall) {
     p.onStatusBarRepaint = [&] { ++repaints; };
     EXPECT_TRUE(p.ADP_CheckBusConfigAck(H("86 1E")));
     EXPECT_EQ(p.ActivityBlink, 1);
-    EXPECT_TRUE(p.ADP_CheckWakeupAck(H("06 1F 00")));
+    EXPECT_FALSE(p.ADP_CheckWakeupAck(H("06 1F 00")));
     EXPECT_EQ(p.ActivityBlink, 0);
-    EXPECT_FALSE(p.ADP_CheckBusConfigAck(H("86")));
-    EXPECT_FALSE(p.ADP_CheckBusConfigAck(H("86 1F")));
-    EXPECT_FALSE(p.ADP_CheckBusConfigAck(H("87 1E")));
     EXPECT_FALSE(p.ADP_CheckBusConfigAck(""));
-    EXPECT_EQ(p.ActivityBlink, 0);
-    EXPECT_EQ(repaints, 6);
+    EXPECT_EQ(p.ActivityBlink, 1);
+    EXPECT_EQ(repaints, 3);
+}
+
+// Only frames with the reply flag are replies: the PC's own frames, fed back by an echoing
+// line or a loop-back cable, never pass as the adapter's acknowledgement or answer.
+TEST(AdapterFrames, OnlyTheReplyFlagMakesAReply) {
+    struct Case {
+        const char* reply;
+        bool configAck, wakeupAck, transfer;
+    } cases[] = {
+        {"86 1E", true, false, false},
+        {"06 1E", false, false, false},
+        {"06 1E 00 03 06 0A 8D", false, false, false},  // the PC's own bus configuration
+        {"86 1F 00", false, true, false},
+        {"06 1F 1A 00 33 00", false, false, false},  // the PC's own wake-up pattern
+        {"86 20 20 4F", false, false, true},
+        {"06 20 20 4F", false, false, false},
+        {"06 20 F4 03 51 0B AD", false, false, false},  // the PC's own bus transfer
+        {"86 1F", false, true, false},
+        {"87 1E", false, false, false},
+        {"86", false, false, false},
+    };
+    AdapterFrameProtocol p;
+    for (const auto& c : cases) {
+        EXPECT_EQ(p.ADP_CheckBusConfigAck(H(c.reply)), c.configAck) << c.reply;
+        EXPECT_EQ(p.ADP_CheckWakeupAck(H(c.reply)), c.wakeupAck) << c.reply;
+        EXPECT_EQ(p.ADP_CheckReply(6, 32, H(c.reply), 1), c.transfer) << c.reply;
+    }
 }
 
 TEST(AdapterFrames, ParseBusReply) {
@@ -91,7 +115,7 @@ TEST(AdapterFrames, ParseBusReply) {
     } cases[] = {
         {"86 20 20", 1, 0, ""},       {"86 20 22 41", 1, 2, ""},  {"86 20 20 41 42", 0, 0, "AB"},
         {"86 20 1F 41", 1, -1, ""},   {"86 20 29", 1, 9, ""},     {"86 1E 20 41", 1, 0, ""},
-        {"86 20", 1, 0, ""},          {"", 1, 0, ""},             {"06 20 20 41", 0, 0, "A"},
+        {"86 20", 1, 0, ""},          {"", 1, 0, ""},             {"06 20 20 41", 1, 0, ""},
     };
     AdapterFrameProtocol p;
     for (auto& c : cases) {

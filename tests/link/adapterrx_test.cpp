@@ -98,6 +98,20 @@ TEST(AdapterRxParser, BytesAfterTheEndCollectUntilTheNextStart) {
     EXPECT_TRUE(p.buffer().empty());
 }
 
+TEST(AdapterRxParser, DiscardForgetsAllAndWaitsForTheNextStart) {
+    AdapterRxParser p;
+    const ByteString ack = withCrc(H("86 1E"));
+    feedAll(p, H("01 86 02 1E 05"));
+    ASSERT_TRUE(p.escapePending());
+    p.discard();
+    EXPECT_TRUE(p.buffer().empty());
+    EXPECT_FALSE(p.escapePending());
+    EXPECT_EQ(p.state(), 3);
+    // The rest of a frame whose start was thrown away makes no frame.
+    EXPECT_TRUE(feedAll(p, H("02 86 1E 03") + ack.substr(2) + H("04")).empty());
+    EXPECT_EQ(feedAll(p, H("01 86 02 1E 03") + ack.substr(2) + H("04")).size(), 1u);
+}
+
 TEST(AdapterRxParser, BufferIsBounded) {
     AdapterRxParser p;
     for (int i = 0; i < 200000; ++i) {

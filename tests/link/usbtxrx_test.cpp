@@ -53,7 +53,10 @@ protected:
         d2xx.D2XX_SetChars();
         tx.SetActive(true);
     }
-    virtual void onReply(uint8_t code, const ByteString& data) { replies.push_back({code, data}); }
+    virtual void onReply(uint8_t code, const ByteString& data) {
+        replies.push_back({code, data});
+        afterRepetition.push_back(tx.ReplyAfterRepetition());
+    }
     // One pass of the loop, then whatever it asked the main thread to do.
     void pass(int n = 1) {
         for (int i = 0; i < n; ++i) {
@@ -70,6 +73,7 @@ protected:
     D2XXUnit d2xx;
     RacingMainThread main;
     std::vector<Reply> replies;
+    std::vector<bool> afterRepetition;  // ReplyAfterRepetition() during each hand-over
     int finished = 0;
     TUSBTXRX tx;
 };
@@ -115,7 +119,7 @@ TEST_F(TransferLoop, DeadAdapterIsWrittenTwentyOneTimesThenCodeFour) {
     EXPECT_EQ(replies, (std::vector<Reply>{{4, ""}}));
     EXPECT_EQ(stats().writes, 21);
     EXPECT_EQ(stats().lastFrame, H("06 1E 00 03 06 0A 8D"));
-    EXPECT_EQ(stats().purgesRx, 21);
+    EXPECT_EQ(stats().purgesRx, 21 + 21) << "one before each write, one at each time-out";
     EXPECT_EQ(stats().purgesTx, 21);
     EXPECT_EQ(clock.now(), 21 * 2000);
     clock.advance(10000);
@@ -139,6 +143,11 @@ TEST_F(TransferLoop, BadAnswerIsRepeatedAfterTheTimeOut) {
     pass(2);
     EXPECT_EQ(stats().writes, 2);
     EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+    EXPECT_EQ(afterRepetition, std::vector<bool>{true}) << "the reply came after a repetition";
+    EXPECT_FALSE(tx.ReplyAfterRepetition()) << "only while it is handed over";
+    tx.SendFrame(configFrame());
+    pass();
+    EXPECT_EQ(afterRepetition, (std::vector<bool>{true, false}));
 }
 
 TEST_F(TransferLoop, SecondAnswerInTheSameReadIsDropped) {
@@ -217,13 +226,90 @@ TEST_F(TransferLoop, StaleTimeOutNeverResends) {
     pass(3);
     EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
     EXPECT_EQ(stats().writes, 1);
-    EXPECT_EQ(stats().purgesRx, 0);
+    EXPECT_EQ(stats().purgesRx, 1) << "before the write only: no time-out";
 
     setFaults({});
     tx.SendFrame(configFrame());
     pass();
     EXPECT_EQ(replies.size(), 2u);
     EXPECT_EQ(stats().writes, 2);
+}
+
+// What arrived before a write is never its reply: a stale answer waiting in the driver, half
+// a frame and a pending escape in the parser are all thrown away before the frame goes out.
+TEST_F(TransferLoop, LeftoversBeforeAWriteAreNeverItsReply) {
+    ByteString staleAck;
+    AdapterFrameProtocol::ADP_BuildFrame(0x86, H("1F"), staleAck);  // a wake-up acknowledgement
+    drv.pushToHost(0, staleAck);
+    pass();  // read while nothing is awaited: dropped
+    drv.pushToHost(0, staleAck + H("01 86 02 1E 05"));  // and a half frame with an escape
+    SimFaults f;
+    f.answerDelayMs = 100;
+    setFaults(f);
+    tx.SendFrame(configFrame());
+    pass(3);
+    EXPECT_TRUE(replies.empty());
+    // The rest of the half frame arrives after the write: without its start it is no frame.
+    drv.pushToHost(0, H("53 03 00 00 04"));
+    pass(2);
+    EXPECT_TRUE(replies.empty());
+    clock.advance(100);
+    pass();
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 1E")}}));
+}
+
+// Between a write and its reply nothing is thrown away: a reply read one byte at a time, its
+// escapes split from the bytes they escape, is assembled whole.
+TEST_F(TransferLoop, ReplyReadByteByByteKeepsItsEscapes) {
+    class Unit : public ISimControlUnit {
+    public:
+        uint8_t bus() const override { return 0; }
+        std::optional<ByteString> answer(const ByteString&) override {
+            return H("4F 05 D1 0A 01 02 03 04 05 00 A4");
+        }
+    } unit;
+    drv.attachUnit(0, &unit);
+    SimFaults f;
+    f.splitBytes = 1;
+    setFaults(f);
+    ByteString frame;
+    AdapterFrameProtocol::ADP_BuildBusTransfer(H("F4 03 51 0A AC"), frame);
+    tx.SendFrame(frame);
+    pass(60);
+    EXPECT_EQ(replies,
+              (std::vector<Reply>{{0, H("86 20 20 4F 05 D1 0A 01 02 03 04 05 00 A4")}}));
+}
+
+// Answers sent twice and read in pieces: the second copy of an answer is never handed over as
+// the reply to the next frame.
+TEST_F(TransferLoop, DoubledAnswersInPiecesStayWithTheirOwnFrame) {
+    class Echo : public ISimControlUnit {
+    public:
+        uint8_t bus() const override { return 0; }
+        std::optional<ByteString> answer(const ByteString& t) override {
+            return "\x4F" + t.substr(1);
+        }
+    } unit;
+    drv.attachUnit(0, &unit);
+    SimFaults f;
+    f.duplicateAnswers = -1;
+    f.splitBytes = 5;
+    setFaults(f);
+    auto frameOf = [](int n) {
+        ByteString fr;
+        AdapterFrameProtocol::ADP_BuildBusTransfer(H("F4 03 51") + static_cast<char>(n), fr);
+        return fr;
+    };
+    int sent = 0;
+    tx.SendFrame(frameOf(sent));
+    for (int i = 0; i < 400 && replies.size() < 20; ++i) {
+        const size_t before = replies.size();
+        pass();
+        if (replies.size() != before) tx.SendFrame(frameOf(++sent));
+    }
+    ASSERT_EQ(replies.size(), 20u);
+    for (size_t i = 0; i < replies.size(); ++i)
+        EXPECT_EQ(replies[i], (Reply{0, H("86 20 20 4F 03 51") + static_cast<char>(i)})) << i;
 }
 
 class ChainedLoop : public TransferLoop {

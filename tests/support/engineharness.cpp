@@ -31,6 +31,7 @@ EngineHarness::EngineHarness(Options options)
     if (options.pump) {
         m_stepped = true;
         m_quiet = std::move(options.quiet);
+        m_nextAnswer = std::move(options.nextAnswer);
         mainThread.pumps.push_back([this, pump = std::move(options.pump)] { pump(*this); });
     }
     hooks.install(engine);
@@ -56,7 +57,9 @@ void EngineHarness::advance(int64_t ms) {
         mainThread.processEvents();
         int64_t step = 1;
         if (m_quiet && m_quiet(*this)) {
-            const int64_t due = clock.nextDue();
+            int64_t due = clock.nextDue();
+            const int64_t answer = m_nextAnswer ? m_nextAnswer(*this) : -1;
+            if (answer >= 0 && (due < 0 || answer < due)) due = answer;
             step = due < 0 ? end - clock.now() : std::max<int64_t>(1, due - clock.now());
         }
         clock.advance(std::min(step, end - clock.now()));
@@ -84,10 +87,29 @@ EngineHarness::Options EngineHarness::withTransferThread() {
     o.pump = [](EngineHarness& e) {
         if (auto* t = dynamic_cast<TUSBTXRX*>(e.engine.USBThread())) t->Pass();
     };
-    // Nothing readable (or no adapter to read from): only a timer can change anything.
+    // Nothing readable (or no adapter to read from): only a timer or an answer falling due
+    // can change anything.
     o.quiet = [](EngineHarness& e) {
         uint32_t n = 0;
         return e.sim.FT_GetQueueStatus(n) != FT_OK || n == 0;
     };
+    o.nextAnswer = [](EngineHarness& e) { return e.sim.nextDueMs(); };
+    return o;
+}
+
+EngineHarness::Options EngineHarness::withWorkerThread() {
+    Options o;
+    o.threadFactory = [](EngineHarness& e, int timeoutMs, ReplyHandler onReply,
+                         std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+        return std::make_unique<TUSBTXRX>(e.d2xx, e.clock, e.mainThread, timeoutMs,
+                                          std::move(onReply), std::move(onFinished),
+                                          TUSBTXRX::Mode::Thread);
+    };
+    // The worker polls in real time while the test's clock stands: give it a moment to read
+    // what fell due and hand it over before the clock moves on. While nothing is readable the
+    // clock may jump to the next timer or answer, as with the loop run pass by pass.
+    o.pump = [](EngineHarness& e) { e.mainThread.waitAndPump(std::chrono::microseconds(100)); };
+    o.quiet = withTransferThread().quiet;
+    o.nextAnswer = [](EngineHarness& e) { return e.sim.nextDueMs(); };
     return o;
 }

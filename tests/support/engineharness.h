@@ -32,12 +32,19 @@ public:
         // With a pump: true when the worker has nothing to do until a timer fires (nothing to
         // read, nothing to write), so advance() may jump to the next timer.
         std::function<bool(EngineHarness&)> quiet;
+        // With quiet: when the adapter's next answer becomes readable (-1: none on its way);
+        // advance() jumps no further than that.
+        std::function<int64_t(EngineHarness&)> nextAnswer;
     };
 
     EngineHarness() : EngineHarness(Options{}) {}
     explicit EngineHarness(Options options);
-    // The real transfer thread between the engine and the simulated adapters.
+    // The real transfer thread between the engine and the simulated adapters, run pass by
+    // pass on the test thread.
     static Options withTransferThread();
+    // The same with its own worker thread. The clock still moves only when the test advances
+    // it, each step giving the worker a moment to read and hand over.
+    static Options withWorkerThread();
 
     // The engine's part of showing the main window: transfer thread, request timer, watch
     // timer, adapter not ready.
@@ -69,6 +76,7 @@ private:
     FakeTransport* m_lastFake = nullptr;
     bool m_stepped = false;
     std::function<bool(EngineHarness&)> m_quiet;
+    std::function<int64_t(EngineHarness&)> m_nextAnswer;
 
 public:
     MainEngine engine;

@@ -2,6 +2,7 @@
 // so minutes of program time run in microseconds and always the same way.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -15,6 +16,8 @@ public:
 
     std::unique_ptr<ITimer> createTimer() override;
 
+    // May be read from a worker thread (the simulated adapter's clock) while the test thread
+    // advances it.
     int64_t now() const { return m_now; }
     // Advances time by ms, firing every timer that falls due on the way.
     void advance(int64_t ms);
@@ -26,7 +29,7 @@ public:
 
 private:
     friend class Timer;
-    int64_t m_now = 0;
+    std::atomic<int64_t> m_now{0};
     uint64_t m_seq = 0;
     std::set<Timer*> m_timers;
 };

@@ -56,11 +56,6 @@ uint8_t byteAt(const ByteString& text, size_t i) {
     return i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
 }
 
-// A negative answer to the service: 7F, the service, the unit's reason.
-bool isRefusalOf(const TResult& res, uint8_t service) {
-    return res.Text.size() >= 2 && byteAt(res.Text, 0) == 0x7F && byteAt(res.Text, 1) == service;
-}
-
 bool codeIs(const TResult& res, int code) { return res.Value == static_cast<long double>(code); }
 
 }  // namespace
@@ -187,9 +182,8 @@ void KX3024Module::evaluateIdentityCheck(const TResult& res, TUSBREQ& out) {
         return;
     }
     if (codeIs(res, BusCode::Rejected)) {
-        // Only the unit's refusal of this very request proves the class; an answer to another
-        // service is asked for again.
-        if (!isRefusalOf(res, 0x21)) return;
+        // The unit refused this very request (the layer holds a refusal of another service
+        // for an answer to another request, code 13).
         RegisterDataPoints();
         e.dataPoints.DP_SetValue("CFGNAME", 0, m_deviceName, 0);
         out.Step = 13;
@@ -198,20 +192,18 @@ void KX3024Module::evaluateIdentityCheck(const TResult& res, TUSBREQ& out) {
     KLineLayer::KLINE_StepOnErrorSkip(out, out, res.Value);
 }
 
-// Steps 70..76 read entry k = step - 69; the layer has stored what the entry holds.
+// Steps 70..76 read entry k = step - 69. The layer took only the answer of entry k, which it
+// has stored, or the unit's "no such entry".
 void KX3024Module::evaluateErrorEntry(const TResult& res, TUSBREQ& out) {
     const int32_t step = out.Step;
-    const int entry = step - 69;
-    const uint8_t carried = byteAt(res.Text, 1);
-    if (carried != NoEntry && carried != entry) return;  // an answer for another entry: again
     DataPointTable& dp = m_session.engine().dataPoints;
-    if (carried == NoEntry) {
+    if (byteAt(res.Text, 1) == NoEntry) {
         const int count = step - 70;
         dp.DP_SetValue("OVRERRCNT", 0, std::to_string(count), count);
         for (int n = count + 1; n <= MaxErrorEntries; ++n)
             dp.DP_SetValue("ERRCODE" + std::to_string(n), 0, "", 0);
         out.Step = 77;
-    } else if (entry == MaxErrorEntries) {
+    } else if (step - 69 == MaxErrorEntries) {
         dp.DP_SetValue("OVRERRCNT", 0, std::to_string(MaxErrorEntries), MaxErrorEntries);
         out.Step = 77;
     } else {

@@ -33,6 +33,10 @@ struct KX3024Bench {
         };
         r.kline = [this](const ByteString& t) -> std::optional<ByteString> {
             std::optional<ByteString> a = unit.answer(t);
+            if (oneLate)
+                std::swap(a, held);
+            else
+                held = a;
             if (raw) {
                 if (auto instead = raw(dataOf(t))) return instead;
             }
@@ -75,5 +79,8 @@ struct KX3024Bench {
     // A whole answer telegram that reaches the tester in place of the unit's (the unit still
     // got the request), chosen by the request's data as dataOf gives it; nothing = the unit's.
     std::function<std::optional<ByteString>(const ByteString& data)> raw;
+    // Every answer comes one request late: the tester gets the answer to the request before.
+    bool oneLate = false;
+    std::optional<ByteString> held;  // the unit's last answer
     ByteString caption;
 };

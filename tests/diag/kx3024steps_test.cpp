@@ -154,6 +154,8 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
          {"21 11 "}, NotFound},
         {"another identifier answered at the class check", "21 11 ",
          SessionRig::klineAnswer("61 12 00"), 1, {"21 11 "}, NotFound},
+        {"refusal of another service at the class check", "21 11 ",
+         SessionRig::klineAnswer("7F 22 12"), 1, {"21 11 "}, NotFound},
         {"customer ident refused", "21 02 ", negative21, 1, {"21 02 ", "21 03 "}, Running},
         {"another identifier answered", "21 02 ", SessionRig::klineAnswer("61 03 11 17 13 0C 22"),
          1, {"21 02 ", "21 03 "}, Running},
@@ -175,6 +177,10 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
          {"3E ", "22 22 00 "}, Running},
         {"error entry refused", "A1 02 ", SessionRig::klineAnswer("7F A1 22"), 1,
          {"A1 02 ", "A1 03 ", "A1 04 ", "22 1D 02 "}, Running},
+        {"answer for another entry", "A1 02 ", SessionRig::klineAnswer("E1 01 0A 00 00 09"), 1,
+         {"A1 02 ", "A1 03 ", "A1 04 ", "22 1D 02 "}, Running},
+        {"answer of another service", "22 1D 04 ", SessionRig::klineAnswer("7E"), 1,
+         {"22 1D 04 ", "22 1D 06 "}, Running},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -204,6 +210,38 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
             EXPECT_NE(b.r.h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
                       ByteString::npos);
     }
+}
+
+TEST_F(KX3024Steps, AnswersToOtherRequestsStoreNothingAndTheFifthEndsTheSession) {
+    comeUp();
+    r.h.advance(1000);
+    const uint64_t stored = r.h.engine.dataPoints.changeCounter();
+    const size_t from = sentSoFar();
+    oneLate = true;
+    ASSERT_TRUE(r.runUntilEnded(3000));
+    EXPECT_EQ(r.h.engine.dataPoints.changeCounter(), stored);
+    EXPECT_EQ(sentSoFar() - from, 5u);
+    EXPECT_TRUE(r.h.ui.boxes.empty());
+    EXPECT_EQ(r.h.log.count("Diagnose gestoppt"), 1);
+}
+
+TEST_F(KX3024Steps, AnswerForAnotherEntryShiftsNoEntry) {
+    comeUp();
+    r.h.advance(1000);
+    ASSERT_EQ(text("ERRCODE2"), "05/00");
+    // entry 2 is asked for, the answer of entry 1 comes (with another code by now)
+    bool once = true;
+    raw = [&](const ByteString& data) -> std::optional<ByteString> {
+        if (data != "A1 02 " || !once) return std::nullopt;
+        once = false;
+        return SessionRig::klineAnswer("E1 01 0A 00 00 09");
+    };
+    r.h.advance(3500);
+    ASSERT_FALSE(once);
+    EXPECT_EQ(text("ERRCODE1"), "04/00");
+    EXPECT_EQ(text("ERRCODE2"), "05/00");
+    EXPECT_EQ(text("ERRCOUNT1"), "3");
+    EXPECT_EQ(text("OVRERRCNT"), "3");
 }
 
 TEST_F(KX3024Steps, UnitThatDoesNotBeginIsWokenTwentyTimes) {

@@ -2,6 +2,8 @@
 // K-Line: the real transfer thread, run pass by pass on the manual clock.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "hex.h"
 #include "kx3024bench.h"
 #include "simsessiontest.h"
@@ -106,6 +108,67 @@ TEST_F(SessionKX3024, StopEndsTheSessionOnce) {
     EXPECT_EQ(h.engine.DeviceClass, 0);
     EXPECT_EQ(caption, "NAVIRON Calvix Test");
     EXPECT_TRUE(h.ui.boxes.empty());
+}
+
+// Each answer comes twice, the copy after the next request has gone out, so it is taken for
+// that request's answer (and every answer after it for the next one's): no data point ever
+// holds a value from an answer to another request, and once the copies stop the session is
+// soon back.
+TEST_F(SessionKX3024, DoubledAnswersShiftNoValue) {
+    start(1);
+    ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
+    h.advance(12000);  // identification, operating data, error memory
+    std::map<ByteString, TResult> reference;
+    for (const TWerteDaten& p : h.engine.dataPoints.DataPoints())
+        if (!p.Value.Invalid) reference[p.Key] = p.Value;
+    ASSERT_EQ(reference["ERRCODE2"].Text, "05/00");
+    ASSERT_EQ(reference["BETSTACNT"].Text, "1543");
+    // values that move with time, held against their range instead
+    const std::map<ByteString, std::pair<double, double>> moving = {
+        {"OVRTEMP", {17, 23}}, {"OVRUB", {12.2, 12.6}}, {"BETTEIN", {0, 0}}};
+    auto check = [&] {
+        for (const TWerteDaten& p : h.engine.dataPoints.DataPoints()) {
+            if (p.Value.Invalid) continue;
+            const auto m = moving.find(p.Key);
+            if (m != moving.end()) {
+                const double v = static_cast<double>(p.Value.Value);
+                if (m->second.second > 0)
+                    ASSERT_TRUE(v >= m->second.first && v <= m->second.second) << p.Key << " " << v;
+                continue;
+            }
+            const auto r = reference.find(p.Key);
+            if (r == reference.end()) continue;
+            ASSERT_EQ(p.Value.Text, r->second.Text) << p.Key << " at " << h.clock.now();
+        }
+    };
+    SimFaults f;
+    f.answerDelayMs = 20;
+    f.duplicateAnswers = -1;
+    f.duplicateGapMs = 15;
+    h.sim.setFaults(adapter, f);
+    int endings = 0;
+    for (int64_t t = 0; t < 20000 && !HasFailure(); t += 10) {
+        if (h.engine.AdapterReady && !h.engine.SessionStarted) {
+            ++endings;
+            session.DIAG_BeginSession(dcKX3024);
+        }
+        h.advance(10);
+        check();
+    }
+    EXPECT_GT(endings, 0) << "answers to other requests end the session";
+    f.duplicateAnswers = 0;
+    h.sim.setFaults(adapter, f);
+    ASSERT_TRUE(runUntil(
+        [&] {
+            if (h.engine.AdapterReady && !h.engine.SessionStarted)
+                session.DIAG_BeginSession(dcKX3024);
+            return h.engine.SessionUp;
+        },
+        5000));
+    h.advance(12000);
+    check();
+    EXPECT_EQ(text("ERRCODE2"), "05/00");
+    EXPECT_EQ(text("CFGNAME"), "180");
 }
 
 TEST_F(SessionKX3024, SilentUnitIsNotFoundAfterTwentyWakeups) {

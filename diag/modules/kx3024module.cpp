@@ -38,6 +38,7 @@ bool requestOf(int32_t step, Request& q) {
         q = {Data, 0xA1, 1, static_cast<uint8_t>(step - 69), 0, Any};
         return true;
     }
+    // clang-format off
     switch (step) {
         case 10: q = {KLine::FORMAT_START, 0x81, 0, 0, 0, Any}; return true;
         case 11: q = {Data, 0x21, 1, 4, 0, 4}; return true;
@@ -50,13 +51,16 @@ bool requestOf(int32_t step, Request& q) {
         case 80: q = {Data, 0x20, 0, 0, 0, Any}; return true;
         default: return false;
     }
+    // clang-format on
 }
 
 uint8_t byteAt(const ByteString& text, size_t i) {
     return i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
 }
 
-bool codeIs(const TResult& res, int code) { return res.Value == static_cast<long double>(code); }
+bool codeIs(const TResult& res, int code) {
+    return res.Value == static_cast<long double>(code);
+}
 
 }  // namespace
 

@@ -30,7 +30,8 @@ ByteString SimKLineUnit::frameAnswer(uint8_t tester, const ByteString& data) {
 }
 
 ByteString SimKLineUnit::refusal(uint8_t service, uint8_t reason) {
-    return ByteString{static_cast<char>(0x7F), static_cast<char>(service), static_cast<char>(reason)};
+    return ByteString{static_cast<char>(0x7F), static_cast<char>(service),
+                      static_cast<char>(reason)};
 }
 
 std::optional<ByteString> SimKLineUnit::answer(const ByteString& t) {

@@ -100,7 +100,8 @@ ByteString SimKX3024Unit::overview(uint8_t sub) const {
         case 4:  // motor voltage (x 1885/12032 V), flame monitor in 0.1 V
             return bytes({0x62, 0x1D, 4, motor ? 77 : 0, 0, 3, 0});
         case 6:  // operating state, coolant temperature in °C
-            return bytes({0x62, 0x1D, 6, state(), 0, static_cast<int>(std::lround(temperatureC())), 0});
+            return bytes(
+                {0x62, 0x1D, 6, state(), 0, static_cast<int>(std::lround(temperatureC())), 0});
         case 8:  // lower and upper switching temperature
             return bytes({0x62, 0x1D, 8, 72, 0, 82, 0});
         case 9:  // flame monitor: dark

@@ -24,9 +24,9 @@ public:
     static constexpr uint8_t ChecksumCell = 43;
 
     // Operating states.
-    static constexpr uint8_t StateOff = 0;             // "Auszustand"
-    static constexpr uint8_t StateTestSession = 48;    // diagnostic session, outputs off
-    static constexpr uint8_t StateTestRunning = 49;    // diagnostic session, an output on
+    static constexpr uint8_t StateOff = 0;           // "Auszustand"
+    static constexpr uint8_t StateTestSession = 48;  // diagnostic session, outputs off
+    static constexpr uint8_t StateTestRunning = 49;  // diagnostic session, an output on
 
     SimKX3024Unit();
 
@@ -75,8 +75,8 @@ private:
     std::deque<ByteString> m_received;
     bool m_diagnosticSession = false;
     std::array<uint8_t, 5> m_outputs{};
-    int64_t m_pumpSince = -1;        // ms; the pump runs since then
-    int64_t m_pumpMs = 0;            // earlier turns
+    int64_t m_pumpSince = -1;  // ms; the pump runs since then
+    int64_t m_pumpMs = 0;      // earlier turns
     uint32_t m_burnMinutes = 812 * 60 + 17;
     uint32_t m_onMinutes = 1706 * 60 + 45;
     uint32_t m_pumpBaseMinutes = 1390 * 60 + 2;

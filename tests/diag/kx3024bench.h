@@ -68,7 +68,9 @@ struct KX3024Bench {
     std::vector<ByteString> only(std::initializer_list<const char*> wanted, size_t from = 0) const {
         return r.viewsOn(1, dataOf, wanted, from);
     }
-    std::vector<int64_t> timesOf(const char* dataHex) const { return r.timesOn(1, dataOf, dataHex); }
+    std::vector<int64_t> timesOf(const char* dataHex) const {
+        return r.timesOn(1, dataOf, dataHex);
+    }
     // A request as the tester frames it.
     static ByteString request(const char* dataHex) {
         return SessionRig::klineTelegram("87 9D F1", dataHex);

@@ -3,6 +3,8 @@
 // the tick intervals, and where each kind of failed answer leads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "kx3024bench.h"
 
 namespace {
@@ -140,12 +142,13 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
     enum End { Running, EndsQuietly, NotFound };
     struct Case {
         const char* what;
-        const char* at;      // the request whose answers are replaced
-        ByteString answer;   // what comes instead (a whole telegram)
-        int times;           // how often
-        Requests then;       // the requests from the first replaced one on
+        const char* at;     // the request whose answers are replaced
+        ByteString answer;  // what comes instead (a whole telegram)
+        int times;          // how often
+        Requests then;      // the requests from the first replaced one on
         End end;
     };
+    // clang-format off
     const Case cases[] = {
         {"StartCommunication refused", "81 ", SessionRig::klineAnswer("7F 81 10"), 1,
          {"81 ", "21 04 ", "21 11 "}, Running},
@@ -182,6 +185,7 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
         {"answer of another service", "22 1D 04 ", SessionRig::klineAnswer("7E"), 1,
          {"22 1D 04 ", "22 1D 06 "}, Running},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         KX3024Bench b;
@@ -196,7 +200,8 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
         const Requests p = b.requests();
         const auto first = std::find(p.begin(), p.end(), c.at);
         ASSERT_NE(first, p.end());
-        const Requests got(first, first + std::min<long>(p.end() - first, static_cast<long>(c.then.size())));
+        const Requests got(
+            first, first + std::min<long>(p.end() - first, static_cast<long>(c.then.size())));
         EXPECT_EQ(got, c.then);
         b.r.h.advance(300);
         EXPECT_EQ(b.r.h.engine.SessionStarted, c.end == Running);
@@ -206,9 +211,11 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
             EXPECT_EQ(b.r.h.log.count("Diagnose gestoppt"), 1);
         }
         ASSERT_EQ(b.r.h.ui.boxes.size(), c.end == NotFound ? 1u : 0u);
-        if (c.end == NotFound)
-            EXPECT_NE(b.r.h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
-                      ByteString::npos);
+        if (c.end == NotFound) {
+            EXPECT_NE(
+                b.r.h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
+                ByteString::npos);
+        }
     }
 }
 

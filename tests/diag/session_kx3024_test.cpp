@@ -90,8 +90,8 @@ TEST_F(SessionKX3024, SessionEndAfterAComponentTestSwitchesTheOutputsOff) {
         [&] { return text("OVRZUSTAND") == "Komponententest" && text("OVRLBG") == "1"; }, 3000));
     EXPECT_TRUE(unit.pumpRunning());
     module().KX3024_RequestStopSession();
-    ASSERT_TRUE(
-        runUntil([&] { return text("OVRZUSTAND") == "Auszustand" && text("OVRLBG") == "0"; }, 3000));
+    ASSERT_TRUE(runUntil(
+        [&] { return text("OVRZUSTAND") == "Auszustand" && text("OVRLBG") == "0"; }, 3000));
     EXPECT_EQ(unitGot("20"), 1);
     EXPECT_FALSE(unit.diagnosticSession());
     EXPECT_FALSE(unit.pumpRunning());
@@ -132,8 +132,9 @@ TEST_F(SessionKX3024, DoubledAnswersShiftNoValue) {
             const auto m = moving.find(p.Key);
             if (m != moving.end()) {
                 const double v = static_cast<double>(p.Value.Value);
-                if (m->second.second > 0)
+                if (m->second.second > 0) {
                     ASSERT_TRUE(v >= m->second.first && v <= m->second.second) << p.Key << " " << v;
+                }
                 continue;
             }
             const auto r = reference.find(p.Key);

@@ -50,7 +50,7 @@ TEST_F(SimKX3024, AnswersOnlyReadableTelegramsAfterTheStart) {
     EXPECT_TRUE(fresh.answer(request("3E FF FF FF FF FF FF")));
     ByteString bad = request("3E FF FF FF FF FF FF");
     bad.back() ^= 1;
-    EXPECT_FALSE(fresh.answer(bad));                                     // sum
+    EXPECT_FALSE(fresh.answer(bad));                                    // sum
     EXPECT_FALSE(fresh.answer(request("3E FF FF FF FF FF FF", 0x9E)));  // another unit
     ByteString longer = request("3E FF FF FF FF FF FF");
     longer.insert(3, 1, '\xFF');

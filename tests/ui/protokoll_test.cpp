@@ -196,7 +196,9 @@ TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
     EXPECT_EQ(bar->value(), bar->maximum()) << "the newest line is in sight";
     RecordProperty("append_50000_ms", static_cast<int>(ms));
     std::printf("50000 log lines appended in %lld ms\n", static_cast<long long>(ms));
-    EXPECT_LT(ms, 2000);
+    // A guard against appending that grows with the view's length (that took minutes), with
+    // room for a sanitizer build on a busy machine.
+    EXPECT_LT(ms, 8000);
 }
 
 TEST_F(ProtokollTest, RecordingAppendsToAnExistingFileWithNewStartAndStopLines) {

@@ -5,8 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include "adapterframes.h"
+#include "inerttimers.h"
 #include "pumpedmainthread.h"
 #include "qtmainthread.h"
 #include "qtports.h"
@@ -19,25 +21,6 @@ class EchoUnit : public ISimControlUnit {
 public:
     uint8_t bus() const override { return 0; }
     std::optional<ByteString> answer(const ByteString& t) override { return "\x4F" + t.substr(1); }
-};
-
-// Timers that are never due within a benchmark (the reply time-out is 2 s).
-class InertTimer : public ITimer {
-public:
-    void setInterval(int ms) override { m_interval = ms; }
-    int interval() const override { return m_interval; }
-    void setSingleShot(bool) override {}
-    void start() override { m_active = true; }
-    void stop() override { m_active = false; }
-    bool isActive() const override { return m_active; }
-
-private:
-    int m_interval = 0;
-    bool m_active = false;
-};
-class InertTimers : public ITimerFactory {
-public:
-    std::unique_ptr<ITimer> createTimer() override { return std::make_unique<InertTimer>(); }
 };
 
 struct Link {
@@ -100,11 +83,3 @@ void BM_LinkRoundTripQt(benchmark::State& state) {
 BENCHMARK(BM_LinkRoundTripQt)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

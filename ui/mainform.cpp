@@ -19,11 +19,13 @@
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "protstartform.h"
 #include "qtmainthread.h"
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialectv.h"
 
@@ -186,6 +188,14 @@ void TMAIN_Form::createWindows() {
             m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
             w = m_overview;
+        } else if (cls == QLatin1String("TPROT_START_Form")) {
+            w = m_protStart = createProtStart(ctx);
+        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
+            m_trend = new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
+                return now().toMSecsSinceEpoch() / 1000.0;
+            });
+            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
+            w = m_trend;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -221,6 +231,11 @@ void TMAIN_Form::wireHooks() {
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+    v.TrendShowValues = [this] { m_trend->ShowValues(); };
+}
+
+QDateTime TMAIN_Form::now() const {
+    return m_ports.wallClock ? m_ports.wallClock() : QDateTime::currentDateTime();
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {
@@ -257,12 +272,14 @@ void TMAIN_Form::closeEvent(QCloseEvent* e) {
 }
 
 void TMAIN_Form::FormCloseQuery() {
+    // The MDI children that keep their placement themselves do so before the main window closes.
+    m_trend->FormCloseQuery();
     m_engine->USB_StopThread();
 }
 
 void TMAIN_Form::FormClose() {
     m_closed = true;
-    // The measurement log would be stopped and closed here; the program has none yet.
+    m_protStart->PROT_Stop();
     QElapsedTimer waited;
     waited.start();
     while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {

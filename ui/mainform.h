@@ -7,6 +7,7 @@
 // and action enabling), mainformstatus.cpp (status bar, texts by unit and language, dialogs).
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -32,6 +33,8 @@ class StatusPanel;
 class TANSI_ERROR_Form;
 class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
+class TANSI_TREND_Form;
+class TPROT_START_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -51,6 +54,8 @@ struct MainFormPorts {
     MainSettings::ScreenSize screenSize;
     // Directory of the program file with a trailing separator (the help file lies there).
     QString exeDir;
+    // The date and time of day; empty: the system clock. Tests run it on the manual clock.
+    std::function<QDateTime()> wallClock;
 };
 
 class TMAIN_Form : public QMainWindow {
@@ -97,9 +102,12 @@ public:
     void DIAG_StartExecute();
     void DIAG_StopExecute();
     void DIAG_SYS_CloseExecute();
+    void DIAG_PROT_StartExecute();
+    void DIAG_PROT_StopExecute();
     void WIN_ODataExecute();
     void WIN_LISTExecute();
     void WIN_PDataExecute();
+    void WIN_TDataExecute();
     void STEU_AUSExecute();
     void STEU_HeizExecute();
     void STEU_StandExecute();
@@ -134,6 +142,10 @@ public:
     TANSI_PROT_Form* protForm() const { return m_prot; }
     TANSI_OVERVIEW_Form* overviewForm() const { return m_overview; }
     TANSI_ERROR_Form* errorForm() const { return m_error; }
+    TANSI_TREND_Form* trendForm() const { return m_trend; }
+    TPROT_START_Form* protStartForm() const { return m_protStart; }
+    // The date and time of day the windows stamp their records with.
+    QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The other windows in creation order (24), stand-ins included.
     const std::vector<QWidget*>& windows() const { return m_windows; }
@@ -179,6 +191,10 @@ private:
     void runControl(const QString& action);
     void repaintStatusBar();
     void broadcast(const QString& window, const char* hook);
+    // The summary report of this moment with an empty remark, for the measurement log's side
+    // file.
+    ByteString summaryReportNow() const;
+    TPROT_START_Form* createProtStart(const struct ViewContext& ctx);
 
     MainFormPorts m_ports;
     std::unique_ptr<ITimerFactory> m_ownTimers;
@@ -212,4 +228,6 @@ private:
     TANSI_PROT_Form* m_prot = nullptr;
     TANSI_OVERVIEW_Form* m_overview = nullptr;
     TANSI_ERROR_Form* m_error = nullptr;
+    TANSI_TREND_Form* m_trend = nullptr;
+    TPROT_START_Form* m_protStart = nullptr;
 };

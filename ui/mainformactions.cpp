@@ -16,6 +16,7 @@
 #include "overviewform.h"
 #include "protokoll.h"
 #include "qtports.h"
+#include "trendform.h"
 
 #define CTX "TMAIN_Form"
 
@@ -107,7 +108,7 @@ const Def kActions[] = {
 // disabled whatever the broadcast says.
 const char* const kMissingWindowActions[] = {
     "DIAG_DEV_Sel",    "DIAG_KOMP_Test", "DIAG_ZUSAM_Open", "DIAG_ZUSAM_Save",  "DIAG_ZUSAM_Print",
-    "DIAG_PROT_Start", "DIAG_PROT_Stop", "WIN_BData",       "WIN_SData",        "WIN_TData",
+    "WIN_BData",       "WIN_SData",
     "KAL_CO2",         "KAL_Spann",      "DSATZ_FILEtoSG",  "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
     "DSATZ_SGtoFILE",  "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",  "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
     "DSATZ_ZWIStoSG",  "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",  "EXTR_USB",         "EXTR_TELG",
@@ -381,9 +382,12 @@ void TMAIN_Form::connectHandlers() {
     on("DIAG_Start", &TMAIN_Form::DIAG_StartExecute);
     on("DIAG_Stop", &TMAIN_Form::DIAG_StopExecute);
     on("DIAG_SYS_Close", &TMAIN_Form::DIAG_SYS_CloseExecute);
+    on("DIAG_PROT_Start", &TMAIN_Form::DIAG_PROT_StartExecute);
+    on("DIAG_PROT_Stop", &TMAIN_Form::DIAG_PROT_StopExecute);
     on("WIN_OData", &TMAIN_Form::WIN_ODataExecute);
     on("WIN_LIST", &TMAIN_Form::WIN_LISTExecute);
     on("WIN_PData", &TMAIN_Form::WIN_PDataExecute);
+    on("WIN_TData", &TMAIN_Form::WIN_TDataExecute);
     on("STEU_AUS", &TMAIN_Form::STEU_AUSExecute);
     on("STEU_L_HS_AUS", &TMAIN_Form::STEU_AUSExecute);
     on("STEU_Heiz", &TMAIN_Form::STEU_HeizExecute);
@@ -490,6 +494,9 @@ void TMAIN_Form::WIN_LISTExecute() {
 }
 void TMAIN_Form::WIN_PDataExecute() {
     showWindow(m_prot);
+}
+void TMAIN_Form::WIN_TDataExecute() {
+    showWindow(m_trend);
 }
 
 // ---- help ----

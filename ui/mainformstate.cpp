@@ -11,8 +11,10 @@
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "protstartform.h"
 #include "qtports.h"
 #include "standinform.h"
+#include "trendform.h"
 
 namespace {
 
@@ -166,6 +168,12 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->SetLinkState(ready);
             w = m_prot;
+        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
+            m_trend->SetLinkState(ready);
+            w = m_trend;
+        } else if (cls == QLatin1String("TPROT_START_Form")) {
+            m_protStart->SetLinkState(ready);
+            w = m_protStart;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
@@ -200,6 +208,12 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TANSI_ERROR_Form")) {
                 m_error->SetDeviceClass(cls);
                 w = m_error;
+            } else if (wn == QLatin1String("TANSI_TREND_Form")) {
+                m_trend->SetDeviceClass(cls);
+                w = m_trend;
+            } else if (wn == QLatin1String("TPROT_START_Form")) {
+                m_protStart->SetDeviceClass(cls);
+                w = m_protStart;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;

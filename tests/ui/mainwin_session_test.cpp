@@ -18,6 +18,7 @@
 #include "overviewform.h"
 #include "protokoll.h"
 #include "statuspanel.h"
+#include "trendform.h"
 
 namespace {
 
@@ -253,12 +254,17 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
         // first run: maximised, telegram log laid aside, the other children tiled
         EXPECT_TRUE(f.isMaximized());
         EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(f.protForm()->parentWidget())->isMinimized());
-        // one above the other, each the area's full width, and still so once the area grows
+        // one above the other, each the area's full width, and still so once the area grows:
+        // the trend chart, the overview and the error list
+        QWidget* tr = f.trendForm()->placedWindow();
         QWidget* ov = f.overviewForm()->placedWindow();
         QWidget* er = f.errorForm()->placedWindow();
         for (int pass = 0; pass < 2; ++pass) {
             const QRect area = f.mdiArea()->viewport()->rect();
-            EXPECT_EQ(ov->geometry(), QRect(0, 0, area.width(), area.height() / 2)) << pass;
+            const int third = area.height() / 3;
+            EXPECT_EQ(tr->geometry(), QRect(0, 0, area.width(), third)) << pass;
+            EXPECT_EQ(ov->geometry(), QRect(0, third, area.width(), area.height() * 2 / 3 - third))
+                << pass;
             EXPECT_EQ(er->geometry().top(), ov->geometry().bottom() + 1) << pass;
             EXPECT_EQ(er->geometry().width(), area.width()) << pass;
             f.showNormal();

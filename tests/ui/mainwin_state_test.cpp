@@ -12,6 +12,7 @@
 #include "protokoll.h"
 #include "settingslanguage.h"
 #include "standinform.h"
+#include "trendform.h"
 #include "unittexts.h"
 
 namespace {
@@ -163,8 +164,8 @@ TEST_F(MainWindowState, BroadcastReachesEveryWindowInOrder) {
         "SetLinkState TDS_EOL_RW_Form",       "SetLinkState TDS_EOL_ADR_Form",
     };
     EXPECT_EQ(calls, expected);
-    EXPECT_TRUE(f.standIn("TANSI_TREND_Form")->HeldAdapterReady());
-    EXPECT_EQ(f.standIn("TANSI_TREND_Form")->HeldDeviceClass(), 1);
+    EXPECT_TRUE(f.trendForm()->recorder().HeldAdapterReady());
+    EXPECT_EQ(f.trendForm()->recorder().HeldDeviceClass(), 1);
     EXPECT_TRUE(f.protForm()->HeldAdapterReady());
 
     // without the adapter only the link state goes out, and the views drop their class

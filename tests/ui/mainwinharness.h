@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -41,6 +42,7 @@ public:
         p.settingsStore = MainSettings::iniFile(folder + "/TRELUN_10.ini");
         p.screenSize = [] { return QSize(1280, 1024); };
         p.exeDir = folder + "/";
+        p.wallClock = [this] { return wallStart.addMSecs(clock.now()); };
         form = std::make_unique<TMAIN_Form>(std::move(p));
         form->resize(1200, 800);
         // The worker's passes run whenever the main window lets events through.
@@ -94,6 +96,8 @@ public:
     }
 
     ManualClock clock;
+    // The date and time of day at program time 0; the wall clock runs with the manual clock.
+    QDateTime wallStart{QDate(2026, 3, 9), QTime(14, 5, 7)};
     FunctionSimClock simClock{[this] { return clock.now(); }};
     SimFtDriver sim{simClock};
     SimKX3090Unit unit;

@@ -1,0 +1,198 @@
+// The trend window as the user sees it: the series of a class on the chart (colours, axes,
+// bands, legend), points mirrored from the bookkeeping into the plot, the controls while
+// recording and while held, and printing to a PDF file. With CALVIX_SCREENSHOT_DIR set the
+// pictures are written there to be looked at.
+#include "trendform.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "viewdata.h"
+#include "viewtestsupport.h"
+
+namespace {
+
+void save(const QPixmap& pm, const char* name) {
+    const QByteArray dir = qgetenv("CALVIX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    EXPECT_TRUE(pm.save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+}
+
+class TrendForm : public ::testing::Test {
+protected:
+    void make(int deviceClass) {
+        viewdata::registerClass(dp, deviceClass);
+        form = std::make_unique<TANSI_TREND_Form>(dp, rec.context(), [this] { return now; });
+        form->resize(900, 640);
+        form->show();
+        form->SetLinkState(true);
+        form->SetDeviceClass(static_cast<uint8_t>(deviceClass));
+    }
+    // One status reply every 250 ms for `seconds`, with values that move.
+    void run(double seconds) {
+        for (int i = 0; i < seconds * 4; ++i) {
+            now += 0.25;
+            const double t = now - start;
+            viewdata::setBit(dp, "OVRLBG", std::fmod(t, 40) < 30);
+            viewdata::setBit(dp, "OVRLHS", true);
+            viewdata::setBit(dp, "OVRLUP", std::fmod(t, 20) < 14);
+            viewdata::setBit(dp, "OVRLZFG", std::fmod(t, 60) < 8);
+            viewdata::setBit(dp, "OVRLMV", std::fmod(t, 40) > 6 && std::fmod(t, 40) < 30);
+            viewdata::setBit(dp, "OVRLFL", std::fmod(t, 40) > 9 && std::fmod(t, 40) < 31);
+            viewdata::setBit(dp, "OVRLKL15", true);
+            viewdata::set(dp, "OVRTEMP", "", 20 + t / 3);
+            viewdata::set(dp, "OVRUB", "", 12.4 + 0.3 * std::sin(t / 5));
+            viewdata::set(dp, "OVRUFL", "", std::fmod(t, 40) > 9 ? 2.2 : 0.3);
+            form->ShowValues();
+        }
+        QApplication::processEvents();
+    }
+
+    DataPointTable dp;
+    RecordingContext rec;
+    double start = 1767225600;  // 2026-01-01
+    double now = start;
+    std::unique_ptr<TANSI_TREND_Form> form;
+};
+
+TEST_F(TrendForm, ClassOneSeriesOnTheChart) {
+    make(1);
+    QCustomPlot* chart = form->Chart();
+    EXPECT_TRUE(chart->legend->visible());
+    // legend entries in series order: the class's used series only
+    QStringList names;
+    for (int i = 0; i < chart->legend->itemCount(); ++i)
+        if (auto* item = qobject_cast<QCPPlottableLegendItem*>(chart->legend->item(i)))
+            names << item->plottable()->name();
+    EXPECT_EQ(names, (QStringList{"BM", "UP", "ZFG", "MV", "FA", "T [°C]", "UB [V]", "FW [V]", "HS",
+                                  "UPFA", "Kl. 15"}));
+    // an on/off series: stair line in its colour, a visible axis in its band, its title beside
+    QCPGraph* hs = form->seriesGraph(13);
+    EXPECT_EQ(hs->pen().color(), QColor(0, 128, 0));
+    EXPECT_EQ(hs->pen().width(), 2);
+    EXPECT_EQ(hs->lineStyle(), QCPGraph::lsStepLeft);
+    EXPECT_TRUE(form->seriesAxis(13)->visible());
+    EXPECT_EQ(form->seriesAxis(13)->axisType(), QCPAxis::atLeft);
+    EXPECT_EQ(form->seriesAxis(13)->tickLabelColor(), QColor(0, 128, 0));
+    EXPECT_EQ(form->seriesBandTitle(13)->text(), QStringLiteral("HS"));
+    EXPECT_TRUE(form->seriesBandTitle(13)->visible());
+    // value 1 lies at 4 % of the plot height from the top, value 0 at 6 %
+    QCPAxis* a = form->seriesAxis(13);
+    chart->replot();
+    const QRect plot = chart->axisRect()->rect();
+    EXPECT_NEAR(a->coordToPixel(1), plot.top() + 0.04 * plot.height(), 1.5);
+    EXPECT_NEAR(a->coordToPixel(0), plot.top() + 0.06 * plot.height(), 1.5);
+    // the unused series stay hidden and out of the legend
+    for (int s : {5, 7, 10, 11, 12, 16, 17}) {
+        EXPECT_FALSE(form->seriesAxis(s)->visible()) << s;
+        EXPECT_FALSE(form->seriesGraph(s)->visible() &&
+                     chart->legend->hasItemWithPlottable(form->seriesGraph(s)))
+            << s;
+    }
+    // analog: temperature on the left with grid, voltages on the right, dotted lower limit
+    EXPECT_EQ(form->seriesAxis(6)->label(), QStringLiteral("T [°C]"));
+    EXPECT_TRUE(form->seriesAxis(6)->grid()->visible());
+    EXPECT_EQ(form->seriesAxis(9)->numberPrecision(), 1);
+    EXPECT_EQ(form->seriesGraph(11)->pen().style(), Qt::DotLine);
+    EXPECT_EQ(form->seriesGraph(8)->lineStyle(), QCPGraph::lsLine);
+}
+
+TEST_F(TrendForm, PointsReachThePlotAndTheControlsFollowHold) {
+    make(1);
+    EXPECT_EQ(form->HOLD_Button()->text(), QStringLiteral("&Stop"));
+    EXPECT_TRUE(form->CLR_Button()->isEnabled());
+    EXPECT_EQ(form->Chart()->interactions(), QCP::Interactions());
+    run(10);
+    for (int s = 0; s < TrendSeriesCount; ++s)
+        EXPECT_EQ(form->seriesGraph(s)->dataCount(),
+                  static_cast<int>(form->recorder().Points(s).size()))
+            << s;
+    EXPECT_EQ(form->seriesGraph(6)->dataCount(), 40);
+    // the visible window: the last minute up to the latest sample
+    EXPECT_DOUBLE_EQ(form->Chart()->xAxis->range().upper, now);
+    EXPECT_DOUBLE_EQ(form->Chart()->xAxis->range().lower, now - 60);
+    EXPECT_EQ(form->Chart()->xAxis->label(), QStringLiteral("Zeit [0..1min]"));
+
+    form->ZEIT_ComboBox()->setCurrentIndex(0);
+    emit form->ZEIT_ComboBox()->activated(0);
+    EXPECT_DOUBLE_EQ(form->Chart()->xAxis->range().lower, now - 20);
+    EXPECT_EQ(form->Chart()->xAxis->label(), QStringLiteral("Zeit [0..20s]"));
+
+    form->HOLD_Button()->click();
+    EXPECT_EQ(form->HOLD_Button()->text(), QStringLiteral("&Start"));
+    EXPECT_TRUE(form->Chart()->interactions().testFlag(QCP::iRangeDrag));
+    EXPECT_TRUE(form->Chart()->interactions().testFlag(QCP::iRangeZoom));
+    form->Chart()->xAxis->setRange(now - 5, now - 2);  // the user zooms in
+    run(2);
+    EXPECT_EQ(form->seriesGraph(6)->dataCount(), 40);
+    form->HOLD_Button()->click();
+    run(1);
+    EXPECT_EQ(form->seriesGraph(6)->dataCount(), 44);
+    EXPECT_DOUBLE_EQ(form->Chart()->xAxis->range().upper, now);
+
+    form->CLR_Button()->click();
+    for (int s = 0; s < TrendSeriesCount; ++s) EXPECT_EQ(form->seriesGraph(s)->dataCount(), 0);
+
+    // the adapter going away clears and disables everything
+    run(1);
+    form->SetLinkState(false);
+    EXPECT_FALSE(form->ZEIT_ComboBox()->isEnabled());
+    EXPECT_FALSE(form->PRINT_Button()->isEnabled());
+    EXPECT_FALSE(form->Chart()->legend->visible());
+    EXPECT_EQ(form->seriesGraph(6)->dataCount(), 0);
+}
+
+TEST_F(TrendForm, PrintsToAPdfFile) {
+    make(3);
+    run(30);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("trend.pdf");
+    form->choosePrinter = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    form->PRINT_Button()->click();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+    EXPECT_GT(f.size(), 5000);
+    // a cancelled dialog prints nothing
+    QFile::remove(pdf);
+    form->choosePrinter = [](QPrinter&) { return false; };
+    form->PRINT_Button()->click();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(TrendForm, RightAxesSitBeyondThePlot) {
+    make(3);
+    form->resize(1000, 640);
+    QApplication::processEvents();
+    const int w = form->Chart()->width();
+    const TrendMargins& m = form->recorder().Margins();
+    EXPECT_EQ(m.rightPercent, std::lround(4320.0 / (w / 100.0 * 30)));
+    EXPECT_EQ(form->seriesAxis(8)->offset(), 0);
+    EXPECT_EQ(form->seriesAxis(9)->offset(), 42);
+    EXPECT_EQ(form->seriesAxis(10)->offset(), 87);
+    form->Chart()->replot();
+    EXPECT_EQ(form->Chart()->axisRect()->rect().right() + 1,
+              w - std::lround(m.rightPercent * w / 100.0));
+}
+
+TEST_F(TrendForm, Screens) {
+    make(1);
+    run(150);
+    form->Chart()->replot();
+    const QPixmap one = form->grab();
+    EXPECT_FALSE(one.isNull());
+    save(one, "trend-class1.png");
+}
+
+}  // namespace

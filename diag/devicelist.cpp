@@ -13,3 +13,11 @@ ByteString DEV_RowCaption(int row) {
         default: return ByteString();
     }
 }
+
+uint8_t DEV_ClassOfSBusIdent(const ByteString& text) {
+    const ByteString head = text.empty() ? text : text.substr(0, text.size() - 1);
+    if (text == "          KX3141" || head == "       47386219") return dcKX3141;
+    if (head == "000000047380006" || head == "       47380006") return dcKX3166;
+    if (head == "000000047380005" || head == "       47380005") return dcLoader;
+    return dcNone;
+}

@@ -36,15 +36,6 @@ bool codeIn(long double code, std::initializer_list<int> codes) {
     return false;
 }
 
-// The S-Bus identification answers of the units the program knows (class 0: none of them).
-uint8_t classOfSBusIdent(const ByteString& text) {
-    const ByteString head = text.empty() ? text : text.substr(0, text.size() - 1);
-    if (text == "          KX3141" || head == "       47386219") return dcKX3141;
-    if (head == "000000047380006" || head == "       47380006") return dcKX3166;
-    if (head == "000000047380005" || head == "       47380005") return dcLoader;
-    return dcNone;
-}
-
 }  // namespace
 
 DiagSession::DiagSession(MainEngine& engine) : m_engine(engine), m_buses([&] {
@@ -75,12 +66,6 @@ DeviceModule* DiagSession::module(uint8_t deviceClass) const {
 
 ByteString DiagSession::temperatureUnitText() const {
     return m_engine.TemperatureUnit == 1 ? "°F" : "°C";
-}
-
-void DiagSession::reportSessionUp() {
-    m_engine.SessionUp = true;
-    callHook(m_engine.windowHooks.UI_UpdateSessionState);
-    callHook(views.DeviceInfoShowValues);
 }
 
 void DiagSession::logLine(const ByteString& text) { m_engine.log().LogLine(LogColour::Black, text); }
@@ -404,7 +389,7 @@ void DiagSession::evaluateSBusIdent(const ByteString& reply) {
         }
         return;
     }
-    const uint8_t cls = classOfSBusIdent(res.Text);
+    const uint8_t cls = DEV_ClassOfSBusIdent(res.Text);
     if (cls == dcKX3141)
         recognise(cls, res.Text, 11, 3, nullptr);
     else if (cls == dcKX3166)

@@ -69,10 +69,6 @@ public:
         return DIAG_EvaluateReply(status, reply);
     }
 
-    // A module completed its first cycle: the session is up; the main window and the device
-    // information view are told, once.
-    void reportSessionUp();
-
     // The text of every temperature data point's unit: "°C" or "°F".
     ByteString temperatureUnitText() const;
 

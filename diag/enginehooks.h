@@ -15,6 +15,11 @@ struct WindowHooks {
     std::function<void(const ByteString&)> SetCaption;
     // Runs the modal update notice window.
     std::function<void()> ShowUpdateNoticeWindow;
+    // Check marks of the three actions of one overridable input line: 0 off, 1 on, 255 wire.
+    std::function<void(uint8_t state)> UI_CheckLineHS;
+    std::function<void(uint8_t state)> UI_CheckLineUPFA;
+    std::function<void(uint8_t state)> UI_CheckLineKL61;
+    std::function<void(uint8_t state)> UI_CheckLineSPAR;
 };
 
 // What the scheduler's clean-up rounds ask of the diagnosis session.

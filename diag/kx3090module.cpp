@@ -1,6 +1,7 @@
 #include "kx3090module.h"
 
 #include "diagsession.h"
+#include "modulehelpers.h"
 #include "rounding.h"
 
 namespace {
@@ -163,18 +164,9 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         if (step == 10) {
             const bool rejected = res.Value == BusCode::Rejected || res.Value == BusCode::TooShort ||
                                   res.Value == BusCode::WrongAnswer;
-            if (rejected) {
-                // A unit that answers but not with a name is not the chosen heater.
-                e.PendingNotFound = true;
-                out.Step = 7;
-            } else if (out.Step == out.ErrorStep) {
-                if (m_session.AttemptCount < 3) {
-                    out.Step = 2;  // wake the unit once more
-                } else {
-                    e.PendingNotFound = true;
-                    out.Step = 7;
-                }
-            }
+            // A unit that answers but not with a name is not the chosen heater.
+            if (rejected || out.Step == out.ErrorStep)
+                DIAG_IdentityCheckFailed(m_session, rejected, out);
             return;
         }
         settle(out);
@@ -245,7 +237,7 @@ void KX3090Module::settle(TUSBREQ& out) {
 void KX3090Module::decisionStep(TUSBREQ& out) {
     if (m_firstPass) {
         m_firstPass = false;
-        m_session.reportSessionUp();
+        DIAG_ReportSessionUp(m_session);
     }
     if (m_operatingDataDue) {
         m_operatingDataDue = false;

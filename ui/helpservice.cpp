@@ -28,8 +28,16 @@ bool HelpService::HELP_ShowContext(int context) {
 }
 
 bool HelpService::openFile() {
-    if (m_file.isEmpty() || !m_opener) return false;
     const QFileInfo info(m_file);
-    if (!info.isFile()) return false;
-    return m_opener(QUrl::fromLocalFile(info.absoluteFilePath()));
+    if (m_file.isEmpty() || !info.isFile()) {
+        report(Problem::MissingFile, m_file);
+        return false;
+    }
+    if (m_opener && m_opener(QUrl::fromLocalFile(info.absoluteFilePath()))) return true;
+    report(Problem::NoViewer, m_file);
+    return false;
+}
+
+void HelpService::report(Problem problem, const QString& file) const {
+    if (m_problem) m_problem(problem, file);
 }

@@ -1,6 +1,7 @@
 // The program's help: contents, index and the topic of a help context. It opens the help file
-// that lies beside the program with the desktop's handler for that kind of file; without the
-// file, or without a handler, nothing happens.
+// that lies beside the program with the desktop's handler for that kind of file. The help
+// texts are not part of the program: a request that finds no file, or no handler for it, is
+// told to the problem handler with the file looked for, so the user learns why nothing opens.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,8 @@ class HelpService {
 public:
     // Hands a file to the desktop; false when no handler took it.
     using Opener = std::function<bool(const QUrl&)>;
+    enum class Problem { MissingFile, NoViewer };
+    using ProblemHandler = std::function<void(Problem problem, const QString& file)>;
 
     HelpService();  // opens with the desktop's handler
     explicit HelpService(Opener opener);
@@ -29,10 +32,15 @@ public:
     // The last topic asked for (0: none yet), whether or not a viewer showed it.
     int lastContext() const { return m_lastContext; }
 
+    void setProblemHandler(ProblemHandler handler) { m_problem = std::move(handler); }
+
 private:
     bool openFile();
 
+    void report(Problem problem, const QString& file) const;
+
     Opener m_opener;
+    ProblemHandler m_problem;
     QString m_file;
     int m_lastContext = 0;
 };

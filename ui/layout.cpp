@@ -1,10 +1,12 @@
 #include "layout.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 #include <QVariant>
 #include <algorithm>
@@ -77,6 +79,95 @@ void keepInMdiArea(QWidget* w) {
     if (x != w->x() || y != w->y()) w->move(x, y);
 }
 
+constexpr char NormalGeometryProperty[] = "NormalGeometry";
+
+bool isNormalState(Qt::WindowStates states) {
+    return !(states & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+bool isNormalState(const QWidget* w) {
+    return isNormalState(w->windowState());
+}
+
+// Keeps an MDI child's size limits and its normal place; see LAYOUT_KeepMdiChild.
+class MdiChildKeeper : public QObject {
+public:
+    explicit MdiChildKeeper(QMdiSubWindow* sub) : QObject(sub), m_sub(sub) {
+        setObjectName(QStringLiteral("MdiChildKeeper"));
+        sub->installEventFilter(this);
+        apply();
+        remember();
+    }
+
+    void apply() {
+        QWidget* inner = m_sub->widget();
+        if (!inner) return;
+        // A minimised child is only its title bar: no limits of the window inside apply.
+        if (m_sub->windowState() & Qt::WindowMinimized) {
+            setLimits(QSize(0, 0), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+            return;
+        }
+        const QMargins m = m_sub->contentsMargins();
+        const QSize frame(m.left() + m.right(), m.top() + m.bottom());
+        const auto grown = [](int size, int by) {
+            return size >= QWIDGETSIZE_MAX - by ? QWIDGETSIZE_MAX : size + by;
+        };
+        const QSize lo = inner->minimumSize();
+        const QSize hi = inner->maximumSize();
+        setLimits(QSize(grown(lo.width(), frame.width()), grown(lo.height(), frame.height())),
+                  QSize(grown(hi.width(), frame.width()), grown(hi.height(), frame.height())));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == m_sub && !m_limiting) {
+            switch (e->type()) {
+                case QEvent::WindowStateChange:
+                    stateChanging();
+                    apply();
+                    break;
+                case QEvent::LayoutRequest:  // the inner window's limits may have changed
+                case QEvent::Show:
+                    apply();
+                    break;
+                case QEvent::Move:
+                case QEvent::Resize:
+                    apply();
+                    if (!m_stateChanging) remember();
+                    break;
+                default:
+                    break;
+            }
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    void setLimits(const QSize& lo, const QSize& hi) {
+        m_limiting = true;
+        if (m_sub->minimumSize() != lo) m_sub->setMinimumSize(lo);
+        if (m_sub->maximumSize() != hi) m_sub->setMaximumSize(hi);
+        m_limiting = false;
+    }
+    // The place the child comes back to: where it is while in the normal state.
+    void remember() {
+        if (isNormalState(m_sub)) m_sub->setProperty(NormalGeometryProperty, m_sub->geometry());
+    }
+    // While it is maximised or restored the child passes through the normal state with
+    // places that are not its own; its place counts again once the change is done.
+    void stateChanging() {
+        if (m_stateChanging) return;
+        m_stateChanging = true;
+        QTimer::singleShot(0, this, [this] {
+            m_stateChanging = false;
+            remember();
+        });
+    }
+
+    QMdiSubWindow* m_sub;
+    bool m_limiting = false;
+    bool m_stateChanging = false;
+};
+
 int subWindowTag(const QMdiSubWindow* sub) {
     const int tag = sub->property(TagProperty).toInt();
     return tag > 0 || !sub->widget() ? tag : sub->widget()->property(TagProperty).toInt();
@@ -92,6 +183,29 @@ int LAYOUT_Tag(const QObject* object) {
     if (!object) return 0;
     if (auto* sub = qobject_cast<const QMdiSubWindow*>(object)) return subWindowTag(sub);
     return object->property(TagProperty).toInt();
+}
+
+void LAYOUT_KeepMdiChild(QMdiSubWindow* sub) {
+    if (!sub) return;
+    QObject* found =
+        sub->findChild<QObject*>(QStringLiteral("MdiChildKeeper"), Qt::FindDirectChildrenOnly);
+    if (auto* keeper = dynamic_cast<MdiChildKeeper*>(found))
+        keeper->apply();
+    else
+        new MdiChildKeeper(sub);
+}
+
+QRect LAYOUT_NormalGeometry(const QWidget* w) {
+    if (!w) return {};
+    // A window's position is that of its frame, its size that of its inside (as restored).
+    const QRect now(w->pos(), w->size());
+    if (isNormalState(w)) return now;
+    if (w->isWindow()) {
+        const QRect normal = w->normalGeometry();
+        return normal.isValid() ? normal.translated(w->pos() - w->geometry().topLeft()) : now;
+    }
+    const QRect kept = w->property(NormalGeometryProperty).toRect();
+    return kept.isValid() ? kept : now;
 }
 
 void LAYOUT_RestoreForm(const MainSettings& settings, QWidget* form) {
@@ -124,10 +238,13 @@ void LAYOUT_SaveForm(MainSettings& settings, QWidget* form) {
     if (!p) return;
     const QWidget* w = placedWindow(form);
     if (!w->isMinimized()) {
-        p->Top = std::max(w->y(), 0);
-        p->Left = std::max(w->x(), 0);
-        p->Height = w->height();
-        p->Width = w->width();
+        // A maximised window keeps the place it comes back to: the slot restores that place
+        // and maximises it again, so that un-maximising it does not cover its neighbours.
+        const QRect r = LAYOUT_NormalGeometry(w);
+        p->Top = std::max(r.y(), 0);
+        p->Left = std::max(r.x(), 0);
+        p->Height = r.height();
+        p->Width = r.width();
     }
     p->State = w->isMinimized() ? 1 : w->isMaximized() ? 2 : 3;
     p->Open = isShown(w);

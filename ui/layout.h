@@ -7,7 +7,9 @@
 
 class MainSettings;
 class QMdiArea;
+class QMdiSubWindow;
 class QObject;
+class QRect;
 class QTreeView;
 class QWidget;
 
@@ -31,6 +33,16 @@ inline bool operator!=(const TFormPlacement& a, const TFormPlacement& b) {
 // MDI sub-window the Tag of the widget inside it counts when the sub-window has none.
 void LAYOUT_SetTag(QObject* object, int tag);
 int LAYOUT_Tag(const QObject* object);
+
+// An MDI child keeps the size limits of the window inside it (its minimum and maximum size,
+// plus the frame) whenever it is not minimised, so that no tiling, cascade or restored
+// placement makes it smaller or larger than its window allows; and it remembers the place it
+// has in the normal state, which is what its slot keeps while it is maximised. The main
+// window's MDI children are kept so from their creation; applying again takes the inner
+// window's limits as they are now.
+void LAYOUT_KeepMdiChild(QMdiSubWindow* sub);
+// The place a window has, or comes back to, in the normal state.
+QRect LAYOUT_NormalGeometry(const QWidget* window);
 
 void LAYOUT_RestoreForm(const MainSettings& settings, QWidget* form);
 void LAYOUT_SaveForm(MainSettings& settings, QWidget* form);

@@ -15,7 +15,9 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "klinelayer.h"
+#include "kx3166texts.h"
 #include "layout.h"
+#include "mdiarrange.h"
 #include "modules.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -95,6 +97,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdi);
+    m_arranger = new MdiArranger(m_mdi);
     resize(1024, 700);
 
     createEngine();
@@ -171,6 +174,7 @@ void TMAIN_Form::createWindows() {
             m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
             QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            LAYOUT_KeepMdiChild(sub);
             // The size it comes back with when first brought up from laid aside.
             sub->resize(720, 360);
             w = m_prot;
@@ -215,6 +219,8 @@ void TMAIN_Form::wireHooks() {
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
             case 2:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            case 5:
+                return KX3166_StateText(static_cast<uint16_t>(state));
             default:
                 return {};  // the other classes' text routines come with their modules
         }
@@ -225,6 +231,10 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
     wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.UI_CheckLineHS = [this](uint8_t s) { UI_CheckLineHS(s); };
+    wh.UI_CheckLineUPFA = [this](uint8_t s) { UI_CheckLineUPFA(s); };
+    wh.UI_CheckLineKL61 = [this](uint8_t s) { UI_CheckLineKL61(s); };
+    wh.UI_CheckLineSPAR = [this](uint8_t s) { UI_CheckLineSPAR(s); };
 
     m_engine->adapterFrames.onStatusBarRepaint = [this] { repaintStatusBar(); };
 
@@ -236,6 +246,13 @@ void TMAIN_Form::wireHooks() {
 
 QDateTime TMAIN_Form::now() const {
     return m_ports.wallClock ? m_ports.wallClock() : QDateTime::currentDateTime();
+}
+
+bool TMAIN_Form::event(QEvent* e) {
+    // Hints are tool tips only: a hint shown in the status bar would hide the status panel
+    // and change the MDI area's height under the user's hand.
+    if (e->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(e);
 }
 
 void TMAIN_Form::showEvent(QShowEvent* e) {

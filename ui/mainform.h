@@ -14,7 +14,6 @@
 #include <QSet>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "d2xx.h"
@@ -24,6 +23,7 @@
 #include "settings.h"
 
 class DiagSession;
+class MdiArranger;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -119,6 +119,16 @@ public:
     void STEU_UP_AUSExecute();
     void STEU_ERRDELExecute();
     void STEU_CNTDELExecute();
+    void STEU_L_HS_LINEExecute();
+    void STEU_L_UPFA_EINExecute();
+    void STEU_L_UPFA_AUSExecute();
+    void STEU_L_UPFA_LINEExecute();
+    void STEU_L_KL61_EINExecute();
+    void STEU_L_KL61_AUSExecute();
+    void STEU_L_KL61_LINEExecute();
+    void STEU_L_SPAR_EINExecute();
+    void STEU_L_SPAR_AUSExecute();
+    void STEU_L_SPAR_LINEExecute();
     void HELP_InhaltExecute();
     void HELP_IndexExecute();
 
@@ -160,9 +170,9 @@ public:
     std::function<void(const QString& window, const QString& hook)> onBroadcast;
 
 protected:
+    bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void createEngine();
@@ -187,6 +197,7 @@ private:
     // The shown MDI children one above the other (horizontal: each the area's full width), or
     // side by side (vertical).
     void tileMdi(Qt::Orientation orientation);
+    void cascadeMdi();
     // Runs the class's command of a control action, after its confirmation.
     void runControl(const QString& action);
     void repaintStatusBar();
@@ -211,10 +222,9 @@ private:
     HelpService m_help;
     bool m_shown = false;
     bool m_closed = false;
-    std::optional<Qt::Orientation> m_tiled;  // the children are tiled this way
-    bool m_tiling = false;
 
     QMdiArea* m_mdi = nullptr;
+    MdiArranger* m_arranger = nullptr;
     QToolBar* m_toolBar = nullptr;
     StatusPanel* m_statusPanel = nullptr;
     QHash<QString, QAction*> m_actions;

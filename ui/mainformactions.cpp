@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolBar>
 
 #include "diagsession.h"
@@ -13,10 +12,12 @@
 #include "imagelist.h"
 #include "kx3090module.h"
 #include "mainform.h"
+#include "mdiarrange.h"
 #include "overviewform.h"
 #include "protokoll.h"
 #include "qtports.h"
 #include "trendform.h"
+#include "toolbarseparators.h"
 
 #define CTX "TMAIN_Form"
 
@@ -293,7 +294,7 @@ void TMAIN_Form::createMenus() {
         m_actions.insert(w->objectName(), w);
         m_wanted.insert(w->objectName(), true);
     };
-    mdiAction("WindowCascade1", tr("Ü&berlappend"), 701, [this] { m_mdi->cascadeSubWindows(); });
+    mdiAction("WindowCascade1", tr("Ü&berlappend"), 701, [this] { cascadeMdi(); });
     mdiAction("WindowTileHorizontal1", tr("Hori&zontal anordnen"), 702,
               [this] { tileMdi(Qt::Horizontal); });
     mdiAction("WindowTileVertical1", tr("&Vertikal anordnen"), 703,
@@ -372,6 +373,7 @@ void TMAIN_Form::createToolBar() {
     add({"EXTR_TELG"});
     m_toolBar->addSeparator();
     add({"HELP_Inhalt"});
+    TOOLBAR_KeepSeparatorsTidy(m_toolBar);
 }
 
 void TMAIN_Form::connectHandlers() {
@@ -403,7 +405,16 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
     on("HELP_Index", &TMAIN_Form::HELP_IndexExecute);
-    // The class-5 line actions reach commands that the program has no module for yet.
+    on("STEU_L_HS_LINE", &TMAIN_Form::STEU_L_HS_LINEExecute);
+    on("STEU_L_UPFA_EIN", &TMAIN_Form::STEU_L_UPFA_EINExecute);
+    on("STEU_L_UPFA_AUS", &TMAIN_Form::STEU_L_UPFA_AUSExecute);
+    on("STEU_L_UPFA_LINE", &TMAIN_Form::STEU_L_UPFA_LINEExecute);
+    on("STEU_L_KL61_EIN", &TMAIN_Form::STEU_L_KL61_EINExecute);
+    on("STEU_L_KL61_AUS", &TMAIN_Form::STEU_L_KL61_AUSExecute);
+    on("STEU_L_KL61_LINE", &TMAIN_Form::STEU_L_KL61_LINEExecute);
+    on("STEU_L_SPAR_EIN", &TMAIN_Form::STEU_L_SPAR_EINExecute);
+    on("STEU_L_SPAR_AUS", &TMAIN_Form::STEU_L_SPAR_AUSExecute);
+    on("STEU_L_SPAR_LINE", &TMAIN_Form::STEU_L_SPAR_LINEExecute);
 }
 
 // ---- diagnosis ----
@@ -430,47 +441,11 @@ void TMAIN_Form::DIAG_SYS_CloseExecute() {
 // ---- views ----
 
 void TMAIN_Form::tileMdi(Qt::Orientation orientation) {
-    // The arrangement follows the area's size until the user moves or sizes a child.
-    m_tiled = orientation;
-    m_tiling = true;
-    // The front-most child takes the first place.
-    QList<QMdiSubWindow*> shown;
-    for (QMdiSubWindow* s : m_mdi->subWindowList(QMdiArea::StackingOrder))
-        if (s->isVisible() && !s->isMinimized()) shown.prepend(s);
-    if (shown.isEmpty()) {
-        m_tiling = false;
-        return;
-    }
-    const QRect area = m_mdi->viewport()->rect();
-    const int n = static_cast<int>(shown.size());
-    for (int i = 0; i < n; ++i) {
-        shown[i]->showNormal();
-        if (orientation == Qt::Horizontal) {
-            const int top = area.height() * i / n;
-            shown[i]->setGeometry(0, top, area.width(), area.height() * (i + 1) / n - top);
-        } else {
-            const int left = area.width() * i / n;
-            shown[i]->setGeometry(left, 0, area.width() * (i + 1) / n - left, area.height());
-        }
-        shown[i]->removeEventFilter(this);
-        shown[i]->installEventFilter(this);
-    }
-    m_tiling = false;
-    m_mdi->removeEventFilter(this);
-    m_mdi->installEventFilter(this);
+    m_arranger->tile(orientation);
 }
 
-bool TMAIN_Form::eventFilter(QObject* watched, QEvent* e) {
-    const bool geometry = e->type() == QEvent::Resize || e->type() == QEvent::Move;
-    if (geometry && m_tiled && !m_tiling) {
-        if (watched == m_mdi && e->type() == QEvent::Resize)
-            QTimer::singleShot(0, this, [this] {
-                if (m_tiled) tileMdi(*m_tiled);
-            });
-        else if (watched != m_mdi)
-            m_tiled.reset();
-    }
-    return QMainWindow::eventFilter(watched, e);
+void TMAIN_Form::cascadeMdi() {
+    m_arranger->cascade();
 }
 
 void TMAIN_Form::showWindow(QWidget* view) {

@@ -8,6 +8,7 @@
 #include "errorform.h"
 #include "kx3024module.h"
 #include "kx3090module.h"
+#include "kx3166module.h"
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -354,6 +355,34 @@ QString counterDeleteConfirmation() {
         "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");
 }
 
+// The class-5 command of a control action (none for an action the class does not have).
+std::function<void()> class5Command(DiagSession& session, const QString& name) {
+    KX3166Module* m = session.moduleAs<KX3166Module>(5);
+    if (!m) return {};
+    using Setter = void (KX3166Module::*)();
+    static const std::pair<const char*, Setter> kCommands[] = {
+        {"STEU_AUS", &KX3166Module::KX3166_RequestHSOff},
+        {"STEU_Stand", &KX3166Module::KX3166_RequestHSOn},
+        {"STEU_UP_EIN", &KX3166Module::KX3166_RequestUPFAOn},
+        {"STEU_UP_AUS", &KX3166Module::KX3166_RequestUPFAOff},
+        {"STEU_ERRDEL", &KX3166Module::KX3166_RequestErrorDelete},
+        {"STEU_CNTDEL", &KX3166Module::KX3166_RequestCounterDelete},
+        {"STEU_L_HS_LINE", &KX3166Module::KX3166_RequestHSLine},
+        {"STEU_L_UPFA_EIN", &KX3166Module::KX3166_RequestUPFAOn},
+        {"STEU_L_UPFA_AUS", &KX3166Module::KX3166_RequestUPFAOff},
+        {"STEU_L_UPFA_LINE", &KX3166Module::KX3166_RequestUPFALine},
+        {"STEU_L_KL61_EIN", &KX3166Module::KX3166_RequestKL61On},
+        {"STEU_L_KL61_AUS", &KX3166Module::KX3166_RequestKL61Off},
+        {"STEU_L_KL61_LINE", &KX3166Module::KX3166_RequestKL61Line},
+        {"STEU_L_SPAR_EIN", &KX3166Module::KX3166_RequestSPAROn},
+        {"STEU_L_SPAR_AUS", &KX3166Module::KX3166_RequestSPAROff},
+        {"STEU_L_SPAR_LINE", &KX3166Module::KX3166_RequestSPARLine},
+    };
+    for (const auto& c : kCommands)
+        if (name == QLatin1String(c.first)) return [m, setter = c.second] { (m->*setter)(); };
+    return {};
+}
+
 }  // namespace
 
 QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
@@ -413,6 +442,7 @@ void TMAIN_Form::runControl(const QString& name) {
                 command = [m] { m->KX3024_RequestErrorDelete(); };
         }
     }
+    if (cls == 5) command = class5Command(*m_session, name);
     if (!command) return;
     if (name == QLatin1String("STEU_Heiz") || name == QLatin1String("STEU_Stand") ||
         name == QLatin1String("STEU_Zuheiz")) {
@@ -461,4 +491,34 @@ void TMAIN_Form::STEU_ERRDELExecute() {
 }
 void TMAIN_Form::STEU_CNTDELExecute() {
     runControl(QStringLiteral("STEU_CNTDEL"));
+}
+void TMAIN_Form::STEU_L_HS_LINEExecute() {
+    runControl(QStringLiteral("STEU_L_HS_LINE"));
+}
+void TMAIN_Form::STEU_L_UPFA_EINExecute() {
+    runControl(QStringLiteral("STEU_L_UPFA_EIN"));
+}
+void TMAIN_Form::STEU_L_UPFA_AUSExecute() {
+    runControl(QStringLiteral("STEU_L_UPFA_AUS"));
+}
+void TMAIN_Form::STEU_L_UPFA_LINEExecute() {
+    runControl(QStringLiteral("STEU_L_UPFA_LINE"));
+}
+void TMAIN_Form::STEU_L_KL61_EINExecute() {
+    runControl(QStringLiteral("STEU_L_KL61_EIN"));
+}
+void TMAIN_Form::STEU_L_KL61_AUSExecute() {
+    runControl(QStringLiteral("STEU_L_KL61_AUS"));
+}
+void TMAIN_Form::STEU_L_KL61_LINEExecute() {
+    runControl(QStringLiteral("STEU_L_KL61_LINE"));
+}
+void TMAIN_Form::STEU_L_SPAR_EINExecute() {
+    runControl(QStringLiteral("STEU_L_SPAR_EIN"));
+}
+void TMAIN_Form::STEU_L_SPAR_AUSExecute() {
+    runControl(QStringLiteral("STEU_L_SPAR_AUS"));
+}
+void TMAIN_Form::STEU_L_SPAR_LINEExecute() {
+    runControl(QStringLiteral("STEU_L_SPAR_LINE"));
 }

@@ -1,10 +1,12 @@
 // The main window's status bar, the help file and the texts that follow the language and the
 // temperature unit, and the shared save dialog's default extension.
+#include <QDir>
 #include <QStatusBar>
 
 #include "diagsession.h"
 #include "imagelist.h"
 #include "mainform.h"
+#include "qtports.h"
 #include "settingslanguage.h"
 #include "statuspanel.h"
 #include "unittexts.h"
@@ -30,6 +32,16 @@ void TMAIN_Form::repaintStatusBar() {
 
 void TMAIN_Form::HELP_SelectFile() {
     m_help.HELP_SetFile(HelpService::HELP_FileName(ExeDir, LanguageId()));
+    // Help is asked for by the user, never inside a reply: the box may open at once.
+    m_help.setProblemHandler([this](HelpService::Problem problem, const QString& file) {
+        const QString text =
+            problem == HelpService::Problem::MissingFile
+                ? tr("     Die Hilfedatei wurde nicht gefunden:     \r\n     %1     ")
+                : tr("     Für die Hilfedatei ist kein Programm zum Anzeigen "
+                     "eingerichtet:     \r\n     %1     ");
+        m_ui->messageBox(MsgKind::Information, fromQ(text.arg(QDir::toNativeSeparators(file))),
+                         MB_OK);
+    });
 }
 
 void TMAIN_Form::LANG_SetDateFormats() {

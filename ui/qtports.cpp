@@ -3,12 +3,28 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 QString toQ(const ByteString& s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
 ByteString fromQ(const QString& s) {
     return s.toUtf8().toStdString();
+}
+
+namespace {
+QString& titleStore() {
+    static QString title;
+    return title;
+}
+}  // namespace
+
+void setApplicationTitle(const QString& title) {
+    titleStore() = title;
+}
+
+QString applicationTitle() {
+    return titleStore().isEmpty() ? QApplication::applicationName() : titleStore();
 }
 
 QtTimer::QtTimer() {
@@ -39,7 +55,7 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
             icon = QMessageBox::Information;
             break;
     }
-    QMessageBox box(icon, QApplication::applicationDisplayName(), toQ(text), qb, m_parent);
+    QMessageBox box(icon, applicationTitle(), toQ(text), qb, m_parent);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return MB_OK;
@@ -55,12 +71,23 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
 }
 
 QStringList toQtFilters(const ByteString& filter) {
+    static const QRegularExpression namedPatterns(QStringLiteral("\\(([^()]*)\\)$"));
     const QStringList parts = toQ(filter).split('|');
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // As the dialog shows them: blanks run together.
+        const QString name = parts[i].simplified();
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        out << parts[i].trimmed() + " (" + patterns + ")";
+        patterns = patterns.simplified();
+        // A description that names its patterns already is shown as it is; the dialog matches
+        // file names without regard to case, so "*.txt" also finds "REPORT.TXT".
+        const QRegularExpressionMatch named = namedPatterns.match(name);
+        if (named.hasMatch() &&
+            named.captured(1).simplified().compare(patterns, Qt::CaseInsensitive) == 0)
+            out << name;
+        else
+            out << name + " (" + patterns + ")";
     }
     return out;
 }

@@ -12,6 +12,12 @@
 QString toQ(const ByteString& s);
 ByteString fromQ(const QString& s);
 
+// The application's title ("NAVIRON Diagnose"): the caption of the program's message boxes.
+// It is kept apart from Qt's display name, which the platform would append to every window's
+// caption.
+void setApplicationTitle(const QString& title);
+QString applicationTitle();
+
 class QtTimer : public ITimer {
 public:
     QtTimer();
@@ -46,5 +52,6 @@ private:
     QPointer<QWidget> m_parent;
 };
 
-// "Caption (*.a)|*.A|..." pairs into Qt's name filters.
+// "Caption (*.a)|*.A|..." pairs into Qt's name filters: the caption as shown (once), with the
+// patterns in parentheses unless the caption names them already.
 QStringList toQtFilters(const ByteString& filter);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -26,6 +27,11 @@ Formats& formats() {
 }
 
 std::unique_ptr<QTranslator>& translator() {
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+std::unique_ptr<QTranslator>& qtTranslator() {
     static std::unique_ptr<QTranslator> t;
     return t;
 }
@@ -131,4 +137,18 @@ void LANG_Unload() {
 bool LANG_LoadSelected() {
     const QString code = LANG_ReadSelection(QCoreApplication::applicationFilePath());
     return LANG_Load(code, QCoreApplication::applicationDirPath());
+}
+
+bool LANG_LoadQtTexts(const QString& languageId) {
+    if (qtTranslator()) {
+        QCoreApplication::removeTranslator(qtTranslator().get());
+        qtTranslator().reset();
+    }
+    if (languageId != QLatin1String("DEU")) return true;
+    auto t = std::make_unique<QTranslator>();
+    if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(t.get()))
+        return false;
+    qtTranslator() = std::move(t);
+    return true;
 }

@@ -44,3 +44,9 @@ void LANG_Unload();
 // At program start: the choice stored for this program file, its module from the program's
 // folder.
 bool LANG_LoadSelected();
+
+// Qt's own texts (the buttons of the message boxes, the file dialogs) in the program's
+// language: for "DEU" Qt's German texts from Qt's translations folder (installed with the
+// program's packages); for any other language Qt's built-in English. false when German is
+// wanted but Qt's German texts cannot be loaded.
+bool LANG_LoadQtTexts(const QString& languageId);

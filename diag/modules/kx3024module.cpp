@@ -1,6 +1,7 @@
 #include "kx3024module.h"
 
 #include "diagsession.h"
+#include "modulehelpers.h"
 #include "textconv.h"
 
 struct KX3024Module::StepRequest {
@@ -135,12 +136,7 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         KLineLayer::KLINE_StepOnErrorSkip(r, out, res.Value);
         if (step == 10 && out.Step == out.ErrorStep) {
             // No communication: wake the unit again, up to the limit.
-            if (m_session.AttemptCount < WakeupLimit) {
-                out.Step = ssWakeup;
-            } else {
-                e.PendingNotFound = true;
-                out.Step = ssEnd;
-            }
+            DIAG_IdentityCheckFailed(m_session, false, out, WakeupLimit);
             return;
         }
         settle(out);
@@ -181,8 +177,7 @@ void KX3024Module::evaluateIdentityCheck(const TResult& res, TUSBREQ& out) {
     MainEngine& e = m_session.engine();
     if (!res.Invalid || codeIs(res, BusCode::WrongAnswer)) {
         // It read the identifier (or another one): not the chosen heater.
-        e.PendingNotFound = true;
-        out.Step = ssEnd;
+        DIAG_IdentityCheckFailed(m_session, true, out);
         return;
     }
     if (codeIs(res, BusCode::Rejected)) {
@@ -248,7 +243,7 @@ void KX3024Module::settle(TUSBREQ& out) {
 void KX3024Module::decisionStep(TUSBREQ& out) {
     if (m_firstPass) {
         m_firstPass = false;
-        m_session.reportSessionUp();
+        DIAG_ReportSessionUp(m_session);
     }
     if (m_errorDeletePending) {
         m_errorDeletePending = false;

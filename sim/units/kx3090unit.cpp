@@ -2,17 +2,10 @@
 
 #include <cmath>
 
-namespace {
-ByteString bytes(std::initializer_list<int> v) {
-    ByteString s;
-    for (int b : v) s.push_back(static_cast<char>(b & 0xFF));
-    return s;
-}
-void be16(ByteString& s, unsigned v) {
-    s.push_back(static_cast<char>((v >> 8) & 0xFF));
-    s.push_back(static_cast<char>(v & 0xFF));
-}
-}  // namespace
+#include "simbytes.h"
+
+using SimBytes::be16;
+using SimBytes::bytes;
 
 SimKX3090Unit::SimKX3090Unit() {
     m_errors = {

@@ -6,14 +6,18 @@
 
 #include "hex.h"
 #include "kx3024bench.h"
-#include "simsessiontest.h"
+#include "simsession.h"
 #include "testclients.h"
 
 namespace {
 
-class SessionKX3024 : public SimSessionTest {
+class SessionKX3024 : public ::testing::Test, protected SimSession {
 protected:
-    void SetUp() override { attach(unit); }
+    void SetUp() override {
+        adapter = addAdapter();
+        h.sim.attachUnit(adapter, &unit);
+    }
+    void start(int selectedRow) { showAndBegin(selectedRow); }
     KX3024Module& module() { return *session.moduleAs<KX3024Module>(dcKX3024); }
     // Requests the unit received whose data begin with these bytes.
     int unitGot(const char* dataHex) {
@@ -24,6 +28,7 @@ protected:
     }
 
     SimKX3024Unit unit;
+    size_t adapter = 0;
 };
 
 TEST_F(SessionKX3024, DetectionReachesTheUnitOverTheKLineStart) {

@@ -9,22 +9,21 @@
 #include "kx3090unit.h"
 #include "modules.h"
 #include "sessionrig.h"
-#include "simsessiontest.h"
+#include "simsession.h"
 
 namespace {
 
-class SessionKX3090 : public SimSessionTest {
+class SessionKX3090 : public ::testing::Test, protected SimSession {
 protected:
-    void attach() { SimSessionTest::attach(unit); }
+    void SetUp() override { adapter = addAdapter(); }
+    void attach() { h.sim.attachUnit(adapter, &unit); }
+    void start(int selectedRow) { showAndBegin(selectedRow); }
     KX3090Module& module() { return *session.moduleAs<KX3090Module>(dcKX3090); }
     // W-Bus request payloads the unit received, as hex.
-    bool unitGot(const char* payloadHex) {
-        for (const auto& r : unit.received())
-            if (r == H(payloadHex)) return true;
-        return false;
-    }
+    bool unitGot(const char* payloadHex) { return got(unit, payloadHex); }
 
     SimKX3090Unit unit;
+    size_t adapter = 0;
 };
 
 TEST_F(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {
@@ -153,12 +152,7 @@ TEST_F(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     attach();
     unit.setSilent(true);
     start(0);
-    ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));
-    h.advance(300);
-    EXPECT_EQ(session.AttemptCount, 3);
-    ASSERT_EQ(h.ui.boxes.size(), 1u);
-    EXPECT_NE(h.ui.boxes[0].text.find("manuell ausgewählte Heizgerät wurde nicht gefunden"),
-              ByteString::npos);
+    expectNotFoundAfterThreeWakeups();
 }
 
 }  // namespace

@@ -1,32 +1,34 @@
-// One hour of diagnosis in simulated time against a simulated unit, with the adapter's faults
-// switched on and off at random and the cable pulled every few minutes. The session must
-// always be running, or ended cleanly so that a new one can begin: never stalled.
+// One hour of diagnosis in simulated time against a simulated control unit, with the adapter's
+// faults switched on and off at random and the cable pulled every few minutes. The session
+// must always be running, or ended cleanly so that a new one can begin: never stalled.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "diagsession.h"
 #include "engineharness.h"
+#include "kx3024module.h"
 #include "kx3024unit.h"
 #include "kx3090unit.h"
+#include "kx3166module.h"
+#include "kx3166unit.h"
 #include "modules.h"
 
 namespace {
 
-struct SoakUnit {
-    ISimControlUnit& unit;
-    int32_t dataPointLimit;  // the class's table
-    // Called with each new fault setting: faults of the unit itself.
-    std::function<void(std::mt19937&)> unitFaults;
-};
-
-void runSoak(const SoakUnit& u) {
+// deviceClass: the class the detection must find; dataPoints: how many it registers;
+// command: what the technician does once a minute while the session is up (minute number);
+// unitFaults: faults of the unit itself, set anew with the adapter's every 10 s.
+void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
+                 std::function<void(DiagSession&, int)> command = nullptr,
+                 std::function<void(std::mt19937&)> unitFaults = nullptr) {
     EngineHarness h(EngineHarness::withTransferThread());
     DiagSession session(h.engine);
     DIAG_InstallModules(session);
     const size_t adapter = h.sim.addAdapter("NAV0001");
-    h.sim.attachUnit(adapter, &u.unit);
+    h.sim.attachUnit(adapter, &unit);
     h.show();
 
     std::mt19937 rng(20261210);
@@ -44,14 +46,23 @@ void runSoak(const SoakUnit& u) {
             SimFaults f;
             f.answerDelayMs = 15;
             switch (rng() % 6) {
-                case 0: f.dropAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 1: f.badCrcAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 2: f.corruptAnswers = 1 + static_cast<int>(rng() % 3); break;
-                case 3: f.splitBytes = 1 + rng() % 5; break;
-                default: break;
+                case 0:
+                    f.dropAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 1:
+                    f.badCrcAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 2:
+                    f.corruptAnswers = 1 + static_cast<int>(rng() % 3);
+                    break;
+                case 3:
+                    f.splitBytes = 1 + rng() % 5;
+                    break;
+                default:
+                    break;
             }
             h.sim.setFaults(adapter, f);
-            if (u.unitFaults) u.unitFaults(rng);
+            if (unitFaults) unitFaults(rng);
         }
         if (t >= plugChangeAt) {
             if (plugged) {
@@ -74,19 +85,24 @@ void runSoak(const SoakUnit& u) {
             lastReplies = h.replies;
             lastReplyAt = h.clock.now();
         }
-        if (h.engine.SessionUp) ++upCycles;
+        if (h.engine.SessionUp) {
+            ++upCycles;
+            ASSERT_EQ(h.engine.DeviceClass, deviceClass);
+            if (command && t % 60000 == 0) command(session, static_cast<int>(t / 60000));
+        }
         // While a session runs on a present adapter, replies keep coming: the longest honest
         // silence is one frame's 21 writes of 2 s.
         if (h.engine.AdapterReady && h.engine.SessionStarted) {
             ASSERT_LT(h.clock.now() - lastReplyAt, 45000) << "stalled at " << h.clock.now();
         }
-        ASSERT_LE(h.engine.dataPoints.DataPointCount(), u.dataPointLimit);
+        ASSERT_LE(h.engine.dataPoints.DataPointCount(), dataPoints);
         ASSERT_EQ(h.boxesInReplyPath, 0);
     }
     EXPECT_GT(unplugs, 5) << "ready " << h.engine.AdapterReady << " open " << h.engine.AdapterOpen
                           << " lost " << h.engine.AdapterLost << " link " << h.engine.LinkError
                           << " started " << h.engine.SessionStarted << " step "
-                          << session.SessionReq.Step << " plugged " << plugged << " next " << plugChangeAt;
+                          << session.SessionReq.Step << " plugged " << plugged << " next "
+                          << plugChangeAt;
     EXPECT_GT(sessions, unplugs);
     // Most of the hour the session was up.
     EXPECT_GT(upCycles, static_cast<int>(Hour / Step / 2));
@@ -95,13 +111,60 @@ void runSoak(const SoakUnit& u) {
 
 TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
     SimKX3090Unit unit;
-    runSoak({unit, 133, nullptr});
+    soakOneHour(unit, dcKX3090, 133);
 }
 
-TEST(SessionSoak, OneHourOnTheKLineWithAUnitFallingSilentNeverStalls) {
+TEST(SessionSoak, OneHourOnTheKLineNeverStalls) {
     SimKX3024Unit unit;
-    // Now and then the unit stops answering for a while, in the session or in the detection.
-    runSoak({unit, 68, [&unit](std::mt19937& rng) { unit.setSilent(rng() % 12 == 0); }});
+    const std::vector<SimKX3024Unit::ErrorEntry> errors = unit.errors();
+    // The error memory is cleared and fills again, the unit's diagnostic session is ended;
+    // now and then the unit stops answering for a while, in a session or in the detection.
+    soakOneHour(
+        unit, dcKX3024, 68,
+        [&](DiagSession& s, int minute) {
+            KX3024Module& m = *s.moduleAs<KX3024Module>(dcKX3024);
+            switch (minute % 3) {
+                case 0:
+                    m.KX3024_RequestErrorDelete();
+                    break;
+                case 1:
+                    m.KX3024_RequestStopSession();
+                    break;
+                default:
+                    unit.setErrors(errors);
+                    break;
+            }
+        },
+        [&](std::mt19937& rng) { unit.setSilent(rng() % 12 == 0); });
+}
+
+TEST(SessionSoak, OneHourOnTheSBusNeverStalls) {
+    SimKX3166Unit unit;
+    // The heater is switched on and off, the pump line overridden and given back, the
+    // component test started and stopped.
+    soakOneHour(unit, dcKX3166, 167, [](DiagSession& s, int minute) {
+        KX3166Module& m = *s.moduleAs<KX3166Module>(dcKX3166);
+        switch (minute % 6) {
+            case 0:
+                m.KX3166_RequestHSOn();
+                break;
+            case 1:
+                m.KX3166_RequestUPFAOn();
+                break;
+            case 2:
+                m.KX3166_RequestHSOff();
+                break;
+            case 3:
+                m.KX3166_RequestHSLine(), m.KX3166_RequestUPFALine();
+                break;
+            case 4:
+                m.KX3166_StartComponentTest(SimKX3166Unit::ComponentPump, 0, 0);
+                break;
+            default:
+                m.KX3166_StopComponentTest(), m.KX3166_RequestErrorDelete();
+                break;
+        }
+    });
 }
 
 }  // namespace

@@ -11,11 +11,16 @@ namespace {
 struct Opened {
     std::vector<QUrl> urls;
     bool answer = true;
+    std::vector<std::pair<HelpService::Problem, QString>> problems;
     HelpService::Opener opener() {
         return [this](const QUrl& u) {
             urls.push_back(u);
             return answer;
         };
+    }
+    HelpService::ProblemHandler problemHandler() {
+        return
+            [this](HelpService::Problem p, const QString& file) { problems.emplace_back(p, file); };
     }
 };
 
@@ -26,16 +31,23 @@ TEST(HelpService, FileNameByLanguage) {
               QStringLiteral("/opt/calvix/NAVIRON-HELP-ENG.CHM"));
 }
 
-TEST(HelpService, WithoutTheFileNothingHappens) {
+TEST(HelpService, EveryRequestWithoutTheFileSaysWhichFileIsMissing) {
     Opened o;
     HelpService help(o.opener());
-    EXPECT_FALSE(help.HELP_ShowContents());
-    help.HELP_SetFile("/nonexistent/NAVIRON-HELP-DEU.CHM");
+    help.setProblemHandler(o.problemHandler());
+    const QString file = "/nonexistent/NAVIRON-HELP-DEU.CHM";
+    help.HELP_SetFile(file);
     EXPECT_FALSE(help.HELP_ShowContents());
     EXPECT_FALSE(help.HELP_ShowIndex());
     EXPECT_FALSE(help.HELP_ShowContext(2101));
+    EXPECT_FALSE(help.HELP_ShowContext(0)) << "no topic: nothing asked, nothing to say";
     EXPECT_TRUE(o.urls.empty());
     EXPECT_EQ(help.lastContext(), 2101);
+    ASSERT_EQ(o.problems.size(), 3u);
+    for (const auto& [problem, named] : o.problems) {
+        EXPECT_EQ(problem, HelpService::Problem::MissingFile);
+        EXPECT_EQ(named, file);
+    }
 }
 
 TEST(HelpService, OpensTheFileBesideTheProgram) {
@@ -59,8 +71,13 @@ TEST(HelpService, OpensTheFileBesideTheProgram) {
 
     EXPECT_FALSE(help.HELP_ShowContext(0)) << "no topic";
     EXPECT_EQ(o.urls.size(), 3u);
+    EXPECT_TRUE(o.problems.empty());
+    help.setProblemHandler(o.problemHandler());
     o.answer = false;
     EXPECT_FALSE(help.HELP_ShowContents()) << "no desktop handler";
+    ASSERT_EQ(o.problems.size(), 1u);
+    EXPECT_EQ(o.problems[0].first, HelpService::Problem::NoViewer);
+    EXPECT_EQ(o.problems[0].second, file);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The English module, the stored language choice and the date and time formats.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -16,6 +19,7 @@ namespace {
 class LanguageTest : public ::testing::Test {
 protected:
     void TearDown() override {
+        LANG_LoadQtTexts("ENG");
         LANG_Unload();
         LANG_SetDateFormats("DEU");
     }
@@ -56,6 +60,34 @@ TEST_F(LanguageTest, GermanOrAMissingModuleKeepsTheBuiltInTexts) {
     EXPECT_FALSE(LANG_Load("ENG", empty.path()));
     EXPECT_EQ(LanguageId(), "DEU");
     EXPECT_EQ(RS_Datei(), "Datei");
+}
+
+// Qt's own texts come from Qt's translations, installed with the program's packages.
+TEST_F(LanguageTest, QtsOwnButtonsAndFileDialogsSpeakTheProgramsLanguage) {
+    // As shown: without the marks of the access keys.
+    const auto shown = [](QString text) { return text.remove('&').toStdString(); };
+    struct Case {
+        const char* language;
+        const char *yes, *no, *lookIn, *fileName, *save, *cancel;
+    } cases[] = {
+        {"DEU", "Ja", "Nein", "Suchen in:", "Dateiname:", "Speichern", "Abbrechen"},
+        {"ENG", "Yes", "No", "Look in:", "File name:", "Save", "Cancel"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        ASSERT_TRUE(LANG_LoadQtTexts(c.language));
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(shown(box.button(QMessageBox::Yes)->text()), c.yes);
+        EXPECT_EQ(shown(box.button(QMessageBox::No)->text()), c.no);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        EXPECT_EQ(shown(dialog.labelText(QFileDialog::LookIn)), c.lookIn);
+        EXPECT_EQ(shown(dialog.labelText(QFileDialog::FileName)), c.fileName);
+        EXPECT_EQ(shown(dialog.labelText(QFileDialog::Accept)), c.save);
+        EXPECT_EQ(shown(dialog.labelText(QFileDialog::Reject)), c.cancel);
+    }
 }
 
 TEST_F(LanguageTest, ChoiceIsStoredPerProgramFile) {

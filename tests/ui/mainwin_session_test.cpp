@@ -14,6 +14,7 @@
 
 #include "diagsession.h"
 #include "errorform.h"
+#include "kx3024unit.h"
 #include "mainwinharness.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -183,8 +184,8 @@ TEST_F(MainWindowSession, StopEndsTheSession) {
 }
 
 TEST_F(MainWindowSession, KLineHeaterChosenByHandShowsItsValuesAndClearsItsErrors) {
-    MainWinRun run(dir.path());
-    run.useKLineUnit();
+    SimKX3024Unit klineUnit;
+    MainWinRun run(dir.path(), true, &klineUnit);
     TMAIN_Form& f = *run.form;
     run.showReady();
     f.session().SelectedDeviceIndex = 1;  // as the device selection leaves it
@@ -224,18 +225,18 @@ TEST_F(MainWindowSession, KLineHeaterChosenByHandShowsItsValuesAndClearsItsError
               "     Sollen die Fehler wirklich gelöscht werden?     \r\n\r\n"
               "     Eine eventuell vorliegende Verriegelung muss separat aufgehoben werden.");
     run.advance(3500);
-    EXPECT_EQ(run.klineUnit.errors().size(), 3u);
+    EXPECT_EQ(klineUnit.errors().size(), 3u);
     run.ui.answers = {MB_YES};
     f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
     ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "0"; }, 5000));
     run.advance(500);
-    EXPECT_TRUE(run.klineUnit.errors().empty());
+    EXPECT_TRUE(klineUnit.errors().empty());
     EXPECT_FALSE(errorTexts().contains(QStringLiteral("Flammabbruch")));
 }
 
 TEST_F(MainWindowSession, AutomaticSearchFindsTheKLineHeater) {
-    MainWinRun run(dir.path());
-    run.useKLineUnit();
+    SimKX3024Unit klineUnit;
+    MainWinRun run(dir.path(), true, &klineUnit);
     TMAIN_Form& f = *run.form;
     startSession(run);
     EXPECT_EQ(f.engine().DeviceClass, 2);

@@ -2,14 +2,17 @@
 // order in which it tells the windows, the line check marks, and the small start-up routines.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include "diagsession.h"
 #include "errorform.h"
 #include "mainwinharness.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "qtports.h"
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "trendform.h"
@@ -124,6 +127,43 @@ TEST_F(MainWindowState, ActionsFollowLinkSessionAndClass) {
                 EXPECT_EQ(run.form->action(n)->isEnabled(), state == "E")
                     << c.what << ": " << e.name;
         }
+    }
+}
+
+TEST_F(MainWindowState, ToolBarShowsNoSeparatorsSideBySide) {
+    // What the bar shows, left to right: 'b' a button, '|' a separator.
+    const auto bar = [this] {
+        std::string shown;
+        for (QAction* a : run.form->toolBar()->actions())
+            if (a->isVisible()) shown += a->isSeparator() ? '|' : 'b';
+        return shown;
+    };
+    for (uint8_t cls = 0; cls <= 6; ++cls) {
+        apply(true, cls != 0, cls);
+        const std::string shown = bar();
+        SCOPED_TRACE("class " + std::to_string(cls) + ": " + shown);
+        EXPECT_EQ(shown.find("||"), std::string::npos);
+        EXPECT_EQ(shown.front(), 'b');
+        EXPECT_EQ(shown.back(), 'b');
+    }
+    // Class 1: device selection | start stop | component test | six views | off | error
+    // delete | EOL cell | free telegram | help.
+    apply(true, true, 1);
+    EXPECT_EQ(bar(), "b|bb|b|bbbbbb|b|b|b|b|b");
+    apply(false, false, 0);
+    EXPECT_EQ(bar().find("||"), std::string::npos) << bar();
+}
+
+TEST_F(MainWindowState, HelpWithoutItsFileSaysWhichFileWasLookedFor) {
+    const ByteString file = fromQ(QDir::toNativeSeparators(dir.filePath("NAVIRON-HELP-DEU.CHM")));
+    run.form->HELP_InhaltExecute();
+    run.form->HELP_IndexExecute();
+    run.form->help().HELP_ShowContext(210);  // a view's F1, the error list's Enter
+    ASSERT_EQ(run.ui.boxes.size(), 3u);
+    for (const FakeUserInteraction::Box& b : run.ui.boxes) {
+        EXPECT_NE(b.text.find(file), ByteString::npos) << b.text;
+        EXPECT_NE(b.text.find("Hilfedatei"), ByteString::npos) << b.text;
+        EXPECT_EQ(b.buttons, MB_OK);
     }
 }
 

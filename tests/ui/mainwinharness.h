@@ -1,7 +1,7 @@
 // The program's main window for tests: on the manual clock, with scripted boxes, a settings
-// file of its own and the simulated adapter with a simulated KX3090 (or KX3024), reached
-// through the real transfer thread run pass by pass. Each instance is one run of the program; two instances
-// on the same folder are two runs one after the other.
+// file of its own and the simulated adapter with a simulated KX3090 (or another unit the test
+// gives), reached through the real transfer thread run pass by pass. Each instance is one run
+// of the program; two instances on the same folder are two runs one after the other.
 #pragma once
 
 #include <QApplication>
@@ -11,7 +11,6 @@
 
 #include "fakemainthread.h"
 #include "fakeui.h"
-#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "mainform.h"
 #include "manualclock.h"
@@ -21,12 +20,14 @@
 class MainWinRun {
 public:
     // folder: where the settings file and the program's folder are.
-    explicit MainWinRun(const QString& folder, bool withUnit = true) {
+    // other: the unit on the adapter instead of the KX3090 (not owned).
+    explicit MainWinRun(const QString& folder, bool withUnit = true,
+                        ISimControlUnit* other = nullptr) {
         adapter = sim.addAdapter("SIM00001");
         SimFaults f;
         f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
         sim.setFaults(adapter, f);
-        if (withUnit) sim.attachUnit(adapter, &unit);
+        if (withUnit) sim.attachUnit(adapter, other ? other : &unit);
         MainFormPorts p;
         p.driver = &sim;
         p.timers = &clock;
@@ -82,12 +83,6 @@ public:
         return cond();
     }
 
-    // The simulated KX3024 on the K-Line in place of the KX3090.
-    void useKLineUnit() {
-        sim.detachUnit(adapter, 0);
-        sim.attachUnit(adapter, &klineUnit);
-    }
-
     // Shown, with the adapter open and ready.
     void showReady() {
         form->show();
@@ -101,7 +96,6 @@ public:
     FunctionSimClock simClock{[this] { return clock.now(); }};
     SimFtDriver sim{simClock};
     SimKX3090Unit unit;
-    SimKX3024Unit klineUnit;
     size_t adapter = 0;
     FakeUserInteraction ui;
     FakeMainThread mainThread;

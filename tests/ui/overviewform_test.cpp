@@ -589,7 +589,7 @@ TEST_F(OverviewTest, ScaleLabelsUseAPointWhateverTheLocale) {
 
 TEST_F(OverviewTest, LayoutFollowsTheWindowHeight) {
     start(3);
-    form->resize(600, 800);
+    form->resize(1400, 800);
     QApplication::processEvents();
     EXPECT_EQ(form->font().pointSize(), 20);
     const int unit = (800 - 8 - 8) / 11;
@@ -598,6 +598,81 @@ TEST_F(OverviewTest, LayoutFollowsTheWindowHeight) {
     EXPECT_EQ(w("Panel300")->height(), static_cast<int>(std::lround(2.35 * unit)));
     EXPECT_GE(form->minimumWidth(), 320);
     EXPECT_LE(w("Panel300")->geometry().bottom(), 800);
+
+    // A narrower window holds a smaller font only; never one below the legible size.
+    form->resize(600, 800);
+    QApplication::processEvents();
+    EXPECT_LT(form->font().pointSize(), 20);
+    EXPECT_GE(form->font().pointSize(), QApplication::font().pointSize());
+    form->resize(1400, 320);
+    QApplication::processEvents();
+    EXPECT_EQ(form->font().pointSize(), QApplication::font().pointSize());
+}
+
+// Each child of the chain lies within its parent, so nothing of it is cut off.
+bool wholeInside(const QWidget* w, const QWidget* top) {
+    for (; w && w != top; w = w->parentWidget())
+        if (!w->parentWidget() || !w->parentWidget()->rect().contains(w->geometry())) return false;
+    return w == top;
+}
+
+bool textFits(const QLabel* l) {
+    return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+}
+
+// The places the overview gets inside an MDI child (border and title bar) in the tilings of a
+// 1600 x 1000 area with three windows, one above the other and side by side, in the first
+// run's two rows, and at its smallest.
+TEST_P(OverviewClassTest, ValuesAndLampsStayWholeAndLegibleAtTheTilingSizes) {
+    const ClassExpect& x = expectations()[static_cast<size_t>(GetParam() - 1)];
+    start(x.cls);
+    form->ShowValues();
+    const int legible = QApplication::font().pointSize();
+    const QSize frame(8, 28);
+    const QSize tiles[] = {{1600, 333}, {533, 1000}, {1600, 500}, {0, 0}};
+    for (const QSize& tile : tiles) {
+        const QSize size =
+            tile.isNull()
+                ? form->minimumSize()
+                : (tile - frame).expandedTo(form->minimumSize()).boundedTo(form->maximumSize());
+        form->resize(size);
+        QApplication::processEvents();
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
+        EXPECT_GE(form->font().pointSize(), legible);
+        for (const BarExpect& b : x.bars) {
+            SCOPED_TRACE(b.key);
+            EXPECT_TRUE(wholeInside(valueField(b.row), form.get()));
+            EXPECT_TRUE(textFits(valueField(b.row))) << str(valueField(b.row)->text());
+            EXPECT_TRUE(wholeInside(nameLabel(b.row), form.get()));
+            EXPECT_TRUE(textFits(nameLabel(b.row)));
+            QRect previous;
+            for (int k = 0; k < 3; ++k) {
+                QLabel* l = label(QStringLiteral("MLabel%1").arg(kRowNumber[b.row] + k));
+                EXPECT_GE(l->font().pointSize(), legible);
+                EXPECT_TRUE(wholeInside(l, form.get()));
+                EXPECT_TRUE(textFits(l));
+                EXPECT_FALSE(l->geometry().intersects(previous)) << k;
+                previous = l->geometry();
+            }
+            EXPECT_TRUE(wholeInside(bar(b.row), form.get()));
+            EXPECT_GE(bar(b.row)->height(), 14) << "a bar that shows its value";
+        }
+        QRect previous;
+        for (const LampExpect& l : x.lamps) {
+            SCOPED_TRACE(l.caption);
+            QLabel* caption = label(QStringLiteral("Label%1").arg(l.image));
+            EXPECT_GE(caption->font().pointSize(), legible);
+            EXPECT_TRUE(wholeInside(caption, form.get()));
+            EXPECT_TRUE(textFits(caption));
+            EXPECT_FALSE(caption->geometry().intersects(previous));
+            previous = caption->geometry();
+            EXPECT_TRUE(wholeInside(image(l.image), form.get()));
+            EXPECT_GE(image(l.image)->width(), 12);
+            EXPECT_FALSE(image(l.image)->geometry().intersects(caption->geometry()));
+        }
+        for (const char* f : {"Panel305", "Panel303", "Panel304"})
+            EXPECT_TRUE(!shown(f) || wholeInside(label(f), form.get())) << f;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, OverviewClassTest, ::testing::Values(1, 2, 3, 4, 5));

@@ -7,13 +7,13 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <ctime>
 
 #include "fakeui.h"
 #include "settings.h"
@@ -178,8 +178,8 @@ TEST_F(ProtokollTest, TheViewIsCutByAThousandLinesPastFiveThousand) {
 TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
     form.resize(600, 400);
     form.show();
-    QElapsedTimer t;
-    t.start();
+    // The processor time the log takes: the machine's other work does not count.
+    const std::clock_t started = std::clock();
     // As in a session: a telegram pair per reply, the GUI loop running in between.
     for (int i = 0; i < 25000; ++i) {
         form.LogTx(ByteString("\xF4\x03\x50\x30\x97", 5));
@@ -187,7 +187,7 @@ TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
         QCoreApplication::processEvents();
     }
     form.showWaitingLines();
-    const qint64 ms = t.elapsed();
+    const long long ms = (std::clock() - started) * 1000LL / CLOCKS_PER_SEC;
     EXPECT_LE(form.lineCount(), 5001);
     EXPECT_EQ(form.PROT_Text()->document()->blockCount(), form.lineCount());
     EXPECT_EQ(lastLine(), "RX: 4F 0B D0 01 02 03 04 05 06 07 08 ");
@@ -195,7 +195,7 @@ TEST_F(ProtokollTest, FiftyThousandLinesStayQuick) {
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum()) << "the newest line is in sight";
     RecordProperty("append_50000_ms", static_cast<int>(ms));
-    std::printf("50000 log lines appended in %lld ms\n", static_cast<long long>(ms));
+    std::printf("50000 log lines appended in %lld ms of processor time\n", ms);
     // A guard against appending that grows with the view's length (that took minutes), with
     // room for a sanitizer build on a busy machine.
     EXPECT_LT(ms, 8000);

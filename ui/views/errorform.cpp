@@ -13,6 +13,7 @@
 #include <string>
 
 #include "errortables.h"
+#include "listcolumns.h"
 #include "qtports.h"
 #include "rounding.h"
 
@@ -104,6 +105,8 @@ TANSI_ERROR_Form::TANSI_ERROR_Form(DataPointTable& dataPoints, ViewContext ctx, 
     connect(header, &QHeaderView::sectionResized, this, [header](int section, int, int size) {
         if (section == 2 && size < 100) header->resizeSection(2, 100);
     });
+    // The value column holds the texts that matter (the error's name and state).
+    VIEW_FitValueColumn(m_list, 1);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);

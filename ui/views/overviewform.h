@@ -74,8 +74,15 @@ private:
     void OVERVIEW_UpdateBar(const OverviewBar& bar);
     void OVERVIEW_UpdateLed(const OverviewLamp& lamp);
     void OVERVIEW_LayoutBarRow(BarRow& row, int top, int rowHeight, int nameWidth,
-                               int valueColumnWidth, int fieldHeight, int scaleFontSize);
-    bool lampCaptionsFit(const QFontMetrics& fm, int column, int rowWidth) const;
+                               int valueColumnWidth, int fieldHeight, int scaleFontSize,
+                               int floorSize);
+    // Sizes of the layout at a font (overviewgeometry.cpp).
+    int legibleFontSize() const;
+    int nameColumnWidth(const QFontMetrics& fm) const;
+    int valueColumnWidth(const QFontMetrics& fm) const;
+    int scaleColumnNeed(const QFontMetrics& fm) const;
+    int lampRowNeed(const QFontMetrics& fm) const;
+    int columnsNeed(int fontSize, int floorSize) const;
     void LInfoClick(QObject* sender);
     void setStatusText(QLabel* field, const QString& text);
     BarRow& row(int index) { return m_rows[static_cast<size_t>(index - 1)]; }

@@ -6,6 +6,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "layout.h"
+
 ViewForm::ViewForm(int formTag, int helpContext, ViewContext context, QWidget* parent)
     : QWidget(parent), m_formTag(formTag), m_helpContext(helpContext), m_ctx(std::move(context)) {
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
@@ -35,6 +37,7 @@ QMdiSubWindow* ViewForm::VIEW_AddToMdi(QMdiArea* area, ViewForm* view) {
     QMdiSubWindow* sub = area->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowTitle(view->windowTitle());
+    LAYOUT_KeepMdiChild(sub);
     return sub;
 }
 

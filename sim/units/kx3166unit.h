@@ -1,0 +1,127 @@
+// A simulated class-5 control unit ("KX3166") on the S-Bus at device address 7: a diesel water
+// heater with burner motor, solenoid valve, spark generator, flame detector and circulation
+// pump, and four input lines (main switch HS, economy SPAR, pump control UPFA, terminal 61)
+// that the diagnosis may override. It answers its identification, opens and keeps a session,
+// runs its start, heating and run-on phases as the lines command them, counts its times and
+// starts while it works, keeps an error memory and reads out its parameter memory. Commands
+// are refused until the session is open.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "sbusunitbase.h"
+
+class SimKX3166Unit : public SimSBusUnit {
+public:
+    // The input lines in the order the refresh message carries them.
+    enum Line { HS, SPAR, UPFA, KL61 };
+
+    struct ErrorEntry {
+        uint8_t code;
+        uint32_t count;
+        uint8_t state;        // operating state when it was stored
+        double temperatureC;  // coolant
+        double volts;         // supply
+        uint32_t onSeconds;   // main switch time when it was stored
+        uint32_t heatSeconds;
+    };
+
+    // Times, counters and starts of the heater (message 47, 48).
+    struct Counters {
+        double onSeconds = 0, heatSeconds = 0, pumpSeconds = 0;
+        uint32_t starts = 0, faults = 0, flameOuts = 0, shortBurns = 0, shortBurnsTotal = 0;
+    };
+
+    static constexpr uint8_t Address = 7;
+    static constexpr uint32_t SessionKey = 0x01000006;
+    // Without a keep-alive for this long the unit closes the session.
+    static constexpr int64_t SessionTimeoutMs = 120000;
+    // A component test stops this long after its last request.
+    static constexpr int64_t ComponentTestHoldMs = 5000;
+    // Sizes of the memory areas 0..3 (message 153) and where in area 1 the component test's
+    // default time lies (message 152).
+    static constexpr std::array<uint16_t, 4> AreaSizes{256, 512, 128, 64};
+    static constexpr uint16_t ComponentDefaultAddress = 64;
+    static constexpr uint8_t ComponentDefaultSeconds = 20;
+    // Components of the component test (0 switches every one off).
+    enum Component : uint8_t {
+        ComponentMotor = 1,
+        ComponentValve,
+        ComponentSpark,
+        ComponentPump,
+        ComponentLast = 4
+    };
+
+    SimKX3166Unit();
+
+    void setIdentText(const ByteString& text) { m_ident = text; }
+    // The wire state of an input line (what the heater follows when not overridden).
+    void setWire(Line line, bool on) { m_wire[line] = on; }
+    uint8_t override(Line line) const { return m_override[line]; }
+    bool lineOn(Line line) const;
+
+    // The unit's view at the time of the last request.
+    uint8_t state() const { return m_state; }
+    bool sessionOpen() const { return m_sessionOpen; }
+    bool burning() const;
+    bool pumpRunning() const;
+    double coolantC() const { return m_coolantC; }
+    uint8_t componentUnderTest() const { return m_componentActive ? m_component : 0; }
+    const Counters& counters() const { return m_counters; }
+    const std::vector<ErrorEntry>& errors() const { return m_errors; }
+    void setErrors(std::vector<ErrorEntry> e);
+    uint8_t statusByte() const { return m_status; }
+    // Moves the heater on to the clock's present time (done before every request).
+    void advance();
+
+    void wakeup() override;
+
+protected:
+    void beforeRequest() override { advance(); }
+
+private:
+    void registerMessages();
+    void registerCommands();
+    // One message that sets one line's override.
+    std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
+    // Refused while no session is open.
+    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
+
+    ByteString overview() const;
+    ByteString inputs() const;
+    ByteString counterBlock() const;
+    ByteString errorEntry(uint8_t index) const;
+    ByteString identification38() const;
+
+    // The heater's phases over time (kx3166heater.cpp): settle() takes the state changes due
+    // at the present time.
+    void settle();
+    void settleAll();
+    void enterState(uint8_t state, int64_t atMs, int64_t phaseMs);
+    void integrate(double seconds);
+    bool flame() const;
+    uint16_t motorSetRpm() const;
+    double supplyVolts() const;
+    double upperThresholdC() const;
+    double lowerThresholdC() const;
+
+    ByteString m_ident = "0000000473800061";
+    std::array<bool, 4> m_wire{};
+    std::array<uint8_t, 4> m_override{255, 255, 255, 255};
+    bool m_sessionOpen = false;
+    int64_t m_lastKeepAlive = 0;
+    bool m_started = false;
+    int64_t m_lastMs = 0;
+    uint8_t m_state = 2;
+    int64_t m_phaseEnd = -1;  // -1: the state lasts until a line changes
+    double m_coolantC = 18.0;
+    bool m_componentActive = false;
+    uint8_t m_component = 0;
+    uint16_t m_componentSetpoint = 0;
+    int64_t m_componentUntil = 0;
+    Counters m_counters;
+    std::vector<ErrorEntry> m_errors;
+    uint8_t m_status = 0x10;
+    std::vector<uint8_t> m_area1;
+};

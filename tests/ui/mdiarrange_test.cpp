@@ -1,0 +1,202 @@
+// Tiling and cascading the MDI children, and the limits every MDI child keeps: no
+// arrangement and no restored placement makes a child smaller than its window's minimum or
+// larger than its maximum.
+#include "mdiarrange.h"
+
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "errorform.h"
+#include "layout.h"
+#include "overviewform.h"
+#include "settings.h"
+#include "viewdata.h"
+#include "viewtestsupport.h"
+
+std::string rectText(const QRect& r) {
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
+}
+void PrintTo(const QRect& r, std::ostream* os) {
+    *os << rectText(r);
+}
+
+namespace {
+
+TEST(MdiSplit, SharesALengthWithinTheLimits) {
+    constexpr int kNone = QWIDGETSIZE_MAX;
+    struct Case {
+        const char* what;
+        int total;
+        std::vector<int> minimums, maximums, expected;
+    } cases[] = {
+        {"equal shares, the odd pixel last", 901, {0, 0}, {kNone, kNone}, {450, 451}},
+        {"a minimum above the share", 900, {500, 0, 0}, {kNone, kNone, kNone}, {500, 200, 200}},
+        {"two minimums", 900, {348, 228, 0}, {kNone, kNone, kNone}, {348, 276, 276}},
+        {"a maximum below the share", 1600, {0, 0}, {500, kNone}, {500, 1100}},
+        {"minimums that do not fit", 500, {348, 228, 28}, {kNone, kNone, kNone}, {348, 228, 28}},
+        {"one child", 700, {100}, {kNone}, {700}},
+        {"no child", 700, {}, {}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MDI_SplitLength(c.total, c.minimums, c.maximums), c.expected) << c.what;
+}
+
+// The overview of a class-1 heater, the error view and a window without limits (as the
+// telegram log), in the MDI area of a main window with a menu bar (where a maximised child
+// shows its buttons), about 1600 x 1000.
+class MdiArrangeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        viewdata::fillClass(dp, 1);
+        main.menuBar()->addMenu(QStringLiteral("Fenster"));
+        main.setCentralWidget(area);
+        main.resize(1600, 1030);
+        overview = new TANSI_OVERVIEW_Form(dp, rec.context());
+        errors = new TANSI_ERROR_Form(dp, rec.context());
+        subs.push_back(ViewForm::VIEW_AddToMdi(area, overview));
+        subs.push_back(ViewForm::VIEW_AddToMdi(area, errors));
+        LAYOUT_SetTag(subs[0], TANSI_OVERVIEW_Form::kFormTag);
+        LAYOUT_SetTag(subs[1], TANSI_ERROR_Form::kFormTag);
+        auto* log = new QWidget;
+        subs.push_back(area->addSubWindow(log));
+        LAYOUT_KeepMdiChild(subs.back());
+        main.show();
+        for (QMdiSubWindow* s : subs) s->show();
+        overview->SetLinkState(true);
+        overview->SetDeviceClass(1);
+        overview->ShowValues();
+        QApplication::processEvents();
+    }
+
+    QRect areaRect() const { return area->viewport()->rect(); }
+
+    // Every child holds its window whole: at least the window's minimum, at most its
+    // maximum, and the window inside the child's frame.
+    void expectWindowsWhole(const char* what) {
+        for (QMdiSubWindow* s : subs) {
+            QWidget* inner = s->widget();
+            SCOPED_TRACE(what + (" " + str(inner->metaObject()->className())));
+            EXPECT_GE(inner->width(), inner->minimumWidth());
+            EXPECT_GE(inner->height(), inner->minimumHeight());
+            EXPECT_LE(inner->width(), inner->maximumWidth());
+            EXPECT_LE(inner->height(), inner->maximumHeight());
+            EXPECT_TRUE(s->rect().contains(inner->geometry())) << rectText(inner->geometry());
+            EXPECT_TRUE(areaRect().contains(s->geometry())) << rectText(s->geometry());
+        }
+    }
+
+    DataPointTable dp;
+    RecordingContext rec;
+    QMainWindow main;
+    QMdiArea* area = new QMdiArea;
+    TANSI_OVERVIEW_Form* overview = nullptr;
+    TANSI_ERROR_Form* errors = nullptr;
+    std::vector<QMdiSubWindow*> subs;
+};
+
+TEST_F(MdiArrangeTest, TilingsKeepEveryWindowWhole) {
+    MdiArranger arranger(area);
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        const char* what = o == Qt::Horizontal ? "one above the other" : "side by side";
+        arranger.tile(o);
+        QApplication::processEvents();
+        expectWindowsWhole(what);
+        // The places follow each other without a gap or an overlap.
+        std::vector<QRect> places;
+        for (QMdiSubWindow* s : subs) places.push_back(s->geometry());
+        std::sort(places.begin(), places.end(), [o](const QRect& a, const QRect& b) {
+            return o == Qt::Horizontal ? a.top() < b.top() : a.left() < b.left();
+        });
+        for (size_t i = 1; i < places.size(); ++i) {
+            if (o == Qt::Horizontal)
+                EXPECT_EQ(places[i].top(), places[i - 1].bottom() + 1) << what;
+            else
+                EXPECT_EQ(places[i].left(), places[i - 1].right() + 1) << what;
+        }
+        const QRect last = places.back();
+        EXPECT_EQ(o == Qt::Horizontal ? last.bottom() : last.right(),
+                  o == Qt::Horizontal ? areaRect().bottom() : areaRect().right())
+            << what;
+        EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(o));
+    }
+    // The overview's width stays within its maximum: the rest of its row is the area's.
+    arranger.tile(Qt::Horizontal);
+    EXPECT_EQ(overview->width(), overview->maximumWidth());
+    EXPECT_EQ(errors->parentWidget()->width(), areaRect().width());
+}
+
+TEST_F(MdiArrangeTest, CascadeKeepsUsableSizesAndEveryTitleInSight) {
+    // Made tiny first, as a cascade of the platform's would leave them.
+    for (QMdiSubWindow* s : subs) s->setGeometry(0, 0, 120, 90);
+    MdiArranger arranger(area);
+    arranger.cascade();
+    QApplication::processEvents();
+    expectWindowsWhole("cascaded");
+    QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    for (int i = 0; i < stack.size(); ++i) {
+        QMdiSubWindow* s = stack[i];
+        // Each nearer the front a title bar lower, and at least half the area in each way
+        // where its maximum allows.
+        if (i > 0) {
+            EXPECT_GE(s->y(), stack[i - 1]->y() + s->contentsMargins().top());
+        }
+        EXPECT_GE(s->width(), std::min(areaRect().width() / 2, s->maximumWidth()));
+        EXPECT_GE(s->height(), std::min(areaRect().height() / 2, s->maximumHeight()));
+    }
+    EXPECT_FALSE(arranger.tiled());
+}
+
+TEST_F(MdiArrangeTest, RestoredPlacementsKeepTheLimits) {
+    MainSettings settings{{}, {}};
+    settings.FormPlacement[TANSI_OVERVIEW_Form::kFormTag] = {3, 10, 20, 150, 200, true, -1};
+    settings.FormPlacement[TANSI_ERROR_Form::kFormTag] = {3, 30, 40, 3000, 5000, true, -1};
+    LAYOUT_RestoreForm(settings, subs[0]);
+    LAYOUT_RestoreForm(settings, subs[1]);
+    QApplication::processEvents();
+    EXPECT_EQ(subs[0]->pos(), QPoint(10, 20));
+    EXPECT_GE(overview->width(), overview->minimumWidth());
+    EXPECT_GE(overview->height(), overview->minimumHeight());
+    EXPECT_TRUE(subs[0]->rect().contains(overview->geometry()));
+    // Larger than the overview allows: only as large as it allows.
+    settings.FormPlacement[TANSI_OVERVIEW_Form::kFormTag] = {3, 0, 0, 3000, 5000, true, -1};
+    LAYOUT_RestoreForm(settings, subs[0]);
+    QApplication::processEvents();
+    EXPECT_EQ(overview->size(), overview->maximumSize());
+    EXPECT_EQ(subs[0]->size(), overview->maximumSize() + (subs[0]->size() - overview->size()));
+    // A minimised child is only its title bar, and comes back with its place.
+    const QRect place = subs[1]->geometry();
+    subs[1]->showMinimized();
+    QApplication::processEvents();
+    EXPECT_LT(subs[1]->height(), errors->minimumHeight());
+    subs[1]->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(subs[1]->geometry(), place);
+}
+
+TEST_F(MdiArrangeTest, MaximisedChildKeepsItsNormalPlaceInItsSlot) {
+    MainSettings settings{{}, {}};
+    const QRect place(40, 30, 600, 500);
+    subs[0]->setGeometry(place);
+    subs[0]->showMaximized();
+    QApplication::processEvents();
+    ASSERT_NE(subs[0]->geometry(), place);
+    LAYOUT_SaveForm(settings, subs[0]);
+    EXPECT_EQ(settings.FormPlacement[TANSI_OVERVIEW_Form::kFormTag],
+              (TFormPlacement{2, 40, 30, 500, 600, true, 0}));
+    // The next run places it there and maximises it; un-maximised it is back there.
+    subs[0]->showNormal();
+    subs[0]->setGeometry(0, 0, 700, 700);
+    LAYOUT_RestoreForm(settings, subs[0]);
+    QApplication::processEvents();
+    EXPECT_TRUE(subs[0]->isMaximized());
+    subs[0]->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(subs[0]->geometry(), place);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// Arranging the main window's MDI children from the window menu: tiled one above the other
+// (horizontal: each the area's full width) or side by side (vertical), or cascaded. Every
+// child keeps at least its minimum and at most its maximum size. A tiling follows the area's
+// size until the user moves or sizes a child, or a child comes up or is laid aside.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <optional>
+#include <vector>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+// Splits a length among children: as equal as their limits allow (each between its minimum
+// and its maximum), the first ones taking the odd pixels. When the minimums do not fit, each
+// child gets its minimum.
+std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
+                                 const std::vector<int>& maximums);
+
+class MdiArranger : public QObject {
+public:
+    explicit MdiArranger(QMdiArea* area);
+
+    void tile(Qt::Orientation orientation);
+    void cascade();
+    // How the children are tiled now, while the tiling follows the area.
+    std::optional<Qt::Orientation> tiled() const { return m_tiled; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // The children that are shown and not laid aside, front-most first.
+    QList<QMdiSubWindow*> shownChildren() const;
+    QList<QMdiSubWindow*> tiledChildren() const;
+    static bool sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b);
+    // Places the children in the given order.
+    void place(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children);
+    void watch(QMdiSubWindow* child);
+    void stopFollowing();
+
+    QMdiArea* m_area;
+    std::optional<Qt::Orientation> m_tiled;
+    QList<QPointer<QMdiSubWindow>> m_tiledChildren;  // in their places' order
+    bool m_arranging = false;
+    bool m_retileDue = false;
+};

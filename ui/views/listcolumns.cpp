@@ -1,0 +1,98 @@
+#include "listcolumns.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
+
+namespace {
+
+class ValueColumnFit : public QObject {
+public:
+    ValueColumnFit(QTreeView* list, int column)
+        : QObject(list),
+          m_list(list),
+          m_headerArea(list->header()->viewport()),
+          m_listArea(list->viewport()),
+          m_column(column),
+          m_base(list->columnWidth(column)) {
+        connect(list->header(), &QHeaderView::sectionResized, this,
+                [this](int section, int, int size) { sectionResized(section, size); });
+        m_headerArea->installEventFilter(this);
+        m_listArea->installEventFilter(this);
+        if (QAbstractItemModel* model = list->model()) {
+            connect(model, &QAbstractItemModel::dataChanged, this, &ValueColumnFit::schedule);
+            connect(model, &QAbstractItemModel::rowsInserted, this, &ValueColumnFit::schedule);
+            connect(model, &QAbstractItemModel::rowsRemoved, this, &ValueColumnFit::schedule);
+            connect(model, &QAbstractItemModel::modelReset, this, &ValueColumnFit::schedule);
+            connect(model, &QAbstractItemModel::layoutChanged, this, &ValueColumnFit::schedule);
+        }
+        schedule();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == m_headerArea) {
+            // A section resized while a mouse button is down on the header is the user's.
+            if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+                m_userHand = true;
+            else if (e->type() == QEvent::MouseButtonRelease)
+                m_userHand = false;
+        } else if (watched == m_listArea && e->type() == QEvent::Resize) {
+            schedule();
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    void sectionResized(int section, int size) {
+        if (section != m_column || m_fitting) return;
+        if (m_userHand)
+            m_byHand = true;
+        else
+            m_base = size;
+        schedule();
+    }
+
+    // Many cells change in one refresh: the width is worked out once, when they are done.
+    void schedule() {
+        if (m_due || m_byHand) return;
+        m_due = true;
+        QTimer::singleShot(0, this, [this] {
+            m_due = false;
+            fit();
+        });
+    }
+
+    void fit() {
+        if (m_byHand) return;
+        const QAbstractItemView* view = m_list;  // the tree view keeps it protected
+        const int widest = std::max(view->sizeHintForColumn(m_column),
+                                    m_list->header()->sectionSizeHint(m_column));
+        const int room = m_list->viewport()->width() / 2;
+        const int width = std::max(m_base, std::min(widest, room));
+        if (width == m_list->columnWidth(m_column)) return;
+        m_fitting = true;
+        m_list->setColumnWidth(m_column, width);
+        m_fitting = false;
+    }
+
+    QTreeView* m_list;
+    // Watched for the user's hand and the list's width; compared only, never called, since
+    // they may send events while the list is being taken down.
+    QObject* m_headerArea;
+    QObject* m_listArea;
+    int m_column;
+    int m_base;  // the width the program set
+    bool m_byHand = false;
+    bool m_userHand = false;
+    bool m_fitting = false;
+    bool m_due = false;
+};
+
+}  // namespace
+
+void VIEW_FitValueColumn(QTreeView* list, int column) {
+    if (list && column >= 0) new ValueColumnFit(list, column);
+}

@@ -12,6 +12,7 @@
 #include "imagelist.h"
 #include "kx3024unit.h"
 #include "kx3090unit.h"
+#include "kx3117unit.h"
 #include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -32,6 +33,8 @@ const SimulatedUnit kSimulatedUnits[] = {
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3090Unit>(); }},
     {"kx3024",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3024Unit>(); }},
+    {"kx3117",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3117Unit>(); }},
     {"kx3166",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
 };

@@ -15,6 +15,9 @@ public:
     // matters only for 0x45. Returns whether the transport took the frame.
     bool WBUS_BuildRequestV(uint8_t command, uint8_t count, const TParamlist& params,
                             ByteString& payload);
+    // The payload WBUS_BuildRequestV sends, without sending it.
+    static void buildPayloadV(uint8_t command, uint8_t count, const TParamlist& params,
+                              ByteString& payload);
     // Checks the answer (codes 0..13) and decodes it by command and expected sub (255 = none)
     // into the data-point table. Valid: Text = the payload without its command byte.
     void WBUS_ReadAndDecodeV(const ByteString& reply, uint8_t minimumLength, uint8_t command,
@@ -31,7 +34,6 @@ public:
 private:
     void decodePage(uint8_t page, const ByteString& d);
     void decodeIdentification(uint8_t sub, const ByteString& d, TResult& result);
-    void decodeErrorList(const ByteString& d);
     void decodeErrorEntry(const ByteString& d);
 
     WBusLayer& m_layer;

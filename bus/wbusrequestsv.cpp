@@ -1,31 +1,18 @@
 // Request payloads of dialect V.
-#include "fieldcodec.h"
 #include "rounding.h"
 #include "wbusdialectv.h"
-
-namespace {
-
-class PayloadWriter {
-public:
-    PayloadWriter(const TParamlist& params, ByteString& out) : m_params(params), m_out(out) {}
-    void byte(uint8_t b) { m_out.push_back(static_cast<char>(b)); }
-    void u8(int k) { TOOL_EncodeField(8, m_params[static_cast<size_t>(k)], std::nullopt, m_out); }
-    void be16(int k) {
-        TOOL_EncodeField(20, m_params[static_cast<size_t>(k)], std::nullopt, m_out);
-    }
-    void text(int k) { m_out += m_params[static_cast<size_t>(k)].Text; }
-
-private:
-    const TParamlist& m_params;
-    ByteString& m_out;
-};
-
-}  // namespace
+#include "wbuspayload.h"
 
 bool WBusDialectV::WBUS_BuildRequestV(uint8_t command, uint8_t count, const TParamlist& params,
                                       ByteString& payload) {
+    buildPayloadV(command, count, params, payload);
+    return m_layer.WBUS_SendTelegram(WBus::TESTER, WBus::CONTROL_UNIT, payload);
+}
+
+void WBusDialectV::buildPayloadV(uint8_t command, uint8_t count, const TParamlist& params,
+                                 ByteString& payload) {
     payload.clear();
-    PayloadWriter w(params, payload);
+    WBusPayloadWriter w(params, payload);
     switch (command) {
         case 0x10:
         case 0x38:
@@ -89,5 +76,4 @@ bool WBusDialectV::WBUS_BuildRequestV(uint8_t command, uint8_t count, const TPar
         default:
             break;
     }
-    return m_layer.WBUS_SendTelegram(WBus::TESTER, WBus::CONTROL_UNIT, payload);
 }

@@ -1,6 +1,7 @@
 // Text tables of dialect V: error codes, operating states and component-test answers.
 #include "translate.h"
 #include "wbusdialectv.h"
+#include "wbusrowgroups.h"
 
 namespace {
 
@@ -171,12 +172,8 @@ void WBusDialectV::WBUS_StateTextV(uint8_t deviceClass, int32_t stateWord, ByteS
 ByteString WBusDialectV::WBUS_StateTextV(uint8_t deviceClass, int32_t stateWord) {
     if (deviceClass != 1) return ByteString();
     const bool isWord = stateWord >= 0 && stateWord <= 0xFFFF;
-    const char* name = isWord ? stateName(stateWord >> 8) : nullptr;
-    if (!name) return BUS_Format("%.4Xh", static_cast<unsigned>(stateWord));
-    ByteString text = TOOL_Translate("WBusV", name);
-    const int low = stateWord & 0xFF;
-    if (low != 0) text += " " + BUS_Decimal(low);
-    return text;
+    return WBusRowGroups::stateText("WBusV", isWord ? stateName(stateWord >> 8) : nullptr,
+                                    stateWord);
 }
 
 void WBusDialectV::WBUS_RoutineResultText(uint8_t code, ByteString& text) {

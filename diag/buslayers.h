@@ -5,17 +5,19 @@
 #include "busenvironment.h"
 #include "klinelayer.h"
 #include "sbuslayer.h"
+#include "wbusdialects.h"
 #include "wbusdialectv.h"
 #include "wbuslayer.h"
 
 struct BusLayers {
-    explicit BusLayers(const BusEnvironment& e) : env(e), wbus(env), wbusV(wbus), kline(env), sbus(env) {}
+    explicit BusLayers(const BusEnvironment& e) : env(e), wbus(env), wbusV(wbus), wbusS(wbus), kline(env), sbus(env) {}
     BusLayers(const BusLayers&) = delete;
     BusLayers& operator=(const BusLayers&) = delete;
 
     BusEnvironment env;
     WBusLayer wbus;
     WBusDialectV wbusV;
+    WBusDialectS wbusS;
     KLineLayer kline;
     SBusLayer sbus;
 };

@@ -3,6 +3,8 @@
 // bus layer and reads the answers into the data-point table.
 #pragma once
 
+#include <initializer_list>
+
 #include "records.h"
 
 class DeviceModule {
@@ -24,9 +26,18 @@ public:
     virtual void Stop() {}
 };
 
-// One poll interval of a module's tick: when its counter has run down the poll falls due and
-// the counter reloads; otherwise the counter counts down.
-inline void DIAG_TickPoll(int32_t& counter, bool& due, int32_t reload) {
+// The parameter list of a request: values for parameters 1, 2, ... in order.
+inline TParamlist DM_Params(std::initializer_list<long double> values) {
+    TParamlist p;
+    size_t k = 1;
+    for (long double v : values)
+        if (k < p.size()) p[k++].Value = v;
+    return p;
+}
+
+// A poll counter of a module's 100 ms tick: when it has run down the poll falls due and the
+// counter reloads.
+inline void DM_TickPoll(int32_t& counter, bool& due, int32_t reload) {
     if (counter == 0) {
         due = true;
         counter = reload;
@@ -34,3 +45,26 @@ inline void DIAG_TickPoll(int32_t& counter, bool& due, int32_t reload) {
         --counter;
     }
 }
+
+// The two polls of a module: operating data and error memory.
+struct DM_Polls {
+    bool operatingDataDue = false;
+    int32_t operatingDataCounter = 0;
+    bool errorPollDue = false;
+    int32_t errorPollCounter = 0;
+
+    // A new registration: both polls due, their counters run down.
+    void restart() {
+        operatingDataDue = errorPollDue = true;
+        operatingDataCounter = errorPollCounter = 0;
+    }
+    void tick(int32_t operatingDataReload, int32_t errorPollReload) {
+        DM_TickPoll(operatingDataCounter, operatingDataDue, operatingDataReload);
+        DM_TickPoll(errorPollCounter, errorPollDue, errorPollReload);
+    }
+    // The error memory was just read (or deleted): the next poll comes a full period later.
+    void errorPollServed(int32_t errorPollReload) {
+        errorPollCounter = errorPollReload;
+        errorPollDue = false;
+    }
+};

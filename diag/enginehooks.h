@@ -15,6 +15,9 @@ struct WindowHooks {
     std::function<void(const ByteString&)> SetCaption;
     // Runs the modal update notice window.
     std::function<void()> ShowUpdateNoticeWindow;
+    // The check marks of the economy-mode actions STEU_Spar_1 and STEU_Spar_2, set by the
+    // device module that serves the economy modes.
+    std::function<void(bool economy1, bool economy2)> UI_CheckEconomyModes;
     // Check marks of the three actions of one overridable input line: 0 off, 1 on, 255 wire.
     std::function<void(uint8_t state)> UI_CheckLineHS;
     std::function<void(uint8_t state)> UI_CheckLineUPFA;

@@ -58,10 +58,7 @@ void KX3090Module::RegisterDataPoints(const ByteString&) {
     e.dataPoints.DP_Clear();
     registerPoints();
     e.DIAG_Timer().stop();
-    m_operatingDataDue = true;
-    m_operatingDataCounter = 0;
-    m_errorPollDue = true;
-    m_errorPollCounter = 0;
+    m_polls.restart();
     e.DIAG_Timer().start();
 }
 
@@ -79,19 +76,17 @@ void KX3090Module::KX3090_RequestPump() {
 }
 
 void KX3090Module::OnTimer() {
-    DIAG_TickPoll(m_operatingDataCounter, m_operatingDataDue, OperatingDataReload);
-    DIAG_TickPoll(m_errorPollCounter, m_errorPollDue, ErrorPollReload);
-    if (m_refreshActive) DIAG_TickPoll(m_refreshCounter, m_refreshDue, RefreshReload);
+    m_polls.tick(OperatingDataReload, ErrorPollReload);
+    if (m_refreshActive) DM_TickPoll(m_refreshCounter, m_refreshDue, RefreshReload);
 }
 
 bool KX3090Module::send(uint8_t command, std::initializer_list<long double> params,
                         const ByteString& rawText) {
-    TParamlist p;
-    int k = 1;
-    for (long double v : params) p[static_cast<size_t>(k++)].Value = v;
+    TParamlist p = DM_Params(params);
     if (!rawText.empty()) p[2].Text = rawText;
     ByteString payload;
-    return m_session.buses().wbusV.WBUS_BuildRequestV(command, static_cast<uint8_t>(k - 1), p, payload);
+    return m_session.buses().wbusV.WBUS_BuildRequestV(command, static_cast<uint8_t>(params.size()),
+                                                      p, payload);
 }
 
 void KX3090Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
@@ -155,8 +150,7 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 
     if (step == 50) {
         // Whatever the delete's outcome, the error list is read right after it.
-        m_errorPollCounter = ErrorPollReload;
-        m_errorPollDue = false;
+        m_polls.errorPollServed(ErrorPollReload);
     }
 
     if (res.Invalid) {
@@ -239,8 +233,8 @@ void KX3090Module::decisionStep(TUSBREQ& out) {
         m_firstPass = false;
         DIAG_ReportSessionUp(m_session);
     }
-    if (m_operatingDataDue) {
-        m_operatingDataDue = false;
+    if (m_polls.operatingDataDue) {
+        m_polls.operatingDataDue = false;
         out.Step = 40;
     } else if (m_offPending) {
         m_offPending = false;
@@ -254,8 +248,8 @@ void KX3090Module::decisionStep(TUSBREQ& out) {
     } else if (m_errorDeletePending) {
         m_errorDeletePending = false;
         out.Step = 50;
-    } else if (m_errorPollDue) {
-        m_errorPollDue = false;
+    } else if (m_polls.errorPollDue) {
+        m_polls.errorPollDue = false;
         out.Step = 51;
     } else {
         out.Step = 30;

@@ -51,10 +51,7 @@ private:
 
     DiagSession& m_session;
     bool m_firstPass = false;
-    bool m_operatingDataDue = false;
-    int32_t m_operatingDataCounter = 0;
-    bool m_errorPollDue = false;
-    int32_t m_errorPollCounter = 0;
+    DM_Polls m_polls;
     bool m_errorDeletePending = false;
     bool m_offPending = false;
     bool m_pumpPending = false;

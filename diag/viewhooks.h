@@ -11,6 +11,8 @@ struct ViewHooks {
     std::function<void()> CalibrationShowValues;
     std::function<void()> OperatingDataShowValues;
     std::function<void()> ErrorShowValues;
+    // The unit confirmed the deletion of its error memory: the error list empties at once.
+    std::function<void()> ErrorClearErrorList;
     std::function<void()> DeviceInfoShowValues;
     // The component test window follows the heater's operating state.
     std::function<void(uint8_t deviceClass, int32_t state)> ComponentTestSetOperatingState;

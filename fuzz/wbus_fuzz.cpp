@@ -1,7 +1,9 @@
-// libFuzzer target of the W-Bus layer: every receive routine and the dialect-V decoder take
-// arbitrary adapter replies, well-framed or not, in sequences that drive the failure counter,
-// the error entry index and the area table; the builders and step helpers run in between.
+// libFuzzer target of the W-Bus layer: every receive routine and the decoders of both dialects
+// take arbitrary adapter replies, well-framed or not, in sequences that drive the failure
+// counter, the error entry index, the area table and the entry asked for; the builders and
+// step helpers run in between.
 #include "fuzzbench.h"
+#include "wbusdialects.h"
 #include "wbusdialectv.h"
 
 namespace {
@@ -13,9 +15,13 @@ const std::vector<const char*> kKeys = {
     "OVRSAFL",    "OVRRZFL",  "OVRBG",     "OVRUP",     "CFGSGID",    "CFGHWVER", "CFGSWVER",
     "CFGSWVEREE", "CFGDSID",  "CFGDATESG", "CFGDATEHG", "CFGKUID",    "CFGSNR",   "CFGPKENN",
     "CFGWBUS",    "CFGNAME",  "CFGUMIN",   "CFGTUMIN",  "CFGUMAX",    "CFGTUMAX", "OVRERRCNT",
-    "OVRUFL"};
+    "OVRUFL",     "OVRLSPAR1", "OVRLSPAR2", "OVRLBA",   "OVRQP",      "OVRNL2FL", "OVRHAMA1",
+    "OVRHAMA2",   "OVRMAF",   "OVRBSFL",   "BETSTZ",    "OVRFLZUSTAND", "BETFAZ", "BETTSGEIN",
+    "BETTUP",     "OVRBGPWM", "OVRBGRPM",  "OVRTEMPOBE", "OVRTEMPUNT", "BETSBGRPM",
+    "BETSTEMPDST", "BETSTEMPUEH", "BETTEMPUEH", "BETTEMPDST", "BETTEMPLPT", "CFGHSKEN",
+    "CFGSWID"};
 
-const uint8_t kCommands[] = {0x38, 0x42, 0x50, 0x51, 0x53, 0x56, 0x60};
+const uint8_t kCommands[] = {0x38, 0x42, 0x48, 0x50, 0x51, 0x53, 0x56, 0x60};
 
 ByteString wbusFrame(const ByteString& payload) {
     ByteString f{0x4F, static_cast<char>(payload.size() + 1)};
@@ -32,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzBench bench(kKeys);
     WBusLayer layer(bench.env);
     WBusDialectV dialect(layer);
+    WBusDialectS dialectS(layer);
     for (int record = 0; record < 64 && !in.empty(); ++record) {
         const uint8_t op = in.byte(), flags = in.byte(), a = in.byte(), b = in.byte(),
                       c = in.byte();
@@ -43,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (flags & 0x02)
             payload = ByteString{static_cast<char>(command | 0x80), static_cast<char>(c)} + payload;
         TResult r;
-        switch (op % 6) {
+        switch (op % 7) {
             case 0: {
                 ByteString answer = (flags & 0x01) ? wbusFrame(payload) : payload;
                 if (flags & 0x10) flipByte(answer, a);
@@ -61,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     answer.push_back(static_cast<char>(x));
                 }
                 if (flags & 0x10) flipByte(answer, a);
-                if (op % 6 == 1) {
+                if (op % 7 == 1) {
                     layer.WBUS_ReceiveRaw(adapterReplyFor(answer, flags, c), r);
                     checkResult(r, {});
                 } else {
@@ -86,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 require(dialect.WBUS_BuildRequestV(b, c, p, built));
                 require(built.size() <= 253);
                 require(layer.WBUS_BuildRawRequest(b, c, p, built));
+                require(dialectS.WBUS_BuildRequestS(b, c, p, built));
                 layer.WBUS_SendTelegram(a >> 4, a & 15, payload);
                 layer.WBUS_SendRaw(payload);
                 break;
@@ -110,6 +118,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 WBusDialectV::WBUS_RoutineResultText(c, text);
                 WBusDialectV::WBUS_ErrorCodeTextV(a & 3, c, text);
                 WBusDialectV::WBUS_StateTextV(a & 3, in.int32(), text);
+                require(!WBusDialectS::WBUS_ErrorCodeTextS(a & 1 ? 3 : 1, b).empty() || b == 0);
+                WBusDialectS::WBUS_StateTextS(a & 3, in.int32(), text);
+                WBusDialectS::WBUS_FlameStateText(a & 3, c, text);
+                WBusDialectS::WBUS_WeekdayText(b, text);
+                break;
+            }
+            case 6: {
+                // dialect S: the entry asked for and the error entry index move independently
+                ByteString answer = (flags & 0x01) ? wbusFrame(payload) : payload;
+                if (flags & 0x10) flipByte(answer, op);
+                if (flags & 0x04) {
+                    TParamlist p;
+                    p[1].Value = (flags & 0x08) ? 2 : 1;
+                    p[2].Text = ByteString(1, static_cast<char>(a % 14));
+                    ByteString built;
+                    dialectS.WBUS_BuildRequestS((flags & 0x08) ? 0x56 : 0x38, 2, p, built);
+                }
+                if (flags & 0x20) layer.setErrorIndex(static_cast<int32_t>(a % 14));
+                const int32_t failuresBefore = layer.failureCount();
+                dialectS.WBUS_ReadAndDecodeS(adapterReplyFor(answer, flags, c), a % 24, command,
+                                             (op & 0x80) ? 255 : c, r);
+                checkResult(r, {10, 11, 12, 13});
+                // an answer to another request never resets the count
+                if (r.Invalid && r.Value == BusCode::WrongAnswer)
+                    require(layer.failureCount() == failuresBefore + 1);
                 break;
             }
         }

@@ -29,6 +29,7 @@
 #include "statuspanel.h"
 #include "trendform.h"
 #include "usbtxrx.h"
+#include "wbusdialects.h"
 #include "wbusdialectv.h"
 
 namespace {
@@ -219,6 +220,8 @@ void TMAIN_Form::wireHooks() {
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
             case 2:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
+            case 3:
+                return WBusDialectS::WBUS_StateTextS(deviceClass, state);
             case 5:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
@@ -231,6 +234,10 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
     wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.UI_CheckEconomyModes = [this](bool economy1, bool economy2) {
+        action(QStringLiteral("STEU_Spar_1"))->setChecked(economy1);
+        action(QStringLiteral("STEU_Spar_2"))->setChecked(economy2);
+    };
     wh.UI_CheckLineHS = [this](uint8_t s) { UI_CheckLineHS(s); };
     wh.UI_CheckLineUPFA = [this](uint8_t s) { UI_CheckLineUPFA(s); };
     wh.UI_CheckLineKL61 = [this](uint8_t s) { UI_CheckLineKL61(s); };
@@ -241,6 +248,7 @@ void TMAIN_Form::wireHooks() {
     ViewHooks& v = m_session->views;
     v.OverviewShowValues = [this] { m_overview->ShowValues(); };
     v.ErrorShowValues = [this] { m_error->ShowValues(); };
+    v.ErrorClearErrorList = [this] { m_error->ClearErrorList(); };
     v.TrendShowValues = [this] { m_trend->ShowValues(); };
 }
 

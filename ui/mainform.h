@@ -23,6 +23,7 @@
 #include "settings.h"
 
 class DiagSession;
+class KX3117Module;
 class MdiArranger;
 class QAction;
 class QMdiArea;
@@ -200,6 +201,7 @@ private:
     void cascadeMdi();
     // Runs the class's command of a control action, after its confirmation.
     void runControl(const QString& action);
+    std::function<void()> kx3117Control(KX3117Module& module, const QString& action);
     void repaintStatusBar();
     void broadcast(const QString& window, const char* hook);
     // The summary report of this moment with an empty remark, for the measurement log's side

@@ -8,6 +8,7 @@
 #include "errorform.h"
 #include "kx3024module.h"
 #include "kx3090module.h"
+#include "kx3117module.h"
 #include "kx3166module.h"
 #include "mainform.h"
 #include "overviewform.h"
@@ -442,6 +443,9 @@ void TMAIN_Form::runControl(const QString& name) {
                 command = [m] { m->KX3024_RequestErrorDelete(); };
         }
     }
+    if (cls == 3) {
+        if (auto* m = m_session->moduleAs<KX3117Module>(3)) command = kx3117Control(*m, name);
+    }
     if (cls == 5) command = class5Command(*m_session, name);
     if (!command) return;
     if (name == QLatin1String("STEU_Heiz") || name == QLatin1String("STEU_Stand") ||
@@ -457,6 +461,26 @@ void TMAIN_Form::runControl(const QString& name) {
             return;
     }
     command();
+}
+
+// The class-3 commands. The economy modes read their action's check mark as it was before the
+// click (the module sets the marks), so a click on a checked mode returns to normal mode.
+std::function<void()> TMAIN_Form::kx3117Control(KX3117Module& m, const QString& name) {
+    auto is = [&name](const char* n) { return name == QLatin1String(n); };
+    if (is("STEU_AUS")) return [&m] { m.KX3117_RequestOff(); };
+    if (is("STEU_Stand")) return [&m] { m.KX3117_RequestParkingHeat(); };
+    if (is("STEU_Zuheiz")) return [&m] { m.KX3117_RequestSupplementaryHeat(); };
+    if (is("STEU_UP")) return [&m] { m.KX3117_RequestPump(); };
+    if (is("STEU_ERRDEL")) return [&m] { m.KX3117_RequestErrorDelete(); };
+    if (is("STEU_Spar_1") || is("STEU_Spar_2")) {
+        QAction* a = action(name);
+        // A checkable action has already toggled its mark when it runs: undo that.
+        const bool wasChecked = !a->isChecked();
+        a->setChecked(wasChecked);
+        const int32_t mode = wasChecked ? 1 : is("STEU_Spar_1") ? 2 : 3;
+        return [&m, mode] { m.KX3117_SetEconomyMode(mode); };
+    }
+    return {};
 }
 
 void TMAIN_Form::STEU_AUSExecute() {

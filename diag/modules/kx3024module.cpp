@@ -75,24 +75,18 @@ void KX3024Module::RegisterDataPoints(const ByteString&) {
     e.dataPoints.DP_Clear();
     registerPoints();
     e.DIAG_Timer().stop();
-    m_operatingDataDue = true;
-    m_operatingDataCounter = 0;
-    m_errorPollDue = true;
-    m_errorPollCounter = 0;
+    m_polls.restart();
     e.DIAG_Timer().start();
 }
 
 void KX3024Module::OnTimer() {
-    DIAG_TickPoll(m_operatingDataCounter, m_operatingDataDue, OperatingDataReload);
-    DIAG_TickPoll(m_errorPollCounter, m_errorPollDue, ErrorPollReload);
+    m_polls.tick(OperatingDataReload, ErrorPollReload);
 }
 
 bool KX3024Module::send(const StepRequest& q) {
-    TParamlist p;
-    p[1].Value = q.p1;
-    p[2].Value = q.p2;
     ByteString data;
-    return m_session.buses().kline.KLINE_BuildRequest(q.format, q.service, q.count, p, data);
+    return m_session.buses().kline.KLINE_BuildRequest(q.format, q.service, q.count,
+                                                      DM_Params({q.p1, q.p2}), data);
 }
 
 void KX3024Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
@@ -125,8 +119,7 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (step == 60) {
         // Whatever the delete's outcome, the error memory is read right after it and the
         // periodic poll starts its interval again.
-        m_errorPollCounter = ErrorPollReload;
-        m_errorPollDue = false;
+        m_polls.errorPollServed(ErrorPollReload);
     }
     if (step == 12) {
         evaluateIdentityCheck(res, out);
@@ -251,11 +244,11 @@ void KX3024Module::decisionStep(TUSBREQ& out) {
     } else if (m_stopSessionPending) {
         m_stopSessionPending = false;
         out.Step = 80;
-    } else if (m_operatingDataDue) {
-        m_operatingDataDue = false;
+    } else if (m_polls.operatingDataDue) {
+        m_polls.operatingDataDue = false;
         out.Step = 50;
-    } else if (m_errorPollDue) {
-        m_errorPollDue = false;
+    } else if (m_polls.errorPollDue) {
+        m_polls.errorPollDue = false;
         out.Step = 70;
     } else {
         out.Step = 30;

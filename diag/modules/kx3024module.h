@@ -62,10 +62,7 @@ private:
     bool m_firstPass = false;
     bool m_errorDeletePending = false;
     bool m_stopSessionPending = false;
-    bool m_operatingDataDue = false;
-    int32_t m_operatingDataCounter = 0;
-    bool m_errorPollDue = false;
-    int32_t m_errorPollCounter = 0;
+    DM_Polls m_polls;
     // The name read at step 11 of this session; empty until then.
     ByteString m_deviceName;
 };

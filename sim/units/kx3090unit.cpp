@@ -124,8 +124,6 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
 }
 
 std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
-    if (m_received.size() >= ReceivedKept) m_received.pop_front();
-    m_received.push_back(r);
     if (r.empty()) return std::nullopt;
     const uint8_t cmd = static_cast<uint8_t>(r[0]);
     const ByteString head(1, static_cast<char>(cmd | 0x80));

@@ -3,7 +3,6 @@
 // error memory that the clear command empties.
 #pragma once
 
-#include <deque>
 #include <vector>
 
 #include "wbusunitbase.h"
@@ -32,10 +31,6 @@ public:
     const std::vector<ErrorEntry>& errors() const { return m_errors; }
     void setErrors(std::vector<ErrorEntry> e) { m_errors = std::move(e); }
     void setName(const ByteString& name) { m_name = name; }
-    // The request payloads the unit received, oldest first: the last ReceivedKept of them, so
-    // a long run on the simulator does not grow without end.
-    static constexpr size_t ReceivedKept = 4096;
-    const std::deque<ByteString>& received() const { return m_received; }
 
 protected:
     std::optional<ByteString> answerPayload(const ByteString& request) override;
@@ -49,7 +44,6 @@ private:
 
     ByteString m_name = "KX3090";
     std::vector<ErrorEntry> m_errors;
-    std::deque<ByteString> m_received;
     int64_t m_pumpUntil = -1;  // ms; the pump runs while now() is before it
     uint32_t m_burnMinutes = 1234 * 60 + 56;
     uint16_t m_starts = 2748;

@@ -24,7 +24,18 @@ std::optional<ByteString> SimWBusUnit::answer(const ByteString& t) {
     for (unsigned char b : t) x ^= b;
     if (x != 0) return std::nullopt;
     const ByteString payload = t.substr(2, t.size() - 3);
+    if (m_received.size() >= ReceivedKept) m_received.pop_front();
+    m_received.push_back(payload);
+    if (matches(m_ignored, payload)) return std::nullopt;
+    if (!payload.empty() && matches(m_refused, payload))
+        return frameAnswer(refusal(static_cast<uint8_t>(payload[0])));
     auto p = answerPayload(payload);
     if (!p) return std::nullopt;
     return frameAnswer(*p);
+}
+
+bool SimWBusUnit::matches(const std::vector<ByteString>& prefixes, const ByteString& payload) {
+    for (const ByteString& p : prefixes)
+        if (payload.compare(0, p.size(), p) == 0) return true;
+    return false;
 }

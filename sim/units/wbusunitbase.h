@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <vector>
 
 #include "simunit.h"
 
@@ -16,7 +18,17 @@ public:
     // A unit that stays silent answers nothing at all (the adapter reports no bus answer).
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
+    // Requests whose payload begins with the prefix (command, then page or sub bytes) are
+    // refused (7F, command, 33) or left unanswered, until the faults are cleared.
+    void refuseRequests(const ByteString& prefix) { m_refused.push_back(prefix); }
+    void ignoreRequests(const ByteString& prefix) { m_ignored.push_back(prefix); }
+    void clearRequestFaults() { m_refused.clear(), m_ignored.clear(); }
     int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
+
+    // The request payloads the unit received, oldest first: the last ReceivedKept of them, so
+    // a long run on the simulator does not grow without end.
+    static constexpr size_t ReceivedKept = 4096;
+    const std::deque<ByteString>& received() const { return m_received; }
 
     // Frames a payload as the unit's answer: 4F, length, payload, XOR.
     static ByteString frameAnswer(const ByteString& payload);
@@ -29,6 +41,10 @@ protected:
     virtual std::optional<ByteString> answerPayload(const ByteString& request) = 0;
 
 private:
+    static bool matches(const std::vector<ByteString>& prefixes, const ByteString& payload);
+
     const ISimClock* m_clock = nullptr;
     bool m_silent = false;
+    std::vector<ByteString> m_refused, m_ignored;
+    std::deque<ByteString> m_received;
 };

@@ -10,6 +10,7 @@
 #include "decodecases.h"
 #include "klinelayer.h"
 #include "sbuslayer.h"
+#include "wbusdialects.h"
 #include "wbusdialectv.h"
 
 namespace {
@@ -129,6 +130,82 @@ TEST(Truncation, WBusDamagedFramesStoreNothing) {
             EXPECT_EQ(r.Invalid, 1) << c.name << " byte " << i;
             EXPECT_EQ(b.points.changeCounter(), before) << c.name << " byte " << i;
             EXPECT_TRUE(b.states.empty());
+        }
+    }
+}
+
+// ---- W-Bus dialect S -----------------------------------------------------------------------
+
+struct WBusRunS {
+    BusBench b;
+    WBusLayer w{b.env};
+    WBusDialectS s{w};
+    TResult r;
+    WBusRunS() {
+        b.registerAll(wbusKeysS());
+        // an error entry answers the entry asked for
+        TParamlist ask = params({2});
+        ask[2].Text = H("01");
+        ByteString payload;
+        s.WBUS_BuildRequestS(0x56, 2, ask, payload);
+        w.setErrorIndex(1);
+    }
+    WBusRunS(const WBusCase& c, const ByteString& d) : WBusRunS() { decode(c, d); }
+    void decode(const WBusCase& c, const ByteString& d) {
+        ByteString payload(1, static_cast<char>(c.command | 0x80));
+        s.WBUS_ReadAndDecodeS(adapterReply(wbusAnswer(payload + d)), 0, c.command, c.sub, r);
+    }
+};
+
+TEST(Truncation, WBusDialectSShortAndLongAnswers) {
+    for (const WBusCase& c : wbusCasesS()) {
+        const WBusRunS full(c, c.d);
+        ASSERT_EQ(full.r.Invalid, 0) << c.name;
+        const auto fullPoints = snapshot(full.b);
+        for (size_t n = 1; n <= c.d.size() + 4; ++n) {
+            ByteString d = c.d.substr(0, n);
+            d.resize(n, static_cast<char>(0xA5));
+            const WBusRunS part(c, d);
+            const ByteString what = ByteString(c.name) + " at " + std::to_string(n);
+            EXPECT_EQ(part.r.Invalid, 0) << what;
+            expectNothingInvented(fullPoints, snapshot(part.b), kWBusVariable, what);
+            EXPECT_LE(part.b.states.size(), full.b.states.size()) << what;
+            if (n >= c.d.size()) {
+                for (const auto& [key, v] : snapshot(part.b)) {
+                    if (!isVariable(key, kWBusVariable)) {
+                        EXPECT_EQ(v, fullPoints.at(key)) << what << " " << key;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(Truncation, WBusDialectSShortRowsClearEarlierValues) {
+    // a full page 22, then one that ends inside the nozzle sensor's word
+    const WBusCase page22{"page 22", 0x50, 22, ByteString(), {}};
+    WBusRunS run;
+    run.decode(page22, H("16 02 BC 05 DC 03 20 02 EE"));
+    EXPECT_EQ(run.b.value("BETTEMPLPT").Text, "25.0");
+    run.decode(page22, H("16 02 BC 05 DC 03"));
+    EXPECT_EQ(run.b.value("BETTEMPUEH").Text, "100.0");
+    EXPECT_TRUE(isCleared(run.b.value("BETTEMPDST")));
+    EXPECT_TRUE(isCleared(run.b.value("BETTEMPLPT")));
+}
+
+TEST(Truncation, WBusDialectSDamagedFramesStoreNothing) {
+    for (const WBusCase& c : wbusCasesS()) {
+        const ByteString frame =
+            wbusAnswer(ByteString(1, static_cast<char>(c.command | 0x80)) + c.d);
+        for (size_t i = 0; i < frame.size(); ++i) {
+            WBusRunS run;
+            const uint64_t before = run.b.points.changeCounter();
+            ByteString damaged = frame;
+            damaged[i] = static_cast<char>(damaged[i] ^ 0x01);
+            run.s.WBUS_ReadAndDecodeS(adapterReply(damaged), 0, c.command, c.sub, run.r);
+            EXPECT_EQ(run.r.Invalid, 1) << c.name << " byte " << i;
+            EXPECT_EQ(run.b.points.changeCounter(), before) << c.name << " byte " << i;
+            EXPECT_TRUE(run.b.states.empty());
         }
     }
 }

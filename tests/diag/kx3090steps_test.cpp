@@ -37,20 +37,12 @@ struct KX3090Bench {
         for (int i = 0; i < 100 && !r.h.engine.SessionUp; ++i) r.h.advance(10);
         ASSERT_TRUE(r.h.engine.SessionUp);
     }
-    static ByteString payloadOf(const ByteString& telegram) {
-        return hexOf(telegram.substr(2, telegram.size() - 3));
-    }
-    // W-Bus payloads sent from `from` on, as hex.
-    std::vector<ByteString> payloads(size_t from = 0) const { return r.viewsOn(0, payloadOf, from); }
+    std::vector<ByteString> payloads(size_t from = 0) const { return r.wbusPayloads(from); }
     size_t sentSoFar() const { return r.telegramsOn(0).size(); }
-    // The payloads from `from` on that are one of `wanted`, in order.
     std::vector<ByteString> only(std::initializer_list<const char*> wanted, size_t from = 0) const {
-        return r.viewsOn(0, payloadOf, wanted, from);
+        return r.wbusOnly(wanted, from);
     }
-    // Times at which a payload was sent.
-    std::vector<int64_t> timesOf(const char* payloadHex) const {
-        return r.timesOn(0, payloadOf, payloadHex);
-    }
+    std::vector<int64_t> timesOf(const char* payloadHex) const { return r.wbusTimesOf(payloadHex); }
 
     SessionRig r;
     ScriptedKX3090 unit;

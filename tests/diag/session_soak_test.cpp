@@ -12,6 +12,8 @@
 #include "kx3024module.h"
 #include "kx3024unit.h"
 #include "kx3090unit.h"
+#include "kx3117module.h"
+#include "kx3117unit.h"
 #include "kx3166module.h"
 #include "kx3166unit.h"
 #include "modules.h"
@@ -136,6 +138,34 @@ TEST(SessionSoak, OneHourOnTheKLineNeverStalls) {
             }
         },
         [&](std::mt19937& rng) { unit.setSilent(rng() % 12 == 0); });
+}
+
+TEST(SessionSoak, OneHourOfTheClassThreeHeaterNeverStalls) {
+    SimKX3117Unit unit;
+    // Heating in both modes, the pump, the economy modes, off and an error delete in turn.
+    soakOneHour(unit, dcKX3117, 165, [](DiagSession& s, int minute) {
+        KX3117Module& m = *s.moduleAs<KX3117Module>(dcKX3117);
+        switch (minute % 6) {
+            case 0:
+                m.KX3117_RequestParkingHeat();
+                break;
+            case 1:
+                m.KX3117_SetEconomyMode(2 + minute % 2);
+                break;
+            case 2:
+                m.KX3117_RequestOff(), m.KX3117_RequestPump();
+                break;
+            case 3:
+                m.KX3117_RequestSupplementaryHeat();
+                break;
+            case 4:
+                m.KX3117_RequestOff(), m.KX3117_SetEconomyMode(1);
+                break;
+            default:
+                m.KX3117_RequestErrorDelete();
+                break;
+        }
+    });
 }
 
 TEST(SessionSoak, OneHourOnTheSBusNeverStalls) {

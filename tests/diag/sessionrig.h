@@ -99,6 +99,23 @@ public:
             if (s.bus == onBus && view(s.telegram) == name) out.push_back(s.at);
         return out;
     }
+    // W-Bus request payloads (telegrams without address, length and checksum) from the
+    // from-th W-Bus telegram on, as hex.
+    std::vector<ByteString> wbusPayloads(size_t from = 0) const {
+        return viewsOn(0, payloadOf, from);
+    }
+    // The payloads from `from` on that are one of `wanted`, in order.
+    std::vector<ByteString> wbusOnly(std::initializer_list<const char*> wanted,
+                                     size_t from = 0) const {
+        return viewsOn(0, payloadOf, wanted, from);
+    }
+    // Times at which a W-Bus payload was sent.
+    std::vector<int64_t> wbusTimesOf(const char* payloadHex) const {
+        return timesOn(0, payloadOf, payloadHex);
+    }
+    static ByteString payloadOf(const ByteString& telegram) {
+        return hexOf(telegram.substr(2, telegram.size() - 3));
+    }
 
     // Runs until the session has ended (or the time is up); true when it ended.
     bool runUntilEnded(int64_t maxMs = 600000) {

@@ -261,13 +261,19 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
         QWidget* ov = f.overviewForm()->placedWindow();
         QWidget* er = f.errorForm()->placedWindow();
         for (int pass = 0; pass < 2; ++pass) {
+            // In this order from the top, each at least its minimum height and inside the area
+            // (where the minimums do not fit, the later ones overlap the earlier ones).
             const QRect area = f.mdiArea()->viewport()->rect();
-            const int third = area.height() / 3;
-            EXPECT_EQ(tr->geometry(), QRect(0, 0, area.width(), third)) << pass;
-            EXPECT_EQ(ov->geometry(), QRect(0, third, area.width(), area.height() * 2 / 3 - third))
-                << pass;
-            EXPECT_EQ(er->geometry().top(), ov->geometry().bottom() + 1) << pass;
-            EXPECT_EQ(er->geometry().width(), area.width()) << pass;
+            EXPECT_EQ(tr->geometry().top(), 0) << pass;
+            EXPECT_LT(tr->geometry().top(), ov->geometry().top()) << pass;
+            EXPECT_LT(ov->geometry().top(), er->geometry().top()) << pass;
+            for (QWidget* w : {tr, ov, er}) {
+                EXPECT_EQ(w->geometry().left(), 0) << pass;
+                EXPECT_EQ(w->geometry().width(), area.width()) << pass;
+                EXPECT_GE(w->height(), w->minimumHeight()) << pass;
+                EXPECT_LE(w->geometry().bottom(), area.bottom()) << pass;
+            }
+            EXPECT_EQ(er->geometry().bottom(), area.bottom()) << pass;
             f.showNormal();
             f.resize(1100, 900);
             QApplication::processEvents();

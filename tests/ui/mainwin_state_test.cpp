@@ -252,6 +252,7 @@ TEST_F(MainWindowState, LineCheckMarks) {
 
 TEST_F(MainWindowState, ControlsOfAClassWithoutModuleDoNothing) {
     TMAIN_Form& f = *run.form;
+    f.session().setModule(3, nullptr);  // a class whose module is missing
     apply(true, true, 3);
     f.STEU_StandExecute();
     f.STEU_ERRDELExecute();

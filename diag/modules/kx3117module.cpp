@@ -1,0 +1,323 @@
+#include "kx3117module.h"
+
+#include "diagsession.h"
+#include "modulehelpers.h"
+#include "rounding.h"
+
+namespace {
+
+constexpr uint8_t NoSub = 255;
+constexpr int32_t CyclicStep = 30;
+
+// The request of each step (command, parameter 1 or -1 for none) and what its answer is
+// checked against (minimum length, expected sub).
+struct StepSpec {
+    int32_t step;
+    uint8_t command;
+    int p1;
+    uint8_t minimumLength, sub;
+};
+
+const StepSpec kSteps[] = {
+    {10, 0x51, 11, 9, 11},   {11, 0x51, 10, 2, 10},   {12, 0x38, 1, 9, NoSub},
+    {13, 0x38, 2, 9, NoSub}, {14, 0x51, 1, 6, 1},     {15, 0x51, 2, 11, 2},
+    {16, 0x51, 3, 7, 3},     {17, 0x51, 4, 4, 4},     {18, 0x51, 5, 4, 5},
+    {19, 0x51, 7, 2, 7},     {20, 0x51, 8, 2, 8},     {21, 0x51, 9, 3, 9},
+    {23, 0x50, 4, 2, 4},     {24, 0x51, 13, 6, 13},   {30, 0x50, 2, 6, 2},
+    {31, 0x50, 3, 2, 3},     {32, 0x50, 5, 9, 5},     {33, 0x50, 7, 7, 7},
+    {34, 0x50, 15, 6, 15},   {35, 0x50, 17, 3, 17},   {36, 0x50, 22, 6, 22},
+    {40, 0x50, 6, 9, 6},     {41, 0x50, 11, 7, 11},   {42, 0x50, 20, 8, 20},
+    {50, 0x56, 3, 0, NoSub}, {51, 0x56, 1, 2, 1},     {70, 0x10, -1, 0, NoSub},
+    {71, 0x21, 1, 1, NoSub}, {72, 0x20, 2, 1, NoSub}, {73, 0x21, 2, 1, NoSub},
+    {74, 0x20, 2, 1, NoSub}, {75, 0x22, 2, 1, NoSub}, {76, 0x23, 3, 1, NoSub},
+    {77, 0x23, 2, 1, NoSub}, {78, 0x23, 1, 1, NoSub}, {80, 0x44, -1, 1, NoSub},
+};
+// Steps 60..69: one error entry each, its parameters from the layer.
+constexpr StepSpec kErrorEntry = {60, 0x56, 2, 12, 2};
+
+const StepSpec* specOf(int32_t step) {
+    if (step >= 60 && step <= 69) return &kErrorEntry;
+    for (const StepSpec& s : kSteps)
+        if (s.step == step) return &s;
+    return nullptr;
+}
+
+// The command steps: whether the unit took the command or refused it, the cycle goes on.
+bool isCommandStep(int32_t step) {
+    return step == 70 || step == 72 || (step >= 74 && step <= 78) || step == 80;
+}
+
+bool isRejected(long double code) {
+    return code == BusCode::Rejected || code == BusCode::TooShort || code == BusCode::WrongAnswer;
+}
+
+bool endsTheErrorRead(long double code) {
+    return code == BusCode::Data || code == BusCode::Init || code == BusCode::Length ||
+           code == BusCode::FailureLimit;
+}
+
+}  // namespace
+
+void KX3117Module::RegisterDataPoints(const ByteString&) {
+    m_firstPass = true;
+    m_offPending = m_parkingPending = m_supplementaryPending = m_pumpPending = false;
+    m_economy1Pending = m_economy2Pending = m_economyNormalPending = false;
+    m_refreshDue = m_refreshActive = false;
+    // A delete confirmed in an earlier session must never reach this (maybe other) heater.
+    m_errorDeletePending = false;
+    checkEconomyModes(false, false);
+    MainEngine& e = m_session.engine();
+    e.dataPoints.DP_Clear();
+    registerPoints();
+    e.DIAG_Timer().stop();
+    m_polls.restart();
+    e.DIAG_Timer().start();
+}
+
+void KX3117Module::KX3117_RequestOff() {
+    m_offPending = true;
+    m_refreshActive = false;
+    m_refreshDue = false;
+    // Off also drops a heating or pump command not yet sent: the heater must not start after
+    // the user switched it off.
+    m_parkingPending = m_supplementaryPending = m_pumpPending = false;
+}
+
+void KX3117Module::startRefreshed(uint8_t command, bool& pending) {
+    m_refreshCounter = RefreshReload;
+    m_refreshCommand = command;
+    m_refreshActive = true;
+    pending = true;
+}
+
+void KX3117Module::KX3117_SetEconomyMode(int32_t mode) {
+    if (economyPending()) return;
+    switch (mode) {
+        case 1:
+            KX3117_RequestEconomyNormal();
+            checkEconomyModes(false, false);
+            break;
+        case 2:
+            KX3117_RequestEconomy1();
+            checkEconomyModes(true, false);
+            break;
+        case 3:
+            KX3117_RequestEconomy2();
+            checkEconomyModes(false, true);
+            break;
+        default:
+            break;
+    }
+}
+
+void KX3117Module::checkEconomyModes(bool economy1, bool economy2) {
+    callHook(m_session.engine().windowHooks.UI_CheckEconomyModes, economy1, economy2);
+}
+
+void KX3117Module::OnTimer() {
+    m_polls.tick(OperatingDataReload, ErrorPollReload);
+    if (m_refreshActive) DM_TickPoll(m_refreshCounter, m_refreshDue, RefreshReload);
+}
+
+bool KX3117Module::send(uint8_t command, std::initializer_list<long double> params,
+                        const ByteString& rawText) {
+    TParamlist p = DM_Params(params);
+    if (!rawText.empty()) p[2].Text = rawText;
+    ByteString payload;
+    return m_session.buses().wbusS.WBUS_BuildRequestS(command, static_cast<uint8_t>(params.size()),
+                                                      p, payload);
+}
+
+bool KX3117Module::sendStep(int32_t step, uint8_t command, int p1) {
+    if (step >= 60 && step <= 69) {
+        // The entry asked for is the layer's error entry index, as one raw byte.
+        const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
+        return send(command, {2}, ByteString(1, static_cast<char>(index & 0xFF)));
+    }
+    if (step == 80) return send(command, {static_cast<long double>(m_refreshCommand), 0});
+    if (p1 < 0) return send(command, {});
+    return send(command, {static_cast<long double>(p1)});
+}
+
+void KX3117Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    out.Active = 0;
+    const int32_t step = r.Step;
+    if (step == 10 || step == 11 || step == 30) out.ErrorStep = 7;
+    // A failed error-memory read ends only that read; the entry reads handle their failures
+    // themselves and never lead to the off command.
+    if (step == 50 || step == 51 || (step >= 60 && step <= 69)) out.ErrorStep = CyclicStep;
+    const StepSpec* spec = specOf(step);
+    if (!spec) {
+        // A step without a request goes back to the cyclic reads and sends nothing now; the
+        // next round sends.
+        out.Step = CyclicStep;
+        return;
+    }
+    out.Active = sendStep(step, spec->command, spec->p1) ? 1 : 0;
+}
+
+void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    const StepSpec* spec = specOf(r.Step);
+    if (!spec) {
+        out.Step = CyclicStep;
+        return;
+    }
+    TResult res;
+    m_session.buses().wbusS.WBUS_ReadAndDecodeS(r.Reply, spec->minimumLength, spec->command,
+                                                spec->sub, res);
+    const int32_t step = r.Step;
+    if (step == 50) {
+        // Whatever the delete's outcome, the next error poll comes a full period later.
+        m_polls.errorPollServed(ErrorPollReload);
+    }
+    if (res.Invalid) {
+        WBusLayer::WBUS_StepOnErrorSkip(r, out, res.Value);
+        failedAt(step, res.Value, out);
+        return;
+    }
+    out.Step = step + 1;
+    succeededAt(step, res, out);
+}
+
+bool KX3117Module::failedAt(int32_t step, long double code, TUSBREQ& out) {
+    if (step == 10) {
+        // A unit that answers but not with a name is not the chosen heater.
+        const bool rejected = isRejected(code);
+        if (rejected || out.Step == out.ErrorStep)
+            DIAG_IdentityCheckFailed(m_session, rejected, out);
+        return true;
+    }
+    if (step >= 60 && step <= 69) {
+        errorEntryFailed(step, code, out);
+        return true;
+    }
+    if (!isRejected(code)) return false;
+    switch (step) {
+        case 21:
+            out.Step = 23;
+            return true;
+        case 36:
+            decisionStep(out);  // without the views: the last status page was refused
+            return true;
+        case 42:
+            callHook(m_session.views.OperatingDataShowValues);
+            out.Step = CyclicStep;
+            return true;
+        case 24:
+        case 51:
+            out.Step = CyclicStep;
+            return true;
+        default:
+            if (!isCommandStep(step)) return false;
+            out.Step = CyclicStep;
+            return true;
+    }
+}
+
+void KX3117Module::errorEntryFailed(int32_t step, long double code, TUSBREQ& out) {
+    DataPointTable& dp = m_session.engine().dataPoints;
+    if (code == BusCode::WrongAnswer) {
+        // An answer to another request (a late one) says nothing about this entry: it is
+        // asked for again, and the failure limit ends a run of them.
+        out.Step = step;
+    } else if (isRejected(code)) {
+        // The unit refuses this entry: the list ends with the entries read so far.
+        const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
+        const ByteString n = std::to_string(index);
+        dp.DP_SetValue("OVRERRCNT", 0, std::to_string(index - 1), index - 1);
+        dp.DP_SetValue("ERRCODE" + n, 0, ByteString(), 0);
+        errorReadingDone(out);
+    } else if (endsTheErrorRead(code)) {
+        errorReadingDone(out);
+    }
+    // Any other code leaves the step: the same entry is asked for again.
+}
+
+void KX3117Module::errorReadingDone(TUSBREQ& out) {
+    callHook(m_session.views.ErrorShowValues);
+    out.Step = CyclicStep;
+}
+
+void KX3117Module::succeededAt(int32_t step, const TResult& res, TUSBREQ& out) {
+    MainEngine& e = m_session.engine();
+    ViewHooks& v = m_session.views;
+    if (step >= 60 && step <= 69) {
+        const int32_t count = TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value);
+        if (step == 69 || m_session.buses().wbus.WBUS_GetErrorIndex() > count)
+            errorReadingDone(out);
+        return;
+    }
+    switch (step) {
+        case 10:
+            if (res.Text != "KX3117") e.PendingMismatch = true;
+            RegisterDataPoints();
+            e.dataPoints.DP_SetValue("CFGNAME", 0, res.Text, 0);
+            break;
+        case 21:
+            out.Step = 23;
+            break;
+        case 24:
+            out.Step = CyclicStep;
+            break;
+        case 36:
+            callHook(v.OperatingDataShowValues);
+            callHook(v.OverviewShowValues);
+            callHook(v.TrendShowValues);
+            callHook(v.CalibrationShowValues);
+            decisionStep(out);
+            break;
+        case 42:
+            callHook(v.OperatingDataShowValues);
+            out.Step = CyclicStep;
+            break;
+        case 50:
+            callHook(v.ErrorClearErrorList);
+            out.Step = CyclicStep;
+            break;
+        case 51:
+            if (TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value) != 0) {
+                out.Step = 60;
+            } else {
+                callHook(v.ErrorShowValues);
+                out.Step = CyclicStep;
+            }
+            break;
+        case 80:
+            // The unit ends the refresh with an answer other than 0.
+            if (res.Text.empty() || static_cast<uint8_t>(res.Text[0]) != 0) {
+                m_refreshActive = false;
+                m_refreshDue = false;
+            }
+            out.Step = CyclicStep;
+            break;
+        default:
+            if (isCommandStep(step)) out.Step = CyclicStep;
+            break;
+    }
+}
+
+void KX3117Module::decisionStep(TUSBREQ& out) {
+    if (m_firstPass) {
+        m_firstPass = false;
+        DIAG_ReportSessionUp(m_session);
+    }
+    struct Choice {
+        bool* flag;
+        int32_t step;
+    };
+    const Choice order[] = {
+        {&m_polls.operatingDataDue, 40}, {&m_offPending, 70},           {&m_parkingPending, 71},
+        {&m_supplementaryPending, 73},   {&m_pumpPending, 75},          {&m_economy2Pending, 76},
+        {&m_economy1Pending, 77},        {&m_economyNormalPending, 78}, {&m_refreshDue, 80},
+        {&m_errorDeletePending, 50},     {&m_polls.errorPollDue, 51},
+    };
+    for (const Choice& c : order) {
+        if (!*c.flag) continue;
+        *c.flag = false;
+        out.Step = c.step;
+        return;
+    }
+    out.Step = CyclicStep;
+}

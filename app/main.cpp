@@ -10,6 +10,7 @@
 
 #include "ftdidriver.h"
 #include "imagelist.h"
+#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117unit.h"
 #include "kx3166unit.h"
@@ -30,6 +31,8 @@ struct SimulatedUnit {
 const SimulatedUnit kSimulatedUnits[] = {
     {"kx3090",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3090Unit>(); }},
+    {"kx3024",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3024Unit>(); }},
     {"kx3117",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3117Unit>(); }},
     {"kx3166",

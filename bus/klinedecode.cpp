@@ -74,12 +74,16 @@ void KLineLayer::KLINE_ReadAndDecode(const ByteString& reply, uint8_t service, u
 
 bool KLineLayer::answersAnotherRequest(uint8_t service, TResult& result) {
     // The services whose answer repeats what was asked for: the local identifier (0x21), the
-    // identifier group and sub-identifier (0x22), the error entry (0xA1). Request data: the
+    // identifier group and sub-identifier (0x22), the error entry (0xA1, or 0xFF). Request data: the
     // service, then its parameters; answer data: D1, D2, D3, ...
     const ByteString t = result.Text;
     switch (service) {
         case 0x21:
+            return rejectUnlessEchoed(result, t, D2, 1);
         case 0xA1:
+            // Entry byte 0xFF, "no such entry", answers the read of any entry: it ends the
+            // error-memory read.
+            if (t.size() > D2 && static_cast<uint8_t>(t[D2]) == 0xFF) return false;
             return rejectUnlessEchoed(result, t, D2, 1);
         case 0x22:
             return rejectUnlessEchoed(result, t, D2, 1) || rejectUnlessEchoed(result, t, D3, 2);

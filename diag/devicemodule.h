@@ -22,8 +22,8 @@ public:
     virtual void EvaluateReply(const TUSBREQ& request, TUSBREQ& out) = 0;
     // Every 100 ms while the class is active.
     virtual void OnTimer() = 0;
-    // The session ends.
-    virtual void Stop() = 0;
+    // The session ends. A module with nothing running that the end must stop keeps this.
+    virtual void Stop() {}
 };
 
 // The parameter list of a request: values for parameters 1, 2, ... in order.
@@ -46,7 +46,7 @@ inline void DM_TickPoll(int32_t& counter, bool& due, int32_t reload) {
     }
 }
 
-// The two polls of a W-Bus module: operating data and error memory.
+// The two polls of a module: operating data and error memory.
 struct DM_Polls {
     bool operatingDataDue = false;
     int32_t operatingDataCounter = 0;

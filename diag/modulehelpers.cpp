@@ -2,12 +2,9 @@
 
 #include "diagsession.h"
 
-namespace {
-constexpr int32_t WakeupAttempts = 3;
-}
-
-void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out) {
-    if (!rejected && session.AttemptCount < WakeupAttempts) {
+void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out,
+                              int32_t wakeups) {
+    if (!rejected && session.AttemptCount < wakeups) {
         out.Step = ssWakeup;
         return;
     }

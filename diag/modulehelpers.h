@@ -8,8 +8,10 @@ class DiagSession;
 
 // rejected: the unit answered, but with another identity or a refusal: the chosen heater is not
 // there (PendingNotFound, session end). Otherwise no usable answer came: the unit is woken once
-// more while the session has made fewer than three wake-ups, then it is not found either.
-void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out);
+// more while the session has made fewer than `wakeups` wake-ups (three unless the class says
+// otherwise), then it is not found either.
+void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out,
+                              int32_t wakeups = 3);
 
 // The first decision step of a session: the session is up; the windows follow.
 void DIAG_ReportSessionUp(DiagSession& session);

@@ -8,6 +8,7 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "konfigform.h"
+#include "kx3024module.h"
 #include "kx3090module.h"
 #include "kx3117module.h"
 #include "kx3166module.h"
@@ -448,6 +449,12 @@ void TMAIN_Form::runControl(const QString& name) {
             if (name == QLatin1String("STEU_UP")) command = [m] { m->KX3090_RequestPump(); };
             if (name == QLatin1String("STEU_ERRDEL"))
                 command = [m] { m->KX3090_RequestErrorDelete(); };
+        }
+    }
+    if (cls == 2) {
+        if (auto* m = m_session->moduleAs<KX3024Module>(2)) {
+            if (name == QLatin1String("STEU_ERRDEL"))
+                command = [m] { m->KX3024_RequestErrorDelete(); };
         }
     }
     if (cls == 3) {

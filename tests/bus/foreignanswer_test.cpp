@@ -285,6 +285,27 @@ TEST_F(ForeignAnswers, KLineAnswerMustRepeatWhatWasAskedFor) {
     }
 }
 
+TEST_F(ForeignAnswers, KLineNoSuchEntryAnswersTheReadOfAnyEntry) {
+    // The unit's "no such entry" ends the error-memory read: a good answer that stores
+    // nothing and is no failure, whichever entry was asked for.
+    for (long double entry : {1.0L, 4.0L, 7.0L}) {
+        BusBench bench;
+        bench.registerKeys({"ERRCODE1", "ERRCODE4", "ERRCODE7"});
+        KLineLayer k(bench.env);
+        ByteString d;
+        TParamlist p{};
+        p[1] = TResult::ofValue(entry);
+        k.KLINE_BuildRequest(0x87, 0xA1, 1, p, d);
+        const uint64_t before = bench.points.changeCounter();
+        TResult r;
+        k.KLINE_ReadAndDecode(adapterReply(klineAnswer(H("E1 FF"))), 0xA1, 0xFF, r);
+        EXPECT_EQ(r.Invalid, 0) << entry;
+        EXPECT_EQ(static_cast<uint8_t>(r.Text.at(1)), 0xFF) << entry;
+        EXPECT_EQ(bench.points.changeCounter(), before) << entry;
+        EXPECT_EQ(k.failureCount(), 0) << entry;
+    }
+}
+
 TEST_F(ForeignAnswers, SBusErrorEntryMustRepeatItsNumber) {
     ByteString d;
     sbus.SBUS_BuildRequest(0, 91, 1, params({3}), d);

@@ -17,12 +17,7 @@ class SessionKX3090 : public ::testing::Test, protected SimSession {
 protected:
     void SetUp() override { adapter = addAdapter(); }
     void attach() { h.sim.attachUnit(adapter, &unit); }
-    void start(int selectedRow) {
-        h.show();
-        h.advance(150);
-        ASSERT_TRUE(h.engine.AdapterReady);
-        beginForRow(selectedRow);
-    }
+    void start(int selectedRow) { showAndBegin(selectedRow); }
     KX3090Module& module() { return *session.moduleAs<KX3090Module>(dcKX3090); }
     // W-Bus request payloads the unit received, as hex.
     bool unitGot(const char* payloadHex) { return got(unit, payloadHex); }

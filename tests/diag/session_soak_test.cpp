@@ -3,10 +3,14 @@
 // must always be running, or ended cleanly so that a new one can begin: never stalled.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <vector>
 
 #include "diagsession.h"
 #include "engineharness.h"
+#include "kx3024module.h"
+#include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117module.h"
 #include "kx3117unit.h"
@@ -17,9 +21,11 @@
 namespace {
 
 // deviceClass: the class the detection must find; dataPoints: how many it registers;
-// command: what the technician does once a minute while the session is up (minute number).
+// command: what the technician does once a minute while the session is up (minute number);
+// unitFaults: faults of the unit itself, set anew with the adapter's every 10 s.
 void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
-                 std::function<void(DiagSession&, int)> command = nullptr) {
+                 std::function<void(DiagSession&, int)> command = nullptr,
+                 std::function<void(std::mt19937&)> unitFaults = nullptr) {
     EngineHarness h(EngineHarness::withTransferThread());
     DiagSession session(h.engine);
     DIAG_InstallModules(session);
@@ -58,6 +64,7 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
                     break;
             }
             h.sim.setFaults(adapter, f);
+            if (unitFaults) unitFaults(rng);
         }
         if (t >= plugChangeAt) {
             if (plugged) {
@@ -107,6 +114,30 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
 TEST(SessionSoak, OneHourWithRandomFaultsNeverStalls) {
     SimKX3090Unit unit;
     soakOneHour(unit, dcKX3090, 133);
+}
+
+TEST(SessionSoak, OneHourOnTheKLineNeverStalls) {
+    SimKX3024Unit unit;
+    const std::vector<SimKX3024Unit::ErrorEntry> errors = unit.errors();
+    // The error memory is cleared and fills again, the unit's diagnostic session is ended;
+    // now and then the unit stops answering for a while, in a session or in the detection.
+    soakOneHour(
+        unit, dcKX3024, 68,
+        [&](DiagSession& s, int minute) {
+            KX3024Module& m = *s.moduleAs<KX3024Module>(dcKX3024);
+            switch (minute % 3) {
+                case 0:
+                    m.KX3024_RequestErrorDelete();
+                    break;
+                case 1:
+                    m.KX3024_RequestStopSession();
+                    break;
+                default:
+                    unit.setErrors(errors);
+                    break;
+            }
+        },
+        [&](std::mt19937& rng) { unit.setSilent(rng() % 12 == 0); });
 }
 
 TEST(SessionSoak, OneHourOfTheClassThreeHeaterNeverStalls) {

@@ -45,6 +45,7 @@ public:
             if (!ackConfig) return FakeTransport::Reply{0, H("86")};  // not an acknowledgement
         }
         if (sub == Adp::SUB_WAKEUP && !ackWakeup) return FakeTransport::Reply{0, H("86")};
+        if (sub == Adp::SUB_WAKEUP && onWakeup) onWakeup(bus);
         if (sub != Adp::SUB_TRANSFER)
             return FakeTransport::Reply{0, ByteString{'\x86', static_cast<char>(sub)}};
         const ByteString telegram = data.substr(2);
@@ -73,29 +74,44 @@ public:
         return out;
     }
 
+    // How a test names a telegram (its payload as hex, say).
+    using View = ByteString (*)(const ByteString& telegram);
+    // The telegrams sent on one bus from `from` on, as the view names them.
+    std::vector<ByteString> viewsOn(int onBus, View view, size_t from = 0) const {
+        std::vector<ByteString> out;
+        const auto t = telegramsOn(onBus);
+        for (size_t i = from; i < t.size(); ++i) out.push_back(view(t[i]));
+        return out;
+    }
+    // Only those named one of `wanted`, in order.
+    std::vector<ByteString> viewsOn(int onBus, View view, std::initializer_list<const char*> wanted,
+                                    size_t from = 0) const {
+        std::vector<ByteString> out;
+        for (const ByteString& v : viewsOn(onBus, view, from))
+            for (const char* w : wanted)
+                if (v == w) out.push_back(v);
+        return out;
+    }
+    // When the telegrams the view names `name` were sent.
+    std::vector<int64_t> timesOn(int onBus, View view, const ByteString& name) const {
+        std::vector<int64_t> out;
+        for (const Sent& s : sent)
+            if (s.bus == onBus && view(s.telegram) == name) out.push_back(s.at);
+        return out;
+    }
     // W-Bus request payloads (telegrams without address, length and checksum) from the
     // from-th W-Bus telegram on, as hex.
     std::vector<ByteString> wbusPayloads(size_t from = 0) const {
-        std::vector<ByteString> out;
-        const auto t = telegramsOn(0);
-        for (size_t i = from; i < t.size(); ++i) out.push_back(payloadOf(t[i]));
-        return out;
+        return viewsOn(0, payloadOf, from);
     }
     // The payloads from `from` on that are one of `wanted`, in order.
     std::vector<ByteString> wbusOnly(std::initializer_list<const char*> wanted,
                                      size_t from = 0) const {
-        std::vector<ByteString> out;
-        for (const ByteString& p : wbusPayloads(from))
-            for (const char* w : wanted)
-                if (p == w) out.push_back(p);
-        return out;
+        return viewsOn(0, payloadOf, wanted, from);
     }
     // Times at which a W-Bus payload was sent.
     std::vector<int64_t> wbusTimesOf(const char* payloadHex) const {
-        std::vector<int64_t> out;
-        for (const Sent& s : sent)
-            if (s.bus == 0 && payloadOf(s.telegram) == payloadHex) out.push_back(s.at);
-        return out;
+        return timesOn(0, payloadOf, payloadHex);
     }
     static ByteString payloadOf(const ByteString& telegram) {
         return hexOf(telegram.substr(2, telegram.size() - 3));
@@ -109,8 +125,10 @@ public:
     }
 
     // Answers as the units do.
-    static ByteString klineAnswer(const char* dataHex) {
-        ByteString t = H("87 F1 9D");
+    static ByteString klineAnswer(const char* dataHex) { return klineTelegram("87 F1 9D", dataHex); }
+    // The head (format, target, source), seven data bytes (0xFF where unused), the 8-bit sum.
+    static ByteString klineTelegram(const char* headHex, const char* dataHex) {
+        ByteString t = H(headHex);
         ByteString d = H(dataHex);
         d.resize(7, static_cast<char>(0xFF));
         t += d;
@@ -127,6 +145,8 @@ public:
     EngineHarness h;
     DiagSession session;
     Answerer wbus, kline, sbus;
+    // The adapter sent a wake-up pattern on the bus.
+    std::function<void(int bus)> onWakeup;
     bool ackConfig = true;
     bool ackWakeup = true;
     int bus = -1;

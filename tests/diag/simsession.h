@@ -40,6 +40,13 @@ public:
         session.DIAG_UpdateTitle();
         session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));
     }
+    // Shows the engine (the adapter opens and is ready), then begins the session for a row.
+    void showAndBegin(int selectedRow) {
+        h.show();
+        h.advance(150);
+        ASSERT_TRUE(h.engine.AdapterReady);
+        beginForRow(selectedRow);
+    }
     // A manual start that no unit answers: three wake-ups, then the not-found message, once.
     void expectNotFoundAfterThreeWakeups() {
         ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));

@@ -16,6 +16,7 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "konfigform.h"
+#include "kx3024unit.h"
 #include "mainwinharness.h"
 #include "overviewform.h"
 #include "protokoll.h"
@@ -182,6 +183,69 @@ TEST_F(MainWindowSession, StopEndsTheSession) {
     EXPECT_TRUE(shownAndEnabled(f, "DIAG_Start"));
     EXPECT_FALSE(f.action(QStringLiteral("DIAG_Stop"))->isEnabled());
     EXPECT_FALSE(f.action(QStringLiteral("STEU_UP"))->isEnabled());
+}
+
+TEST_F(MainWindowSession, KLineHeaterChosenByHandShowsItsValuesAndClearsItsErrors) {
+    SimKX3024Unit klineUnit;
+    MainWinRun run(dir.path(), true, &klineUnit);
+    TMAIN_Form& f = *run.form;
+    run.showReady();
+    f.session().SelectedDeviceIndex = 1;  // as the device selection leaves it
+    f.session().DIAG_UpdateTitle();
+    click(f, "DIAG_Start");
+    ASSERT_TRUE(run.runUntil([&] { return f.engine().SessionUp; }, 10000));
+    EXPECT_EQ(f.engine().DeviceClass, 2);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("NAVIRON Calvix Test [Calvix 140/180/220]"));
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "3"; }, 5000));
+    run.advance(500);
+
+    // the overview shows the unit's state and voltage, the error view its memory
+    QStringList texts;
+    for (QLabel* l : f.overviewForm()->findChildren<QLabel*>())
+        if (l->isVisibleTo(f.overviewForm())) texts << l->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Auszustand")));
+    const QString voltage = QString::fromStdString(dp(f, "OVRUB"));
+    ASSERT_FALSE(voltage.isEmpty());
+    EXPECT_TRUE(texts.join('\n').contains(voltage)) << voltage.toStdString();
+    auto errorTexts = [&] {
+        QStringList cells;
+        QTreeWidget* list = f.errorForm()->ErrorList();
+        for (int r = 0; r < list->topLevelItemCount(); ++r) cells << list->topLevelItem(r)->text(1);
+        return cells;
+    };
+    EXPECT_TRUE(errorTexts().contains(QStringLiteral("Flammabbruch")));
+
+    // the one command of the class: clearing the error memory, after its own question
+    EXPECT_TRUE(shownAndEnabled(f, "STEU_ERRDEL"));
+    EXPECT_TRUE(f.action(QStringLiteral("STEU_AUS"))->isVisible());
+    EXPECT_FALSE(f.action(QStringLiteral("STEU_AUS"))->isEnabled());
+    run.ui.answers = {MB_NO};
+    f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
+    ASSERT_EQ(run.ui.boxes.size(), 1u);
+    EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Question);
+    EXPECT_EQ(run.ui.boxes[0].text,
+              "     Sollen die Fehler wirklich gelöscht werden?     \r\n\r\n"
+              "     Eine eventuell vorliegende Verriegelung muss separat aufgehoben werden.");
+    run.advance(3500);
+    EXPECT_EQ(klineUnit.errors().size(), 3u);
+    run.ui.answers = {MB_YES};
+    f.action(QStringLiteral("STEU_ERRDEL"))->trigger();
+    ASSERT_TRUE(run.runUntil([&] { return dp(f, "OVRERRCNT") == "0"; }, 5000));
+    run.advance(500);
+    EXPECT_TRUE(klineUnit.errors().empty());
+    EXPECT_FALSE(errorTexts().contains(QStringLiteral("Flammabbruch")));
+}
+
+TEST_F(MainWindowSession, AutomaticSearchFindsTheKLineHeater) {
+    SimKX3024Unit klineUnit;
+    MainWinRun run(dir.path(), true, &klineUnit);
+    TMAIN_Form& f = *run.form;
+    startSession(run);
+    EXPECT_EQ(f.engine().DeviceClass, 2);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("NAVIRON Calvix Test [Calvix 140/180/220]"));
+    EXPECT_TRUE(run.ui.boxes.empty());
+    EXPECT_EQ(f.overviewForm()->HeldDeviceClass(), 2);
+    EXPECT_EQ(f.errorForm()->ERROR_GetDeviceType(), 2);
 }
 
 TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {

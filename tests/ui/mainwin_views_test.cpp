@@ -17,6 +17,7 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "konfigform.h"
+#include "kx3024unit.h"
 #include "kx3090module.h"
 #include "kx3117unit.h"
 #include "kx3166unit.h"
@@ -48,9 +49,11 @@ class MainWindowViews : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    void startSession(MainWinRun& run) {
+    // selected: the device selection's row, -1 for the automatic detection.
+    void startSession(MainWinRun& run, int32_t selected = -1) {
         run.showReady();
         ASSERT_TRUE(run.form->engine().AdapterReady);
+        run.form->session().SelectedDeviceIndex = selected;
         QTest::mouseClick(
             run.form->toolBar()->widgetForAction(run.form->action(QStringLiteral("DIAG_Start"))),
             Qt::LeftButton);
@@ -248,6 +251,15 @@ QTreeWidget* konfList(MainWinRun& run) {
 }
 QTreeWidget* betList(MainWinRun& run) {
     return run.form->betriebForm()->BetriebList();
+}
+
+TEST_F(MainWindowViews, ClassTwoRowsFollowTheirTables) {
+    SimKX3024Unit unit;  // a K-Line unit is chosen by hand
+    auto run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
+    startSession(*run, 1);
+    checkClassRows(*run, *run->form, {2, 9, 4, {{0, "BUS Version"}}, {{3, "Startzähler"}}},
+                   konfList, betList);
+    run.reset();
 }
 
 TEST_F(MainWindowViews, ClassThreeRowsFollowTheirTables) {

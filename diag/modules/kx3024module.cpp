@@ -1,0 +1,256 @@
+#include "kx3024module.h"
+
+#include "diagsession.h"
+#include "modulehelpers.h"
+#include "textconv.h"
+
+struct KX3024Module::StepRequest {
+    uint8_t format;
+    uint8_t service;
+    uint8_t count;  // parameters p1, p2 used
+    uint8_t p1, p2;
+    uint8_t identifier;  // what the answer's D2 must be (KLine::ANY_IDENTIFIER: anything)
+};
+
+namespace {
+
+using Request = KX3024Module::StepRequest;
+constexpr uint8_t Any = KLine::ANY_IDENTIFIER;
+constexpr uint8_t Data = KLine::FORMAT_DATA;
+constexpr uint8_t NoEntry = 0xFF;  // the error-entry answer of an entry the unit does not have
+
+// The request of each step that sends one.
+bool requestOf(int32_t step, Request& q) {
+    static const uint8_t overviewSubs[] = {2, 4, 6, 8, 9};  // steps 30..34
+    static const uint8_t lampSubs[] = {1, 2, 3, 5};         // steps 35..38
+    if (step >= 30 && step <= 34) {
+        q = {Data, 0x22, 2, 0x1D, overviewSubs[step - 30], 0x1D};
+        return true;
+    }
+    if (step >= 35 && step <= 38) {
+        q = {Data, 0x22, 2, 0x1E, lampSubs[step - 35], 0x1E};
+        return true;
+    }
+    if (step >= 50 && step <= 53) {
+        q = {Data, 0x22, 2, 0x22, static_cast<uint8_t>(step - 50), 0x22};
+        return true;
+    }
+    if (step >= 70 && step < 70 + KX3024Module::MaxErrorEntries) {
+        q = {Data, 0xA1, 1, static_cast<uint8_t>(step - 69), 0, Any};
+        return true;
+    }
+    // clang-format off
+    switch (step) {
+        case 10: q = {KLine::FORMAT_START, 0x81, 0, 0, 0, Any}; return true;
+        case 11: q = {Data, 0x21, 1, 4, 0, 4}; return true;
+        case 12: q = {Data, 0x21, 1, 0x11, 0, 0x11}; return true;
+        case 13: q = {Data, 0x21, 1, 2, 0, 2}; return true;
+        case 14: q = {Data, 0x21, 1, 3, 0, 3}; return true;
+        case 15: q = {Data, 0x22, 2, 0x21, 0, 0x21}; return true;
+        case 39: q = {Data, 0x3E, 0, 0, 0, Any}; return true;
+        case 60: q = {Data, 0x14, 0, 0, 0, Any}; return true;
+        case 80: q = {Data, 0x20, 0, 0, 0, Any}; return true;
+        default: return false;
+    }
+    // clang-format on
+}
+
+uint8_t byteAt(const ByteString& text, size_t i) {
+    return i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
+}
+
+bool codeIs(const TResult& res, int code) {
+    return res.Value == static_cast<long double>(code);
+}
+
+}  // namespace
+
+void KX3024Module::RegisterDataPoints(const ByteString&) {
+    m_firstPass = true;
+    // A delete or a session end confirmed in an earlier session must never reach this (maybe
+    // other) heater.
+    m_errorDeletePending = false;
+    m_stopSessionPending = false;
+    MainEngine& e = m_session.engine();
+    e.dataPoints.DP_Clear();
+    registerPoints();
+    e.DIAG_Timer().stop();
+    m_polls.restart();
+    e.DIAG_Timer().start();
+}
+
+void KX3024Module::OnTimer() {
+    m_polls.tick(OperatingDataReload, ErrorPollReload);
+}
+
+bool KX3024Module::send(const StepRequest& q) {
+    ByteString data;
+    return m_session.buses().kline.KLINE_BuildRequest(q.format, q.service, q.count,
+                                                      DM_Params({q.p1, q.p2}), data);
+}
+
+void KX3024Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    out.Active = 0;
+    StepRequest q;
+    if (!requestOf(r.Step, q)) {
+        // A step without a request goes back to the cyclic reads and sends nothing now; the
+        // next round sends.
+        out.Step = 30;
+        return;
+    }
+    if (r.Step == 10) m_deviceName.clear();  // a name of an earlier unit must not survive
+    if (r.Step >= 10 && r.Step <= 13) out.ErrorStep = ssEnd;
+    out.Active = send(q) ? 1 : 0;
+}
+
+void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    StepRequest q;
+    if (!requestOf(r.Step, q)) {
+        out.Step = 30;
+        return;
+    }
+    TResult res;
+    m_session.buses().kline.KLINE_ReadAndDecode(r.Reply, q.service, q.identifier, res);
+    MainEngine& e = m_session.engine();
+    const int32_t step = r.Step;
+
+    if (step == 60) {
+        // Whatever the delete's outcome, the error memory is read right after it and the
+        // periodic poll starts its interval again.
+        m_polls.errorPollServed(ErrorPollReload);
+    }
+    if (step == 12) {
+        evaluateIdentityCheck(res, out);
+        return;
+    }
+    if (res.Invalid) {
+        KLineLayer::KLINE_StepOnErrorSkip(r, out, res.Value);
+        if (step == 10 && out.Step == out.ErrorStep) {
+            // No communication: wake the unit again, up to the limit.
+            DIAG_IdentityCheckFailed(m_session, false, out, WakeupLimit);
+            return;
+        }
+        settle(out);
+        return;
+    }
+    if (step >= 70 && step < 70 + MaxErrorEntries) {
+        evaluateErrorEntry(res, out);
+        return;
+    }
+
+    out.Step = step + 1;
+    switch (step) {
+        case 11:
+            m_deviceName = res.Text;  // the layer left the three name characters
+            break;
+        case 15:
+            // The control unit's ident number: cells 2, 1, 0 of the EOL memory (D6, D5, D4).
+            if (res.Text.size() >= 6) {
+                const ByteString id{res.Text[5], res.Text[4], res.Text[3]};
+                e.dataPoints.DP_SetValue("CFGSGID", 0, TOOL_BytesToHex(id), 0);
+            }
+            break;
+        case 39: {
+            ViewHooks& v = m_session.views;
+            callHook(v.OverviewShowValues);
+            callHook(v.TrendShowValues);
+            callHook(v.CalibrationShowValues);
+            break;
+        }
+        default:
+            break;
+    }
+    settle(out);
+}
+
+// Step 12: the unit must refuse identifier 0x11; only a unit of this class does.
+void KX3024Module::evaluateIdentityCheck(const TResult& res, TUSBREQ& out) {
+    MainEngine& e = m_session.engine();
+    if (!res.Invalid || codeIs(res, BusCode::WrongAnswer)) {
+        // It read the identifier (or another one): not the chosen heater.
+        DIAG_IdentityCheckFailed(m_session, true, out);
+        return;
+    }
+    if (codeIs(res, BusCode::Rejected)) {
+        // The unit refused this very request (the layer holds a refusal of another service
+        // for an answer to another request, code 13).
+        RegisterDataPoints();
+        e.dataPoints.DP_SetValue("CFGNAME", 0, m_deviceName, 0);
+        out.Step = 13;
+        return;
+    }
+    KLineLayer::KLINE_StepOnErrorSkip(out, out, res.Value);
+}
+
+// Steps 70..76 read entry k = step - 69. The layer took only the answer of entry k, which it
+// has stored, or the unit's "no such entry".
+void KX3024Module::evaluateErrorEntry(const TResult& res, TUSBREQ& out) {
+    const int32_t step = out.Step;
+    DataPointTable& dp = m_session.engine().dataPoints;
+    if (byteAt(res.Text, 1) == NoEntry) {
+        const int count = step - 70;
+        dp.DP_SetValue("OVRERRCNT", 0, std::to_string(count), count);
+        for (int n = count + 1; n <= MaxErrorEntries; ++n)
+            dp.DP_SetValue("ERRCODE" + std::to_string(n), 0, "", 0);
+        out.Step = 77;
+    } else if (step - 69 == MaxErrorEntries) {
+        dp.DP_SetValue("OVRERRCNT", 0, std::to_string(MaxErrorEntries), MaxErrorEntries);
+        out.Step = 77;
+    } else {
+        out.Step = step + 1;
+    }
+    settle(out);
+}
+
+void KX3024Module::settle(TUSBREQ& out) {
+    ViewHooks& v = m_session.views;
+    switch (out.Step) {
+        case 16:
+        case 81:
+            out.Step = 30;
+            return;
+        case 40:
+            decisionStep(out);
+            return;
+        case 54:
+            callHook(v.OperatingDataShowValues);
+            out.Step = 30;
+            return;
+        case 61:
+            out.Step = 70;
+            return;
+        case 77:
+            callHook(v.ErrorShowValues);
+            callHook(v.OverviewShowValues);
+            callHook(v.TrendShowValues);
+            callHook(v.CalibrationShowValues);
+            out.Step = 30;
+            return;
+        default:
+            return;
+    }
+}
+
+void KX3024Module::decisionStep(TUSBREQ& out) {
+    if (m_firstPass) {
+        m_firstPass = false;
+        DIAG_ReportSessionUp(m_session);
+    }
+    if (m_errorDeletePending) {
+        m_errorDeletePending = false;
+        out.Step = 60;
+    } else if (m_stopSessionPending) {
+        m_stopSessionPending = false;
+        out.Step = 80;
+    } else if (m_polls.operatingDataDue) {
+        m_polls.operatingDataDue = false;
+        out.Step = 50;
+    } else if (m_polls.errorPollDue) {
+        m_polls.errorPollDue = false;
+        out.Step = 70;
+    } else {
+        out.Step = 30;
+    }
+}

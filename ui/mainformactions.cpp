@@ -9,6 +9,8 @@
 
 #include "betriebform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
 #include "imagelist.h"
 #include "konfigform.h"
@@ -111,9 +113,7 @@ const Def kActions[] = {
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
 // disabled whatever the broadcast says.
 const char* const kMissingWindowActions[] = {
-    "DIAG_DEV_Sel",     "DIAG_KOMP_Test",   "KAL_CO2",        "KAL_Spann",      "DSATZ_FILEtoSG",
-    "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",
-    "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",
+    "DIAG_DEV_Sel",     "DIAG_KOMP_Test",   "KAL_CO2",        "KAL_Spann",
     "EXTR_USB",         "EXTR_TELG",        "EXTR_SPRACHE",   "EXTR_UNIT",      "EXTR_FLASH",
     "HELP_Info",
 };
@@ -422,6 +422,17 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_L_SPAR_EIN", &TMAIN_Form::STEU_L_SPAR_EINExecute);
     on("STEU_L_SPAR_AUS", &TMAIN_Form::STEU_L_SPAR_AUSExecute);
     on("STEU_L_SPAR_LINE", &TMAIN_Form::STEU_L_SPAR_LINEExecute);
+    on("DSATZ_FILEtoSG", &TMAIN_Form::DSATZ_FILEtoSGExecute);
+    on("DSATZ_FILEtoEDIT", &TMAIN_Form::DSATZ_FILEtoEDITExecute);
+    on("DSATZ_FILEtoZWIS", &TMAIN_Form::DSATZ_FILEtoZWISExecute);
+    on("DSATZ_SGtoFILE", &TMAIN_Form::DSATZ_SGtoFILEExecute);
+    on("DSATZ_SGtoEDIT", &TMAIN_Form::DSATZ_SGtoEDITExecute);
+    on("DSATZ_SGtoZWIS", &TMAIN_Form::DSATZ_SGtoZWISExecute);
+    on("DSATZ_ZWIStoFILE", &TMAIN_Form::DSATZ_ZWIStoFILEExecute);
+    on("DSATZ_ZWIStoEDIT", &TMAIN_Form::DSATZ_ZWIStoEDITExecute);
+    on("DSATZ_ZWIStoSG", &TMAIN_Form::DSATZ_ZWIStoSGExecute);
+    on("DSATZ_ZWISDel", &TMAIN_Form::DSATZ_ZWISDelExecute);
+    on("DSATZ_EOL_EDIT", &TMAIN_Form::DSATZ_EOL_EDITExecute);
 }
 
 // ---- diagnosis ----
@@ -495,6 +506,44 @@ void TMAIN_Form::WIN_PDataExecute() {
 }
 void TMAIN_Form::WIN_TDataExecute() {
     showWindow(m_trend);
+}
+
+// ---- parameter sets ----
+
+void TMAIN_Form::DSATZ_FILEtoSGExecute() {
+    m_eolRw->WriteParamSet(0);
+}
+void TMAIN_Form::DSATZ_FILEtoEDITExecute() {
+    m_eolRw->WriteParamSet(1);
+}
+void TMAIN_Form::DSATZ_FILEtoZWISExecute() {
+    m_eolRw->WriteParamSet(2);
+}
+void TMAIN_Form::DSATZ_SGtoFILEExecute() {
+    m_eolRw->ReadParamSet(0);
+}
+void TMAIN_Form::DSATZ_SGtoEDITExecute() {
+    m_eolRw->ReadParamSet(1);
+}
+void TMAIN_Form::DSATZ_SGtoZWISExecute() {
+    m_eolRw->ReadParamSet(2);
+}
+void TMAIN_Form::DSATZ_ZWIStoFILEExecute() {
+    m_eolRw->ReadParamSet(4);
+}
+void TMAIN_Form::DSATZ_ZWIStoEDITExecute() {
+    m_eolRw->WriteParamSet(4);
+}
+void TMAIN_Form::DSATZ_ZWIStoSGExecute() {
+    m_eolRw->WriteParamSet(5);
+}
+void TMAIN_Form::DSATZ_ZWISDelExecute() {
+    m_eolRw->ClearBuffer();
+}
+void TMAIN_Form::DSATZ_EOL_EDITExecute() {
+    m_eolAdr->show();
+    m_eolAdr->raise();
+    m_eolAdr->activateWindow();
 }
 
 // ---- help ----

@@ -6,6 +6,8 @@
 
 #include "betriebform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
 #include "konfigform.h"
 #include "kx3024module.h"
@@ -184,6 +186,12 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             m_protStart->SetLinkState(ready);
             w = m_protStart;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            m_eolRw->SetLinkState(ready);
+            w = m_eolRw;
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            m_eolAdr->SetLinkState(ready);
+            w = m_eolAdr;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
@@ -230,6 +238,12 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TPROT_START_Form")) {
                 m_protStart->SetDeviceClass(cls);
                 w = m_protStart;
+            } else if (wn == QLatin1String("TDS_EOL_RW_Form")) {
+                m_eolRw->SetDeviceClass(cls);
+                w = m_eolRw;
+            } else if (wn == QLatin1String("TDS_EOL_ADR_Form")) {
+                m_eolAdr->SetDeviceClass(cls);
+                w = m_eolAdr;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;
@@ -299,9 +313,8 @@ void TMAIN_Form::UI_UpdateDataSetActions() {
 }
 
 void TMAIN_Form::UI_UpdateBufferActions() {
-    StandInForm* rw = standIn(QStringLiteral("TDS_EOL_RW_Form"));
     const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
-                    rw && rw->BufferHasData();
+                    m_eolRw && m_eolRw->BufferHasData();
     for (const char* n : kBufferActions) setWanted(QString::fromLatin1(n), on);
 }
 

@@ -39,6 +39,11 @@ class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
+class TKALI_ALL_Form;
+class TKALI_CO2_EDIT_Form;
+class TKALI_CO2_WAIT_Form;
+class TKOMP_TESTPDP;
+class TKOMP_TEST_Form;
 class TPROT_START_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
@@ -140,6 +145,9 @@ public:
     void STEU_L_SPAR_AUSExecute();
     void STEU_L_SPAR_LINEExecute();
     void HELP_InhaltExecute();
+    void DIAG_KOMP_TestExecute();
+    void KAL_CO2Execute();
+    void KAL_SpannExecute();
     void HELP_IndexExecute();
 
     // ---- what other windows and tests reach ----
@@ -169,6 +177,11 @@ public:
     DiagReportLists reportLists() const;
     TANSI_TREND_Form* trendForm() const { return m_trend; }
     TPROT_START_Form* protStartForm() const { return m_protStart; }
+    TKOMP_TEST_Form* kompTestForm() const { return m_kompTest; }
+    TKOMP_TESTPDP* kompTestPdp() const { return m_kompPdp; }
+    TKALI_ALL_Form* kaliForm() const { return m_kali; }
+    TKALI_CO2_WAIT_Form* co2WaitForm() const { return m_co2Wait; }
+    TKALI_CO2_EDIT_Form* co2EditForm() const { return m_co2Edit; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -259,4 +272,9 @@ private:
     TZUSAMFASS_Form* m_summary = nullptr;
     TANSI_TREND_Form* m_trend = nullptr;
     TPROT_START_Form* m_protStart = nullptr;
+    TKOMP_TEST_Form* m_kompTest = nullptr;
+    TKOMP_TESTPDP* m_kompPdp = nullptr;
+    TKALI_ALL_Form* m_kali = nullptr;
+    TKALI_CO2_WAIT_Form* m_co2Wait = nullptr;
+    TKALI_CO2_EDIT_Form* m_co2Edit = nullptr;
 };

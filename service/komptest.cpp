@@ -367,13 +367,13 @@ void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing,
     switch (cls) {
         case 1:
         case 3:
-            KompReq.Step = 1;
+            setStep(1);
             break;
         case 2:
-            KompReq.Step = component != 0 ? 10 : 11;
+            setStep(component != 0 ? 10 : 11);
             break;
         case 4:
-            KompReq.Step = component != 0 ? 20 : 21;
+            setStep(component != 0 ? 20 : 21);
             break;
         case 5:
             if (component != 0) {
@@ -390,23 +390,30 @@ void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing,
                 }
                 if (kx3166)
                     kx3166->KX3166_StartComponentTest(component, 0, static_cast<uint16_t>(setpoint));
-                KompReq.Step = 40;
+                setStep(40);
             } else if (closing) {
                 if (kx3166) kx3166->KX3166_StopComponentTest();
                 if (Countdown > 0) {
                     Countdown = 0;
-                    KompReq.Step = 41;
+                    setStep(41);
                 }
             } else {
                 Countdown = NoCountdown;
                 if (kx3166) kx3166->KX3166_StartComponentTest(0, 0, 0);
-                KompReq.Step = 40;
+                setStep(40);
             }
             break;
         default:
-            KompReq.Step = 0;
+            setStep(0);
             break;
     }
+}
+
+void KompTest::setStep(int32_t step) {
+    if (KompReq.Active)
+        m_queuedStep = step;
+    else
+        KompReq.Step = step;
 }
 
 void KompTest::KOMP_Switch(bool start, bool closing) {
@@ -685,6 +692,10 @@ bool KompTest::EvaluateReply(uint8_t status, const ByteString& reply) {
     if (status == USB_REPLY_RECEIVED) {
         KompReq.Step = step;
         evaluateStep(reply);
+    }
+    if (m_queuedStep >= 0) {
+        KompReq.Step = m_queuedStep;
+        m_queuedStep = -1;
     }
     return true;
 }

@@ -142,6 +142,8 @@ private:
     bool sendStep();
     void evaluateStep(const ByteString& reply);
     void failStep(long double code);
+    // A command given while the previous one's reply is awaited runs once that reply is in.
+    void setStep(int32_t step);
 
     DiagSession& m_session;
     MainEngine& m_engine;
@@ -149,4 +151,5 @@ private:
     bool m_enabled = false;
     ByteString m_setpointUnit;
     ByteString m_runtimeUnit;
+    int32_t m_queuedStep = -1;  // -1: none
 };

@@ -251,7 +251,6 @@ ByteString SimKX3117Unit::switchCommand(const ByteString& r) {
             m_economy = p;
             return echo;
         default:
-            if (auto a = serviceAnswer(r)) return *a;
             return refusal(cmd);
     }
 }
@@ -301,6 +300,7 @@ std::optional<ByteString> SimKX3117Unit::answerPayload(const ByteString& r) {
         case 0x56:
             return errorMemory(r);
         default:
+            if (auto a = serviceAnswer(r)) return a;
             return refusal(cmd);
     }
 }

@@ -60,6 +60,8 @@ public:
     static constexpr uint16_t SpeedMin = 3000, SpeedMax = 5000;
     uint16_t storedSpeed() const { return m_storedSpeed; }
     uint16_t adjustedSpeed() const { return m_adjustedSpeed; }
+    // Refuses setting and storing a speed (message 70 subs 1 and 2) while set.
+    void setSpeedRefused(bool refused) { m_speedRefused = refused; }
 
     SimKX3166Unit();
 
@@ -136,6 +138,7 @@ private:
     uint8_t m_status = 0x10;
     std::vector<uint8_t> m_area1;
     bool m_testPlug = false;
+    bool m_speedRefused = false;
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
 };

@@ -203,6 +203,9 @@ void Calibration::RunCO2Adjust() {
 // ---- request operations ----
 
 void Calibration::setOnly(Flag f, Flag first, Flag last) {
+    // Without a link nothing is kept for a later one: the session has ended with it, and a
+    // reopened adapter may lead to another unit.
+    if (!linkOk()) return;
     for (int i = first; i <= last; ++i) PendingFlags[i] = false;
     PendingFlags[f] = true;
 }
@@ -225,7 +228,7 @@ void Calibration::RequestFinish() {
 }
 
 void Calibration::RequestCancel() {
-    if (DeviceClass == 3) {
+    if (DeviceClass == 3 && linkOk()) {
         for (Flag f : {Start3, KeepAlive3, Stabilised3, Finish3, Assign3}) PendingFlags[f] = false;
         PendingFlags[Cancel3] = true;
     }
@@ -239,8 +242,8 @@ void Calibration::RequestSaveFam5() {
 }
 
 void Calibration::AssignSpeed(int32_t speed) {
-    if (DeviceClass == 3) PendingFlags[Assign3] = true;
-    if (DeviceClass == 5) PendingFlags[Assign5] = true;
+    if (DeviceClass == 3 && linkOk()) PendingFlags[Assign3] = true;
+    if (DeviceClass == 5 && linkOk()) PendingFlags[Assign5] = true;
     AssignedSpeed = speed;
 }
 

@@ -4,8 +4,6 @@
 // pump pressure test counts down and switches off, and the faults end as they should.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include "diagsession.h"
 #include "komptestform.h"
 #include "komptestpdp.h"
@@ -13,73 +11,9 @@
 #include "kx3090unit.h"
 #include "kx3117unit.h"
 #include "kx3166unit.h"
-#include "mainwinharness.h"
+#include "servicerun.h"
 
 namespace {
-
-template <typename Unit>
-class ServiceRun {
-public:
-    ServiceRun() {
-        EXPECT_TRUE(dir.isValid());
-        run = std::make_unique<MainWinRun>(dir.path(), true, &unit);
-    }
-    void start(int row = -1) {
-        run->showReady();
-        form().session().SelectedDeviceIndex = row;
-        form().action(QStringLiteral("DIAG_Start"))->trigger();
-        ASSERT_TRUE(run->runUntil([&] { return form().engine().SessionUp; }, 15000));
-        run->advance(500);
-        run->ui.boxes.clear();  // the class-5 notice that the computer takes over
-    }
-    TMAIN_Form& form() { return *run->form; }
-    TKOMP_TEST_Form& window() { return *form().kompTestForm(); }
-    KompTest& komp() { return window().komp(); }
-    ByteString dp(const char* key) { return form().engine().dataPoints.DP_GetValue(key).Text; }
-    void trigger(const char* name) { form().action(QString::fromLatin1(name))->trigger(); }
-    // The index of the first box whose text holds the fragment, -1 none.
-    int box(const char* fragment) const {
-        for (size_t i = 0; i < run->ui.boxes.size(); ++i)
-            if (run->ui.boxes[i].text.find(fragment) != ByteString::npos) return static_cast<int>(i);
-        return -1;
-    }
-    // Whether the unit received a request payload (W-Bus, K-Line) or message data (S-Bus).
-    bool got(const ByteString& request) const {
-        for (const auto& r : unit.received())
-            if (r == request) return true;
-        return false;
-    }
-    // Runs the component test window with this user in it.
-    void inWindow(std::function<void()> user) {
-        window().runModal = [this, user] {
-            EXPECT_TRUE(window().isShownModal());
-            user();
-            return 0;
-        };
-    }
-    // The countdown dialog ends by itself; this user only waits (or acts first).
-    void countdownUser(std::function<void(TKOMP_TESTPDP&)> first = {}) {
-        TKOMP_TESTPDP* pdp = form().kompTestPdp();
-        pdp->runModal = [this, pdp, first] {
-            countdownAtStart = pdp->Label4()->text();
-            if (first) first(*pdp);
-            run->runUntil([&] { return !pdp->isShownModal(); }, 30000);
-            countdownAtEnd = pdp->Label4()->text();
-            return 0;
-        };
-    }
-
-    QTemporaryDir dir;
-    Unit unit;
-    std::unique_ptr<MainWinRun> run;
-    QString countdownAtStart, countdownAtEnd;
-};
-
-ByteString H(std::initializer_list<int> b) {
-    ByteString s;
-    for (int v : b) s.push_back(static_cast<char>(v));
-    return s;
-}
 
 TEST(ComponentTestWindow, Class1SwitchesTheChosenComponentForItsRuntimeAndOffOnClose) {
     ServiceRun<SimKX3090Unit> t;
@@ -104,7 +38,7 @@ TEST(ComponentTestWindow, Class1SwitchesTheChosenComponentForItsRuntimeAndOffOnC
         w.RadioButton(2)->click();
         w.Button3()->click();
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 4; }, 3000));
-        EXPECT_TRUE(t.got(H({0x45, 4, 10, 0x00, 0xC8})));  // the fixed 100 % sent doubled
+        EXPECT_TRUE(t.got(B({0x45, 4, 10, 0x00, 0xC8})));  // the fixed 100 % sent doubled
         t.run->advance(10500);
         EXPECT_EQ(t.unit.componentUnderTest(), 0);  // its runtime is over
 
@@ -116,7 +50,7 @@ TEST(ComponentTestWindow, Class1SwitchesTheChosenComponentForItsRuntimeAndOffOnC
         w.Button3()->click();
         ASSERT_GE(t.box("dauerhaft eingeschaltet"), 0);
         t.run->advance(1000);
-        EXPECT_FALSE(t.got(H({0x45, 1, 0, 0x00, 0xC8})));
+        EXPECT_FALSE(t.got(B({0x45, 1, 0, 0x00, 0xC8})));
         t.run->ui.answers = {MB_YES};
         w.Button3()->click();
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 1; }, 3000));
@@ -124,7 +58,7 @@ TEST(ComponentTestWindow, Class1SwitchesTheChosenComponentForItsRuntimeAndOffOnC
     t.trigger("DIAG_KOMP_Test");
     // closing switches everything off
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
-    EXPECT_TRUE(t.got(H({0x45, 0, 0, 0, 0})));
+    EXPECT_TRUE(t.got(B({0x45, 0, 0, 0, 0})));
     EXPECT_EQ(t.box("Komponententest konnte nicht"), -1);
 }
 
@@ -190,11 +124,11 @@ TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
         EXPECT_FALSE(w.Edit1()->isEnabled());
         w.Button3()->click();
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 9; }, 3000));
-        EXPECT_TRUE(t.got(H({0x45, 9, 10, 3})));
+        EXPECT_TRUE(t.got(B({0x45, 9, 10, 3})));
         w.RadioButton(2)->click();
         w.Button3()->click();
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 4; }, 3000));
-        EXPECT_TRUE(t.got(H({0x45, 4, 10, 0xFF, 0xFF})));
+        EXPECT_TRUE(t.got(B({0x45, 4, 10, 0xFF, 0xFF})));
 
         // the plug pulled while the window is open: "Start" asks for it and sends nothing
         t.unit.setTestPlug(false);
@@ -203,7 +137,7 @@ TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
         w.Button3()->click();
         EXPECT_EQ(t.box("Bitte den Prüfstecker anstelle"), 0);
         t.run->advance(1000);
-        EXPECT_FALSE(t.got(H({0x45, 8, 10, 0xFF, 0xFF})));
+        EXPECT_FALSE(t.got(B({0x45, 8, 10, 0xFF, 0xFF})));
     });
     t.trigger("DIAG_KOMP_Test");
     EXPECT_GE(t.box("Beenden des Komponententests"), 0);
@@ -243,7 +177,7 @@ TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTh
         w.Button3()->click();
         EXPECT_EQ(k.Countdown, 100);
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.pumpRunning(); }, 3000));
-        EXPECT_TRUE(t.got(H({14, 3, 10, 0, 0})));
+        EXPECT_TRUE(t.got(B({14, 3, 10, 0, 0})));
         t.run->advance(8000);
         EXPECT_TRUE(t.unit.pumpRunning());  // kept on by the module's repeats
         ASSERT_TRUE(t.run->runUntil([&] { return k.Countdown == KompTest::NoCountdown; }, 3000));
@@ -255,7 +189,7 @@ TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTh
         w.Button3()->click();
         EXPECT_GE(t.box("Standardzeitraum"), 0);
         EXPECT_EQ(k.Countdown, 200);
-        ASSERT_TRUE(t.run->runUntil([&] { return t.got(H({14, 3, 255, 0, 0})); }, 3000));
+        ASSERT_TRUE(t.run->runUntil([&] { return t.got(B({14, 3, 255, 0, 0})); }, 3000));
         t.form().engine().dataPoints.DP_SetValue("PARKOMPDEF", 0, "0", 0);
         w.Button3()->click();
         EXPECT_EQ(k.Countdown, KompTest::FallbackCountdown);
@@ -264,7 +198,7 @@ TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTh
     });
     t.trigger("DIAG_KOMP_Test");
     // a test still running when the window closes gets its stop message
-    ASSERT_TRUE(t.run->runUntil([&] { return t.got(H({15, 3})); }, 3000));
+    ASSERT_TRUE(t.run->runUntil([&] { return t.got(B({15, 3})); }, 3000));
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.state() == 2; }, 3000));
 }
 
@@ -304,8 +238,8 @@ TEST(PumpPressureTest, Class5CountsDownTwentySecondsSwitchesOffAndRunsOncePerSes
     EXPECT_TRUE(onDuringCountdown);
     EXPECT_EQ(t.countdownAtStart, QStringLiteral("Sie haben noch 20 Sekunden Zeit."));
     EXPECT_EQ(t.countdownAtEnd, QStringLiteral("Sie haben noch 0 Sekunden Zeit."));
-    EXPECT_TRUE(t.got(H({14, 8, 20, 0, 0})));
-    EXPECT_TRUE(t.got(H({14, 0, 0, 0, 0})));
+    EXPECT_TRUE(t.got(B({14, 8, 20, 0, 0})));
+    EXPECT_TRUE(t.got(B({14, 0, 0, 0, 0})));
 
     // a new session allows it again
     t.trigger("DIAG_Stop");
@@ -329,7 +263,7 @@ TEST(PumpPressureTest, Class3CancelledCountdownSwitchesOffAndShowsTheFinish) {
         t.window().Button3()->click();
     });
     t.trigger("DIAG_KOMP_Test");
-    EXPECT_TRUE(t.got(H({0x45, 2, 20, 0xFF, 0xFF})));
+    EXPECT_TRUE(t.got(B({0x45, 2, 20, 0xFF, 0xFF})));
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
     EXPECT_GE(t.box("Beenden des Tests"), 0);
     EXPECT_NE(t.countdownAtEnd, QStringLiteral("Sie haben noch 0 Sekunden Zeit."));

@@ -29,6 +29,7 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "tranzform.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -213,6 +214,8 @@ void TMAIN_Form::createWindows() {
             c.now = [this] { return now(); };
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
+        } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
+            w = m_tranz = new TMAIN_Tranz_Form(this);
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {

@@ -45,6 +45,7 @@ class TKALI_CO2_WAIT_Form;
 class TKOMP_TESTPDP;
 class TKOMP_TEST_Form;
 class TPROT_START_Form;
+class TMAIN_Tranz_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -83,6 +84,8 @@ public:
     void FormShow();
     void FormCloseQuery();
     void FormClose();
+    // Lets events through until the transfer thread has ended (or a time limit passed).
+    void waitForTransferThread();
     void HELP_SelectFile();
     void LANG_SetDateFormats();
     void UNIT_LoadTemperatureTexts(int32_t unit);
@@ -182,6 +185,8 @@ public:
     TKALI_ALL_Form* kaliForm() const { return m_kali; }
     TKALI_CO2_WAIT_Form* co2WaitForm() const { return m_co2Wait; }
     TKALI_CO2_EDIT_Form* co2EditForm() const { return m_co2Edit; }
+    // The progress dialog of long transfers, shared by the windows that transfer.
+    TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -277,4 +282,5 @@ private:
     TKALI_ALL_Form* m_kali = nullptr;
     TKALI_CO2_WAIT_Form* m_co2Wait = nullptr;
     TKALI_CO2_EDIT_Form* m_co2Edit = nullptr;
+    TMAIN_Tranz_Form* m_tranz = nullptr;
 };

@@ -120,10 +120,7 @@ TMAIN_Form::~TMAIN_Form() {
     // A window destroyed without being closed (tests) still lets the thread end first.
     if (!m_closed && m_engine) {
         m_engine->USB_StopThread();
-        QElapsedTimer waited;
-        waited.start();
-        while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs)
-            m_mainThread->processEvents();
+        waitForTransferThread();
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
     m_session.reset();
@@ -335,15 +332,21 @@ void TMAIN_Form::FormCloseQuery() {
     m_engine->USB_StopThread();
 }
 
-void TMAIN_Form::FormClose() {
-    m_closed = true;
-    m_protStart->PROT_Stop();
+void TMAIN_Form::waitForTransferThread() {
+    // The worker's last hand-overs and its end run through the event loop; between checks
+    // the wait sleeps, so it never keeps a core busy.
     QElapsedTimer waited;
     waited.start();
     while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {
         m_mainThread->processEvents();
         if (m_engine->ThreadAlive) QThread::msleep(1);
     }
+}
+
+void TMAIN_Form::FormClose() {
+    m_closed = true;
+    m_protStart->PROT_Stop();
+    waitForTransferThread();
     LAYOUT_SaveZOrder(m_settings, m_mdi);
     // The windows in the order their placements are saved; a stand-in has no slot.
     for (const char* name :

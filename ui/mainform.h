@@ -79,6 +79,8 @@ public:
     void FormShow();
     void FormCloseQuery();
     void FormClose();
+    // Lets events through until the transfer thread has ended (or a time limit passed).
+    void waitForTransferThread();
     void HELP_SelectFile();
     void LANG_SetDateFormats();
     void UNIT_LoadTemperatureTexts(int32_t unit);

@@ -148,7 +148,7 @@
 <context>
     <name>FtdiDriver</name>
     <message>
-        <location filename="../link/ftdidriver.cpp" line="+162"/>
+        <location filename="../link/ftdidriver.cpp" line="+165"/>
         <source>     Der USB-Adapter an Bus/Gerät </source>
         <translation>     The USB adapter at bus/device </translation>
     </message>

@@ -88,7 +88,12 @@ int main(int argc, char** argv) {
         }
         auto sim = std::make_unique<SimFtDriver>();
         unit = chosen->make();
-        sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
+        const size_t adapter = sim->addAdapter("SIM00001");
+        sim->attachUnit(adapter, unit.get());
+        // A demonstration at a real heater's pace, not as fast as the machine can answer.
+        SimLinePace pace;
+        pace.on = true;
+        sim->setPace(adapter, pace);
         driver = std::move(sim);
     } else {
         driver = std::make_unique<FtdiDriver>(&driverUi);

@@ -2669,7 +2669,7 @@ The udev rule is missing: </translation>
         <translation>[0..30min]</translation>
     </message>
     <message>
-        <location filename="../ui/views/trendform.cpp" line="+29"/>
+        <location filename="../ui/views/trendform.cpp" line="+32"/>
         <source>Trendgrafik</source>
         <translation>Trend chart</translation>
     </message>
@@ -2729,7 +2729,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+185"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
     </message>
@@ -3940,7 +3940,7 @@ The udev rule is missing: </translation>
         <translation>BM actual [rpm]</translation>
     </message>
     <message>
-        <location filename="../service/measurementlogfile.cpp" line="+68"/>
+        <location filename="../service/measurementlogfile.cpp" line="+71"/>
         <source>Zusammenfassung</source>
         <translation>Summary</translation>
     </message>
@@ -4020,18 +4020,18 @@ The udev rule is missing: </translation>
         <translation>Faults:</translation>
     </message>
     <message>
-        <location filename="../ui/views/zusamfass.cpp" line="+24"/>
+        <location filename="../ui/views/zusamfass.cpp" line="+27"/>
         <source>Textdatei  (*.txt)|*.TXT</source>
         <translation>Text file  (*.txt)|*.TXT</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location line="+84"/>
+        <location line="+94"/>
         <source>Zusammenfassung anzeigen</source>
         <translation>Show summary</translation>
     </message>
     <message>
-        <location line="-63"/>
+        <location line="-74"/>
         <source>&amp;Drucken</source>
         <translation>&amp;Print</translation>
     </message>
@@ -4046,7 +4046,7 @@ The udev rule is missing: </translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+62"/>
         <source>Reportdatei öffnen</source>
         <translation>Open report file</translation>
     </message>

@@ -15,6 +15,7 @@
 #include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "helpforms.h"
 #include "klinelayer.h"
 #include "konfigform.h"
 #include "kx3166texts.h"
@@ -29,6 +30,7 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "teleform.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -221,6 +223,8 @@ void TMAIN_Form::createWindows() {
             });
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
             w = m_trend;
+        } else if (QWidget* d = createDialog(cls, ctx)) {
+            w = d;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -253,7 +257,7 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateLinkState = [this] { UI_UpdateLinkState(); };
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
-    wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.ShowUpdateNoticeWindow = [this] { m_update->Execute(); };
     wh.UI_CheckEconomyModes = [this](bool economy1, bool economy2) {
         action(QStringLiteral("STEU_Spar_1"))->setChecked(economy1);
         action(QStringLiteral("STEU_Spar_2"))->setChecked(economy2);
@@ -314,6 +318,8 @@ void TMAIN_Form::FormShow() {
     m_engine->AdapterReady = false;
     UI_UpdateLinkState();
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
+    // The free telegram window comes back if it was open at the last exit.
+    if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
     m_engine->ShowUpdateNotice = true;
 }
 
@@ -360,6 +366,8 @@ void TMAIN_Form::FormClose() {
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->FormCloseQuery();
+        } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
+            LAYOUT_SaveForm(m_settings, m_tele);
         }
     }
     LAYOUT_SaveForm(m_settings, this);

@@ -15,6 +15,7 @@
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
 #include "standinform.h"
@@ -184,14 +185,15 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             m_protStart->SetLinkState(ready);
             w = m_protStart;
+        } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
+            w = d;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
         }
         if (w) broadcast(cls, "SetLinkState");
     }
-    if (StandInForm* info = standIn(QStringLiteral("THELP_Info_Form")))
-        info->SetHardwareVersion(m_engine->AdapterHwVersion);
+    m_info->SetHardwareVersion(m_engine->AdapterHwVersion);
     repaintStatusBar();
 }
 
@@ -230,6 +232,8 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TPROT_START_Form")) {
                 m_protStart->SetDeviceClass(cls);
                 w = m_protStart;
+            } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
+                w = d;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;

@@ -53,24 +53,15 @@ TwoChoiceForm::TwoChoiceForm(const QString& objectName, const QString& caption,
     grid->setColumnStretch(1, 1);
     m_radio[0]->setChecked(true);
 
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    m_cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    const DialogButtons buttons = DIALOG_OkCancelButtons(this, tr("OK"), tr("Abbrechen"));
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumWidth(260);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { done(ResultCancel); });
     DIALOG_AddHelpKey(this, helpContext, std::move(showHelp));
 }
 

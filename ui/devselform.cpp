@@ -27,29 +27,20 @@ TDEV_SEL_Form::TDEV_SEL_Form(std::function<void(int)> showHelp, QWidget* parent)
         m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{toQ(DEV_RowCaption(row))}));
     m_list->setMinimumSize(260, 150);
 
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    m_cancel->setAutoDefault(false);
+    const DialogButtons buttons = DIALOG_OkCancelButtons(this, tr("OK"), tr("Abbrechen"));
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     m_auto = new QPushButton(tr("automatische Suche"), this);
     m_auto->setObjectName(QStringLiteral("AutoBtn"));
     m_auto->setAutoDefault(false);
     m_auto->setEnabled(m_adapterReady);
+    buttons.row->insertWidget(0, m_auto);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_auto);
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { done(ResultCancel); });
     connect(m_auto, &QPushButton::clicked, this, [this] { done(ResultYes); });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { DEVListViewDblClick(); });
     DIALOG_AddHelpKey(this, kHelpContext, std::move(showHelp));

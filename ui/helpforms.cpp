@@ -14,38 +14,6 @@ namespace {
 
 constexpr int kProgramIcon = 24;  // the picture the program's windows carry
 
-QLabel* programIcon(QWidget* parent) {
-    auto* icon = new QLabel(parent);
-    icon->setObjectName(QStringLiteral("ProgramIcon"));
-    icon->setPixmap(IMAGE_Icon(kProgramIcon).pixmap(32, 32));
-    return icon;
-}
-
-QLabel* productName(QWidget* parent) {
-    auto* name = new QLabel(QStringLiteral("NAVIRON Calvix Test"), parent);
-    name->setObjectName(QStringLiteral("ProductName"));
-    QFont f = name->font();
-    f.setBold(true);
-    name->setFont(f);
-    return name;
-}
-
-QPushButton* okButton(QDialog* dialog, const QString& caption) {
-    auto* ok = new QPushButton(caption, dialog);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, [dialog] { dialog->done(ResultOk); });
-    return ok;
-}
-
-// A failure to open the link is not reported: the address stands on the label for the user.
-void openWebLink(const UrlOpener& opener) {
-    if (opener)
-        opener(WebLinkLabel::address());
-    else
-        QDesktopServices::openUrl(WebLinkLabel::address());
-}
-
 }  // namespace
 
 WebLinkLabel::WebLinkLabel(QWidget* parent) : QLabel(host(), parent) {
@@ -72,20 +40,63 @@ void WebLinkLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
 }
 
+// ---- what both windows share ----
+
+ProductForm::ProductForm(const QString& objectName, const QString& caption, int helpContext,
+                         std::function<void(int)> showHelp, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    m_link = new WebLinkLabel(this);
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(m_link, &WebLinkLabel::clicked, this, [this] { Label5Click(); });
+    DIALOG_AddHelpKey(this, helpContext, std::move(showHelp));
+}
+
+QHBoxLayout* ProductForm::heading(QLayout* details) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("ProgramIcon"));
+    icon->setPixmap(IMAGE_Icon(kProgramIcon).pixmap(32, 32));
+    auto* name = new QLabel(QStringLiteral("NAVIRON Calvix Test"), this);
+    name->setObjectName(QStringLiteral("ProductName"));
+    QFont f = name->font();
+    f.setBold(true);
+    name->setFont(f);
+    auto* text = new QVBoxLayout;
+    text->addWidget(name);
+    text->addLayout(details);
+    auto* head = new QHBoxLayout;
+    head->addWidget(icon, 0, Qt::AlignTop);
+    head->addSpacing(12);
+    head->addLayout(text, 1);
+    return head;
+}
+
+void ProductForm::Label5Click() {
+    if (openUrl)
+        openUrl(WebLinkLabel::address());
+    else
+        QDesktopServices::openUrl(WebLinkLabel::address());
+}
+
+void ProductForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
 // ---- about window ----
 
 THELP_Info_Form::THELP_Info_Form(std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("HELP_Info_Form"));
-    setWindowTitle(tr("Info"));
-
+    : ProductForm(QStringLiteral("HELP_Info_Form"), tr("Info"), kHelpContext, std::move(showHelp),
+                  parent) {
     m_version = new QLabel(QStringLiteral("V -"), this);
     m_version->setObjectName(QStringLiteral("Version"));
     m_hwVersion = new QLabel(QStringLiteral("V -"), this);
     m_hwVersion->setObjectName(QStringLiteral("HWVersion"));
     m_hwVersion->setMinimumWidth(m_hwVersion->fontMetrics().horizontalAdvance("V 15.15 W"));
-    m_link = new WebLinkLabel(this);
-    m_ok = okButton(this, tr("OK"));
 
     auto* versions = new QGridLayout;
     versions->addWidget(new QLabel(tr("Software"), this), 0, 0);
@@ -94,16 +105,9 @@ THELP_Info_Form::THELP_Info_Form(std::function<void(int)> showHelp, QWidget* par
     versions->addWidget(m_hwVersion, 1, 1);
     versions->setColumnStretch(1, 1);
     versions->setHorizontalSpacing(16);
-    auto* text = new QVBoxLayout;
-    text->addWidget(productName(this));
-    text->addLayout(versions);
-    auto* head = new QHBoxLayout;
-    head->addWidget(programIcon(this), 0, Qt::AlignTop);
-    head->addSpacing(12);
-    head->addLayout(text, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(head);
+    layout->addLayout(heading(versions));
     layout->addSpacing(8);
     layout->addWidget(new QLabel(tr("Für Schäden die durch Verwendung dieser Software"), this));
     layout->addWidget(new QLabel(tr("entstehen wird keine Haftung übernommen!"), this));
@@ -112,9 +116,6 @@ THELP_Info_Form::THELP_Info_Form(std::function<void(int)> showHelp, QWidget* par
     layout->addSpacing(8);
     layout->addWidget(m_ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(m_link, &WebLinkLabel::clicked, this, [this] { Label5Click(); });
-    DIALOG_AddHelpKey(this, kHelpContext, std::move(showHelp));
 }
 
 QString THELP_Info_Form::hardwareVersionText(const ByteString& version) {
@@ -137,34 +138,15 @@ void THELP_Info_Form::FormShow() {
     m_version->setText(QString::fromLatin1(kSoftwareVersion));
 }
 
-void THELP_Info_Form::Label5Click() {
-    openWebLink(openUrl);
-}
-
-void THELP_Info_Form::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
-}
-
 // ---- update notice ----
 
 THELP_Update_Form::THELP_Update_Form(std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("HELP_Update_Form"));
-    setWindowTitle(tr("Update Hinweis"));
-
+    : ProductForm(QStringLiteral("HELP_Update_Form"), tr("Update Hinweis"), kHelpContext,
+                  std::move(showHelp), parent) {
     m_software = new QLabel(tr("Software"), this);
     m_software->setObjectName(QStringLiteral("Label9"));
-    m_link = new WebLinkLabel(this);
-    m_ok = okButton(this, tr("OK"));
-
-    auto* text = new QVBoxLayout;
-    text->addWidget(productName(this));
-    text->addWidget(m_software);
-    auto* head = new QHBoxLayout;
-    head->addWidget(programIcon(this), 0, Qt::AlignTop);
-    head->addSpacing(12);
-    head->addLayout(text, 1);
+    auto* details = new QVBoxLayout;
+    details->addWidget(m_software);
 
     auto* where = new QHBoxLayout;
     where->setSpacing(4);
@@ -174,20 +156,17 @@ THELP_Update_Form::THELP_Update_Form(std::function<void(int)> showHelp, QWidget*
     where->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(head);
+    layout->addLayout(heading(details));
     layout->addSpacing(8);
     layout->addWidget(new QLabel(tr("Bitte informieren sie sich ob es eine neuere "), this));
     layout->addLayout(where);
     layout->addSpacing(8);
     layout->addWidget(m_ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(m_link, &WebLinkLabel::clicked, this, [this] { Label5Click(); });
-    DIALOG_AddHelpKey(this, kHelpContext, std::move(showHelp));
 }
 
 void THELP_Update_Form::Execute() {
-    if (showModal) FormShow();
+    if (showModal) FormShow();  // a real showing runs it from showEvent
     runModal(*this);
 }
 
@@ -198,11 +177,6 @@ void THELP_Update_Form::FormShow() {
 }
 
 void THELP_Update_Form::Label5Click() {
-    openWebLink(openUrl);
+    ProductForm::Label5Click();
     done(ResultOk);
-}
-
-void THELP_Update_Form::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
 }

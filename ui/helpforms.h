@@ -11,6 +11,8 @@
 #include "modaldialog.h"
 #include "records.h"
 
+class QHBoxLayout;
+class QLayout;
 class QPushButton;
 
 // The program's software version as both windows show it.
@@ -34,7 +36,32 @@ protected:
 // Opens a web address; false when it could not be opened. Empty: the desktop's default browser.
 using UrlOpener = std::function<bool(const QUrl& address)>;
 
-class THELP_Info_Form : public QDialog, public ModalHook<THELP_Info_Form> {
+// What both windows share: the program's picture beside the product name, the web link and
+// OK. FormShow runs whenever the window is shown.
+class ProductForm : public QDialog {
+    Q_OBJECT
+public:
+    virtual void FormShow() = 0;
+    // Opens the web link; a failure is not reported (the address stands on the label).
+    virtual void Label5Click();
+
+    UrlOpener openUrl;
+
+    WebLinkLabel* Label5() const { return m_link; }
+    QPushButton* OKBtn() const { return m_ok; }
+
+protected:
+    ProductForm(const QString& objectName, const QString& caption, int helpContext,
+                std::function<void(int context)> showHelp, QWidget* parent);
+    // The picture, and beside it the product name with `details` below.
+    QHBoxLayout* heading(QLayout* details);
+    void showEvent(QShowEvent* e) override;
+
+    WebLinkLabel* m_link = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+class THELP_Info_Form : public ProductForm, public ModalHook<THELP_Info_Form> {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 10;
@@ -47,27 +74,17 @@ public:
     static QString hardwareVersionText(const ByteString& version);
     // Modal, as the help menu shows it.
     void Execute();
-    void FormShow();
-    void Label5Click();
-
-    UrlOpener openUrl;
+    void FormShow() override;
 
     QLabel* Version() const { return m_version; }
     QLabel* HWVersion() const { return m_hwVersion; }
-    WebLinkLabel* Label5() const { return m_link; }
-    QPushButton* OKBtn() const { return m_ok; }
-
-protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     QLabel* m_version = nullptr;
     QLabel* m_hwVersion = nullptr;
-    WebLinkLabel* m_link = nullptr;
-    QPushButton* m_ok = nullptr;
 };
 
-class THELP_Update_Form : public QDialog, public ModalHook<THELP_Update_Form> {
+class THELP_Update_Form : public ProductForm, public ModalHook<THELP_Update_Form> {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 10;
@@ -77,21 +94,12 @@ public:
 
     // Modal. There is no version check: the notice only points to the maker's site.
     void Execute();
-    void FormShow();
+    void FormShow() override;
     // Opens the link, then the notice closes with OK.
-    void Label5Click();
-
-    UrlOpener openUrl;
+    void Label5Click() override;
 
     QLabel* Label9() const { return m_software; }
-    WebLinkLabel* Label5() const { return m_link; }
-    QPushButton* OKBtn() const { return m_ok; }
-
-protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     QLabel* m_software = nullptr;
-    WebLinkLabel* m_link = nullptr;
-    QPushButton* m_ok = nullptr;
 };

@@ -7,6 +7,9 @@
 #include <QShortcut>
 #include <functional>
 
+class QHBoxLayout;
+class QPushButton;
+
 // How a dialog was closed. Escape and the close box give ResultNone.
 enum DialogResult : int { ResultNone = 0, ResultOk = 1, ResultCancel = 2, ResultYes = 6 };
 
@@ -29,3 +32,13 @@ inline void DIALOG_AddHelpKey(QDialog* dialog, int helpContext,
         if (showHelp) showHelp(helpContext);
     });
 }
+
+// A dialog's OK and Cancel buttons in a row, pushed to the right: OK is the default button and
+// closes with ResultOk, Cancel with ResultCancel. The object names are OKBtn and CancelBtn.
+struct DialogButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QHBoxLayout* row;
+};
+DialogButtons DIALOG_OkCancelButtons(QDialog* dialog, const QString& okText,
+                                     const QString& cancelText);

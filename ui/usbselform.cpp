@@ -29,23 +29,14 @@ TEXTRA_USB_Sel::TEXTRA_USB_Sel(D2XXUnit& d2xx, ITimerFactory& timers,
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumSize(81 + 207 + 30, 180);
 
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    m_cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    const DialogButtons buttons = DIALOG_OkCancelButtons(this, tr("OK"), tr("Abbrechen"));
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { done(ResultCancel); });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { USBListViewDblClick(); });
     DIALOG_AddHelpKey(this, kHelpContext, std::move(showHelp));
 }

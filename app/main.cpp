@@ -107,7 +107,12 @@ int main(int argc, char** argv) {
             units.push_back(chosen->make());
             char serial[16];
             std::snprintf(serial, sizeof serial, "SIM%05zu", units.size());
-            sim->attachUnit(sim->addAdapter(serial), units.back().get());
+            const size_t adapter = sim->addAdapter(serial);
+            sim->attachUnit(adapter, units.back().get());
+            // A demonstration at a real heater's pace, not as fast as the machine can answer.
+            SimLinePace pace;
+            pace.on = true;
+            sim->setPace(adapter, pace);
         }
         driver = std::move(sim);
     } else {

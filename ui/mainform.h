@@ -47,6 +47,7 @@ class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
 class TPROT_START_Form;
+class TMAIN_Tranz_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -85,6 +86,8 @@ public:
     void FormShow();
     void FormCloseQuery();
     void FormClose();
+    // Lets events through until the transfer thread has ended (or a time limit passed).
+    void waitForTransferThread();
     void HELP_SelectFile();
     void LANG_SetDateFormats();
     void UNIT_LoadTemperatureTexts(int32_t unit);
@@ -189,6 +192,8 @@ public:
     TEXTRA_UNIT_Form* unitForm() const { return m_unit; }
     THELP_Info_Form* infoForm() const { return m_info; }
     THELP_Update_Form* updateForm() const { return m_update; }
+    // The progress dialog of long transfers, shared by the windows that transfer.
+    TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -292,4 +297,5 @@ private:
     TEXTRA_UNIT_Form* m_unit = nullptr;
     THELP_Info_Form* m_info = nullptr;
     THELP_Update_Form* m_update = nullptr;
+    TMAIN_Tranz_Form* m_tranz = nullptr;
 };

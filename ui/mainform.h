@@ -46,6 +46,11 @@ class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
+class TKALI_ALL_Form;
+class TKALI_CO2_EDIT_Form;
+class TKALI_CO2_WAIT_Form;
+class TKOMP_TESTPDP;
+class TKOMP_TEST_Form;
 class TPROT_START_Form;
 class TMAIN_Tranz_Form;
 
@@ -150,6 +155,9 @@ public:
     void STEU_L_SPAR_AUSExecute();
     void STEU_L_SPAR_LINEExecute();
     void HELP_InhaltExecute();
+    void DIAG_KOMP_TestExecute();
+    void KAL_CO2Execute();
+    void KAL_SpannExecute();
     void HELP_IndexExecute();
     void DIAG_DEV_SelExecute();
     void EXTR_USBExecute();
@@ -192,6 +200,11 @@ public:
     TEXTRA_UNIT_Form* unitForm() const { return m_unit; }
     THELP_Info_Form* infoForm() const { return m_info; }
     THELP_Update_Form* updateForm() const { return m_update; }
+    TKOMP_TEST_Form* kompTestForm() const { return m_kompTest; }
+    TKOMP_TESTPDP* kompTestPdp() const { return m_kompPdp; }
+    TKALI_ALL_Form* kaliForm() const { return m_kali; }
+    TKALI_CO2_WAIT_Form* co2WaitForm() const { return m_co2Wait; }
+    TKALI_CO2_EDIT_Form* co2EditForm() const { return m_co2Edit; }
     // The progress dialog of long transfers, shared by the windows that transfer.
     TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
     // The date and time of day the windows stamp their records with.
@@ -297,5 +310,10 @@ private:
     TEXTRA_UNIT_Form* m_unit = nullptr;
     THELP_Info_Form* m_info = nullptr;
     THELP_Update_Form* m_update = nullptr;
+    TKOMP_TEST_Form* m_kompTest = nullptr;
+    TKOMP_TESTPDP* m_kompPdp = nullptr;
+    TKALI_ALL_Form* m_kali = nullptr;
+    TKALI_CO2_WAIT_Form* m_co2Wait = nullptr;
+    TKALI_CO2_EDIT_Form* m_co2Edit = nullptr;
     TMAIN_Tranz_Form* m_tranz = nullptr;
 };

@@ -26,7 +26,7 @@ QPixmap blankPicture() {
 TwoChoiceForm::TwoChoiceForm(const QString& objectName, const QString& caption,
                              const QString& groupTitle, const Choice& first, const Choice& second,
                              int helpContext, std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, kFixedDialogFlags) {
     setObjectName(objectName);
     setWindowTitle(caption);
 

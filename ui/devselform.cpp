@@ -11,7 +11,7 @@
 #include "qtports.h"
 
 TDEV_SEL_Form::TDEV_SEL_Form(std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, kFixedDialogFlags) {
     setObjectName(QStringLiteral("DEV_SEL_Form"));
     setWindowTitle(tr("Steuergeräteauswahl"));
 

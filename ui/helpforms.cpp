@@ -44,7 +44,7 @@ void WebLinkLabel::mouseReleaseEvent(QMouseEvent* e) {
 
 ProductForm::ProductForm(const QString& objectName, const QString& caption, int helpContext,
                          std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, kFixedDialogFlags) {
     setObjectName(objectName);
     setWindowTitle(caption);
     m_link = new WebLinkLabel(this);

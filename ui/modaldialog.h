@@ -10,6 +10,11 @@
 class QHBoxLayout;
 class QPushButton;
 
+// A fixed-size dialog with a title and a close box only.
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                                     Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                     Qt::WindowCloseButtonHint;
+
 // How a dialog was closed. Escape and the close box give ResultNone.
 enum DialogResult : int { ResultNone = 0, ResultOk = 1, ResultCancel = 2, ResultYes = 6 };
 

@@ -9,7 +9,7 @@
 
 TEXTRA_USB_Sel::TEXTRA_USB_Sel(D2XXUnit& d2xx, ITimerFactory& timers,
                                std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, kFixedDialogFlags),
       m_selection(d2xx),
       m_timer(timers.createTimer()) {
     setObjectName(QStringLiteral("EXTRA_USB_Sel"));

@@ -228,10 +228,18 @@ TEST_F(MainWindowExtras, FreeTelegramBesideTheSession) {
         EXPECT_TRUE(f.engine().SessionUp);
         EXPECT_TRUE(run.ui.boxes.empty());
 
-        // a typed entry holds at most 100 characters
-        tele.ComboBox1()->lineEdit()->clear();
-        QTest::keyClicks(tele.ComboBox1()->lineEdit(), QString(120, QLatin1Char('1')));
-        EXPECT_EQ(tele.ComboBox1()->currentText().size(), 100);
+        // a typed entry holds at most 100 characters, but its written-out form stays whole
+        QLineEdit* entry = tele.ComboBox1()->lineEdit();
+        entry->clear();
+        QTest::keyClicks(entry, QString(120, QLatin1Char('1')));
+        EXPECT_EQ(entry->text().size(), 100);
+        entry->clear();
+        QStringList ones(50, QStringLiteral("1"));
+        QTest::keyClicks(entry, ones.join(' '));  // 99 characters
+        QTest::keyClick(entry, Qt::Key_Return);
+        EXPECT_EQ(entry->text().size(), 150);
+        ASSERT_TRUE(run.runUntil([&] { return tele.Button2()->isEnabled(); }, 2000));
+        EXPECT_EQ(tele.ComboBox1()->itemText(0).size(), 150);
 
         // the session ends: the window has nothing to send to, and forgets its history
         trigger(f, "DIAG_Stop");

@@ -39,9 +39,7 @@ private:
 
 TEXTRA_Tele_Form::TEXTRA_Tele_Form(MainEngine& engine, BusLayers& buses, ViewContext context,
                                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      m_ctx(std::move(context)) {
+    : QDialog(parent, kFixedDialogFlags | Qt::WindowStaysOnTopHint), m_ctx(std::move(context)) {
     setObjectName(QStringLiteral("EXTRA_Tele_Form"));
     setWindowTitle(tr("freie Telegrammeingabe"));
     setProperty("Tag", kFormTag);

@@ -16,6 +16,7 @@
 #include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "helpforms.h"
 #include "klinelayer.h"
 #include "kaliallform.h"
 #include "kalico2forms.h"
@@ -34,6 +35,7 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "teleform.h"
 #include "tranzform.h"
 #include "trendform.h"
 #include "usbtxrx.h"
@@ -245,6 +247,8 @@ void TMAIN_Form::createWindows() {
         } else if (cls == QLatin1String("TKALI_CO2_EDIT_Form")) {
             w = m_co2Edit = new TKALI_CO2_EDIT_Form(
                 ctx, [this](int32_t speed) { m_kali->calibration().AssignSpeed(speed); }, this);
+        } else if (QWidget* d = createDialog(cls, ctx)) {
+            w = d;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -277,7 +281,7 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateLinkState = [this] { UI_UpdateLinkState(); };
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
-    wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.ShowUpdateNoticeWindow = [this] { m_update->Execute(); };
     wh.UI_CheckEconomyModes = [this](bool economy1, bool economy2) {
         action(QStringLiteral("STEU_Spar_1"))->setChecked(economy1);
         action(QStringLiteral("STEU_Spar_2"))->setChecked(economy2);
@@ -343,6 +347,8 @@ void TMAIN_Form::FormShow() {
     m_engine->AdapterReady = false;
     UI_UpdateLinkState();
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
+    // The free telegram window comes back if it was open at the last exit.
+    if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
     m_engine->ShowUpdateNotice = true;
 }
 
@@ -397,6 +403,8 @@ void TMAIN_Form::FormClose() {
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->FormCloseQuery();
+        } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
+            LAYOUT_SaveForm(m_settings, m_tele);
         }
     }
     LAYOUT_SaveForm(m_settings, this);

@@ -114,11 +114,9 @@ const Def kActions[] = {
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
 // disabled whatever the broadcast says.
 const char* const kMissingWindowActions[] = {
-    "DIAG_DEV_Sel",     "DSATZ_FILEtoSG",
-    "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",
-    "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",
-    "EXTR_USB",         "EXTR_TELG",        "EXTR_SPRACHE",   "EXTR_UNIT",      "EXTR_FLASH",
-    "HELP_Info",
+    "DSATZ_FILEtoSG",   "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE",
+    "DSATZ_SGtoEDIT",   "DSATZ_SGtoZWIS",   "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
+    "DSATZ_ZWIStoSG",   "DSATZ_ZWISDel",    "DSATZ_EOL_EDIT",   "EXTR_FLASH",
 };
 
 QString tr8(const char* text) {
@@ -428,6 +426,12 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_L_SPAR_EIN", &TMAIN_Form::STEU_L_SPAR_EINExecute);
     on("STEU_L_SPAR_AUS", &TMAIN_Form::STEU_L_SPAR_AUSExecute);
     on("STEU_L_SPAR_LINE", &TMAIN_Form::STEU_L_SPAR_LINEExecute);
+    on("DIAG_DEV_Sel", &TMAIN_Form::DIAG_DEV_SelExecute);
+    on("EXTR_USB", &TMAIN_Form::EXTR_USBExecute);
+    on("EXTR_TELG", &TMAIN_Form::EXTR_TELGExecute);
+    on("EXTR_SPRACHE", &TMAIN_Form::EXTR_SPRACHEExecute);
+    on("EXTR_UNIT", &TMAIN_Form::EXTR_UNITExecute);
+    on("HELP_Info", &TMAIN_Form::HELP_InfoExecute);
 }
 
 // ---- diagnosis ----

@@ -17,6 +17,7 @@
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
 #include "standinform.h"
@@ -192,14 +193,15 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TKALI_ALL_Form")) {
             m_kali->SetLinkState(ready);
             w = m_kali;
+        } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
+            w = d;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
         }
         if (w) broadcast(cls, "SetLinkState");
     }
-    if (StandInForm* info = standIn(QStringLiteral("THELP_Info_Form")))
-        info->SetHardwareVersion(m_engine->AdapterHwVersion);
+    m_info->SetHardwareVersion(m_engine->AdapterHwVersion);
     repaintStatusBar();
 }
 
@@ -244,6 +246,8 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TKALI_ALL_Form")) {
                 m_kali->SetDeviceClass(cls);
                 w = m_kali;
+            } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
+                w = d;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;

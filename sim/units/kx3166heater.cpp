@@ -105,7 +105,7 @@ void SimKX3166Unit::integrate(double seconds) {
     if (pumpRunning()) m_counters.pumpSeconds += seconds;
     // While the blower speed is adjusted the vehicle's circuit takes the heat, so the burner
     // does not reach its switching threshold in the middle of the adjustment.
-    const double most = m_adjustedSpeed ? upperThresholdC() - 2.0 : 95.0;
+    const double most = m_speedAdjusting ? upperThresholdC() - 2.0 : 95.0;
     if (flame())
         m_coolantC = std::min(most, m_coolantC + HeatingPerSecond * seconds);
     else if (m_coolantC > AmbientC)
@@ -117,7 +117,7 @@ void SimKX3166Unit::settle() {
     const bool hs = lineOn(HS);
     const bool phaseOver = m_phaseEnd >= 0 && t >= m_phaseEnd;
     if (m_componentActive && t >= m_componentUntil) m_componentActive = false;
-    if (!hs) m_adjustedSpeed = 0;  // the adjusted speed holds while the burner is commanded
+    if (!hs) m_adjustedSpeed = 0, m_speedAdjusting = false;  // held while the burner is on
     switch (m_state) {
         case PreRun:
         case PreIgnition:

@@ -47,6 +47,7 @@ void SimKX3166Unit::registerServiceCommands() {
         const unsigned sub = at(p, 0), rpm = at(p, 1) * 100u;
         if (sub != 0 && (rpm < SpeedMin || rpm > SpeedMax)) return negative(RefusedParameter, 70);
         if (sub != 0 && m_speedRefused) return negative(RefusedNotNow, 70);
+        if (sub == 0) m_speedAdjusting = true;
         if (sub == 1) m_adjustedSpeed = static_cast<uint16_t>(rpm);
         if (sub == 2) m_storedSpeed = m_adjustedSpeed = static_cast<uint16_t>(rpm);
         const unsigned speed = sub == 0 ? m_storedSpeed : rpm;

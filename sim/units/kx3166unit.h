@@ -139,6 +139,7 @@ private:
     std::vector<uint8_t> m_area1;
     bool m_testPlug = false;
     bool m_speedRefused = false;
+    bool m_speedAdjusting = false;  // from reading the speed (70 sub 0) until HS goes off
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
 };

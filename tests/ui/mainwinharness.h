@@ -4,17 +4,24 @@
 // of the program; two instances on the same folder are two runs one after the other.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QString>
 #include <memory>
 
+#include "devselform.h"
 #include "fakemainthread.h"
 #include "fakeui.h"
+#include "helpforms.h"
 #include "kx3090unit.h"
+#include "languageform.h"
 #include "mainform.h"
 #include "manualclock.h"
 #include "simftdriver.h"
+#include "unitform.h"
+#include "usbselform.h"
 #include "usbtxrx.h"
 
 class MainWinRun {
@@ -46,6 +53,17 @@ public:
         p.wallClock = [this] { return wallStart.addMSecs(clock.now()); };
         form = std::make_unique<TMAIN_Form>(std::move(p));
         form->resize(1200, 800);
+        // No dialog waits for a user: the update notice after start is counted and closed, the
+        // others close as cancelled unless a test puts its own user in.
+        form->updateForm()->showModal = [this](THELP_Update_Form&) {
+            ++updateNotices;
+            return int(ResultOk);
+        };
+        form->infoForm()->showModal = [](THELP_Info_Form&) { return int(ResultNone); };
+        form->devSelForm()->showModal = [](TDEV_SEL_Form&) { return int(ResultNone); };
+        form->usbSelForm()->showModal = [](TEXTRA_USB_Sel&) { return int(ResultNone); };
+        form->unitForm()->showModal = [](TEXTRA_UNIT_Form&) { return int(ResultNone); };
+        form->languageForm()->showModal = [](TEXTRA_SPRACHE_Form&) { return int(ResultNone); };
         // The worker's passes run whenever the main window lets events through.
         mainThread.pumps.push_back([this] {
             if (form)
@@ -53,7 +71,17 @@ public:
         });
     }
 
-    ~MainWinRun() { form.reset(); }
+    // A run whose window was not closed ends as the program would end it: the transfer
+    // thread is told to stop and driven until it has ended, before the window goes.
+    ~MainWinRun() {
+        if (form) endWorker();
+        form.reset();
+    }
+    void endWorker() {
+        form->engine().USB_StopThread();
+        for (int i = 0; i < 1000 && form->engine().ThreadAlive; ++i) mainThread.processEvents();
+        EXPECT_FALSE(form->engine().ThreadAlive) << "the transfer thread did not end";
+    }
 
     // Moves program time on, 1 ms at a time while the adapter has something to read, else
     // straight to the next timer; Qt's own events run on the way.
@@ -100,4 +128,5 @@ public:
     FakeUserInteraction ui;
     FakeMainThread mainThread;
     std::unique_ptr<TMAIN_Form> form;
+    int updateNotices = 0;
 };

@@ -79,3 +79,13 @@ void DM_SBusErrorEntries::afterEntry(int32_t entryStep, int32_t cycleStep, TUSBR
         out.Step = entryStep;
     }
 }
+
+void DM_SBusErrorEntries::stepOnError(const TUSBREQ& request, TUSBREQ& out, long double code,
+                                      int32_t entryStep) {
+    SBusLayer::SBUS_StepOnErrorSkip(request, out, code);
+    // An answer to another request (a late or doubled one) says nothing about the entry asked
+    // for: it is asked for again, and the failure limit ends a run of them. Leaving the loop
+    // would leave the later entries unread until the status byte changes.
+    if (request.Step == entryStep && BUS_CodeIs(code, BusCode::WrongAnswer))
+        out.Step = request.Step;
+}

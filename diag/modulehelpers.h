@@ -57,6 +57,10 @@ public:
     void afterStatus(DiagSession& session, int32_t entryStep, TUSBREQ& out);
     // After an entry was stored: the next one, or after the last the cyclic step.
     void afterEntry(int32_t entryStep, int32_t cycleStep, TUSBREQ& out);
+    // A failed answer at any step: the S-Bus failure rule (SBUS_StepOnErrorSkip), except that
+    // an entry answered for another request is asked for again.
+    static void stepOnError(const TUSBREQ& request, TUSBREQ& out, long double code,
+                            int32_t entryStep);
 
 private:
     uint8_t m_index = 1;

@@ -164,7 +164,7 @@ void KX3141Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         return;
     }
     if (res.Invalid)
-        SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
+        DM_SBusErrorEntries::stepOnError(r, out, res.Value, ErrorEntryStep);
     else
         evaluateSuccess(r.Step, res, out);
     if (s->toCycle && out.Step == r.Step + 1) out.Step = CycleStep;

@@ -259,7 +259,7 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (res.Invalid) {
         // Without an answer the EOL windows must not assume a size for area 1.
         if (r.Step == 18) sbus.SBUS_SetAreaSize(1, 0);
-        SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
+        DM_SBusErrorEntries::stepOnError(r, out, res.Value, ErrorEntryStep);
     } else {
         evaluateSuccess(r.Step, res, out);
     }

@@ -172,12 +172,13 @@ TEST_F(KX3141Steps, RefusedErrorEntryLeavesTheLoopWithoutAStall) {
 }
 
 TEST_F(KX3141Steps, AnswersToAnotherRequestAreNotStored) {
-    // late answers: entry 3 when entry 2 is asked for, an EOL read of another address when the
-    // counters are asked for
-    int counterReads = 0;
+    // late answers, once each: entry 3 when entry 2 is asked for, an EOL read of another
+    // address when the counters are asked for
+    int wrongEntries = 1, counterReads = 0;
     bool foreignCountersStored = true;
     script = [&](const ByteString& q) -> std::optional<ByteString> {
-        if (q == H("5B 02")) return H("5B 03 2C 05 0E") + ByteString(15, '\0');
+        if (q == H("5B 02") && wrongEntries-- > 0)
+            return H("5B 03 15 05 0E") + ByteString(16, '\0');
         if (q == H("97 00 00 1E") && ++counterReads == 1)
             return H("97 08 00 1E") + ByteString(30, '\x05');
         if (q == H("97 00 00 1E") && counterReads == 2)
@@ -185,16 +186,33 @@ TEST_F(KX3141Steps, AnswersToAnotherRequestAreNotStored) {
         return std::nullopt;
     };
     comeUp();
-    EXPECT_TRUE(dp().DP_GetValue("ERRBEZ3").Invalid);  // nothing of entry 3 was stored
-    EXPECT_EQ(dp().DP_GetValue("ERRBEZ1").Text, "Flammabbruch");
     const auto s = sent();
     const auto second = std::find(s.begin(), s.end(), "5B 02 ");
     ASSERT_NE(second, s.end());
-    EXPECT_EQ(*(second + 1), "97 00 00 1E ");  // the loop is left
+    EXPECT_EQ(*(second + 1), "5B 02 ");  // the same entry again, then the rest of the loop
+    EXPECT_EQ(*(second + 2), "5B 03 ");
+    EXPECT_EQ(count("5B 0A "), 1);
+    EXPECT_EQ(dp().DP_GetValue("ERRBEZ2").Text, "Unterspannung");
+    EXPECT_EQ(dp().DP_GetValue("ERRBEZ3").Text, "Magnetventil 2 defekt");  // the unit's own
     // the counters came with the next cycle, from the right address
     EXPECT_FALSE(foreignCountersStored);
     EXPECT_EQ(dp().DP_GetValue("BETSTART").Text, "2345");
     EXPECT_TRUE(r.h.engine.SessionStarted);
+}
+
+TEST_F(KX3141Steps, EntryAnsweredOnlyForAnotherRequestEndsTheSessionOnce) {
+    script = [](const ByteString& q) -> std::optional<ByteString> {
+        if (q == H("5B 02")) return H("5B 03 15 05 0E") + ByteString(16, '\0');
+        return std::nullopt;
+    };
+    r.session.DIAG_BeginSession(dcNone);
+    for (int i = 0; i < 300 && r.h.engine.SessionStarted; ++i) r.h.advance(10);
+    EXPECT_FALSE(r.h.engine.SessionStarted);
+    EXPECT_EQ(count("5B 02 "), 5);
+    EXPECT_EQ(count("5B 03 "), 0);
+    EXPECT_TRUE(dp().DP_GetValue("ERRBEZ3").Invalid);
+    EXPECT_EQ(r.h.log.count("Diagnose gestoppt"), 1);
+    EXPECT_TRUE(r.h.ui.boxes.empty());
 }
 
 TEST_F(KX3141Steps, ErrorDeleteRefusedStillSendsTheReset) {

@@ -128,9 +128,27 @@
     </message>
 </context>
 <context>
+    <name>DataListForm</name>
+    <message>
+        <location filename="../ui/views/datalistform.cpp" line="+16"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+</context>
+<context>
     <name>FtdiDriver</name>
     <message>
-        <location filename="../link/ftdidriver.cpp" line="+162"/>
+        <location filename="../link/ftdidriver.cpp" line="+165"/>
         <source>     Der USB-Adapter an Bus/Gerät </source>
         <translation>     The USB adapter at bus/device </translation>
     </message>
@@ -478,6 +496,199 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MAIN_KX3024</name>
+    <message>
+        <location filename="../diag/modules/kx3024datapoints.cpp" line="+12"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kunden-Identnummer</source>
+        <translation>Customer ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum</source>
+        <translation>Manufacturing date</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>KW/Jahr</source>
+        <translation>week/year</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation>HW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation>SW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prüfprogrammnummer</source>
+        <translation>Test program number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraftstofftyp</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brennzeit</source>
+        <translation>Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation>Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Umwälzpumpe</source>
+        <translation>Circulation pump on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler</source>
+        <translation>Start counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensorspan.</source>
+        <translation>Temp. sensor voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation>Operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung am Motor</source>
+        <translation>Motor voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation>Flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Untere Schaltschwelle</source>
+        <translation>Lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obere Schaltschwelle</source>
+        <translation>Upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPAR</source>
+        <translation>ECO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61</source>
+        <translation>Term. 61</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV</source>
+        <translation>SV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFG</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FA</source>
+        <translation>FI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TS</source>
+        <translation>TS</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Code</source>
+        <translation>     Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation>     Counter</translation>
+    </message>
+</context>
+<context>
     <name>MAIN_KX3090</name>
     <message>
         <location filename="../diag/kx3090datapoints.cpp" line="+17"/>
@@ -738,6 +949,1150 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MAIN_KX3117</name>
+    <message>
+        <location filename="../diag/modules/kx3117datapoints.cpp" line="+17"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+16"/>
+        <source>Kraftstofftyp</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz-Identnummer</source>
+        <translation>Parameter set ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software-Identnummer</source>
+        <translation>Software ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation>HW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation>SW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version (EEPROM)</source>
+        <translation>SW version (EEPROM)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Steuergerät</source>
+        <translation>Manufacturing date, control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Heizgerät</source>
+        <translation>Manufacturing date, heater</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kunden-Identnummer</source>
+        <translation>Customer ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prüfstandskennung</source>
+        <translation>Test bench ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannungsschwelle</source>
+        <translation>Undervoltage threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannungsschwelle</source>
+        <translation>Overvoltage threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit Unterspannungserkennung</source>
+        <translation>Undervoltage detection time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit Überspannungserkennung</source>
+        <translation>Overvoltage detection time</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brennzeit</source>
+        <translation>Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation>Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler</source>
+        <translation>Start counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temp. Überhitzungsschutz</source>
+        <translation>Temp. overheating protection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temp. Düsenstockvorwärmung</source>
+        <translation>Temp. nozzle holder preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur Steuergerät</source>
+        <translation>Control unit temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe</source>
+        <translation>Circulation pump</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzähler</source>
+        <translation>Fault counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzähler</source>
+        <translation>Flame-out counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Solldrehzahl</source>
+        <translation>Motor target speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düsenstockvorwärmung Einschalttemperatur</source>
+        <translation>Nozzle holder preheating switch-on temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Temperaturschwelle</source>
+        <translation>Overheating protection temperature threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszeit Steuergerät</source>
+        <translation>Control unit operating time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Umwälzpumpe</source>
+        <translation>Circulation pump on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation>Operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Untere Schaltschwelle</source>
+        <translation>Lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obere Schaltschwelle</source>
+        <translation>Upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor PWM-Wert</source>
+        <translation>Motor PWM value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motordrehzahl</source>
+        <translation>Motor speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation>Flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizleistung</source>
+        <translation>Heat output</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FA</source>
+        <translation>FI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFG</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV</source>
+        <translation>SV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FZG</source>
+        <translation>VF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DVW</source>
+        <translation>NHP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61</source>
+        <translation>Term. 61</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPAR1</source>
+        <translation>ECO1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPAR2</source>
+        <translation>ECO2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 15</source>
+        <translation>Term. 15</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>STFL</source>
+        <translation>STFL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ÜHFL</source>
+        <translation>ÜHFL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NL2FL</source>
+        <translation>NL2FL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HAMA1</source>
+        <translation>HAMA1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HAMA2</source>
+        <translation>HAMA2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MAF</source>
+        <translation>MAF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BSFL</source>
+        <translation>BSFL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Code</source>
+        <translation>     Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Fehlerstatus</source>
+        <translation>     Fault status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation>     Counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Temperatur</source>
+        <translation>     Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zustand</source>
+        <translation>     State</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Spannung</source>
+        <translation>     Voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Betriebsstunde</source>
+        <translation>     Operating hours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Brennzeit nach Start</source>
+        <translation>     Burning time after start</translation>
+    </message>
+</context>
+<context>
+    <name>MAIN_KX3166</name>
+    <message>
+        <location filename="../diag/modules/kx3166datapoints.cpp" line="+29"/>
+        <source>Kraftstofftyp</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SG-ID zur Erkennung für die PWX</source>
+        <translation>Control unit ID for recognition by the PWX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obere Schaltschwelle</source>
+        <translation>Upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Untere Schaltschwelle</source>
+        <translation>Lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Solldrehzahl</source>
+        <translation>Motor target speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motordrehzahl</source>
+        <translation>Motor speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation>Operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur ÜHS</source>
+        <translation>OHS temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation>Flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Flag Störverriegelung</source>
+        <translation>Flag fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Komponententest</source>
+        <translation>Flag component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kl. 61</source>
+        <translation>Term. 61</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPAR</source>
+        <translation>ECO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV</source>
+        <translation>SV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFG</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FA</source>
+        <translation>FI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zustand BUS </source>
+        <translation>BUS state </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zustand Komponententest</source>
+        <translation>Component test state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Schaltschwelle unten</source>
+        <translation>Flag lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Schaltschwelle oben</source>
+        <translation>Flag upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CPU-Temperatur</source>
+        <translation>CPU temperature</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Testvariable 1</source>
+        <translation>Test variable 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Testvariable 2</source>
+        <translation>Test variable 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Identnummer</source>
+        <translation>HW ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Datum</source>
+        <translation>HW date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation>HW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz-Identnummer</source>
+        <translation>Parameter set ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung [Systemname]</source>
+        <translation>Device name [system name]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierdatum</source>
+        <translation>Programming date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizleistungsklasse</source>
+        <translation>Heat output class</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation>Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennzeit</source>
+        <translation>Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Umwälzpumpe</source>
+        <translation>Circulation pump on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler</source>
+        <translation>Start counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzähler</source>
+        <translation>Fault counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzähler</source>
+        <translation>Flame-out counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mindestbrennzeitunterschreitung</source>
+        <translation>Minimum burning time not reached</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mindestbrennzeitunterschreitung Gesamtzahl</source>
+        <translation>Minimum burning time not reached, total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Überhitzungsschutz</source>
+        <translation>Input overheating protection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Magnetventil</source>
+        <translation>Input solenoid valve</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Zündfunkengeber</source>
+        <translation>Input spark generator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Überhitzungstemperatur</source>
+        <translation>Input overheating temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Betriebsspannung</source>
+        <translation>Input operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang HS-Spannung</source>
+        <translation>Input MS voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang UPFA-Spannung</source>
+        <translation>Input ECP voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang KL61-Spannung</source>
+        <translation>Input term. 61 voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Sparbetrieb-Spannung</source>
+        <translation>Input economy mode voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Flammenwächterspannung</source>
+        <translation>Input flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Umwälzpumpenstrom</source>
+        <translation>Input circulation pump current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Umwälzpumpenspannung</source>
+        <translation>Input circulation pump voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Magnetventilrückmessung</source>
+        <translation>Input solenoid valve feedback</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Zündfunkengeberrückmessung</source>
+        <translation>Input spark generator feedback</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang CPU-Temperatur</source>
+        <translation>Input CPU temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Wassertemperatur</source>
+        <translation>Input water temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eingang Brennermotor Drehzahlsignal</source>
+        <translation>Input burner motor speed signal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Identnummer</source>
+        <translation>SW bootloader ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Hersteller</source>
+        <translation>SW bootloader manufacturer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Version</source>
+        <translation>SW bootloader version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Zuordnung HW-Identnummer</source>
+        <translation>SW application, assigned HW ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Identnummer</source>
+        <translation>SW application ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Hersteller</source>
+        <translation>SW application manufacturer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-RTOS Version</source>
+        <translation>SW RTOS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Simulink Version</source>
+        <translation>SW Simulink version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation>SW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Programmlänge</source>
+        <translation>SW application program length</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Checksumme</source>
+        <translation>SW application checksum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Herstelldatum</source>
+        <translation>Control unit manufacturing date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Seriennummer</source>
+        <translation>Control unit serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Prüfergebnis</source>
+        <translation>Control unit test result</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgerät Prüfergebnis</source>
+        <translation>Heater test result</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgerät Hersteller</source>
+        <translation>Heater manufacturer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgerät Seriennummer</source>
+        <translation>Heater serial number</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Code</source>
+        <translation>     Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation>     Counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zustand</source>
+        <translation>     State</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Temperatur</source>
+        <translation>     Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Spannung</source>
+        <translation>     Voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Einschaltzeit Hauptschalter</source>
+        <translation>     Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Brennzeit</source>
+        <translation>     Burning time</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>KW/Jahr</source>
+        <translation>week/year</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T.M.J h:m</source>
+        <translation>D.M.Y h:m</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Byte</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <location filename="../diag/modules/kx3166texts.cpp" line="+27"/>
+        <location line="+2"/>
+        <source>Einsatzbereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Initialisierung</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Einsatzbereit, UP aktiv</source>
+        <translation>Ready, CP active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation>Circulation pump without heating function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation>Fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung</source>
+        <translation>Heater lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Überspannung</source>
+        <translation>Wait loop, overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Unterspannung</source>
+        <translation>Wait loop, undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation>Pre-run</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf Verlängerung</source>
+        <translation>Pre-run extension</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation>Pre-ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündung</source>
+        <translation>Ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standheizen</source>
+        <translation>Parking heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung</source>
+        <translation>Combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 1</source>
+        <translation>After-run 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 2</source>
+        <translation>After-run 2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kurzschluss</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell</source>
+        <translation>bright</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell (Hysterese)</source>
+        <translation>bright (hysteresis)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel (Hysterese)</source>
+        <translation>dark (hysteresis)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel</source>
+        <translation>dark</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>abbruch</source>
+        <translation>aborted</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Steuergerätefehler (Flash defekt, falsche Checksumme)</source>
+        <translation>Control unit fault (flash defective, wrong checksum)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Watchdog)</source>
+        <translation>Control unit fault (watchdog)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (falsche Checksumme des EOL-Parametersatzes)</source>
+        <translation>Control unit fault (wrong checksum of the EOL parameter set)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keine EOL - Programmierung</source>
+        <translation>no EOL programming</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung - Entriegelung nötig</source>
+        <translation>Heater lock-out - unlocking required</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzählerschwelle überschritten</source>
+        <translation>Fault counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzählerschwelle überschritten</source>
+        <translation>Flame-out counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation>No start within safety time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruch</source>
+        <translation>Flame-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannung</source>
+        <translation>Undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannung</source>
+        <translation>Overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Flammwächter Kurzschluss Kl.31)</source>
+        <translation>Control unit fault (flame detector short circuit to terminal 31)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Überhitzungsschutz Kurzschluss Kl. 31</source>
+        <translation>Overheating protection short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Overheating protection open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzung T&gt;135°C</source>
+        <translation>Overheating T&gt;135°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzung - Delta T (Zündung - Heizen)</source>
+        <translation>Overheating - delta T (ignition - heating)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Kurzschluss Kl. 31</source>
+        <translation>Coolant temperature sensor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Unterbrechung oder Kurzschluss Kl. 30</source>
+        <translation>Coolant temperature sensor open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel/Überhitzung defekt - Delta T (Vorlauf)</source>
+        <translation>Coolant/overheating temperature sensor defective - delta T (pre-run)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlicht (Flammwächter hell vor Zündung)</source>
+        <translation>Extraneous light (flame detector bright before ignition)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlicht (Flammwächter hell im Nachlauf 2)</source>
+        <translation>Extraneous light (flame detector bright in after-run 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Kurzschluss Kl. 31</source>
+        <translation>Solenoid valve short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Magnetventil Kurzschluss Kl. 30</source>
+        <translation>Solenoid valve short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 31</source>
+        <translation>Spark generator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 30</source>
+        <translation>Spark generator short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Umwälzpumpe (DVW) Kurzschluss Kl. 31</source>
+        <translation>Circulation pump (NHP) short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe (DVW) Kurzschluss Kl. 30</source>
+        <translation>Circulation pump (NHP) short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 31</source>
+        <translation>Flame indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige Kurzschluss Kl. 31</source>
+        <translation>Operating indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlsignal nicht in Ordnung</source>
+        <translation>Speed signal not OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komparator 150°C hat ausgelöst</source>
+        <translation>Comparator 150°C has tripped</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>MAIN_TOOL</name>
     <message>
         <location filename="../core/dialoghelpers.cpp" line="+15"/>
@@ -783,7 +2138,7 @@ The udev rule is missing: </translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+68"/>
+        <location filename="../app/main.cpp" line="+71"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>
@@ -822,14 +2177,22 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>TANSI_BETRIEB_Form</name>
+    <message>
+        <location filename="../ui/views/betriebform.cpp" line="+9"/>
+        <source>Betriebsdaten</source>
+        <translation>Operating data</translation>
+    </message>
+</context>
+<context>
     <name>TANSI_ERROR_Form</name>
     <message>
-        <location filename="../ui/views/errorform.cpp" line="+81"/>
+        <location filename="../ui/views/errorform.cpp" line="+27"/>
         <source>Fehleranzeige</source>
         <translation>Fault display</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -844,9 +2207,17 @@ The udev rule is missing: </translation>
         <translation>Unit</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+16"/>
         <source>Fehlerspeicher &amp;löschen</source>
         <translation>&amp;Clear fault memory</translation>
+    </message>
+</context>
+<context>
+    <name>TANSI_KONFIG_Form</name>
+    <message>
+        <location filename="../ui/views/konfigform.cpp" line="+9"/>
+        <source>Geräteinfos</source>
+        <translation>Device information</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +2492,259 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>TANSI_TREND_Form</name>
+    <message>
+        <location filename="../service/trendtables.cpp" line="+35"/>
+        <location line="+116"/>
+        <location line="+3"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ZFG</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+12"/>
+        <source>Kl. 61</source>
+        <translation>Term. 61</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <location line="+6"/>
+        <source>MV</source>
+        <translation>SV</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kl. 15</source>
+        <translation>Term. 15</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location line="+15"/>
+        <source>FA</source>
+        <translation>FI</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <location line="+22"/>
+        <source>SPAR</source>
+        <translation>ECO</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <location line="+7"/>
+        <source>SPAR2</source>
+        <translation>ECO2</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>SPAR1</source>
+        <translation>ECO1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>MV1</source>
+        <translation>SV1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFM</source>
+        <translation>SM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV2</source>
+        <translation>SV2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ERH</source>
+        <translation>RH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+63"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UB</source>
+        <translation>UB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW</source>
+        <translation>FD</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>T_US</source>
+        <translation>T_US</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T_OS</source>
+        <translation>T_OS</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>[0..20s]</source>
+        <translation>[0..20s]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[0..30s]</source>
+        <translation>[0..30s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[0..1min]</source>
+        <translation>[0..1min]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[0..2min]</source>
+        <translation>[0..2min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[0..5min]</source>
+        <translation>[0..5min]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[0..10min]</source>
+        <translation>[0..10min]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[0..20min]</source>
+        <translation>[0..20min]</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[0..30min]</source>
+        <translation>[0..30min]</translation>
+    </message>
+    <message>
+        <location filename="../ui/views/trendform.cpp" line="+32"/>
+        <source>Trendgrafik</source>
+        <translation>Trend chart</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Zeitbasis:</source>
+        <translation>Time base:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>20 s</source>
+        <translation>20 s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>30 s</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>1 Minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>2 Minuten</source>
+        <translation>2 minutes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>5 Minuten</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>10 Minuten</source>
+        <translation>10 minutes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>20 Minuten</source>
+        <translation>20 minutes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>30 Minuten</source>
+        <translation>30 minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location line="+185"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
     <name>TDEV_SEL_Form</name>
     <message>
         <location filename="../diag/devicelist.cpp" line="+7"/>
@@ -1156,12 +2780,12 @@ The udev rule is missing: </translation>
 <context>
     <name>TMAIN_Form</name>
     <message>
-        <location filename="../ui/settingslanguage.cpp" line="+41"/>
+        <location filename="../ui/settingslanguage.cpp" line="+47"/>
         <source>DEU</source>
         <translation>ENG</translation>
     </message>
     <message>
-        <location filename="../diag/diagsession.cpp" line="+95"/>
+        <location filename="../diag/diagsession.cpp" line="+86"/>
         <source>NAVIRON Calvix Test</source>
         <translation>NAVIRON Calvix Test</translation>
     </message>
@@ -1262,7 +2886,7 @@ The udev rule is missing: </translation>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+43"/>
+        <location filename="../ui/mainformactions.cpp" line="+48"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -1423,7 +3047,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+234"/>
+        <location filename="../ui/mainformstate.cpp" line="+265"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -1528,12 +3152,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+278"/>
+        <location line="+277"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-277"/>
+        <location line="-276"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -1804,7 +3428,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+98"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -1968,7 +3592,7 @@ The udev rule is missing: </translation>
      the required flow rate is reached.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+46"/>
         <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
         <translation>     Do you really want to clear the errors?     </translation>
     </message>
@@ -2003,13 +3627,438 @@ The udev rule is missing: </translation>
      the supply voltage must be disconnected as well.</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-66"/>
         <source>     Sollen die Zeiten und Zähler wirklich gelöscht werden?     <byte value="xd"/>
 <byte value="xd"/>
      Achtung: Die Betriebsspannung muss anschließend getrennt werden!     </source>
         <translation>     Do you really want to clear the times and counters?     <byte value="xd"/>
 <byte value="xd"/>
      Caution: the supply voltage must be disconnected afterwards!     </translation>
+    </message>
+    <message>
+        <location filename="../ui/mainformstatus.cpp" line="+39"/>
+        <source>     Die Hilfedatei wurde nicht gefunden:     <byte value="xd"/>
+     %1     </source>
+        <translation>     The help file was not found:     <byte value="xd"/>
+     %1     </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Für die Hilfedatei ist kein Programm zum Anzeigen eingerichtet:     <byte value="xd"/>
+     %1     </source>
+        <translation>     No program is set up to display the help file:     <byte value="xd"/>
+     %1     </translation>
+    </message>
+</context>
+<context>
+    <name>TMAIN_Tranz_Form</name>
+    <message>
+        <location filename="../ui/service/tranzform.cpp" line="+15"/>
+        <source>Anwenderprogramm Übertragen</source>
+        <translation>Transfer application program</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Emfangen...</source>
+        <translation>Receiving...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Abort</translation>
+    </message>
+</context>
+<context>
+    <name>TPROT_START_Form</name>
+    <message>
+        <location filename="../service/measurementlog.cpp" line="+88"/>
+        <source>Fehler beim schreiben in die Messwerteprotokolldatei </source>
+        <translation>Error writing to the measurement log file </translation>
+    </message>
+    <message>
+        <location filename="../service/measurementlogcolumns.cpp" line="+23"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gerätestatus</source>
+        <translation>Device status</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+16"/>
+        <location line="+25"/>
+        <location line="+49"/>
+        <location line="+25"/>
+        <source>UB [V]</source>
+        <translation>UB [V]</translation>
+    </message>
+    <message>
+        <location line="-110"/>
+        <location line="+23"/>
+        <location line="+22"/>
+        <location line="+81"/>
+        <source>ZFG</source>
+        <translation>SG</translation>
+    </message>
+    <message>
+        <location line="-125"/>
+        <location line="+21"/>
+        <location line="+22"/>
+        <location line="+83"/>
+        <source>MV</source>
+        <translation>SV</translation>
+    </message>
+    <message>
+        <location line="-125"/>
+        <location line="+24"/>
+        <location line="+21"/>
+        <location line="+34"/>
+        <location line="+47"/>
+        <source>FA</source>
+        <translation>FI</translation>
+    </message>
+    <message>
+        <location line="-115"/>
+        <location line="+30"/>
+        <location line="+45"/>
+        <location line="+29"/>
+        <source>U_FW [V]</source>
+        <translation>U_FD [V]</translation>
+    </message>
+    <message>
+        <location line="-99"/>
+        <location line="+104"/>
+        <source>SPAR</source>
+        <translation>ECO</translation>
+    </message>
+    <message>
+        <location line="-103"/>
+        <location line="+32"/>
+        <location line="+69"/>
+        <source>Kl. 61</source>
+        <translation>Term 61</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <location line="+32"/>
+        <location line="+21"/>
+        <location line="+48"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <location line="+29"/>
+        <location line="+22"/>
+        <location line="+47"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="-95"/>
+        <location line="+22"/>
+        <location line="+34"/>
+        <location line="+44"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="-99"/>
+        <location line="+50"/>
+        <location line="+50"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="-98"/>
+        <location line="+21"/>
+        <location line="+26"/>
+        <location line="+49"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="-95"/>
+        <source>TS</source>
+        <translation>TS</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>DVW</source>
+        <translation>NHP</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SPAR1</source>
+        <translation>ECO1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPAR2</source>
+        <translation>ECO2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>MV1</source>
+        <translation>SV1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV2</source>
+        <translation>SV2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ERH</source>
+        <translation>RH</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFM</source>
+        <translation>SM</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+50"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>Flag Brennstörung</source>
+        <translation>Flag combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag US STV/HGV</source>
+        <translation>Flag UV STV/HGV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HS [V]</source>
+        <translation>MS [V]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA [V]</source>
+        <translation>ECP [V]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GATE [V]</source>
+        <translation>GATE [V]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFM [V]</source>
+        <translation>SM [V]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I_UP [A]</source>
+        <translation>I_CP [A]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I_UP_CNT</source>
+        <translation>I_CP_CNT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I_SG [A]</source>
+        <translation>I_CU [A]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I_SG_CNT</source>
+        <translation>I_CU_CNT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I_VH [A]</source>
+        <translation>I_VH [A]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T HEAT [s]</source>
+        <translation>T HEAT [s]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+32"/>
+        <source>STARTS</source>
+        <translation>STARTS</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>FARZ</source>
+        <translation>FARZ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+32"/>
+        <source>FAZ</source>
+        <translation>FAZ</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <location line="+30"/>
+        <source>STZ</source>
+        <translation>STZ</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <location line="+32"/>
+        <source>STV</source>
+        <translation>STV</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>HGV</source>
+        <translation>HGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>BM-Soll [U/min]</source>
+        <translation>BM target [rpm]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM-Ist [U/min]</source>
+        <translation>BM actual [rpm]</translation>
+    </message>
+    <message>
+        <location filename="../service/measurementlogfile.cpp" line="+71"/>
+        <source>Zusammenfassung</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+8"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>[hex/dez]</source>
+        <translation>[hex/dec]</translation>
+    </message>
+    <message>
+        <location filename="../ui/views/protstartform.cpp" line="+53"/>
+        <location line="+92"/>
+        <source>Protokolldatei</source>
+        <translation>Log file</translation>
+    </message>
+    <message>
+        <location line="-89"/>
+        <source> Einstellungen </source>
+        <translation> Settings </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Durchsuchen...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Protokolldateiname:</source>
+        <translation>Log file name:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aufzeichnungsintervall [sek]:</source>
+        <translation>Recording interval [s]:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Protokoll-Datei  (*.log)|*.LOG|Text-Datei  (*.txt)|*.TXT</source>
+        <translation>Log file  (*.log)|*.LOG|Text file  (*.txt)|*.TXT</translation>
+    </message>
+</context>
+<context>
+    <name>TZUSAMFASS_Form</name>
+    <message>
+        <location filename="../service/diagreport.cpp" line="+42"/>
+        <source>Diagnosebericht</source>
+        <translation>Diagnosis report</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Konfiguration:</source>
+        <translation>Configuration:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betriebsdaten:</source>
+        <translation>Operating data:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler:</source>
+        <translation>Faults:</translation>
+    </message>
+    <message>
+        <location filename="../ui/views/zusamfass.cpp" line="+27"/>
+        <source>Textdatei  (*.txt)|*.TXT</source>
+        <translation>Text file  (*.txt)|*.TXT</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+94"/>
+        <source>Zusammenfassung anzeigen</source>
+        <translation>Show summary</translation>
+    </message>
+    <message>
+        <location line="-74"/>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Reportdatei öffnen</source>
+        <translation>Open report file</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Reportdatei sichern</source>
+        <translation>Save report file</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
     </message>
 </context>
 <context>
@@ -2151,9 +4200,414 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>WBusS</name>
+    <message>
+        <location filename="../bus/wbustextss.cpp" line="+15"/>
+        <source>Steuergerätefehler</source>
+        <translation>Control unit fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Watchdog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falsche Checksumme des EOL-Parametersatzes</source>
+        <translation>Wrong checksum of the EOL parameter set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung - Entriegelung nötig</source>
+        <translation>Heater lock-out - unlocking required</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzählerschwelle überschritten</source>
+        <translation>Fault counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzählerschwelle überschritten</source>
+        <translation>Flame-out counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keine EOL-Programmierung</source>
+        <translation>no EOL programming</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation>No start within safety time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruch</source>
+        <translation>Flame-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannung</source>
+        <translation>Undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannung</source>
+        <translation>Overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Kurzschluss Kl. 31</source>
+        <translation>Flame detector short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Flame detector open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Kurzschluss Kl. 31</source>
+        <translation>Overheating protection short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Overheating protection open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Überhitzung Delta T</source>
+        <translation>Overheating delta T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Kurzschluss Kl. 31</source>
+        <translation>Coolant temperature sensor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Coolant temperature sensor open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel/Überhitzung defekt</source>
+        <translation>Coolant/overheating temperature sensor defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlicht vor Zustand &quot;Zündung&quot;</source>
+        <translation>Extraneous light before state &quot;Ignition&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fremdlicht im Zustand &quot;Nachlauf 2&quot;</source>
+        <translation>Extraneous light in state &quot;After-run 2&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Kurzschluss Kl. 31</source>
+        <translation>Solenoid valve short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Unterbrechung</source>
+        <translation>Solenoid valve open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil Kurzschluss Kl. 30</source>
+        <translation>Solenoid valve short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 31</source>
+        <translation>Motor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Unterbrechung oder Sicherung defekt</source>
+        <translation>Motor open circuit or fuse defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 30</source>
+        <translation>Motor short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 31</source>
+        <translation>Spark generator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Zündfunkengeber Unterbrechung</source>
+        <translation>Spark generator open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Zündfunkengeber Kurzschluss Kl. 30</source>
+        <translation>Spark generator short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Zündfunkengeber Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Spark generator open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 31</source>
+        <translation>Circulation pump short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Unterbrechung</source>
+        <translation>Circulation pump open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 30</source>
+        <translation>Circulation pump short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sensor Düsenstockvorwärmung Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder preheating sensor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sensor Düsenstockvorwärmung Unterbrechung o. Kurzschluss Kl. 30</source>
+        <translation>Nozzle holder preheating sensor open circuit or short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Unterbrechung</source>
+        <translation>Nozzle holder heater cartridge open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 30</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 31</source>
+        <translation>Flame indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 30</source>
+        <translation>Flame indicator short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige Kurzschluss Kl. 31</source>
+        <translation>Operating indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drehzahlsignal nicht in Ordnung</source>
+        <translation>Speed signal not OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mindestbrennzeit mehrfach unterschritten</source>
+        <translation>Minimum burning time repeatedly not reached</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flash defekt</source>
+        <translation>Flash defective</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CAN-BUS-Fehler</source>
+        <translation>CAN bus fault</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initialisierung</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einsatzbereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einsatzbereit, UP aktiv</source>
+        <translation>Ready, CP active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation>Circulation pump without heating function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation>Fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgeräteverriegelung</source>
+        <translation>Heater lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Über-/Unterspannung</source>
+        <translation>Wait loop, over-/undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorwärmung</source>
+        <translation>Preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation>Pre-run</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf Verlängerung</source>
+        <translation>Pre-run extension</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation>Pre-ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündung</source>
+        <translation>Ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stabilisierung</source>
+        <translation>Stabilization</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standheizen</source>
+        <translation>Parking heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung</source>
+        <translation>Combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 1</source>
+        <translation>After-run 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 2</source>
+        <translation>After-run 2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kurzschluss</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell</source>
+        <translation>bright</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hell (Hysterese)</source>
+        <translation>bright (hysteresis)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel (Hysterese)</source>
+        <translation>dark (hysteresis)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dunkel</source>
+        <translation>dark</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterbrechung</source>
+        <translation>Open circuit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Montag</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dienstag</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittwoch</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Donnerstag</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Freitag</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sonnabend</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonntag</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>WBusV</name>
     <message>
-        <location filename="../bus/wbusdecodev.cpp" line="+44"/>
+        <location filename="../bus/wbusrowgroups.cpp" line="+31"/>
         <source>Nicht aktuell und nicht gespeichert</source>
         <translation>Not current and not stored</translation>
     </message>
@@ -2173,7 +4627,7 @@ The udev rule is missing: </translation>
         <translation>current and stored</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+18"/>
         <source>Benzin</source>
         <translation>Gasoline</translation>
     </message>
@@ -2188,7 +4642,7 @@ The udev rule is missing: </translation>
         <translation>neutral</translation>
     </message>
     <message>
-        <location filename="../bus/wbustextsv.cpp" line="+13"/>
+        <location filename="../bus/wbustextsv.cpp" line="+14"/>
         <source>keine EOL-Programmierung</source>
         <translation>no EOL programming</translation>
     </message>
@@ -2806,7 +5260,7 @@ The udev rule is missing: </translation>
         <translation>unknown</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+21"/>
         <source>Routine gestartet</source>
         <translation>Routine started</translation>
     </message>

@@ -67,6 +67,15 @@ QList<QMdiSubWindow*> MdiArranger::tiledChildren() const {
     return tiled;
 }
 
+QRect MdiArranger::arrangeRect() const {
+    QRect room = m_area->viewport()->rect();
+    int laidAside = 0;
+    for (const QMdiSubWindow* s : m_area->subWindowList())
+        if (s->isVisible() && s->isMinimized()) laidAside = std::max(laidAside, s->height());
+    if (laidAside > 0 && laidAside < room.height()) room.setBottom(room.bottom() - laidAside);
+    return room;
+}
+
 bool MdiArranger::sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b) {
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
@@ -100,7 +109,7 @@ void MdiArranger::place(Qt::Orientation orientation, const QList<QMdiSubWindow*>
         minimums.push_back(rows ? s->minimumHeight() : s->minimumWidth());
         maximums.push_back(rows ? s->maximumHeight() : s->maximumWidth());
     }
-    const QRect area = m_area->viewport()->rect();
+    const QRect area = arrangeRect();
     const int total = orientation == Qt::Horizontal ? area.height() : area.width();
     const std::vector<int> length = MDI_SplitLength(total, minimums, maximums);
     int at = 0;
@@ -132,7 +141,7 @@ void MdiArranger::cascade() {
         s->showNormal();
         LAYOUT_KeepMdiChild(s);
     }
-    const QRect area = m_area->viewport()->rect();
+    const QRect area = arrangeRect();
     const int step = std::max(20, stack.first()->contentsMargins().top());
     const int n = static_cast<int>(stack.size());
     const QSize room(area.width() - (n - 1) * step, area.height() - (n - 1) * step);

@@ -135,6 +135,7 @@ private:
     bool m_testPlug = false;
     bool m_speedRefused = false;
     bool m_speedAdjusting = false;  // from reading the speed (70 sub 0) until HS goes off
+    bool m_hsWasOn = false;
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
 };

@@ -76,7 +76,6 @@ public:
 
     // The unit's view at the time of the last request.
     uint8_t state() const { return m_state; }
-    bool sessionOpen() const { return m_sessionOpen; }
     bool burning() const;
     bool pumpRunning() const;
     double coolantC() const { return m_coolantC; }
@@ -88,7 +87,6 @@ public:
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 
-    void wakeup() override;
 
 protected:
     void beforeRequest() override { advance(); }
@@ -101,8 +99,6 @@ private:
     bool componentOn(Component c) const;
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
-    // Refused while no session is open.
-    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
 
     ByteString overview() const;
     ByteString inputs() const;
@@ -125,7 +121,6 @@ private:
     ByteString m_ident = "0000000473800061";
     std::array<bool, 4> m_wire{};
     std::array<uint8_t, 4> m_override{255, 255, 255, 255};
-    bool m_sessionOpen = false;
     int64_t m_lastKeepAlive = 0;
     bool m_started = false;
     int64_t m_lastMs = 0;

@@ -61,6 +61,7 @@ SimKX3166Unit::SimKX3166Unit() : SimSBusUnit(Address), m_area1(AreaSizes[1], 0xF
     m_area1[ComponentDefaultAddress] = ComponentDefaultSeconds;
     registerMessages();
     registerCommands();
+    registerBootLoaderSwitch();
 }
 
 void SimKX3166Unit::setErrors(std::vector<ErrorEntry> e) {
@@ -72,6 +73,7 @@ void SimKX3166Unit::setErrors(std::vector<ErrorEntry> e) {
 void SimKX3166Unit::wakeup() {
     // A wake-up begins a new conversation: the session must be opened again.
     m_sessionOpen = false;
+    if (m_inLoader) m_loader.wakeup();
 }
 
 void SimKX3166Unit::registerMessages() {

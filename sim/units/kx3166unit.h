@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "bootloaderunit.h"
 #include "sbusunitbase.h"
 
 class SimKX3166Unit : public SimSBusUnit {
@@ -77,12 +78,24 @@ public:
 
     void wakeup() override;
 
+    // The boot loader the unit switches to on message 155 sub 0 (kx3166bootloader.cpp): while
+    // it runs, it answers at its own address instead of the application, until it starts a
+    // newly written application.
+    SimBootLoader& bootLoader() { return m_loader; }
+    const SimBootLoader& bootLoader() const { return m_loader; }
+    bool inBootLoader() const { return m_inLoader; }
+    // A unit whose last programming never finished: boot loader running, application erased.
+    void startInBootLoader();
+    std::optional<ByteString> answer(const ByteString& telegram) override;
+    void attachClock(const ISimClock& clock) override;
+
 protected:
     void beforeRequest() override { advance(); }
 
 private:
     void registerMessages();
     void registerCommands();
+    void registerBootLoaderSwitch();
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
     // Refused while no session is open.
@@ -124,4 +137,6 @@ private:
     std::vector<ErrorEntry> m_errors;
     uint8_t m_status = 0x10;
     std::vector<uint8_t> m_area1;
+    SimBootLoader m_loader;
+    bool m_inLoader = false;
 };

@@ -55,6 +55,14 @@ public:
     virtual FT_STATUS FT_SetEventNotification(uint32_t mask) = 0;
     virtual FT_STATUS FT_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                        ByteString& description) = 0;
+
+    // The transfer thread's sleep while it awaits a reply: blocks until received data is
+    // waiting, wakeReceiveWait() is called (from any thread; a call made while nobody waits
+    // ends the next wait at once) or maxMs have passed. Without an open device it only waits
+    // for the wake or the time. False when the driver cannot wait this way: the caller then
+    // polls with reads.
+    virtual bool waitForReceive(uint32_t maxMs) { return false; }
+    virtual void wakeReceiveWait() {}
 };
 
 class D2XXUnit {
@@ -86,6 +94,9 @@ public:
     FT_STATUS D2XX_SetEventNotification(uint32_t mask);
     FT_STATUS D2XX_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                  ByteString& description);
+    // The driver's receive wait (IFtDriver::waitForReceive) and its wake-up.
+    bool waitForReceive(uint32_t maxMs) { return m_driver.waitForReceive(maxMs); }
+    void wakeReceiveWait() { m_driver.wakeReceiveWait(); }
     void D2XX_ReportError(const ByteString& routineText, FT_STATUS status);
     static ByteString D2XX_StatusText(FT_STATUS status);
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "translate.h"
 
@@ -153,8 +154,10 @@ FT_STATUS FtdiDriver::openLocked(const ByteString& name, uint32_t flags,
         m_open = false;
     }
     refreshLocked();
+    bool refused = false;
     for (const Device& d : m_devices) {
         if (d.accessDenied) {
+            refused = true;
             if (!m_reported.count(d.where)) {
                 m_reported.insert(d.where);
                 // The library's own words for it: it fails the same way.
@@ -183,7 +186,8 @@ FT_STATUS FtdiDriver::openLocked(const ByteString& name, uint32_t flags,
         m_rx.clear();
         return FT_OK;
     }
-    return denied.empty() ? FT_DEVICE_NOT_FOUND : FT_DEVICE_NOT_OPENED;
+    // A device that is there but refused stays "not opened" after its one message.
+    return refused ? FT_DEVICE_NOT_OPENED : FT_DEVICE_NOT_FOUND;
 }
 
 void FtdiDriver::reportDenied(const std::vector<ByteString>& texts) {
@@ -229,13 +233,44 @@ FT_STATUS FtdiDriver::FT_Read(uint8_t* buffer, uint32_t maxBytes, uint32_t& got)
     for (;;) {
         if (m_eventEnabled && m_rx.find(static_cast<char>(m_eventChar)) != ByteString::npos) break;
         if (m_rx.size() >= maxBytes) break;
+        const size_t before = m_rx.size();
         if ((st = fetchLocked()) != FT_OK) return st;
-        if (std::chrono::steady_clock::now() >= deadline) break;
+        // A fetch that brought nothing waited out the chip's latency timer, which is at least
+        // as long as the read time-out.
+        if (m_rx.size() == before || std::chrono::steady_clock::now() >= deadline) break;
     }
     got = static_cast<uint32_t>(std::min<size_t>(maxBytes, m_rx.size()));
     std::memcpy(buffer, m_rx.data(), got);
     m_rx.erase(0, got);
     return FT_OK;
+}
+
+bool FtdiDriver::waitForReceive(uint32_t maxMs) {
+    // The library reads only synchronously: each fetch returns with the chip's next packet,
+    // at the latest after its latency timer. So the wait is a row of fetches, with the lock
+    // let go between them for the GUI thread's calls.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_wake && m_rx.empty() && std::chrono::steady_clock::now() < deadline) {
+        if (checkLocked() != FT_OK || fetchLocked() != FT_OK) {
+            // Nothing to read from: sleep until woken or the time is up.
+            m_wakeCv.wait_until(lock, deadline, [this] { return m_wake; });
+            break;
+        }
+        lock.unlock();
+        std::this_thread::yield();
+        lock.lock();
+    }
+    m_wake = false;
+    return true;
+}
+
+void FtdiDriver::wakeReceiveWait() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wake = true;
+    }
+    m_wakeCv.notify_all();
 }
 
 FT_STATUS FtdiDriver::FT_Write(const uint8_t* buffer, uint32_t n, uint32_t& written) {

@@ -4,9 +4,11 @@
 // Every library call runs under one lock, so the GUI thread (presence poll, open, close) and
 // the transfer thread (read, write, purge) may call at once.
 //
-// Written from the library's documentation; no adapter was at hand when it was built.
+// Written from the library's documentation; no adapter was at hand when it was built. The
+// tests run it unchanged against a model of the chip behind the same library calls.
 #pragma once
 
+#include <condition_variable>
 #include <mutex>
 #include <set>
 #include <vector>
@@ -49,6 +51,8 @@ public:
     FT_STATUS FT_SetEventNotification(uint32_t mask) override;
     FT_STATUS FT_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                ByteString& description) override;
+    bool waitForReceive(uint32_t maxMs) override;
+    void wakeReceiveWait() override;
 
 private:
     struct Device {
@@ -83,4 +87,6 @@ private:
     uint32_t m_readTimeoutMs = 0;
     uint8_t m_eventChar = 0;
     bool m_eventEnabled = false;
+    bool m_wake = false;  // wakeReceiveWait() came, not yet taken by a wait
+    std::condition_variable m_wakeCv;
 };

@@ -56,7 +56,7 @@ bool TUSBTXRX::SendFrame(const ByteString& frame) {
         m_sendPending = true;
         m_busy = true;
     }
-    m_cv.notify_all();
+    wake();
     return true;
 }
 
@@ -75,7 +75,7 @@ void TUSBTXRX::SetActive(bool on) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_active = on;
     }
-    m_cv.notify_all();
+    wake();
 }
 
 bool TUSBTXRX::IsRunning() const {
@@ -93,7 +93,7 @@ void TUSBTXRX::Terminate() {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_terminate = true;
     }
-    m_cv.notify_all();
+    wake();
     m_replyTimer->stop();
     m_delayTimer->stop();
 }
@@ -104,7 +104,13 @@ void TUSBTXRX::onReplyTimeout() {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_timeoutEvent = true;
     }
+    wake();
+}
+
+void TUSBTXRX::wake() {
     m_cv.notify_all();
+    // The worker may be asleep in the driver's receive wait rather than on the condition.
+    m_d2xx.wakeReceiveWait();
 }
 
 void TUSBTXRX::onDelayElapsed() {
@@ -269,6 +275,15 @@ void TUSBTXRX::waitAfter(const PassResult& r) {
         m_cv.wait_for(lock, std::chrono::milliseconds(OffPollMs),
                       [this] { return m_terminate || m_active || m_busy; });
         return;
+    }
+    if (r.awaiting) {
+        // Sleep in the driver until the reply's bytes arrive; a new frame, the reply time-out,
+        // a switch-off and the end wake it (wake()). A wake that came before this point ends
+        // the driver's wait at once, so none is lost.
+        if (wakeLocked()) return;
+        lock.unlock();
+        if (m_d2xx.waitForReceive(ReceiveWaitMs)) return;
+        lock.lock();
     }
     // The driver's read already waited its time-out; wait only for what remains of the poll
     // interval, and wake at once for a new frame, a time-out, a switch-off or the end.

@@ -37,6 +37,9 @@ public:
     static constexpr int PollMs = 1;       // wait between reads while a reply is awaited
     static constexpr int IdlePollMs = 20;  // ... while nothing is awaited (stray bytes only)
     static constexpr int OffPollMs = 20;   // ... while switched off
+    // Longest sleep in the driver's receive wait while a reply is awaited (drivers that can
+    // wait so; the others are polled every PollMs). Every event that matters wakes it sooner.
+    static constexpr int ReceiveWaitMs = 250;
 
     // onReply runs on the main thread for every reply; onFinished runs there once, after the
     // worker loop has ended, and may destroy this object. Never destroy it from onReply.
@@ -84,6 +87,8 @@ private:
     void takeLocked();
     void handOver(uint8_t code, const ByteString& data);
     bool wakeLocked() const;
+    // Wakes the worker wherever it sleeps.
+    void wake();
 
     // main thread
     void onReplyTimeout();

@@ -18,7 +18,7 @@ constexpr int MovesPerRound = 8;
 }  // namespace
 
 FlashProgrammer::FlashProgrammer(DiagSession& session, IUserInteraction& ui,
-                                 ITransferProgress& progress, ByteString& fileName, Hooks hooks)
+                                 TransferProgress& progress, ByteString& fileName, Hooks hooks)
     : m_session(session),
       m_ui(ui),
       m_progressWindow(progress),
@@ -64,15 +64,15 @@ void FlashProgrammer::Execute() {
         if (m_hooks.stopDiagnosis) m_hooks.stopDiagnosis();
     };
     auto error = [this](const ByteString& text) { m_ui.messageBox(MsgKind::Error, text, MB_OK); };
-    if (r == ITransferProgress::Completed || m_done) {
+    if (r == TransferProgress::Completed || m_done) {
         stop();
         m_ui.messageBox(MsgKind::Information,
                         TR(CTX, "     Die Steuergerätesoftware wurde erfolgreich übertragen.      "
                                 "\r\n\r\n     Bitte starten sie die Diagnose neu.      "),
                         MB_OK);
-    } else if (r == ITransferProgress::AdapterLost) {
+    } else if (r == TransferProgress::AdapterLost) {
         error(TR(CTX, "     Die Verbindung zum Steuergerät wurde getrennt!      "));
-    } else if (r == ITransferProgress::Failed) {
+    } else if (r == TransferProgress::Failed) {
         switch (m_failure) {
             case NotPossible:
                 error(TR(CTX, "     Das Übertragen der Steuergerätesoftware ist für dieses "
@@ -147,14 +147,14 @@ void FlashProgrammer::FLASH_PrepareStamp(uint8_t deviceClass) {
 
 void FlashProgrammer::FLASH_Fail(int subCode) {
     const int r = m_progressWindow.ModalResult();
-    if (m_done || r == ITransferProgress::Closed || r == ITransferProgress::Aborted) return;
+    if (m_done || r == TransferProgress::Closed || r == TransferProgress::UserAbort) return;
     m_failure = subCode;
-    m_progressWindow.SetModalResult(ITransferProgress::Failed);
+    m_progressWindow.SetModalResult(TransferProgress::Failed);
 }
 
 void FlashProgrammer::FLASH_Finish() {
     m_done = true;
-    m_progressWindow.SetModalResult(ITransferProgress::Completed);
+    m_progressWindow.SetModalResult(TransferProgress::Completed);
     if (m_hooks.stopDiagnosis) m_hooks.stopDiagnosis();
 }
 
@@ -201,7 +201,7 @@ void FlashProgrammer::SetLinkState(bool adapterReady) {
     m_lastAdapterReady = adapterReady;
     if (m_transferRunning && !m_done && !adapterReady) {
         m_failure = TransferFailed;
-        m_progressWindow.SetModalResult(ITransferProgress::AdapterLost);
+        m_progressWindow.SetModalResult(TransferProgress::AdapterLost);
     }
 }
 
@@ -209,7 +209,7 @@ void FlashProgrammer::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_lastDeviceClass) return;
     m_lastDeviceClass = deviceClass;
     if (deviceClass == 0 && m_transferRunning && !m_done)
-        m_progressWindow.SetModalResult(ITransferProgress::Closed);
+        m_progressWindow.SetModalResult(TransferProgress::Closed);
 }
 
 void FlashProgrammer::DiagTick() {
@@ -273,12 +273,12 @@ void FlashProgrammer::advanceProgress(int32_t by) {
 
 void FlashProgrammer::setProgress(int32_t position) {
     m_progress = position;
-    m_progressWindow.SetProgress(std::clamp(position, 0, std::max(0, m_progressMax)));
+    m_progressWindow.SetProgress(position);
 }
 
 bool FlashProgrammer::userClosedProgress() const {
     const int r = m_progressWindow.ModalResult();
-    return r == ITransferProgress::Closed || r == ITransferProgress::Aborted;
+    return r == TransferProgress::Closed || r == TransferProgress::UserAbort;
 }
 
 size_t FlashProgrammer::nextPlainBlock(size_t from) const {

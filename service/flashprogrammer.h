@@ -40,7 +40,7 @@ public:
     static constexpr int HelpContext = 605;
 
     // fileName: the last programming file (a settings value), read and updated by Execute.
-    FlashProgrammer(DiagSession& session, IUserInteraction& ui, ITransferProgress& progress,
+    FlashProgrammer(DiagSession& session, IUserInteraction& ui, TransferProgress& progress,
                     ByteString& fileName, Hooks hooks);
     ~FlashProgrammer() override;
     FlashProgrammer(const FlashProgrammer&) = delete;
@@ -115,7 +115,7 @@ private:
 
     DiagSession& m_session;
     IUserInteraction& m_ui;
-    ITransferProgress& m_progressWindow;
+    TransferProgress& m_progressWindow;
     ByteString& m_fileName;
     Hooks m_hooks;
 

@@ -97,15 +97,20 @@ void SimAdapter::frameDone(int64_t nowMs) {
             answer(ByteString(1, static_cast<char>(sub)), nowMs);
             return;
         }
-        case Adp::SUB_WAKEUP:
+        case Adp::SUB_WAKEUP: {
             if (body.size() < 6) return;
             if (m_units[m_bus]) m_units[m_bus]->wakeup();
-            answer(ByteString(1, static_cast<char>(sub)), nowMs);
+            // The pattern's two times, in the adapter's units of 1/1.024 ms.
+            const int units = (arg(0) | arg(1) << 8) + (arg(2) | arg(3) << 8);
+            answer(ByteString(1, static_cast<char>(sub)), nowMs,
+                   pace.on ? units * 1000 / 1024 : 0);
             return;
+        }
         case Adp::SUB_TRANSFER: {
             const ByteString telegram = body.substr(2);
             stats.lastTelegram = telegram;
             ByteString reply(1, static_cast<char>(sub));
+            int64_t lineMs = busMs(telegram.size());
             if (faults.transferStatus >= 0) {
                 reply.push_back(static_cast<char>(faults.transferStatus & 0xFF));
             } else {
@@ -113,9 +118,14 @@ void SimAdapter::frameDone(int64_t nowMs) {
                 std::optional<ByteString> busAnswer;
                 if (m_units[m_bus]) busAnswer = m_units[m_bus]->answer(telegram);
                 reply.push_back(static_cast<char>(Adp::STATUS_BASE + (busAnswer ? 0 : 2)));
-                if (busAnswer) reply += *busAnswer;
+                if (busAnswer) {
+                    reply += *busAnswer;
+                    lineMs += pace.on ? pace.answerDelayMs + busMs(busAnswer->size()) : 0;
+                } else if (pace.on) {
+                    lineMs += stats.lastConfig.c * 4 * 1000 / 1024;  // T3: the adapter waits
+                }
             }
-            answer(reply, nowMs);
+            answer(reply, nowMs, lineMs);
             return;
         }
         default:
@@ -123,7 +133,12 @@ void SimAdapter::frameDone(int64_t nowMs) {
     }
 }
 
-void SimAdapter::answer(const ByteString& data, int64_t nowMs) {
+int64_t SimAdapter::busMs(size_t bytes) const {
+    if (!pace.on) return 0;
+    return static_cast<int64_t>(bytes) * pace.byteUs[std::min<size_t>(m_bus, 2)] / 1000;
+}
+
+void SimAdapter::answer(const ByteString& data, int64_t nowMs, int64_t lineMs) {
     const uint8_t command = Adp::CMD_BUS | Adp::REPLY_FLAG;
     const uint16_t crc = TOOL_Crc16(ByteString(1, static_cast<char>(command)) + data);
     ByteString sent = data;
@@ -139,7 +154,7 @@ void SimAdapter::answer(const ByteString& data, int64_t nowMs) {
         frame.replace(frame.rfind(static_cast<char>(Adp::EOD)) + 1, ByteString::npos, tail);
         frame.push_back(static_cast<char>(Adp::EOF_));
     }
-    const int64_t due = nowMs + std::max(0, faults.answerDelayMs);
+    const int64_t due = nowMs + lineMs + std::max(0, faults.answerDelayMs);
     m_out.push_back({due, frame});
     if (consume(faults.duplicateAnswers))
         m_out.push_back({due + std::max(0, faults.duplicateGapMs), frame});

@@ -26,6 +26,18 @@ struct SimFaults {
     int transferStatus = -1;   // status byte forced on every bus transfer (e.g. 0x21), -1 off
 };
 
+// The time the real line takes, for a demonstration at a real heater's pace: every byte of the
+// bus telegram and of the unit's answer at the bus's byte time, the unit's answer delay between
+// them, the wake-up pattern's length; a unit that stays silent lets the adapter wait out its
+// answer time (T3 of the bus configuration). Each exchange stays well inside the PC's reply
+// time-out. Off, answers are readable at once (tests, benchmarks).
+struct SimLinePace {
+    bool on = false;
+    // W-Bus and S-Bus: 11 bits at 2400 baud; K-Line: 10 bits at 10400 baud.
+    std::array<int, 3> byteUs{4583, 962, 4583};
+    int answerDelayMs = 30;  // a control unit's typical delay before its answer
+};
+
 struct SimAdapterStats {
     int frames = 0;     // good frames received
     int badFrames = 0;  // frames dropped for a wrong CRC
@@ -47,7 +59,9 @@ public:
     const ByteString& serial() const { return m_serial; }
     const ByteString& description() const { return m_description; }
     bool plugged = true;
+    unsigned plugIns = 1;  // times plugged in, the first included
     SimFaults faults;
+    SimLinePace pace;
     SimAdapterStats stats;
 
     // Not owned; one unit per bus. The unit learns the adapter's clock.
@@ -78,7 +92,9 @@ private:
     };
     void decode(uint8_t b, int64_t nowMs);
     void frameDone(int64_t nowMs);
-    void answer(const ByteString& data, int64_t nowMs);
+    // lineMs: how long the bus took (pacing), on top of the answer delay knob.
+    void answer(const ByteString& data, int64_t nowMs, int64_t lineMs = 0);
+    int64_t busMs(size_t bytes) const;
     static bool consume(int& knob);
 
     ByteString m_serial, m_description;

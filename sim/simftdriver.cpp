@@ -58,7 +58,22 @@ void SimFtDriver::unplug(size_t adapter) {
 
 void SimFtDriver::replug(size_t adapter) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    at(adapter).plugged = true;
+    SimAdapter& a = at(adapter);
+    if (!a.plugged) ++a.plugIns;
+    a.plugged = true;
+}
+
+std::vector<SimAdapterPresence> SimFtDriver::presence() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<SimAdapterPresence> all;
+    for (const auto& a : m_adapters)
+        all.push_back({a->serial(), a->description(), a->plugged, a->plugIns});
+    return all;
+}
+
+void SimFtDriver::setPace(size_t adapter, const SimLinePace& pace) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    at(adapter).pace = pace;
 }
 
 void SimFtDriver::pushToHost(size_t adapter, const ByteString& bytes) {
@@ -192,6 +207,35 @@ FT_STATUS SimFtDriver::FT_Write(const uint8_t* buffer, uint32_t n, uint32_t& wri
     }
     m_cv.notify_all();
     return FT_OK;
+}
+
+bool SimFtDriver::waitForReceive(uint32_t maxMs) {
+    using namespace std::chrono;
+    if (!m_clock.isRealTime()) return false;
+    const auto deadline = steady_clock::now() + milliseconds(maxMs);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_wake && steady_clock::now() < deadline) {
+        auto until = deadline;
+        SimAdapter* a = nullptr;
+        if (handle(a) == FT_OK) {
+            const int64_t now = m_clock.nowMs();
+            if (a->readable(now) > 0) break;
+            const int64_t due = a->nextDue(now);
+            if (due >= 0) until = std::min(until, steady_clock::now() + milliseconds(due - now));
+        }
+        // Woken by a write, an unplug, a close or wakeReceiveWait().
+        m_cv.wait_until(lock, until);
+    }
+    m_wake = false;
+    return true;
+}
+
+void SimFtDriver::wakeReceiveWait() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wake = true;
+    }
+    m_cv.notify_all();
 }
 
 template <typename F>

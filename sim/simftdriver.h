@@ -23,6 +23,13 @@ struct SimLineSettings {
     uint32_t eventMask = 0;
 };
 
+// What the USB host sees of one simulated adapter.
+struct SimAdapterPresence {
+    ByteString serial, description;
+    bool plugged = false;
+    unsigned plugIns = 0;  // times it was plugged in (the first counts), so a re-plug shows
+};
+
 class SimFtDriver : public IFtDriver {
 public:
     // Real time (the program's --simulate, threaded tests, the benchmark).
@@ -45,6 +52,10 @@ public:
     // Unplugging kills an open handle: every call on it fails until it is closed.
     void unplug(size_t adapter);
     void replug(size_t adapter);
+    // Every adapter ever added, in order, plugged or not.
+    std::vector<SimAdapterPresence> presence() const;
+    // The pace of the real line for every answer of this adapter (off: answers are instant).
+    void setPace(size_t adapter, const SimLinePace& pace);
     // Raw bytes for the PC from the adapter (noise, stray frames).
     void pushToHost(size_t adapter, const ByteString& bytes);
     // Index of the adapter the handle belongs to, or -1.
@@ -73,6 +84,10 @@ public:
     FT_STATUS FT_SetEventNotification(uint32_t mask) override;
     FT_STATUS FT_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString& serial,
                                ByteString& description) override;
+    // With a real-time clock: sleeps until an answer is readable; with a test clock it cannot
+    // (false), as reads never wait there.
+    bool waitForReceive(uint32_t maxMs) override;
+    void wakeReceiveWait() override;
 
 private:
     // FT_OK with the open adapter, else the status of a missing or dead handle.
@@ -90,5 +105,6 @@ private:
     std::vector<std::unique_ptr<SimAdapter>> m_adapters;
     int m_open = -1;
     bool m_dead = false;
+    bool m_wake = false;  // wakeReceiveWait() came, not yet taken by a wait
     SimLineSettings m_line;
 };

@@ -29,6 +29,7 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "tranzform.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -119,10 +120,7 @@ TMAIN_Form::~TMAIN_Form() {
     // A window destroyed without being closed (tests) still lets the thread end first.
     if (!m_closed && m_engine) {
         m_engine->USB_StopThread();
-        QElapsedTimer waited;
-        waited.start();
-        while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs)
-            m_mainThread->processEvents();
+        waitForTransferThread();
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
     m_session.reset();
@@ -213,6 +211,8 @@ void TMAIN_Form::createWindows() {
             c.now = [this] { return now(); };
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
+        } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
+            w = m_tranz = new TMAIN_Tranz_Form(this);
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {
@@ -332,15 +332,21 @@ void TMAIN_Form::FormCloseQuery() {
     m_engine->USB_StopThread();
 }
 
-void TMAIN_Form::FormClose() {
-    m_closed = true;
-    m_protStart->PROT_Stop();
+void TMAIN_Form::waitForTransferThread() {
+    // The worker's last hand-overs and its end run through the event loop; between checks
+    // the wait sleeps, so it never keeps a core busy.
     QElapsedTimer waited;
     waited.start();
     while (m_engine->ThreadAlive && waited.elapsed() < kThreadEndWaitMs) {
         m_mainThread->processEvents();
         if (m_engine->ThreadAlive) QThread::msleep(1);
     }
+}
+
+void TMAIN_Form::FormClose() {
+    m_closed = true;
+    m_protStart->PROT_Stop();
+    waitForTransferThread();
     LAYOUT_SaveZOrder(m_settings, m_mdi);
     // The windows in the order their placements are saved; a stand-in has no slot.
     for (const char* name :

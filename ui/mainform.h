@@ -40,6 +40,7 @@ class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
 class TPROT_START_Form;
+class TMAIN_Tranz_Form;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -78,6 +79,8 @@ public:
     void FormShow();
     void FormCloseQuery();
     void FormClose();
+    // Lets events through until the transfer thread has ended (or a time limit passed).
+    void waitForTransferThread();
     void HELP_SelectFile();
     void LANG_SetDateFormats();
     void UNIT_LoadTemperatureTexts(int32_t unit);
@@ -169,6 +172,8 @@ public:
     DiagReportLists reportLists() const;
     TANSI_TREND_Form* trendForm() const { return m_trend; }
     TPROT_START_Form* protStartForm() const { return m_protStart; }
+    // The progress dialog of long transfers, shared by the windows that transfer.
+    TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -259,4 +264,5 @@ private:
     TZUSAMFASS_Form* m_summary = nullptr;
     TANSI_TREND_Form* m_trend = nullptr;
     TPROT_START_Form* m_protStart = nullptr;
+    TMAIN_Tranz_Form* m_tranz = nullptr;
 };

@@ -127,6 +127,11 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     }
     if (res.Invalid) {
         KLineLayer::KLINE_StepOnErrorSkip(r, out, res.Value);
+        // An answer to another request (a late or doubled one) says nothing about the entry
+        // asked for: it is asked for again, and the failure limit ends a run of them. Going
+        // on to the next entry could take its end marker for this one's and miscount.
+        if (step >= 70 && step < 70 + MaxErrorEntries && codeIs(res, BusCode::WrongAnswer))
+            out.Step = step;
         if (step == 10 && out.Step == out.ErrorStep) {
             // No communication: wake the unit again, up to the limit.
             DIAG_IdentityCheckFailed(m_session, false, out, WakeupLimit);

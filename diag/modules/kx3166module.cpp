@@ -276,6 +276,10 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         // Without an answer the EOL windows must not assume a size for area 1.
         if (r.Step == 18) sbus.SBUS_SetAreaSize(1, 0);
         SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
+        // An answer to another request (a late or doubled one) says nothing about the entry
+        // asked for: it is asked for again, and the failure limit ends a run of them. Leaving
+        // the loop would leave the later entries unread until the status byte changes.
+        if (r.Step == ErrorEntryStep && res.Value == BusCode::WrongAnswer) out.Step = r.Step;
     } else {
         evaluateSuccess(r.Step, res, out);
     }

@@ -7,14 +7,18 @@
 
 namespace {
 
-enum class Link { TransferThread, FakeTransport };
+// The real transfer thread over the simulated driver or over the libftdi1 driver with the
+// modelled USB chip, or the fake transport.
+enum class Link { TransferThread, ChipTransferThread, FakeTransport };
 
 class AdapterLifecycle : public ::testing::TestWithParam<Link> {
 protected:
     AdapterLifecycle()
-        : h(std::make_unique<EngineHarness>(GetParam() == Link::TransferThread
-                                                ? EngineHarness::withTransferThread()
-                                                : EngineHarness::Options{})),
+        : h(std::make_unique<EngineHarness>(
+              GetParam() == Link::TransferThread       ? EngineHarness::withTransferThread()
+              : GetParam() == Link::ChipTransferThread ? EngineHarness::withTransferThread(
+                                                             DriverPath::ThroughChip)
+                                                       : EngineHarness::Options{})),
           sim(h->sim) {}
 
     void SetUp() override {
@@ -51,6 +55,40 @@ protected:
         h->advance(200);
         ASSERT_TRUE(h->engine.SessionUp);
     }
+    // The line as the open set it: 38400 baud, 8N1, no flow control, the end-of-frame byte as
+    // the event character, the time-outs; as the simulated driver took it, or as the chip's
+    // library calls carried it (with the latency timer the libftdi1 driver picks).
+    void expectLineSetUp() {
+        if (FtdiChipModel* chip = h->path.chip()) {
+            const FtdiChipSettings c = chip->settings(0);
+            EXPECT_EQ(c.baud, 38400);
+            EXPECT_EQ(c.bits, 8);
+            EXPECT_EQ(c.stopBits, 0);  // one stop bit
+            EXPECT_EQ(c.parity, 0);    // none
+            EXPECT_EQ(c.flow, 0);      // none
+            EXPECT_EQ(c.eventChar, 0x04);
+            EXPECT_TRUE(c.eventEnabled);
+            EXPECT_FALSE(c.errorEnabled);
+            EXPECT_EQ(c.latencyMs, 2);
+            EXPECT_EQ(c.usbWriteTimeoutMs, 800);
+            EXPECT_GT(c.usbReadTimeoutMs, 0);
+            return;
+        }
+        const SimLineSettings l = sim.lineSettings();
+        EXPECT_EQ(l.baud, 38400u);
+        EXPECT_EQ(l.wordLength, 8);
+        EXPECT_EQ(l.stopBits, 0);
+        EXPECT_EQ(l.parity, 0);
+        EXPECT_EQ(l.flow, 0);
+        EXPECT_EQ(l.xon, 0);
+        EXPECT_EQ(l.xoff, 0);
+        EXPECT_EQ(l.eventChar, 0x04);
+        EXPECT_EQ(l.eventEnabled, 1);
+        EXPECT_EQ(l.errorEnabled, 0);
+        EXPECT_EQ(l.readTimeoutMs, 1u);
+        EXPECT_EQ(l.writeTimeoutMs, 800u);
+        EXPECT_EQ(l.eventMask, 1u);
+    }
     bool sessionEnded() const {
         return !h->engine.SessionStarted && !h->engine.SessionUp && !session->running();
     }
@@ -71,22 +109,9 @@ TEST_P(AdapterLifecycle, FirstStartOpensByDescriptionStoresTheSerialAndTalks) {
     EXPECT_TRUE(h->engine.AdapterReady);
     EXPECT_EQ(h->engine.AdapterSerial, "NAV0001");
     EXPECT_EQ(sim.openAdapter(), 0);
-    const SimLineSettings l = sim.lineSettings();
-    EXPECT_EQ(l.baud, 38400u);
-    EXPECT_EQ(l.wordLength, 8);
-    EXPECT_EQ(l.stopBits, 0);
-    EXPECT_EQ(l.parity, 0);
-    EXPECT_EQ(l.flow, 0);
-    EXPECT_EQ(l.xon, 0);
-    EXPECT_EQ(l.xoff, 0);
-    EXPECT_EQ(l.eventChar, 0x04);
-    EXPECT_EQ(l.eventEnabled, 1);
-    EXPECT_EQ(l.errorEnabled, 0);
-    EXPECT_EQ(l.readTimeoutMs, 1u);
-    EXPECT_EQ(l.writeTimeoutMs, 800u);
-    EXPECT_EQ(l.eventMask, 1u);
     runSession();
     EXPECT_GT(h->replies, 3);
+    expectLineSetUp();
 }
 
 TEST_P(AdapterLifecycle, UnplugClosesWithinOneTickEndsTheSessionAndReplugOpensAgain) {
@@ -207,10 +232,12 @@ TEST_P(AdapterLifecycle, ProgramEndStopsEveryTimerAndLeavesNoThread) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, AdapterLifecycle,
-                         ::testing::Values(Link::TransferThread, Link::FakeTransport),
+                         ::testing::Values(Link::TransferThread, Link::ChipTransferThread,
+                                           Link::FakeTransport),
                          [](const auto& info) {
-                             return info.param == Link::TransferThread ? "TransferThread"
-                                                                       : "FakeTransport";
+                             return info.param == Link::TransferThread       ? "TransferThread"
+                                    : info.param == Link::ChipTransferThread ? "ChipTransferThread"
+                                                                             : "FakeTransport";
                          });
 
 }  // namespace

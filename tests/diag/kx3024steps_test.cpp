@@ -181,7 +181,7 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
         {"error entry refused", "A1 02 ", SessionRig::klineAnswer("7F A1 22"), 1,
          {"A1 02 ", "A1 03 ", "A1 04 ", "22 1D 02 "}, Running},
         {"answer for another entry", "A1 02 ", SessionRig::klineAnswer("E1 01 0A 00 00 09"), 1,
-         {"A1 02 ", "A1 03 ", "A1 04 ", "22 1D 02 "}, Running},
+         {"A1 02 ", "A1 02 ", "A1 03 ", "A1 04 ", "22 1D 02 "}, Running},
         {"answer of another service", "22 1D 04 ", SessionRig::klineAnswer("7E"), 1,
          {"22 1D 04 ", "22 1D 06 "}, Running},
     };
@@ -249,6 +249,19 @@ TEST_F(KX3024Steps, AnswerForAnotherEntryShiftsNoEntry) {
     EXPECT_EQ(text("ERRCODE2"), "05/00");
     EXPECT_EQ(text("ERRCOUNT1"), "3");
     EXPECT_EQ(text("OVRERRCNT"), "3");
+    // the read of entry 4, which the unit answers with its end marker, gets entry 3's answer
+    // once: the count must not take the next entry's end marker for it
+    once = true;
+    raw = [&](const ByteString& data) -> std::optional<ByteString> {
+        if (data != "A1 04 " || !once) return std::nullopt;
+        once = false;
+        return SessionRig::klineAnswer("E1 03 0A 00 00 09");
+    };
+    for (int i = 0; i < 350 && !HasFailure(); ++i) {
+        r.h.advance(10);
+        EXPECT_EQ(text("OVRERRCNT"), "3") << r.h.clock.now();
+    }
+    ASSERT_FALSE(once);
 }
 
 TEST_F(KX3024Steps, UnitThatDoesNotBeginIsWokenTwentyTimes) {

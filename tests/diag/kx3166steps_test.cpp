@@ -287,20 +287,40 @@ TEST_F(KX3166Steps, RefusedErrorEntryLeavesTheLoopWithoutAStall) {
     EXPECT_EQ(dp().DP_GetValue("ERRBEZ2").Text, "Unterspannung");
 }
 
-TEST_F(KX3166Steps, AnswerWithAnotherEntryIsNotStored) {
-    // a late answer: entry 3 comes back when entry 2 is asked for
-    script = [](const ByteString& q) -> std::optional<ByteString> {
-        if (q == H("5B 02")) return H("5B 03 21") + ByteString(17, '\0');
+TEST_F(KX3166Steps, AnswerWithAnotherEntryIsNotStoredAndTheEntryIsAskedAgain) {
+    // a late answer: entry 3 comes back once when entry 2 is asked for
+    int wrong = 1;
+    script = [&](const ByteString& q) -> std::optional<ByteString> {
+        if (q == H("5B 02") && wrong-- > 0) return H("5B 03 21") + ByteString(17, '\0');
         return std::nullopt;
     };
     comeUp();
     const auto s = sent();
     const auto second = std::find(s.begin(), s.end(), "5B 02 ");
     ASSERT_NE(second, s.end());
-    EXPECT_EQ(*(second + 1), "2F ");                   // the loop is left
-    EXPECT_TRUE(dp().DP_GetValue("ERRBEZ3").Invalid);  // nothing of entry 3 was stored
+    EXPECT_EQ(*(second + 1), "5B 02 ");  // the same entry again, then the rest of the loop
+    EXPECT_EQ(*(second + 2), "5B 03 ");
+    EXPECT_EQ(count("5B 0A "), 1);
     EXPECT_EQ(dp().DP_GetValue("ERRBEZ1").Text, "Flammabbruch");
+    EXPECT_EQ(dp().DP_GetValue("ERRBEZ2").Text, "Unterspannung");
+    EXPECT_EQ(dp().DP_GetValue("ERRCODE3").Value, unit.errors().at(2).code);
     EXPECT_TRUE(r.h.engine.SessionStarted);
+}
+
+TEST_F(KX3166Steps, EntryAnsweredOnlyForAnotherRequestEndsTheSessionOnce) {
+    // entry 3 comes back whenever entry 2 is asked for: nothing of it is stored, and the
+    // fifth such answer in a row ends the session
+    script = [](const ByteString& q) -> std::optional<ByteString> {
+        if (q == H("5B 02")) return H("5B 03 21") + ByteString(17, '\0');
+        return std::nullopt;
+    };
+    r.session.DIAG_BeginSession(dcNone);
+    for (int i = 0; i < 300 && r.h.engine.SessionStarted; ++i) r.h.advance(10);
+    EXPECT_FALSE(r.h.engine.SessionStarted);
+    EXPECT_EQ(count("5B 02 "), 5);
+    EXPECT_EQ(count("5B 03 "), 0);
+    EXPECT_TRUE(dp().DP_GetValue("ERRBEZ3").Invalid);
+    EXPECT_EQ(r.h.ui.boxes.size(), 0u) << "no message: the link failed, the unit was found";
 }
 
 TEST_F(KX3166Steps, ErrorDeleteRefusedStillSendsTheReset) {

@@ -1,5 +1,6 @@
 // The diagnosis session end to end with the simulated KX3090 on the simulated adapter: the
-// real transfer thread, run pass by pass on the manual clock.
+// real transfer thread, run pass by pass on the manual clock, through the simulated driver and
+// through the libftdi1 driver with the modelled USB chip.
 #include <gtest/gtest.h>
 
 #include "diagsession.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-class SessionKX3090 : public ::testing::Test, protected SimSession {
+class SessionKX3090 : public ::testing::TestWithParam<DriverPath>, protected SimSession {
 protected:
+    SessionKX3090() : SimSession(GetParam()) {}
     void SetUp() override { adapter = addAdapter(); }
     void attach() { h.sim.attachUnit(adapter, &unit); }
     void start(int selectedRow) { showAndBegin(selectedRow); }
@@ -26,7 +28,7 @@ protected:
     size_t adapter = 0;
 };
 
-TEST_F(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {
+TEST_P(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {
     attach();
     start(-1);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
@@ -42,7 +44,7 @@ TEST_F(SessionKX3090, AutomaticDetectionFindsTheUnitAndStartsAtStep11) {
     EXPECT_EQ(h.log.count("Diagnose gestartet"), 1);
 }
 
-TEST_F(SessionKX3090, ManualStartSendsBusConfigAndWakeupAndComesUp) {
+TEST_P(SessionKX3090, ManualStartSendsBusConfigAndWakeupAndComesUp) {
     attach();
     start(0);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
@@ -58,7 +60,7 @@ TEST_F(SessionKX3090, ManualStartSendsBusConfigAndWakeupAndComesUp) {
     EXPECT_FALSE(h.engine.PendingMismatch);
 }
 
-TEST_F(SessionKX3090, DataPointsFillWithTheUnitsValues) {
+TEST_P(SessionKX3090, DataPointsFillWithTheUnitsValues) {
     attach();
     start(-1);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
@@ -77,7 +79,7 @@ TEST_F(SessionKX3090, DataPointsFillWithTheUnitsValues) {
     EXPECT_EQ(text("CFGUMIN"), "10.5");
 }
 
-TEST_F(SessionKX3090, CommandsReachTheUnit) {
+TEST_P(SessionKX3090, CommandsReachTheUnit) {
     attach();
     start(-1);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
@@ -95,7 +97,7 @@ TEST_F(SessionKX3090, CommandsReachTheUnit) {
     EXPECT_FALSE(module().refreshActive());
 }
 
-TEST_F(SessionKX3090, ErrorDeleteEmptiesTheUnitsMemory) {
+TEST_P(SessionKX3090, ErrorDeleteEmptiesTheUnitsMemory) {
     attach();
     start(-1);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp && text("OVRERRCNT") == "3"; }, 10000));
@@ -108,7 +110,7 @@ TEST_F(SessionKX3090, ErrorDeleteEmptiesTheUnitsMemory) {
     EXPECT_GE(errorViews, 1);
 }
 
-TEST_F(SessionKX3090, StopEndsTheSessionOnce) {
+TEST_P(SessionKX3090, StopEndsTheSessionOnce) {
     attach();
     start(-1);
     ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 10000));
@@ -121,7 +123,7 @@ TEST_F(SessionKX3090, StopEndsTheSessionOnce) {
     EXPECT_EQ(caption, "NAVIRON Calvix Test");
 }
 
-TEST_F(SessionKX3090, NoUnitAttachedEndsWithOneNoConnectionMessage) {
+TEST_P(SessionKX3090, NoUnitAttachedEndsWithOneNoConnectionMessage) {
     start(-1);
     ASSERT_TRUE(runUntil([&] { return !h.engine.SessionStarted; }, 600000));
     h.advance(500);
@@ -137,7 +139,7 @@ TEST_F(SessionKX3090, NoUnitAttachedEndsWithOneNoConnectionMessage) {
     EXPECT_EQ(h.boxesInReplyPath, 0);
 }
 
-TEST_F(SessionKX3090, ManualChoiceOfAnotherHeaterWarnsAndGoesOn) {
+TEST_P(SessionKX3090, ManualChoiceOfAnotherHeaterWarnsAndGoesOn) {
     unit.setName("KX3117");
     attach();
     start(0);
@@ -148,12 +150,14 @@ TEST_F(SessionKX3090, ManualChoiceOfAnotherHeaterWarnsAndGoesOn) {
     EXPECT_NE(h.ui.boxes[0].text.find("entspricht nicht dem angeschlossenen"), ByteString::npos);
 }
 
-TEST_F(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
+TEST_P(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     attach();
     unit.setSilent(true);
     start(0);
     expectNotFoundAfterThreeWakeups();
 }
+
+CALVIX_BOTH_DRIVER_PATHS(SessionKX3090);
 
 }  // namespace
 

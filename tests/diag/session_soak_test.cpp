@@ -43,11 +43,12 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
     constexpr int64_t Step = 500;
 
     for (int64_t t = 0; t < Hour; t += Step) {
-        // A new fault setting every 10 s: mostly clean, sometimes lossy or garbled.
+        // A new fault setting every 10 s: mostly clean, sometimes lossy, garbled, late (just
+        // past the reply time-out or well beyond it) or doubled.
         if (t % 10000 == 0) {
             SimFaults f;
             f.answerDelayMs = 15;
-            switch (rng() % 6) {
+            switch (rng() % 8) {
                 case 0:
                     f.dropAnswers = 1 + static_cast<int>(rng() % 3);
                     break;
@@ -59,6 +60,13 @@ void soakOneHour(ISimControlUnit& unit, uint8_t deviceClass, int32_t dataPoints,
                     break;
                 case 3:
                     f.splitBytes = 1 + rng() % 5;
+                    break;
+                case 4:
+                    f.answerDelayMs = 2050 + static_cast<int>(rng() % 1500);
+                    break;
+                case 5:
+                    f.duplicateAnswers = -1;
+                    f.duplicateGapMs = 5 + static_cast<int>(rng() % 20);
                     break;
                 default:
                     break;

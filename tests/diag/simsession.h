@@ -11,7 +11,8 @@
 
 class SimSession {
 public:
-    SimSession() : h(EngineHarness::withTransferThread()), session(h.engine) {
+    explicit SimSession(DriverPath path = DriverPath::Simulated)
+        : h(EngineHarness::withTransferThread(path)), session(h.engine) {
         DIAG_InstallModules(session);
         h.engine.windowHooks.SetCaption = [this](const ByteString& c) { caption = c; };
     }

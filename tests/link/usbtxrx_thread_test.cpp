@@ -1,6 +1,7 @@
-// The transfer thread with its real worker against the simulated adapter in real time. The
-// test thread is the main thread: it pumps the worker's hand-overs and moves the timers' clock
-// with real time.
+// The transfer thread with its real worker against the simulated adapter in real time, through
+// the simulated driver and through the libftdi1 driver with the modelled USB chip. The test
+// thread is the main thread: it pumps the worker's hand-overs and moves the timers' clock with
+// real time.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "adapterframes.h"
+#include "driverpath.h"
 #include "hex.h"
 #include "manualclock.h"
 #include "pumpedmainthread.h"
@@ -36,9 +38,9 @@ ByteString transferFrame(uint8_t n) {
     return f;
 }
 
-class TransferThread : public ::testing::Test {
+class TransferThread : public ::testing::TestWithParam<DriverPath> {
 protected:
-    TransferThread() : d2xx(drv, nullptr) {
+    TransferThread() : d2xx(path.driver(), nullptr) {
         drv.addAdapter("NAV0001");
         drv.attachUnit(0, &unit);
         d2xx.ShowErrors = false;
@@ -84,6 +86,7 @@ protected:
 
     SimFtDriver drv;
     EchoUnit unit;
+    DriverOver path{drv, GetParam()};
     D2XXUnit d2xx;
     ManualClock clock;
     PumpedMainThread main;
@@ -93,7 +96,7 @@ protected:
     std::unique_ptr<TUSBTXRX> tx;
 };
 
-TEST_F(TransferThread, FramesGoOutAndRepliesComeBackOnTheMainThread) {
+TEST_P(TransferThread, FramesGoOutAndRepliesComeBackOnTheMainThread) {
     constexpr int n = 300;
     start();
     onReply = [this](uint8_t, const ByteString&) {
@@ -113,7 +116,7 @@ TEST_F(TransferThread, FramesGoOutAndRepliesComeBackOnTheMainThread) {
     EXPECT_EQ(replies.size(), static_cast<size_t>(n));
 }
 
-TEST_F(TransferThread, UnplugMidExchangeEndsInOneReplyAndNoHang) {
+TEST_P(TransferThread, UnplugMidExchangeEndsInOneReplyAndNoHang) {
     SimFaults f;
     f.answerDelayMs = 1500;  // still on its way when the adapter is pulled
     drv.setFaults(0, f);
@@ -149,7 +152,7 @@ TEST_F(TransferThread, UnplugMidExchangeEndsInOneReplyAndNoHang) {
     EXPECT_EQ(replies[1].code, 0);
 }
 
-TEST_F(TransferThread, UnplugWithNobodyWatchingEndsInCodeFour) {
+TEST_P(TransferThread, UnplugWithNobodyWatchingEndsInCodeFour) {
     start(5);  // a short reply time-out: 21 writes take about 0.1 s
     drv.setFaults(0, [] {
         SimFaults f;
@@ -164,7 +167,7 @@ TEST_F(TransferThread, UnplugWithNobodyWatchingEndsInCodeFour) {
     EXPECT_EQ(replies[0].code, 4);
 }
 
-TEST_F(TransferThread, TerminateEndsTheLoopAndFinishesOnTheMainThread) {
+TEST_P(TransferThread, TerminateEndsTheLoopAndFinishesOnTheMainThread) {
     drv.setFaults(0, [] {
         SimFaults f;
         f.dropAnswers = -1;
@@ -194,7 +197,7 @@ TEST_F(TransferThread, TerminateEndsTheLoopAndFinishesOnTheMainThread) {
     EXPECT_EQ(finished, 1);
 }
 
-TEST_F(TransferThread, DestroyWhileTheWorkerWaitsForTheMainThread) {
+TEST_P(TransferThread, DestroyWhileTheWorkerWaitsForTheMainThread) {
     start();
     ASSERT_TRUE(tx->SendFrame(transferFrame(1)));
     // Not pumped: the worker now waits in the hand-over for this thread.
@@ -204,5 +207,7 @@ TEST_F(TransferThread, DestroyWhileTheWorkerWaitsForTheMainThread) {
     EXPECT_TRUE(replies.empty()) << "no reply reaches an owner that is going away";
     EXPECT_EQ(finished, 0);
 }
+
+CALVIX_BOTH_DRIVER_PATHS(TransferThread);
 
 }  // namespace

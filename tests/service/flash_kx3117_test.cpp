@@ -64,13 +64,13 @@ TEST_F(FlashKX3117, ProgramsTheImageAndEndsTheSession) {
     EXPECT_EQ(fileName, dir + "/image.s19");
     EXPECT_NE(memo.find("S113E600"), ByteString::npos);
 
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
-    EXPECT_EQ(progress.caption, "Steuergerätesoftware übertragen");
-    EXPECT_EQ(progress.texts,
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
+    EXPECT_EQ(progress.Caption(), "Steuergerätesoftware übertragen");
+    EXPECT_EQ(view.texts,
               (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ", "Programmieren... "}));
     // five blocks: seven erases of ten, then one per block but the special one
-    EXPECT_EQ(progress.maximum, 75);
-    EXPECT_EQ(progress.position, 74);
+    EXPECT_EQ(progress.Maximum(), 75);
+    EXPECT_EQ(progress.Position(), 74);
     ASSERT_EQ(h.ui.boxes.size(), 1u);
     EXPECT_EQ(h.ui.boxes[0].kind, MsgKind::Information);
     EXPECT_EQ(h.ui.boxes[0].text, successBox());
@@ -94,14 +94,14 @@ TEST_F(FlashKX3117, ProgramsTheImageAndEndsTheSession) {
 TEST_F(FlashKX3117, SlowEraseGoesOnAfterTwoSecondsWithoutProgress) {
     unit.memory().setSlowErases(1);
     std::vector<int64_t> erases;  // when each erase reached the unit
-    progress.onPump = [&] {
+    view.onPump = [&] {
         size_t n = 0;
         for (const ByteString& r : unit.received()) n += r.compare(0, 2, H("48 14")) == 0 ? 1 : 0;
         if (n > erases.size()) erases.push_back(h.clock.now());
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
-    EXPECT_EQ(progress.position, 64) << "the unanswered erase did not count";
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
+    EXPECT_EQ(progress.Position(), 64) << "the unanswered erase did not count";
     ASSERT_EQ(erases.size(), 7u);
     EXPECT_GE(erases[1] - erases[0], 2000);
     EXPECT_LT(erases[2] - erases[1], 500);
@@ -112,7 +112,7 @@ TEST_F(FlashKX3117, SlowEraseGoesOnAfterTwoSecondsWithoutProgress) {
 TEST_F(FlashKX3117, RefusedCheckIsTriedThreeTimesThenTheRecoveryWay) {
     unit.refuseRequests(H("48 02"));
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Failed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Failed);
     EXPECT_EQ(programmer.failure(), FlashProgrammer::TransferFailed);
     // three at the check, three more on the recovery way, which then restores the bus mode
     // and the application
@@ -128,7 +128,7 @@ TEST_F(FlashKX3117, UnitThatDoesNotEnterProgrammingKeepsItsSoftware) {
     unit.refuseRequests(H("42 0B"));
     const uint8_t before = unit.memory().software(0xE000);
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Failed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Failed);
     EXPECT_EQ(lastBox(),
               "     Die Steuergerätesoftware konnte nicht gesendet werden,     \r\n     "
               "erforderlicher Funktionszustand nicht erreicht!");
@@ -150,18 +150,18 @@ TEST_F(FlashKX3117, ImageThatDoesNotFitIsRefusedBeforeAnythingIsSent) {
     }
     program("S105E000010218\r\n");
     EXPECT_EQ(lastBox(), "      Checksumme fehlerhaft in Zeile 1!     ");
-    EXPECT_EQ(progress.runs, 0);
+    EXPECT_EQ(view.runs, 0);
     h.advance(500);
     for (size_t i = before; i < unit.received().size(); ++i)
         EXPECT_NE(static_cast<uint8_t>(unit.received()[i][0]), 0x48);
 }
 
 TEST_F(FlashKX3117, AbortFinishesTheExchangeThenASecondRunSucceeds) {
-    progress.onPump = [&] {
-        if (writes().size() == 2) progress.abort();
+    view.onPump = [&] {
+        if (writes().size() == 2) progress.Abort();
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Aborted);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::UserAbort);
     EXPECT_EQ(lastBox(), abortedBox());
     // The run is still finishing: a new one does not start.
     ASSERT_NE(programmer.request().Step, 0);
@@ -176,34 +176,34 @@ TEST_F(FlashKX3117, AbortFinishesTheExchangeThenASecondRunSucceeds) {
     EXPECT_EQ(h.ui.boxes.size(), 1u) << "the failure after the abort shows nothing more";
     ASSERT_TRUE(sessionEnds());
 
-    progress.onPump = nullptr;
+    view.onPump = nullptr;
     comeUp();
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInUnit();
 }
 
 TEST_F(FlashKX3117, PulledCableEndsTheRunAndTheUnitStaysProgrammable) {
     bool pulled = false;
-    progress.onPump = [&] {
+    view.onPump = [&] {
         if (writes().size() == 2 && !pulled) {
             pulled = true;
             h.sim.unplug(adapter);
         }
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::AdapterLost);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::AdapterLost);
     EXPECT_EQ(lastBox(), disconnectedBox());
     ASSERT_TRUE(finishRun(5000)) << "no endless recovery without an adapter";
     h.advance(5000);
     EXPECT_EQ(programmer.request().Step, 0);
     EXPECT_FALSE(h.engine.SessionStarted);
 
-    progress.onPump = nullptr;
+    view.onPump = nullptr;
     h.sim.replug(adapter);
     ASSERT_TRUE(runUntil([&] { return h.engine.AdapterReady; }, 5000));
     comeUp();
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInUnit();
 }

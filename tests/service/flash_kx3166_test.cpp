@@ -59,18 +59,18 @@ TEST_F(FlashKX3166, ClassFiveIsSwitchedIntoItsBootLoaderAndProgrammed) {
     detect(dcKX3166);
     std::vector<int64_t> keepAlives;  // when the boot loader got message 30
     int64_t fingerprintAt = -1;
-    progress.onPump = [&] {
+    view.onPump = [&] {
         if (fingerprintAt < 0 && loaderGot(159) > 0) fingerprintAt = h.clock.now();
         if (loaderGot(30) > static_cast<int>(keepAlives.size())) keepAlives.push_back(h.clock.now());
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
-    EXPECT_EQ(progress.texts,
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
+    EXPECT_EQ(view.texts,
               (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ", "Programmieren... ",
                                        "Applikation starten... "}));
     // 513 blocks; the shown position stops at the maximum
-    EXPECT_EQ(progress.maximum, 513);
-    EXPECT_EQ(progress.highest, 513);
+    EXPECT_EQ(progress.Maximum(), 513);
+    EXPECT_EQ(view.highest, 513);
     EXPECT_EQ(lastBox(), successBox());
 
     expectImageInBootLoader();
@@ -99,38 +99,38 @@ TEST_F(FlashKX3166, ClassFiveIsSwitchedIntoItsBootLoaderAndProgrammed) {
 TEST_F(FlashKX3166, PulledCableMidTransferThenTheBootLoaderIsProgrammed) {
     detect(dcKX3166);
     bool pulled = false;
-    progress.onPump = [&] {
+    view.onPump = [&] {
         if (!pulled && chunks() == 100) {
             pulled = true;
             h.sim.unplug(adapter);
         }
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::AdapterLost);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::AdapterLost);
     EXPECT_EQ(lastBox(), disconnectedBox());
     ASSERT_TRUE(finishRun(5000));
     EXPECT_TRUE(unit.inBootLoader());
     EXPECT_FALSE(unit.bootLoader().applicationValid());
 
-    progress.onPump = nullptr;
+    view.onPump = nullptr;
     h.sim.replug(adapter);
     ASSERT_TRUE(runUntil([&] { return h.engine.AdapterReady; }, 5000));
     detect(dcLoader);
     EXPECT_EQ(caption, "NAVIRON Calvix Test [Flashloader]");
     EXPECT_EQ(session.buses().sbus.deviceAddress(), 3) << "the address it was found at";
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInBootLoader();
     EXPECT_FALSE(unit.inBootLoader());
 }
 
 TEST_F(FlashKX3166, AbortStopsAfterTheChunkAndTheUnitStaysInItsBootLoader) {
     detect(dcKX3166);
-    progress.onPump = [&] {
-        if (chunks() == 50) progress.abort();
+    view.onPump = [&] {
+        if (chunks() == 50) progress.Abort();
     };
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Aborted);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::UserAbort);
     EXPECT_EQ(lastBox(), abortedBox());
     ASSERT_TRUE(finishRun());
     EXPECT_EQ(chunks(), 50) << "no chunk after the abort";
@@ -139,10 +139,10 @@ TEST_F(FlashKX3166, AbortStopsAfterTheChunkAndTheUnitStaysInItsBootLoader) {
     EXPECT_EQ(lastBox(), abortedBox()) << "nothing more after the abort";
     ASSERT_TRUE(sessionEnds());
 
-    progress.onPump = nullptr;
+    view.onPump = nullptr;
     detect(dcLoader);
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInBootLoader();
 }
 
@@ -159,7 +159,7 @@ TEST_F(FlashKX3166, BootLoaderFoundByAManualStartKeepsAliveAndIsProgrammed) {
     EXPECT_TRUE(unit.bootLoader().sessionOpen());
 
     program(imageFile());
-    EXPECT_EQ(progress.result, ITransferProgress::Completed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInBootLoader();
     // from the boot loader the run starts at message 162
     EXPECT_EQ(loaderGot(155), 3) << "two erase parts and the start; nothing to leave";
@@ -171,7 +171,7 @@ TEST_F(FlashKX3166, RangeTheBootLoaderRefusesFailsTheRun) {
     detect(dcKX3166);
     // ends beyond the boot loader's application memory
     program(SREC_File(3, 0x7FFC0, SREC_Pattern(0x80)));
-    EXPECT_EQ(progress.result, ITransferProgress::Failed);
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Failed);
     EXPECT_EQ(programmer.failure(), FlashProgrammer::TransferFailed);
     EXPECT_EQ(lastBox(), failedBox());
     EXPECT_EQ(chunks(), 0);

@@ -12,14 +12,14 @@
 #include <string>
 
 #include "flashprogrammer.h"
-#include "fakeprogress.h"
+#include "pumpedprogress.h"
 #include "simsession.h"
 #include "srecords.h"
 
 class FlashRig : public SimSession {
 public:
     FlashRig() : programmer(session, h.ui, progress, fileName, hooks()) {
-        progress.pump = [this] { h.advance(1); };
+        view.pump = [this] { h.advance(1); };
         auto link = h.engine.windowHooks.UI_UpdateLinkState;
         h.engine.windowHooks.UI_UpdateLinkState = [this, link] {
             if (link) link();
@@ -75,7 +75,8 @@ public:
         return "     Die Verbindung zum Steuergerät wurde getrennt!      ";
     }
 
-    FakeProgress progress;
+    PumpedProgressView view;
+    TransferProgress progress{&view};
     ByteString fileName;
     ByteString memo;
     FlashProgrammer programmer;

@@ -5,7 +5,8 @@
 #include "usbtxrx.h"
 
 EngineHarness::EngineHarness(Options options)
-    : d2xx(options.driver ? *options.driver : sim, &ui),
+    : path(sim, options.path, &ui),
+      d2xx(options.driver ? *options.driver : path.driver(), &ui),
       engine(EnginePorts{
           clock, d2xx,
           [this, factory = std::move(options.threadFactory)](
@@ -76,8 +77,9 @@ FakeTransport* EngineHarness::transport() const {
     return dynamic_cast<FakeTransport*>(engine.USBThread());
 }
 
-EngineHarness::Options EngineHarness::withTransferThread() {
+EngineHarness::Options EngineHarness::withTransferThread(DriverPath path) {
     Options o;
+    o.path = path;
     o.threadFactory = [](EngineHarness& e, int timeoutMs, ReplyHandler onReply,
                          std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
         return std::make_unique<TUSBTXRX>(e.d2xx, e.clock, e.mainThread, timeoutMs,

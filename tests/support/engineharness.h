@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "d2xx.h"
+#include "driverpath.h"
 #include "fakemainthread.h"
 #include "faketransport.h"
 #include "fakeui.h"
@@ -21,6 +22,9 @@ public:
     struct Options {
         // The driver the engine opens; the harness's simulated adapters when null.
         IFtDriver* driver = nullptr;
+        // ThroughChip: the libftdi1 driver over the modelled USB chip, with the harness's
+        // simulated adapters on the chip's far side (driver must then be null).
+        DriverPath path = DriverPath::Simulated;
         // Builds the transfer thread; a FakeTransport when empty. It gets the harness.
         std::function<std::unique_ptr<ITransferThread>(EngineHarness&, int replyTimeoutMs,
                                                        ReplyHandler, std::function<void()>)>
@@ -41,7 +45,7 @@ public:
     explicit EngineHarness(Options options);
     // The real transfer thread between the engine and the simulated adapters, run pass by
     // pass on the test thread.
-    static Options withTransferThread();
+    static Options withTransferThread(DriverPath path = DriverPath::Simulated);
     // The same with its own worker thread. The clock still moves only when the test advances
     // it, each step giving the worker a moment to read and hand over.
     static Options withWorkerThread();
@@ -64,6 +68,7 @@ public:
     FakeUserInteraction ui;
     RecordingLog log;
     FakeMainThread mainThread;
+    DriverOver path;  // SimFtDriver itself, or the libftdi1 driver over the chip model
     D2XXUnit d2xx;
     RecordingHooks hooks;
     // Boxes that opened while a reply was processed (must stay 0).

@@ -4,6 +4,8 @@
 // of the program; two instances on the same folder are two runs one after the other.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QString>
@@ -53,7 +55,17 @@ public:
         });
     }
 
-    ~MainWinRun() { form.reset(); }
+    // A run whose window was not closed ends as the program would end it: the transfer
+    // thread is told to stop and driven until it has ended, before the window goes.
+    ~MainWinRun() {
+        if (form) endWorker();
+        form.reset();
+    }
+    void endWorker() {
+        form->engine().USB_StopThread();
+        for (int i = 0; i < 1000 && form->engine().ThreadAlive; ++i) mainThread.processEvents();
+        EXPECT_FALSE(form->engine().ThreadAlive) << "the transfer thread did not end";
+    }
 
     // Moves program time on, 1 ms at a time while the adapter has something to read, else
     // straight to the next timer; Qt's own events run on the way.

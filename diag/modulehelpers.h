@@ -15,3 +15,9 @@ void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out,
 
 // The first decision step of a session: the session is up; the windows follow.
 void DIAG_ReportSessionUp(DiagSession& session);
+
+// The S-Bus units confirm their session (message 30) with exactly one byte 01; the answer's
+// payload without the message ID.
+inline bool DIAG_SessionConfirmed(const ByteString& payload) {
+    return payload.size() == 1 && payload[0] == '\x01';
+}

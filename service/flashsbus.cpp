@@ -7,6 +7,7 @@
 #include "checksums.h"
 #include "diagsession.h"
 #include "flashprogrammer.h"
+#include "modulehelpers.h"
 #include "translate.h"
 
 #define CTX "TEXTRA_FLASH_Form"
@@ -43,8 +44,8 @@ enum Step : int32_t {
     KeepAlive = 110,
 };
 
-bool isSingleOne(const TResult& res) {
-    return !res.Invalid && res.Text == ByteString(1, '\x01');
+bool sessionConfirmed(const TResult& res) {
+    return !res.Invalid && DIAG_SessionConfirmed(res.Text);
 }
 
 }  // namespace
@@ -158,7 +159,7 @@ void FlashProgrammer::evaluateSBus() {
             return;
         case OpenSession:
         case KeepAlive:
-            r.Step = isSingleOne(decodeSBus(1, MsgSession)) ? (step == OpenSession ? BusVersion : Chunk)
+            r.Step = sessionConfirmed(decodeSBus(1, MsgSession)) ? (step == OpenSession ? BusVersion : Chunk)
                                                             : r.ErrorStep;
             return;
         case BusVersion:

@@ -30,6 +30,8 @@
 #include "standinform.h"
 #include "statuspanel.h"
 #include "tranzform.h"
+#include "flashform.h"
+#include "flashprogrammer.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -123,6 +125,7 @@ TMAIN_Form::~TMAIN_Form() {
         waitForTransferThread();
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
+    m_flashProgrammer.reset();
     m_session.reset();
     m_engine.reset();
     // The views read the engine's tables; they go before the engine's members would.
@@ -213,6 +216,19 @@ void TMAIN_Form::createWindows() {
             w = m_summary;
         } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
             w = m_tranz = new TMAIN_Tranz_Form(this);
+        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
+            m_flash = new TEXTRA_FLASH_Form(this);
+            FlashProgrammer::Hooks hooks;
+            hooks.stopDiagnosis = [this] { DIAG_StopExecute(); };
+            hooks.today = [this] {
+                const QDate d = now().date();
+                return FlashDate{d.year(), d.month(), d.day()};
+            };
+            hooks.showFile = [this](const ByteString& text) { m_flash->showFile(text); };
+            m_flashProgrammer = std::make_unique<FlashProgrammer>(
+                *m_session, *m_ui, m_tranz->progress(), m_settings.FlashFileName, std::move(hooks));
+            m_flash->setProgrammer(m_flashProgrammer.get());
+            w = m_flash;
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {

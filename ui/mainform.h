@@ -41,6 +41,8 @@ class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
 class TPROT_START_Form;
 class TMAIN_Tranz_Form;
+class TEXTRA_FLASH_Form;
+class FlashProgrammer;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -142,6 +144,7 @@ public:
     void STEU_L_SPAR_EINExecute();
     void STEU_L_SPAR_AUSExecute();
     void STEU_L_SPAR_LINEExecute();
+    void EXTR_FLASHExecute();
     void HELP_InhaltExecute();
     void HELP_IndexExecute();
 
@@ -174,6 +177,7 @@ public:
     TPROT_START_Form* protStartForm() const { return m_protStart; }
     // The progress dialog of long transfers, shared by the windows that transfer.
     TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
+    TEXTRA_FLASH_Form* flashForm() const { return m_flash; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -239,6 +243,8 @@ private:
     std::unique_ptr<D2XXUnit> m_d2xx;
     std::unique_ptr<MainEngine> m_engine;
     std::unique_ptr<DiagSession> m_session;
+    // The software programming, a request client of the session's engine.
+    std::unique_ptr<FlashProgrammer> m_flashProgrammer;
     MainSettings m_settings;
     HelpService m_help;
     bool m_shown = false;
@@ -265,4 +271,5 @@ private:
     TANSI_TREND_Form* m_trend = nullptr;
     TPROT_START_Form* m_protStart = nullptr;
     TMAIN_Tranz_Form* m_tranz = nullptr;
+    TEXTRA_FLASH_Form* m_flash = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "flashform.h"
 #include "imagelist.h"
 #include "konfigform.h"
 #include "kx3090module.h"
@@ -114,8 +115,7 @@ const char* const kMissingWindowActions[] = {
     "DIAG_DEV_Sel",     "DIAG_KOMP_Test",   "KAL_CO2",        "KAL_Spann",      "DSATZ_FILEtoSG",
     "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",
     "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",
-    "EXTR_USB",         "EXTR_TELG",        "EXTR_SPRACHE",   "EXTR_UNIT",      "EXTR_FLASH",
-    "HELP_Info",
+    "EXTR_USB",         "EXTR_TELG",        "EXTR_SPRACHE",   "EXTR_UNIT",      "HELP_Info",
 };
 
 QString tr8(const char* text) {
@@ -410,6 +410,7 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_UP_AUS", &TMAIN_Form::STEU_UP_AUSExecute);
     on("STEU_ERRDEL", &TMAIN_Form::STEU_ERRDELExecute);
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
+    on("EXTR_FLASH", &TMAIN_Form::EXTR_FLASHExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
     on("HELP_Index", &TMAIN_Form::HELP_IndexExecute);
     on("STEU_L_HS_LINE", &TMAIN_Form::STEU_L_HS_LINEExecute);
@@ -495,6 +496,12 @@ void TMAIN_Form::WIN_PDataExecute() {
 }
 void TMAIN_Form::WIN_TDataExecute() {
     showWindow(m_trend);
+}
+
+// ---- service functions ----
+
+void TMAIN_Form::EXTR_FLASHExecute() {
+    m_flash->Execute();
 }
 
 // ---- help ----

@@ -17,6 +17,7 @@
 #include "protokoll.h"
 #include "protstartform.h"
 #include "qtports.h"
+#include "flashform.h"
 #include "standinform.h"
 #include "trendform.h"
 
@@ -184,6 +185,9 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             m_protStart->SetLinkState(ready);
             w = m_protStart;
+        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
+            m_flash->SetLinkState(ready);
+            w = m_flash;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
@@ -230,6 +234,9 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TPROT_START_Form")) {
                 m_protStart->SetDeviceClass(cls);
                 w = m_protStart;
+            } else if (wn == QLatin1String("TEXTRA_FLASH_Form")) {
+                m_flash->SetDeviceClass(cls);
+                w = m_flash;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;

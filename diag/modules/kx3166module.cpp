@@ -60,10 +60,6 @@ const StepRow* stepOf(int32_t step) {
     return nullptr;
 }
 
-bool isSingleOne(const ByteString& payload) {
-    return payload.size() == 1 && payload[0] == '\x01';
-}
-
 }  // namespace
 
 void KX3166Module::Repeat::tick(int32_t reload) {
@@ -313,7 +309,7 @@ void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
         case 11:
         case 80:
             // The unit confirms its session with exactly one byte 01; anything else ends it.
-            if (!isSingleOne(res.Text)) out.Step = out.ErrorStep;
+            if (!DIAG_SessionConfirmed(res.Text)) out.Step = out.ErrorStep;
             break;
         case 20:
             KX3166_DecodeComponentDefault(res.Text);

@@ -72,10 +72,6 @@ const StepRow* stepOf(int32_t step) {
     return nullptr;
 }
 
-bool isSingleOne(const TResult& res) {
-    return res.Text == ByteString(1, '\x01');
-}
-
 }  // namespace
 
 void LoaderModule::RegisterDataPoints(const ByteString& identText) {
@@ -150,7 +146,7 @@ void LoaderModule::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
     } else if (r.Step == 11 || r.Step == KeepAliveStep) {
         // The unit confirms its session with exactly one byte 01; anything else ends it.
-        out.Step = isSingleOne(res) ? r.Step + 1 : r.ErrorStep;
+        out.Step = DIAG_SessionConfirmed(res.Text) ? r.Step + 1 : r.ErrorStep;
     } else if (r.Step != CycleStep) {
         out.Step = r.Step + 1;
     }

@@ -24,6 +24,14 @@ SimBootLoader::SimBootLoader()
     registerProgramming();
 }
 
+ByteString SimBootLoader::bootSoftware() {
+    ByteString d;
+    text(d, "BL04738120", 10);
+    le16(d, 4711);
+    d += bytes({21, 14, 2});  // year, week, patch
+    return d;
+}
+
 uint8_t SimBootLoader::software(uint32_t address) const {
     if (address < ApplicationStart || address > ApplicationEnd) return 0xFF;
     return m_memory[address - ApplicationStart];
@@ -64,20 +72,10 @@ void SimBootLoader::registerMessages() {
     on(20, [this](const ByteString&) { return reply(20, m_ident); });
     on(27, [](const ByteString&) { return reply(27, "V1.0"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x06})); });
-    on(30, [this](const ByteString& p) -> std::optional<ByteString> {
-        if (p.size() != 5 || at(p, 0) != 1 || le32At(p, 1) != SessionKey)
-            return negative(RefusedParameter, 30);
-        m_sessionOpen = true;
-        m_lastKeepAlive = now();
-        return reply(30, bytes({0x01}));
+    on(30, [this](const ByteString& p) {
+        return sessionAnswer(p, SessionKey, m_sessionOpen, m_lastKeepAlive);
     });
-    on(81, [](const ByteString&) {
-        ByteString d;
-        text(d, "BL04738120", 10);
-        le16(d, 4711);
-        d += bytes({21, 14, 2});  // year, week, patch
-        return reply(81, d);
-    });
+    on(81, [](const ByteString&) { return reply(81, bootSoftware()); });
     on(82, [this](const ByteString&) {
         ByteString d;
         text(d, "HW47380006", 10);

@@ -33,6 +33,9 @@ public:
 
     SimBootLoader();
 
+    // The boot loader's own software identification (the data of message 81).
+    static ByteString bootSoftware();
+
     void setIdentText(const ByteString& text) { m_ident = text; }
     // A byte of the application memory (0xFF where erased; 0xFF outside it).
     uint8_t software(uint32_t address) const;

@@ -80,21 +80,10 @@ void SimKX3166Unit::registerMessages() {
     on(20, [this](const ByteString&) { return reply(20, m_ident); });
     on(27, [](const ByteString&) { return reply(27, "V2.1"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x05})); });
-    on(30, [this](const ByteString& p) -> std::optional<ByteString> {
-        // Opens the session, and keeps it open when repeated.
-        if (p.size() != 5 || at(p, 0) != 1 || le32At(p, 1) != SessionKey)
-            return negative(RefusedParameter, 30);
-        m_sessionOpen = true;
-        m_lastKeepAlive = now();
-        return reply(30, bytes({0x01}));
+    on(30, [this](const ByteString& p) {
+        return sessionAnswer(p, SessionKey, m_sessionOpen, m_lastKeepAlive);
     });
-    on(81, [](const ByteString&) {
-        ByteString d;
-        text(d, "BL04738120", 10);
-        le16(d, 4711);
-        d += bytes({21, 14, 2});  // year, week, patch
-        return reply(81, d);
-    });
+    on(81, [](const ByteString&) { return reply(81, SimBootLoader::bootSoftware()); });
     on(82, [](const ByteString&) {
         ByteString d;
         text(d, "HW47380006", 10);

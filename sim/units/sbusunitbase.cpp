@@ -32,6 +32,17 @@ ByteString SimSBusUnit::negative(uint8_t errorBit, uint8_t detail) {
     return ByteString{'\0', static_cast<char>(errorBit), static_cast<char>(detail)};
 }
 
+std::optional<ByteString> SimSBusUnit::sessionAnswer(const ByteString& p, uint32_t key, bool& open,
+                                                     int64_t& lastKeepAlive) const {
+    if (p.size() != 5 || static_cast<uint8_t>(p[0]) != 1) return negative(RefusedParameter, 30);
+    uint32_t k = 0;
+    for (int i = 4; i >= 1; --i) k = (k << 8) | static_cast<uint8_t>(p[static_cast<size_t>(i)]);
+    if (k != key) return negative(RefusedParameter, 30);
+    open = true;
+    lastKeepAlive = now();
+    return reply(30, ByteString(1, '\x01'));
+}
+
 int SimSBusUnit::receivedCount(uint8_t messageId) const {
     int n = 0;
     for (const ByteString& r : m_received) n += static_cast<uint8_t>(r[0]) == messageId ? 1 : 0;

@@ -58,6 +58,10 @@ public:
 
 protected:
     void on(uint8_t messageId, Handler handler) { m_handlers[messageId] = std::move(handler); }
+    // Message 30: the parameters 1 and the unit's session key open the session, and a repeat
+    // keeps it open (answer 01); anything else is refused.
+    std::optional<ByteString> sessionAnswer(const ByteString& params, uint32_t key, bool& open,
+                                            int64_t& lastKeepAlive) const;
     // Runs before a request is handed to its handler (units whose state follows time).
     virtual void beforeRequest() {}
 

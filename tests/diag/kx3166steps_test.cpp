@@ -15,20 +15,10 @@ namespace {
 // A session with the class-5 module and the simulated unit on the S-Bus; a script may answer
 // a request in the unit's place.
 struct KX3166Bench {
-    using Script = std::function<std::optional<ByteString>(const ByteString& data)>;
-
     KX3166Bench() {
         DIAG_InstallModules(r.session);
         unit.attachClock(r.h.simClock);
-        r.sbus = [this](const ByteString& t) -> std::optional<ByteString> {
-            const ByteString data = t.size() > 4 ? t.substr(3, t.size() - 4) : ByteString();
-            if (script)
-                if (auto a = script(data)) {
-                    if (a->empty()) return std::nullopt;  // silence
-                    return SimSBusUnit::frameTelegram(1, 7, *a, false);
-                }
-            return unit.answer(t);
-        };
+        r.sbus = r.sbusUnit(unit, SimKX3166Unit::Address, script);
     }
     KX3166Module& module() { return *r.session.moduleAs<KX3166Module>(dcKX3166); }
     void comeUp() {
@@ -38,11 +28,7 @@ struct KX3166Bench {
     }
     // Request data (message ID first) sent on the S-Bus from `from` on, as hex.
     std::vector<ByteString> sent(size_t from = 0) const {
-        std::vector<ByteString> out;
-        const auto t = r.telegramsOn(2);
-        for (size_t i = from; i < t.size(); ++i)
-            out.push_back(hexOf(t[i].substr(3, t[i].size() - 4)));
-        return out;
+        return r.viewsOn(2, SessionRig::sbusDataOf, from);
     }
     size_t sentSoFar() const { return r.telegramsOn(2).size(); }
     // The requests from `from` on that are neither the cyclic reads nor error entries.
@@ -63,17 +49,13 @@ struct KX3166Bench {
     }
     // Times at which a request was sent.
     std::vector<int64_t> timesOf(const char* hex) const {
-        std::vector<int64_t> out;
-        for (const SessionRig::Sent& s : r.sent)
-            if (s.bus == 2 && hexOf(s.telegram.substr(3, s.telegram.size() - 4)) == hex)
-                out.push_back(s.at);
-        return out;
+        return r.timesOn(2, SessionRig::sbusDataOf, hex);
     }
     const DataPointTable& dp() const { return r.h.engine.dataPoints; }
 
     SessionRig r;
     SimKX3166Unit unit;
-    Script script;
+    SessionRig::Script script;
 };
 
 class KX3166Steps : public ::testing::Test, protected KX3166Bench {

@@ -13,21 +13,11 @@
 namespace {
 
 struct LoaderBench {
-    using Script = std::function<std::optional<ByteString>(const ByteString& data)>;
-
     LoaderBench() {
         DIAG_InstallModules(r.session);
         unit.attachClock(r.h.simClock);
         r.session.views.DeviceInfoShowValues = [this] { ++deviceInfoShown; };
-        r.sbus = [this](const ByteString& t) -> std::optional<ByteString> {
-            const ByteString data = t.size() > 4 ? t.substr(3, t.size() - 4) : ByteString();
-            if (script)
-                if (auto a = script(data)) {
-                    if (a->empty()) return std::nullopt;  // silence
-                    return SimSBusUnit::frameTelegram(1, 3, *a, false);
-                }
-            return unit.answer(t);
-        };
+        r.sbus = r.sbusUnit(unit, SimBootLoader::Address, script);
     }
     LoaderModule& module() { return *r.session.moduleAs<LoaderModule>(dcLoader); }
     // The manual start of the device list's row "Flashloader".
@@ -41,24 +31,16 @@ struct LoaderBench {
     }
     // Request data (message ID first) on the S-Bus from `from` on, as hex.
     std::vector<ByteString> sent(size_t from = 0) const {
-        std::vector<ByteString> out;
-        const auto t = r.telegramsOn(2);
-        for (size_t i = from; i < t.size(); ++i)
-            out.push_back(hexOf(t[i].substr(3, t[i].size() - 4)));
-        return out;
+        return r.viewsOn(2, SessionRig::sbusDataOf, from);
     }
     std::vector<int64_t> timesOf(const char* hex) const {
-        std::vector<int64_t> out;
-        for (const SessionRig::Sent& s : r.sent)
-            if (s.bus == 2 && hexOf(s.telegram.substr(3, s.telegram.size() - 4)) == hex)
-                out.push_back(s.at);
-        return out;
+        return r.timesOn(2, SessionRig::sbusDataOf, hex);
     }
     ByteString text(const char* key) const { return r.h.engine.dataPoints.DP_GetValue(key).Text; }
 
     SessionRig r;
     SimBootLoader unit;
-    Script script;
+    SessionRig::Script script;
     int deviceInfoShown = 0;
 };
 

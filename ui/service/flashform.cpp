@@ -8,7 +8,9 @@
 
 TEXTRA_FLASH_Form::TEXTRA_FLASH_Form(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TEXTRA_FLASH_Form"));
-    setWindowFlag(Qt::Window);
+    // A window of its own that stays above the main window (the progress dialog comes on top).
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinMaxButtonsHint);
     setWindowTitle(tr("Steuergerätesoftware programmieren"));
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
@@ -27,6 +29,9 @@ void TEXTRA_FLASH_Form::showFile(const ByteString& text) {
     QString t = toQ(text);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_memo->setPlainText(t);
+    if (!isVisible() && parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
     show();
     raise();
+    activateWindow();
 }

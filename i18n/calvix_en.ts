@@ -2879,8 +2879,8 @@ The udev rule is missing: </translation>
 <byte value="xd"/>
      Beenden sie die aktuelle Diagnosesitzung um diesen Status aufzuheben.      </source>
         <translation>     If you actively make changes to the heater through the diagnosis,      <byte value="xd"/>
-     by switching MS, ECP, term. 61 or economy mode on or off or by making a      <byte value="xd"/>
-     CO2 adjustment, your computer becomes the master      <byte value="xd"/>
+     by switching MS, ECP, term. 61 or economy mode on or off or by      <byte value="xd"/>
+     making a CO2 adjustment, your computer becomes the master      <byte value="xd"/>
      and the external controls are ignored for this session.      <byte value="xd"/>
 <byte value="xd"/>
      End the current diagnosis session to cancel this status.      </translation>
@@ -3087,7 +3087,7 @@ The udev rule is missing: </translation>
         <location line="+1"/>
         <location line="+2"/>
         <source>&amp;Umwälzpumpe Ein</source>
-        <translation>Circulation &amp;pump on</translation>
+        <translation>Circulation pump o&amp;n</translation>
     </message>
     <message>
         <location line="-2"/>

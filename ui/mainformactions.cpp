@@ -11,6 +11,9 @@
 #include "diagsession.h"
 #include "errorform.h"
 #include "imagelist.h"
+#include "kaliallform.h"
+#include "komptest.h"
+#include "komptestform.h"
 #include "konfigform.h"
 #include "kx3090module.h"
 #include "mainform.h"
@@ -111,11 +114,9 @@ const Def kActions[] = {
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
 // disabled whatever the broadcast says.
 const char* const kMissingWindowActions[] = {
-    "DIAG_DEV_Sel",     "DIAG_KOMP_Test",   "KAL_CO2",        "KAL_Spann",      "DSATZ_FILEtoSG",
-    "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS",
-    "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel",  "DSATZ_EOL_EDIT",
-    "EXTR_USB",         "EXTR_TELG",        "EXTR_SPRACHE",   "EXTR_UNIT",      "EXTR_FLASH",
-    "HELP_Info",
+    "DSATZ_FILEtoSG",   "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE",
+    "DSATZ_SGtoEDIT",   "DSATZ_SGtoZWIS",   "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
+    "DSATZ_ZWIStoSG",   "DSATZ_ZWISDel",    "DSATZ_EOL_EDIT",   "EXTR_FLASH",
 };
 
 QString tr8(const char* text) {
@@ -411,6 +412,9 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_ERRDEL", &TMAIN_Form::STEU_ERRDELExecute);
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
+    on("DIAG_KOMP_Test", &TMAIN_Form::DIAG_KOMP_TestExecute);
+    on("KAL_CO2", &TMAIN_Form::KAL_CO2Execute);
+    on("KAL_Spann", &TMAIN_Form::KAL_SpannExecute);
     on("HELP_Index", &TMAIN_Form::HELP_IndexExecute);
     on("STEU_L_HS_LINE", &TMAIN_Form::STEU_L_HS_LINEExecute);
     on("STEU_L_UPFA_EIN", &TMAIN_Form::STEU_L_UPFA_EINExecute);
@@ -422,6 +426,12 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_L_SPAR_EIN", &TMAIN_Form::STEU_L_SPAR_EINExecute);
     on("STEU_L_SPAR_AUS", &TMAIN_Form::STEU_L_SPAR_AUSExecute);
     on("STEU_L_SPAR_LINE", &TMAIN_Form::STEU_L_SPAR_LINEExecute);
+    on("DIAG_DEV_Sel", &TMAIN_Form::DIAG_DEV_SelExecute);
+    on("EXTR_USB", &TMAIN_Form::EXTR_USBExecute);
+    on("EXTR_TELG", &TMAIN_Form::EXTR_TELGExecute);
+    on("EXTR_SPRACHE", &TMAIN_Form::EXTR_SPRACHEExecute);
+    on("EXTR_UNIT", &TMAIN_Form::EXTR_UNITExecute);
+    on("HELP_Info", &TMAIN_Form::HELP_InfoExecute);
 }
 
 // ---- diagnosis ----
@@ -504,4 +514,25 @@ void TMAIN_Form::HELP_InhaltExecute() {
 }
 void TMAIN_Form::HELP_IndexExecute() {
     m_help.HELP_ShowIndex(QString());
+}
+
+// ---- component test and calibration ----
+
+void TMAIN_Form::DIAG_KOMP_TestExecute() {
+    KompTest& komp = m_kompTest->komp();
+    const uint8_t cls = m_engine->DeviceClass;
+    if (cls == 0 || cls >= 6) {
+        m_ui->messageBox(MsgKind::Information,
+                         fromQ(tr("     Der Komponententest wird nicht unterstützt!      ")), MB_OK);
+    } else if (!komp.TestAllowed) {
+        m_ui->messageBox(MsgKind::Warning, KompTest::notPossibleText(), MB_OK);
+    } else if (cls == 3 || cls == 5) {
+        komp.ExecuteWithTestPlug();
+    } else {
+        komp.Execute();
+    }
+}
+
+void TMAIN_Form::KAL_SpannExecute() {
+    m_kali->RunVoltageAdjust();
 }

@@ -7,6 +7,8 @@
 #include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "kaliallform.h"
+#include "komptestform.h"
 #include "konfigform.h"
 #include "kx3024module.h"
 #include "kx3090module.h"
@@ -15,6 +17,7 @@
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
 #include "standinform.h"
@@ -184,14 +187,21 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             m_protStart->SetLinkState(ready);
             w = m_protStart;
+        } else if (cls == QLatin1String("TKOMP_TEST_Form")) {
+            m_kompTest->SetLinkState(ready);
+            w = m_kompTest;
+        } else if (cls == QLatin1String("TKALI_ALL_Form")) {
+            m_kali->SetLinkState(ready);
+            w = m_kali;
+        } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
+            w = d;
         } else if (StandInForm* s = standIn(cls)) {
             s->SetLinkState(ready);
             w = s;
         }
         if (w) broadcast(cls, "SetLinkState");
     }
-    if (StandInForm* info = standIn(QStringLiteral("THELP_Info_Form")))
-        info->SetHardwareVersion(m_engine->AdapterHwVersion);
+    m_info->SetHardwareVersion(m_engine->AdapterHwVersion);
     repaintStatusBar();
 }
 
@@ -230,6 +240,14 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TPROT_START_Form")) {
                 m_protStart->SetDeviceClass(cls);
                 w = m_protStart;
+            } else if (wn == QLatin1String("TKOMP_TEST_Form")) {
+                m_kompTest->SetDeviceClass(cls);
+                w = m_kompTest;
+            } else if (wn == QLatin1String("TKALI_ALL_Form")) {
+                m_kali->SetDeviceClass(cls);
+                w = m_kali;
+            } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
+                w = d;
             } else if (StandInForm* s = standIn(wn)) {
                 s->SetDeviceClass(cls);
                 w = s;
@@ -559,4 +577,10 @@ void TMAIN_Form::STEU_L_SPAR_AUSExecute() {
 }
 void TMAIN_Form::STEU_L_SPAR_LINEExecute() {
     runControl(QStringLiteral("STEU_L_SPAR_LINE"));
+}
+
+// The CO2 adjustment runs the heater: the pump must run, as before a heating command.
+void TMAIN_Form::KAL_CO2Execute() {
+    if (m_ui->messageBox(MsgKind::Warning, fromQ(pumpConfirmation()), MB_OK) != MB_OK) return;
+    m_kali->RunCO2Adjust();
 }

@@ -27,7 +27,8 @@ double SimKX3090Unit::temperatureC() const {
 
 uint16_t SimKX3090Unit::supplyMillivolts() const {
     const double t = static_cast<double>(now()) / 1000.0;
-    return static_cast<uint16_t>(12400 + 150 * std::sin(t / 7.0) - (pumpRunning() ? 300 : 0));
+    const double base = m_calibratedMillivolts ? m_calibratedMillivolts : 12400;
+    return static_cast<uint16_t>(base + 150 * std::sin(t / 7.0) - (pumpRunning() ? 300 : 0));
 }
 
 ByteString SimKX3090Unit::statusPage(uint8_t page) const {
@@ -39,7 +40,7 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             d += bytes({0x01, 0x00, 0x10, 0x00, 0x01});
             return d;
         case 3:  // components: bit 3 = circulation pump
-            d.push_back(static_cast<char>(pump ? 0x08 : 0x00));
+            d.push_back(static_cast<char>((pump ? 0x08 : 0x00) | componentBits()));
             return d;
         case 4:  // fuel type: none of petrol/diesel
             d.push_back(0);
@@ -63,9 +64,12 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             be16(d, stateWord());
             d += bytes({0x00, 0, 0, 0});
             return d;
-        case 15:
-            d += bytes({0, 0, 0, 0, pump ? 200 : 0});
+        case 15: {
+            const uint8_t c = componentUnderTest();
+            const int motor = c == 1 ? std::min<int>(m_componentSetpoint, 200) : 0;
+            d += bytes({0, 0, motor, 0, pump || c == 4 ? 200 : 0});
             return d;
+        }
         default:
             return ByteString();
     }
@@ -174,6 +178,7 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
             return head + d;
         }
         default:
+            if (auto a = serviceAnswer(r)) return a;
             return refusal(cmd);
     }
 }

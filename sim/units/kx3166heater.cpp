@@ -60,7 +60,8 @@ bool SimKX3166Unit::pumpRunning() const {
 }
 
 uint16_t SimKX3166Unit::motorSetRpm() const {
-    if (m_componentActive) return m_component == ComponentMotor ? m_componentSetpoint : 0;
+    if (m_componentActive)
+        return componentOn(ComponentMotor) ? (m_component == ComponentPumpPressure ? 3000 : m_componentSetpoint) : 0;
     switch (m_state) {
         case PreRun:
             return 3000;
@@ -69,7 +70,8 @@ uint16_t SimKX3166Unit::motorSetRpm() const {
             return 3300;
         case ParkingHeat:
         case SupplementaryHeat:
-            return lineOn(SPAR) ? 3000 : 4000;
+            if (m_adjustedSpeed) return m_adjustedSpeed;
+            return lineOn(SPAR) ? 3000 : m_storedSpeed;
         case RunOn1:
             return 2500;
         case RunOn2:
@@ -101,8 +103,11 @@ void SimKX3166Unit::integrate(double seconds) {
     if (lineOn(HS)) m_counters.onSeconds += seconds;
     if (flame()) m_counters.heatSeconds += seconds;
     if (pumpRunning()) m_counters.pumpSeconds += seconds;
+    // While the blower speed is adjusted the vehicle's circuit takes the heat, so the burner
+    // does not reach its switching threshold in the middle of the adjustment.
+    const double most = m_speedAdjusting ? upperThresholdC() - 2.0 : 95.0;
     if (flame())
-        m_coolantC = std::min(95.0, m_coolantC + HeatingPerSecond * seconds);
+        m_coolantC = std::min(most, m_coolantC + HeatingPerSecond * seconds);
     else if (m_coolantC > AmbientC)
         m_coolantC = std::max(AmbientC, m_coolantC - CoolingPerSecond * seconds);
 }
@@ -112,6 +117,7 @@ void SimKX3166Unit::settle() {
     const bool hs = lineOn(HS);
     const bool phaseOver = m_phaseEnd >= 0 && t >= m_phaseEnd;
     if (m_componentActive && t >= m_componentUntil) m_componentActive = false;
+    if (!hs) m_adjustedSpeed = 0, m_speedAdjusting = false;  // held while the burner is on
     switch (m_state) {
         case PreRun:
         case PreIgnition:

@@ -181,20 +181,7 @@ void SimKX3166Unit::registerCommands() {
         settleAll();
         return reply(13, p);
     });
-    on(14, [this](const ByteString& p) -> std::optional<ByteString> {
-        // Component test: component, runtime in s (0: as long as it is repeated), setpoint.
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 14)) return a;
-        if (p.size() != 4 || at(p, 0) > ComponentLast) return negative(RefusedParameter, 14);
-        const bool idle = m_state == 2 || m_state == 3 || m_state == 4 || m_state == 5;
-        if (at(p, 0) != 0 && !idle) return negative(RefusedNotNow, 14);
-        m_component = static_cast<uint8_t>(at(p, 0));
-        m_componentSetpoint = static_cast<uint16_t>(le16At(p, 2));
-        m_componentActive = m_component != 0;
-        m_componentUntil = now() + std::max<int64_t>(ComponentTestHoldMs, 1000 * at(p, 1));
-        settleAll();
-        return reply(14, p);
-    });
+    registerServiceCommands();
     on(49, [this](const ByteString& p) -> std::optional<ByteString> {
         // Deletes the times and counters whose flag is 1.
         std::optional<ByteString> a;
@@ -236,19 +223,19 @@ ByteString SimKX3166Unit::overview() const {
     le16(d, rpm);
     u8(d, pumpRunning() ? 1 : 0);
     le16(d, supplyRaw(supplyVolts()));
-    le16(d, temp300(m_coolantC + (f ? 6.0 : 1.0)));  // overheat sensor
-    le16(d, temp300(m_coolantC));
+    le16(d, temp300(m_testPlug ? 100.0 : m_coolantC + (f ? 6.0 : 1.0)));  // overheat sensor
+    le16(d, temp300(m_testPlug ? 100.0 : m_coolantC));
     le16(d, flameRaw(f ? 2.4 : 0.2));
     u8(d, f ? 1 : 4);  // hell, dunkel
     u8(d, m_state);
     d += bytes({0, 0, 0});
-    const bool valve = f || (m_componentActive && m_component == ComponentValve);
-    const bool spark =
-        m_state == 12 || m_state == 13 || (m_componentActive && m_component == ComponentSpark);
+    const bool valve = f || componentOn(ComponentValve);
+    const bool spark = m_state == 12 || m_state == 13 || componentOn(ComponentSpark);
     u8(d, (m_componentActive ? 0x02 : 0) | (lineOn(HS) ? 0x04 : 0) | (lineOn(KL61) ? 0x08 : 0) |
               (lineOn(UPFA) ? 0x10 : 0) | (lineOn(SPAR) ? 0x20 : 0) | (valve ? 0x40 : 0) |
               (spark ? 0x80 : 0));
-    u8(d, (f ? 0x01 : 0) | (lineOn(HS) ? 0x02 : 0));
+    u8(d, (f || componentOn(ComponentFlameLamp) ? 0x01 : 0) |
+              (lineOn(HS) || componentOn(ComponentOperatingLamp) ? 0x02 : 0));
     u8(d, m_sessionOpen ? 1 : 0);
     u8(d, componentUnderTest());
     u8(d,
@@ -264,7 +251,7 @@ ByteString SimKX3166Unit::inputs() const {
     const double v = supplyVolts();
     const bool f = flame();
     const bool pump = pumpRunning();
-    const bool valve = f || (m_componentActive && m_component == ComponentValve);
+    const bool valve = f || componentOn(ComponentValve);
     const bool spark = m_state == 12 || m_state == 13;
     ByteString d = bytes({1, valve ? 1 : 0, spark ? 1 : 0});
     le16(d, static_cast<unsigned>((m_coolantC + (f ? 6.0 : 1.0) + 50.0) * 4.0));

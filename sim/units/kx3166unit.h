@@ -37,21 +37,31 @@ public:
     static constexpr uint32_t SessionKey = 0x01000006;
     // Without a keep-alive for this long the unit closes the session.
     static constexpr int64_t SessionTimeoutMs = 120000;
-    // A component test stops this long after its last request.
-    static constexpr int64_t ComponentTestHoldMs = 5000;
     // Sizes of the memory areas 0..3 (message 153) and where in area 1 the component test's
     // default time lies (message 152).
     static constexpr std::array<uint16_t, 4> AreaSizes{256, 512, 128, 64};
     static constexpr uint16_t ComponentDefaultAddress = 64;
     static constexpr uint8_t ComponentDefaultSeconds = 20;
-    // Components of the component test (0 switches every one off).
+    // Components of the component test (0 switches every one off). A runtime of 0 keeps the
+    // component on until it is switched off (code 0 or message 15), whatever else runs.
     enum Component : uint8_t {
         ComponentMotor = 1,
-        ComponentValve,
-        ComponentSpark,
-        ComponentPump,
-        ComponentLast = 4
+        ComponentSpark = 2,
+        ComponentPump = 3,
+        ComponentValve = 4,
+        ComponentOperatingLamp = 5,
+        ComponentFlameLamp = 6,
+        ComponentPumpPressure = 8,  // motor and valve: the pump pressure test
+        ComponentLast = 8
     };
+    // The test plug in place of the temperature sensor: both temperatures read 100 °C.
+    void setTestPlug(bool plugged) { m_testPlug = plugged; }
+    // The blower speed of the CO2 adjustment (message 70): stored, and set for the burner.
+    static constexpr uint16_t SpeedMin = 3000, SpeedMax = 5000;
+    uint16_t storedSpeed() const { return m_storedSpeed; }
+    uint16_t adjustedSpeed() const { return m_adjustedSpeed; }
+    // Refuses setting and storing a speed (message 70 subs 1 and 2) while set.
+    void setSpeedRefused(bool refused) { m_speedRefused = refused; }
 
     SimKX3166Unit();
 
@@ -83,6 +93,9 @@ protected:
 private:
     void registerMessages();
     void registerCommands();
+    // Messages 14, 15 and 70 (kx3166service.cpp).
+    void registerServiceCommands();
+    bool componentOn(Component c) const;
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
     // Refused while no session is open.
@@ -124,4 +137,9 @@ private:
     std::vector<ErrorEntry> m_errors;
     uint8_t m_status = 0x10;
     std::vector<uint8_t> m_area1;
+    bool m_testPlug = false;
+    bool m_speedRefused = false;
+    bool m_speedAdjusting = false;  // from reading the speed (70 sub 0) until HS goes off
+    uint16_t m_storedSpeed = 4000;
+    uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
 };

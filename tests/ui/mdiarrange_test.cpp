@@ -159,6 +159,22 @@ TEST_F(MdiArrangeTest, ArrangedChildrenLeaveTheRowOfLaidAsideOnesFree) {
     EXPECT_EQ(std::max(subs[0]->geometry().bottom(), subs[1]->geometry().bottom()), iconTop - 1);
 }
 
+TEST_F(MdiArrangeTest, TilingMakesRoomForAWindowThatNeedsMore) {
+    MdiArranger arranger(area);
+    arranger.tile(Qt::Horizontal);
+    QApplication::processEvents();
+    // a session fills the overview with more rows: its window needs more height
+    overview->setMinimumHeight(overview->minimumHeight() + 150);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    expectWindowsWhole("after the overview grew");
+    EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(Qt::Horizontal));
+    // the user sizing a child ends the tiling
+    subs[1]->resize(subs[1]->width(), subs[1]->height() + 20);
+    QApplication::processEvents();
+    EXPECT_FALSE(arranger.tiled());
+}
+
 TEST_F(MdiArrangeTest, CascadeKeepsUsableSizesAndEveryTitleInSight) {
     // Made tiny first, as a cascade of the platform's would leave them.
     for (QMdiSubWindow* s : subs) s->setGeometry(0, 0, 120, 90);

@@ -2136,9 +2136,17 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>ProductForm</name>
+    <message>
+        <location filename="../ui/helpforms.cpp" line="+51"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+71"/>
+        <location filename="../app/main.cpp" line="+86"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>
@@ -2776,6 +2784,870 @@ The udev rule is missing: </translation>
         <source>Flashloader</source>
         <translation>Flashloader</translation>
     </message>
+    <message>
+        <location filename="../ui/devselform.cpp" line="+16"/>
+        <source>Steuergeräteauswahl</source>
+        <translation>Control unit selection</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>automatische Suche</source>
+        <translation>Automatic search</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_SPRACHE_Form</name>
+    <message>
+        <location filename="../ui/languageform.cpp" line="+14"/>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Programmsprache </source>
+        <translation> Program language </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>     Die gewählte Sprache wird erst aktiv nach dem das Programm neu gestartet worden ist.     </source>
+        <translation>     The selected language only takes effect after the program has been restarted.     </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Die Spracheinstellung konnte nicht gespeichert werden!     </source>
+        <translation>     The language setting could not be saved!     </translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_Tele_Form</name>
+    <message>
+        <location filename="../service/freetelegram.cpp" line="+60"/>
+        <source>Telegrammeingabe fehlerhaft!</source>
+        <translation>Invalid telegram input!</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/teleform.cpp" line="+44"/>
+        <source>freie Telegrammeingabe</source>
+        <translation>free telegram input</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Senden </source>
+        <translation> Send </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+13"/>
+        <source>Telegramm</source>
+        <translation>Telegram</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Beispiel</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Empfang </source>
+        <translation> Receive </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_UNIT_Form</name>
+    <message>
+        <location filename="../ui/unitform.cpp" line="+9"/>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Temperatureinheit </source>
+        <translation> Temperature unit </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grad Celsius</source>
+        <translation>Degrees Celsius</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grad Fahrenheit</source>
+        <translation>Degrees Fahrenheit</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_USB_Sel</name>
+    <message>
+        <location filename="../ui/usbselform.cpp" line="+16"/>
+        <source>USB-Gerät auswählen</source>
+        <translation>Select USB device</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Geräte-ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>THELP_Info_Form</name>
+    <message>
+        <location filename="../ui/helpforms.cpp" line="+42"/>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Für Schäden die durch Verwendung dieser Software</source>
+        <translation>No liability is accepted for damage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entstehen wird keine Haftung übernommen!</source>
+        <translation>caused by the use of this software!</translation>
+    </message>
+</context>
+<context>
+    <name>THELP_Update_Form</name>
+    <message>
+        <location line="+31"/>
+        <source>Update Hinweis</source>
+        <translation>Update notice</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+29"/>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Version unter</source>
+        <translation>version is available at</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gibt. </source>
+        <translation>. </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Bitte informieren sie sich ob es eine neuere </source>
+        <translation>Please check whether a newer </translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_ALL_Form</name>
+    <message>
+        <location filename="../service/calibration.cpp" line="+41"/>
+        <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
+     beheben Sie zunächst die Fehlerursache.     </source>
+        <translation>     A fault has occurred,<byte value="xd"/>
+     first remove the cause of the fault.     </translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>     Das Heizgerät konnte nicht gestartet werden.      </source>
+        <translation>     The heater could not be started.      </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>     Die CO2-Einstellung ist nur aus den Zuständen &quot;Einsatzbereit&quot;     <byte value="xd"/>
+     oder &quot;Umwälzpumpe ohne Heizfunktion&quot; möglich.      </source>
+        <translation>     The CO2 adjustment is only possible from the states &quot;Ready&quot;     <byte value="xd"/>
+     or &quot;Circulation pump without heating function&quot;.      </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Zur Ausführung dieser Funktion<byte value="xd"/>
+     ist ein CO2-Messgerät erforderlich.     </source>
+        <translation>     This function requires<byte value="xd"/>
+     a CO2 meter.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Heizgerät für die CO2-Einstellung jetzt starten?     </source>
+        <translation>     Start the heater for the CO2 adjustment now?     </translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>     Soll die Einstellung </source>
+        <translation>     Should the setting </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> übernommen werden?     </source>
+        <translation> be applied?     </translation>
+    </message>
+    <message>
+        <location filename="../ui/service/kaliallform.cpp" line="+14"/>
+        <source>Spannungsabgleich</source>
+        <translation>Voltage calibration</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Spannungsabgleich </source>
+        <translation> Voltage calibration </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aktuelle Betriebsspannung:</source>
+        <translation>Current operating voltage:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_CO2_EDIT_Form</name>
+    <message>
+        <location filename="../ui/service/kalico2forms.cpp" line="+78"/>
+        <source>CO2-Einstellung</source>
+        <translation>CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Einstellung </source>
+        <translation> Setting </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>untere Grenze</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>obere Grenze</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>aktuelle Drehzahl</source>
+        <translation>Current speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>neue Drehzahl</source>
+        <translation>New speed</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CO2-Sollwert: 9,5 - 11 Vol-%</source>
+        <translation>CO2 target value: 9.5 - 11 vol-%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuweisen</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_CO2_WAIT_Form</name>
+    <message>
+        <location line="-100"/>
+        <source>CO2-Abgleich abwarten</source>
+        <translation>Waiting for the CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Status </source>
+        <translation> Status </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Start des Heizgerätes abwarten!</source>
+        <translation>Wait for the heater to start!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CO2 - Stabilisierung abwarten!</source>
+        <translation>Wait for the CO2 to stabilize!</translation>
+    </message>
+</context>
+<context>
+    <name>TKOMP_TESTPDP</name>
+    <message>
+        <location filename="../service/kompcountdown.cpp" line="+26"/>
+        <source>Sie haben noch %d Sekunden Zeit.</source>
+        <translation>You have %d seconds left.</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/komptestpdp.cpp" line="+12"/>
+        <source>Pumpendruckprüfung</source>
+        <translation>Pump pressure test</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Test läuft </source>
+        <translation> Test running </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bitte prüfen Sie den Pumpendruck</source>
+        <translation>Please check the pump pressure</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TKOMP_TEST_Form</name>
+    <message>
+        <location filename="../service/komppumptest.cpp" line="+16"/>
+        <source>     Vorbereitung <byte value="xd"/>
+<byte value="xd"/>
+     - Heizgerät aus<byte value="xd"/>
+     - Temperatursensor und -begrenzer (Überhitzungsschutz) abstecken     <byte value="xd"/>
+     - Brenner öffnen<byte value="xd"/>
+     - Düse herausschrauben<byte value="xd"/>
+     - Manometer einschrauben<byte value="xd"/>
+     - Brücke am Temperaturbegrenzer (Überhitzungsschutz) anbringen</source>
+        <translation>     Preparation <byte value="xd"/>
+<byte value="xd"/>
+     - Heater off<byte value="xd"/>
+     - Disconnect the temperature sensor and limiter (overheating protection)     <byte value="xd"/>
+     - Open the burner<byte value="xd"/>
+     - Unscrew the nozzle<byte value="xd"/>
+     - Screw in the pressure gauge<byte value="xd"/>
+     - Fit a jumper to the temperature limiter (overheating protection)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Vorbereitung <byte value="xd"/>
+<byte value="xd"/>
+     Informationen zum Sollwert der Druckmessung entnehmen Sie bitte dem       <byte value="xd"/>
+     Werkstatthandbuch.<byte value="xd"/>
+<byte value="xd"/>
+     - Brenner öffnen<byte value="xd"/>
+     - Zündelektrode und Scheibe entfernen<byte value="xd"/>
+     - Düse herausschrauben<byte value="xd"/>
+     - Manometer einschrauben</source>
+        <translation>     Preparation <byte value="xd"/>
+<byte value="xd"/>
+     For the target value of the pressure measurement please refer to the       <byte value="xd"/>
+     workshop manual.<byte value="xd"/>
+<byte value="xd"/>
+     - Open the burner<byte value="xd"/>
+     - Remove the ignition electrode and disc<byte value="xd"/>
+     - Unscrew the nozzle<byte value="xd"/>
+     - Screw in the pressure gauge</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>     Durchführung<byte value="xd"/>
+<byte value="xd"/>
+     Wenn Sie jetzt auf &quot;OK&quot; klicken, läuft der Motor für 20s. Gleichzeitig wird das Magnetventil<byte value="xd"/>
+     geöffnet. Sie können in dieser Zeit den Einspritzdruck (siehe Werkstatthandbuch) einstellen.    <byte value="xd"/>
+<byte value="xd"/>
+     Bitte prüfen Sie, ob<byte value="xd"/>
+     - das Manometer fest eingeschraubt ist<byte value="xd"/>
+     - der Temperaturbegrenzer (Überhitzungsschutz) elektrisch gebrückt ist<byte value="xd"/>
+     - der Temperatursensor NICHT angesteckt ist</source>
+        <translation>     Procedure<byte value="xd"/>
+<byte value="xd"/>
+     When you click &quot;OK&quot; now, the motor runs for 20 s. At the same time the solenoid valve<byte value="xd"/>
+     is opened. During this time you can adjust the injection pressure (see workshop manual).    <byte value="xd"/>
+<byte value="xd"/>
+     Please check that<byte value="xd"/>
+     - the pressure gauge is screwed in tightly<byte value="xd"/>
+     - the temperature limiter (overheating protection) is electrically bridged<byte value="xd"/>
+     - the temperature sensor is NOT connected</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Durchführung<byte value="xd"/>
+<byte value="xd"/>
+     Wenn Sie jetzt auf &quot;OK&quot; klicken, läuft der Motor für 20s. Gleichzeitig wird das Magnetventil<byte value="xd"/>
+     geöffnet. Sie können in dieser Zeit den Einspritzdruck (siehe Werkstatthandbuch) prüfen.    <byte value="xd"/>
+<byte value="xd"/>
+     Bitte prüfen Sie, ob das Manometer fest eingeschraubt ist.<byte value="xd"/>
+</source>
+        <translation>     Procedure<byte value="xd"/>
+<byte value="xd"/>
+     When you click &quot;OK&quot; now, the motor runs for 20 s. At the same time the solenoid valve<byte value="xd"/>
+     is opened. During this time you can check the injection pressure (see workshop manual).    <byte value="xd"/>
+<byte value="xd"/>
+     Please check that the pressure gauge is screwed in tightly.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>     Beenden des Tests <byte value="xd"/>
+<byte value="xd"/>
+     - Manometer herausschrauben<byte value="xd"/>
+     - austretenden Brennstoff aufnehmen<byte value="xd"/>
+     - Düse einschrauben (20 Nm)<byte value="xd"/>
+     - Brücke im Temperaturbegrenzer entfernen<byte value="xd"/>
+     - Brenner schließen und Augenschrauben wechselseitig mit 7.5 Nm festziehen<byte value="xd"/>
+     - Temperatursensor und -begrenzer anstecken<byte value="xd"/>
+<byte value="xd"/>
+     Montagehinweise gemäß Werkstatthandbuch beachten!     </source>
+        <translation>     Ending the test <byte value="xd"/>
+<byte value="xd"/>
+     - Unscrew the pressure gauge<byte value="xd"/>
+     - Collect the escaping fuel<byte value="xd"/>
+     - Screw in the nozzle (20 Nm)<byte value="xd"/>
+     - Remove the jumper from the temperature limiter<byte value="xd"/>
+     - Close the burner and tighten the eye bolts alternately to 7.5 Nm<byte value="xd"/>
+     - Connect the temperature sensor and limiter<byte value="xd"/>
+<byte value="xd"/>
+     Observe the assembly notes in the workshop manual!     </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Beenden des Tests <byte value="xd"/>
+<byte value="xd"/>
+     - Manometer herausschrauben<byte value="xd"/>
+     - austretenden Brennstoff aufnehmen<byte value="xd"/>
+     - Düse einschrauben<byte value="xd"/>
+     - Zündelektrode und Scheibe anbauen<byte value="xd"/>
+     - Brenner wieder montieren<byte value="xd"/>
+<byte value="xd"/>
+     Montagehinweise gemäß Werkstatthandbuch beachten!     </source>
+        <translation>     Ending the test <byte value="xd"/>
+<byte value="xd"/>
+     - Unscrew the pressure gauge<byte value="xd"/>
+     - Collect the escaping fuel<byte value="xd"/>
+     - Screw in the nozzle<byte value="xd"/>
+     - Fit the ignition electrode and disc<byte value="xd"/>
+     - Reassemble the burner<byte value="xd"/>
+<byte value="xd"/>
+     Observe the assembly notes in the workshop manual!     </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>                                                              Achtung!<byte value="xd"/>
+<byte value="xd"/>
+     Bitte beachten Sie folgenden Hinweis genau!<byte value="xd"/>
+<byte value="xd"/>
+     - Bei Nichtbeachtung kann unverbrannter Brennstoff austreten.     <byte value="xd"/>
+     - Dieser Test darf nur zur Prüfung des Pumpendrucks verwendet werden und kann nur einmal    <byte value="xd"/>
+       pro Diagnosevorgang aufgerufen werden.<byte value="xd"/>
+<byte value="xd"/>
+     Warnung!<byte value="xd"/>
+     Eine Verstellung des Pumpendruckes ist unzulässig und mit dem Verlust jeglicher<byte value="xd"/>
+     Gewährleistungsansprüche verbunden. Durch Manipulation kann die Brennstoffpumpe undicht werden.<byte value="xd"/>
+     Dadurch entsteht Brandgefahr und die Gefahr einer Umweltgefährdung.</source>
+        <translation>                                                              Caution!<byte value="xd"/>
+<byte value="xd"/>
+     Please observe the following note carefully!<byte value="xd"/>
+<byte value="xd"/>
+     - If it is not observed, unburnt fuel can escape.     <byte value="xd"/>
+     - This test may only be used to check the pump pressure and can only be called up once    <byte value="xd"/>
+       per diagnosis session.<byte value="xd"/>
+<byte value="xd"/>
+     Warning!<byte value="xd"/>
+     Adjusting the pump pressure is not permitted and voids all<byte value="xd"/>
+     warranty claims. Tampering can make the fuel pump leak.<byte value="xd"/>
+     This creates a risk of fire and a risk of harm to the environment.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>     Die Pumpendruckprüfung kann nur einmal pro Diagnosevorgang aufgerufen werden.      </source>
+        <translation>     The pump pressure test can only be called up once per diagnosis session.      </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>     Ist der CO2-Wert nach Werkstatthandbuch korrekt eingestellt?     </source>
+        <translation>     Is the CO2 value set correctly according to the workshop manual?     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Eine Einstellung oder Überprüfung des Pumpendrucks ist nicht notwendig.     </source>
+        <translation>     Adjusting or checking the pump pressure is not necessary.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Der CO2-Wert lässt sich nicht auf den richtigen Wert einstellen?     </source>
+        <translation>     The CO2 value cannot be set to the correct value?     </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Temperatursensor abstecken!      <byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>     Disconnect the temperature sensor!      <byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../service/komptest.cpp" line="+17"/>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dosierpumpe</source>
+        <translation>Dosing pump</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Glühstift</source>
+        <translation>Glow pin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe</source>
+        <translation>Circulation pump</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fahrzeuggebläse</source>
+        <translation>Vehicle fan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gelbe LED</source>
+        <translation>yellow LED</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grüne LED</source>
+        <translation>green LED</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber</source>
+        <translation>Spark generator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil (Ein ohne Taktung)</source>
+        <translation>Solenoid valve (on without pulsing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige</source>
+        <translation>Operating indicator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quarz</source>
+        <translation>Quartz crystal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LCD-Display und Tasten</source>
+        <translation>LCD display and keys</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düsenstockheizung</source>
+        <translation>Nozzle holder heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige</source>
+        <translation>Flame indicator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 0,5 Hz</source>
+        <translation>Solenoid valve 0.5 Hz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pumpendruckprüfung</source>
+        <translation>Pump pressure test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düsenstockvorwärmung</source>
+        <translation>Nozzle holder preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output 1</source>
+        <translation>Output 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output 2</source>
+        <translation>Output 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power DHC</source>
+        <translation>Power DHC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammüberwachung</source>
+        <translation>Flame monitoring</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1</source>
+        <translation>Solenoid valve 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 2</source>
+        <translation>Solenoid valve 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung</source>
+        <translation>Regulator heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZF-Modul</source>
+        <translation>Spark module</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe (DVW)</source>
+        <translation>Circulation pump (NHP)</translation>
+    </message>
+    <message>
+        <location line="+129"/>
+        <source>     Der Komponententest ist derzeit nicht möglich!<byte value="xd"/>
+<byte value="xd"/>
+     Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     <byte value="xd"/>
+<byte value="xd"/>
+     Das Heizgerät muss ausgeschaltet sein und muss sich im Zustand &quot;Einsatzbereit&quot; befinden.     <byte value="xd"/>
+<byte value="xd"/>
+     Eine Verriegelung muss vorher gelöscht werden.</source>
+        <translation>     The component test is not possible at the moment!<byte value="xd"/>
+<byte value="xd"/>
+     The heater is not in the required operating state.     <byte value="xd"/>
+<byte value="xd"/>
+     The heater must be switched off and must be in the state &quot;Ready&quot;.     <byte value="xd"/>
+<byte value="xd"/>
+     A lock-out must be cleared beforehand.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Bitte den Prüfstecker anstelle des Temperatursensor anstecken.     </source>
+        <translation>     Please connect the test plug in place of the temperature sensor.     </translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>     Die Kommunikation zum Heizgerät ist unterbrochen!     </source>
+        <translation>     The communication with the heater is interrupted!     </translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>     Soll die Komponente dauerhaft eingeschaltet werden?      </source>
+        <translation>     Switch the component on permanently?      </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Soll die Komponente für den Standardzeitraum eingeschaltet werden?      </source>
+        <translation>     Switch the component on for the standard period?      </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>     Stellen sie sicher, dass die Gaszufuhr unterbrochen ist!      <byte value="xd"/>
+<byte value="xd"/>
+     Soll die Komponente eingeschaltet werden?     </source>
+        <translation>     Make sure that the gas supply is shut off!      <byte value="xd"/>
+<byte value="xd"/>
+     Switch the component on?     </translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>     Vorbereitung des Komponententests<byte value="xd"/>
+<byte value="xd"/>
+     - das Heizgerät vom Netz trennen<byte value="xd"/>
+     - Temperatursensor abstecken und Prüfstecker anschließen<byte value="xd"/>
+     - anschließend das Heizgerät wieder an das Bordnetz anschließen       <byte value="xd"/>
+     - Diagnose neu starten<byte value="xd"/>
+     - Komponententest starten</source>
+        <translation>     Preparing the component test<byte value="xd"/>
+<byte value="xd"/>
+     - Disconnect the heater from the supply<byte value="xd"/>
+     - Disconnect the temperature sensor and connect the test plug<byte value="xd"/>
+     - Then reconnect the heater to the vehicle supply       <byte value="xd"/>
+     - Restart the diagnosis<byte value="xd"/>
+     - Start the component test</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>     Beenden des Komponententests<byte value="xd"/>
+<byte value="xd"/>
+     - das Heizgerät vom Netz trennen<byte value="xd"/>
+     - Prüfstecker abstecken<byte value="xd"/>
+     - Temperatursensor anstecken<byte value="xd"/>
+     - anschließend das Heizgerät wieder an das Bordnetz anschließen       <byte value="xd"/>
+     - Diagnose neu starten</source>
+        <translation>     Ending the component test<byte value="xd"/>
+<byte value="xd"/>
+     - Disconnect the heater from the supply<byte value="xd"/>
+     - Disconnect the test plug<byte value="xd"/>
+     - Connect the temperature sensor<byte value="xd"/>
+     - Then reconnect the heater to the vehicle supply       <byte value="xd"/>
+     - Restart the diagnosis</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/komptestform.cpp" line="+15"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Komponente </source>
+        <translation> Component </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> optionale Sollwerte </source>
+        <translation> Optional target values </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Sollwert</source>
+        <translation>Target value</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Laufzeit</source>
+        <translation>Run time</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;alles aus</source>
+        <translation>&amp;All off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
 </context>
 <context>
     <name>TMAIN_Form</name>
@@ -2871,7 +3743,14 @@ The udev rule is missing: </translation>
      The component test could not be carried out!      </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
+     beheben Sie zunächst die Fehlerursache.     </source>
+        <translation>     A fault has occurred,<byte value="xd"/>
+     first remove the cause of the fault.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>     Wenn sie aktiv per Diagnose Änderungen am Heizgerät vornehmen,      <byte value="xd"/>
      durch: HS, UPFA, Kl.61, Spar ein- oder ausschalten oder eine      <byte value="xd"/>
      CO2-Einstellung durchführen, wird ihr Computer zum Master      <byte value="xd"/>
@@ -2886,7 +3765,7 @@ The udev rule is missing: </translation>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+48"/>
+        <location filename="../ui/mainformactions.cpp" line="+51"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -3047,7 +3926,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+265"/>
+        <location filename="../ui/mainformstate.cpp" line="+283"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -3152,12 +4031,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+277"/>
+        <location line="+275"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-276"/>
+        <location line="-274"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -3428,7 +4307,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -3571,6 +4450,11 @@ The udev rule is missing: </translation>
         <location line="+7"/>
         <source>Werkzeugleiste</source>
         <translation>Tool bar</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>     Der Komponententest wird nicht unterstützt!      </source>
+        <translation>     The component test is not supported!      </translation>
     </message>
     <message>
         <location filename="../ui/mainformstate.cpp" line="+2"/>
@@ -4059,6 +4943,19 @@ The udev rule is missing: </translation>
         <location line="+21"/>
         <source>Bemerkung</source>
         <translation>Remark</translation>
+    </message>
+</context>
+<context>
+    <name>TwoChoiceForm</name>
+    <message>
+        <location filename="../ui/choiceform.cpp" line="+56"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

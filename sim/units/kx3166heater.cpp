@@ -117,7 +117,9 @@ void SimKX3166Unit::settle() {
     const bool hs = lineOn(HS);
     const bool phaseOver = m_phaseEnd >= 0 && t >= m_phaseEnd;
     if (m_componentActive && t >= m_componentUntil) m_componentActive = false;
-    if (!hs) m_adjustedSpeed = 0, m_speedAdjusting = false;  // held while the burner is on
+    // A speed adjustment lasts until the main switch goes off after it was switched on.
+    if (hs) m_hsWasOn = true;
+    if (!hs && m_hsWasOn) m_adjustedSpeed = 0, m_speedAdjusting = false, m_hsWasOn = false;
     switch (m_state) {
         case PreRun:
         case PreIgnition:
@@ -170,7 +172,7 @@ void SimKX3166Unit::advance() {
         m_started = true;
         m_lastMs = t;
     }
-    if (m_sessionOpen && t - m_lastKeepAlive > SessionTimeoutMs) m_sessionOpen = false;
+    if (sessionOpen() && t - m_lastKeepAlive > SessionTimeoutMs) closeSession();
     while (m_lastMs < t) {
         int64_t next = std::min(t, m_lastMs + WalkMs);
         if (m_phaseEnd > m_lastMs) next = std::min(next, m_phaseEnd);

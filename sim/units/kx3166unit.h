@@ -73,7 +73,6 @@ public:
 
     // The unit's view at the time of the last request.
     uint8_t state() const { return m_state; }
-    bool sessionOpen() const { return m_sessionOpen; }
     bool burning() const;
     bool pumpRunning() const;
     double coolantC() const { return m_coolantC; }
@@ -85,7 +84,6 @@ public:
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 
-    void wakeup() override;
 
 protected:
     void beforeRequest() override { advance(); }
@@ -98,8 +96,6 @@ private:
     bool componentOn(Component c) const;
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
-    // Refused while no session is open.
-    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
 
     ByteString overview() const;
     ByteString inputs() const;
@@ -122,7 +118,6 @@ private:
     ByteString m_ident = "0000000473800061";
     std::array<bool, 4> m_wire{};
     std::array<uint8_t, 4> m_override{255, 255, 255, 255};
-    bool m_sessionOpen = false;
     int64_t m_lastKeepAlive = 0;
     bool m_started = false;
     int64_t m_lastMs = 0;
@@ -140,6 +135,7 @@ private:
     bool m_testPlug = false;
     bool m_speedRefused = false;
     bool m_speedAdjusting = false;  // from reading the speed (70 sub 0) until HS goes off
+    bool m_hsWasOn = false;
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
 };

@@ -1323,6 +1323,757 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MAIN_KX3141</name>
+    <message>
+        <location filename="../diag/modules/kx3141datapoints.cpp" line="+25"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraftstofftyp</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation>HW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation>SW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Steuergerät</source>
+        <translation>Manufacturing date, control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Heizgerät</source>
+        <translation>Manufacturing date, heater</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstellerkennung</source>
+        <translation>Manufacturer ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgerätekennung</source>
+        <translation>Heater ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kunden-Identnummer</source>
+        <translation>Customer ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Heizgeräteverriegelung</source>
+        <translation>Flag heater lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzähler</source>
+        <translation>Flame-out counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabrisszähler</source>
+        <translation>Flame break-off counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzähler</source>
+        <translation>Fault counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation>Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennzeit</source>
+        <translation>Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Umwälzpumpe</source>
+        <translation>Circulation pump on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler gesamt</source>
+        <translation>Start counter, total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -10°C bis +10°C</source>
+        <translation>Start counter, temperature -10°C to +10°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -20°C bis  -10°C</source>
+        <translation>Start counter, temperature -20°C to  -10°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -30°C bis  -20°C</source>
+        <translation>Start counter, temperature -30°C to  -20°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -40°C bis  -30°C</source>
+        <translation>Start counter, temperature -40°C to  -30°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur &lt; -40°C</source>
+        <translation>Start counter, temperature &lt; -40°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startversuchszähler Temperatur &lt; -40°C</source>
+        <translation>Start attempt counter, temperature &lt; -40°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Flammwächter aktiv</source>
+        <translation>Flag flame detector active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFM</source>
+        <translation>SM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../diag/modules/kx3141texts.cpp" line="+121"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ERH</source>
+        <translation>RH</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV1</source>
+        <translation>SV1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV2</source>
+        <translation>SV2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag S-BUS Hauptschalter</source>
+        <translation>Flag S-BUS main switch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag S-BUS Umwälzpumpenfremdansteuerung</source>
+        <translation>Flag S-BUS external circulation pump control</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Brennstörung</source>
+        <translation>Flag combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Störverriegelung</source>
+        <translation>Flag fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Unterspannung STV/HGV</source>
+        <translation>Flag undervoltage STV/HGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung HS</source>
+        <translation>MS voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation>Operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation>Flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung Gates</source>
+        <translation>Gate voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung UPFA</source>
+        <translation>ECP voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung ZFM</source>
+        <translation>SM voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Untere Schaltschwelle</source>
+        <translation>Lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obere Schaltschwelle</source>
+        <translation>Upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperaturgradient</source>
+        <translation>Temperature gradient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zustand Zeit</source>
+        <translation>State time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennzeit aktuell</source>
+        <translation>Current burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmchecksumme</source>
+        <translation>Program checksum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+64"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="-63"/>
+        <source>Temperatur ÜHS</source>
+        <translation>OHS temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Strom</source>
+        <translation>Circulation pump current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Überstromzähler</source>
+        <translation>Circulation pump overcurrent counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Strom</source>
+        <translation>Control unit current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Überstromzähler</source>
+        <translation>Control unit overcurrent counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Stromerhöhung</source>
+        <translation>Regulator heating current increase</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Code</source>
+        <translation>     Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation>     Counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zustand</source>
+        <translation>     State</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Einschaltzeit Hauptschalter</source>
+        <translation>     Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Brennzeit</source>
+        <translation>     Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Spannung</source>
+        <translation>     Voltage</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <location filename="../diag/modules/kx3141texts.cpp" line="-107"/>
+        <source>Auszustand</source>
+        <translation>Off state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initialisierung</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einsatzbereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation>Circulation pump without heating function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation>Fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+20"/>
+        <source>Heizgeräteverriegelung</source>
+        <translation>Heater lock-out</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Warteschleife Überspannung</source>
+        <translation>Wait loop, overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Unterspannung</source>
+        <translation>Wait loop, undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorwärmung</source>
+        <translation>Preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation>Pre-run</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation>Pre-ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündung</source>
+        <translation>Ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spülen</source>
+        <translation>Purging</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung</source>
+        <translation>Combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 1</source>
+        <translation>After-run 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 2</source>
+        <translation>After-run 2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+50"/>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Steuergerätefehler</source>
+        <translation>Control unit fault</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Watchdog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falsche Checksumme des EOL-Parametersatzes</source>
+        <translation>Wrong checksum of the EOL parameter set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Störzählerschwelle überschritten</source>
+        <translation>Fault counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzählerverriegelungsschwelle überschritten</source>
+        <translation>Flame-out counter lock-out threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierung ist nicht erfolgt</source>
+        <translation>Programming has not been done</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation>No start within safety time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruch</source>
+        <translation>Flame-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannung</source>
+        <translation>Undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannung</source>
+        <translation>Overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Kurzschluss</source>
+        <translation>Flame detector short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Unterbrechung</source>
+        <translation>Flame detector open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Kurzschluss</source>
+        <translation>Overheating protection short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Unterbrechung</source>
+        <translation>Overheating protection open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Überhitzung</source>
+        <translation>Overheating</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Überhitzung Delta T</source>
+        <translation>Overheating delta T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Kurzschluss</source>
+        <translation>Coolant temperature sensor short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Unterbrechung</source>
+        <translation>Coolant temperature sensor open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel/Überhitzung defekt Delta T</source>
+        <translation>Coolant/overheating temperature sensor defective, delta T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme vor dem Zustand &quot;Zündung&quot;</source>
+        <translation>Flame before the state &quot;Ignition&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme im Zustand &quot;Nachlauf 2&quot;</source>
+        <translation>Flame in the state &quot;After-run 2&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Kurzschluss/Unterbrechung</source>
+        <translation>Solenoid valve 1 or 2 short circuit/open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Unterbrechung</source>
+        <translation>Solenoid valve 1 or 2 open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Kurzschluss Kl. 30</source>
+        <translation>Solenoid valve 1 or 2 short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 31</source>
+        <translation>Motor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Unterbrechung oder Sicherung defekt</source>
+        <translation>Motor open circuit or fuse defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 30</source>
+        <translation>Motor short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Kurzschluss Kl. 31 o. keine Induktion</source>
+        <translation>Spark module short circuit to terminal 31 or no induction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Unterbrechung</source>
+        <translation>Spark module open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Kurzschluss Kl. 30</source>
+        <translation>Spark module short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Kurzschluss Kl. 31 o. keine Induktion</source>
+        <translation>Spark module select short circuit to terminal 31 or no induction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Unterbrechung</source>
+        <translation>Spark module select open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Kurzschluss Kl. 30</source>
+        <translation>Spark module select short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 31</source>
+        <translation>Circulation pump short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Unterbrechung</source>
+        <translation>Circulation pump open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 30</source>
+        <translation>Circulation pump short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung PT-Sensor Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder heater cartridge PT sensor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung PT-Sensor Unterbrechung</source>
+        <translation>Nozzle holder heater cartridge PT sensor open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Unterbrechung</source>
+        <translation>Nozzle holder heater cartridge open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 30</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 31</source>
+        <translation>Flame indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 2 defekt</source>
+        <translation>Solenoid valve 2 defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige Kurzschluss Kl. 31</source>
+        <translation>Operating indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor Drehzahlsignal nicht in Ordnung</source>
+        <translation>Motor speed signal not OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mindestbrennzeit mehrfach unterschritten</source>
+        <translation>Minimum burning time repeatedly not reached</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Flash defekt)</source>
+        <translation>Control unit fault (flash defective)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Komparator hat ausgelöst)</source>
+        <translation>Control unit fault (comparator has tripped)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Steuergerätefehler (Flammwächter defekt)</source>
+        <translation>Control unit fault (flame detector defective)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Kurzschluss o. Unterbrechung</source>
+        <translation>Overheating protection short circuit or open circuit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatursensor &lt; -50°C</source>
+        <translation>Temperature sensor &lt; -50°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Kurzschluss Kl. 31</source>
+        <translation>Regulator heating short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Unterbrechung</source>
+        <translation>Regulator heating open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensoren unplausibel</source>
+        <translation>Temperature sensors implausible</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>keine Flamme</source>
+        <translation>no flame</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>fehlerhaft</source>
+        <translation>faulty</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>MAIN_KX3166</name>
     <message>
         <location filename="../diag/modules/kx3166datapoints.cpp" line="+29"/>
@@ -2146,7 +2897,7 @@ The udev rule is missing: </translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+86"/>
+        <location filename="../app/main.cpp" line="+89"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>

@@ -3562,6 +3562,175 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>TDS_EOL_ADR_Form</name>
+    <message>
+        <location filename="../ui/service/eoladrform.cpp" line="+21"/>
+        <source>EOL-Zelle</source>
+        <translation>EOL cell</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> EOL-Zelle </source>
+        <translation> EOL cell </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>hex</source>
+        <translation>hex</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dez</source>
+        <translation>dec</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bin</source>
+        <translation>bin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>aktueller Inhalt</source>
+        <translation>Current content</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>neuer Inhalt</source>
+        <translation>New content</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Schreiben</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TDS_EOL_RW_Form</name>
+    <message>
+        <location filename="../service/eolgrid.cpp" line="+89"/>
+        <source>      Eingabe fehlerhaft!      </source>
+        <translation>      Invalid input!      </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>      Wertebereich überschritten!       </source>
+        <translation>      Value above the range!       </translation>
+    </message>
+    <message>
+        <location filename="../service/eolparamset.cpp" line="+107"/>
+        <source>Parametersatz öffnen</source>
+        <translation>Open parameter set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+79"/>
+        <source>Parameter-Datei  (*.prn)|*.PRN|EOL-Datei (*.eol)|*.EOL</source>
+        <translation>Parameter file  (*.prn)|*.PRN|EOL file (*.eol)|*.EOL</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <location line="+79"/>
+        <source>Editor Daten.</source>
+        <translation>Editor data.</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+79"/>
+        <source>Zwischenablage Daten.</source>
+        <translation>Buffer data.</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>Syntaxfehler beim öffnen!</source>
+        <translation>has a syntax error!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Syntaxfehler beim öffnen in Zeile %d! </source>
+        <translation>has a syntax error in line %d! </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Parametersatz übertragen</source>
+        <translation>Transfer parameter set</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sende </source>
+        <translation>Sending </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Parametersatz konnte nicht gesendet werden!</source>
+        <translation>The parameter set could not be sent!</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Parametersatz sichern</source>
+        <translation>Save parameter set</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parametersatz auslesen</source>
+        <translation>Read out parameter set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Empfange </source>
+        <translation>Receiving </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>konnte nicht erstellt werden!</source>
+        <translation>could not be created!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Parametersatz konnte nicht empfangen werden!</source>
+        <translation>The parameter set could not be received!</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/eolrwform.cpp" line="+28"/>
+        <source>Parametersatz bearbeiten</source>
+        <translation>Edit parameter set</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>&amp;Programmieren</source>
+        <translation>&amp;Program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>In Datei &amp;speichern...</source>
+        <translation>&amp;Save to file...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Drucken</source>
+        <translation>P&amp;rint</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TEXTRA_SPRACHE_Form</name>
     <message>
         <location filename="../ui/languageform.cpp" line="+14"/>
@@ -4516,7 +4685,7 @@ The udev rule is missing: </translation>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+51"/>
+        <location filename="../ui/mainformactions.cpp" line="+53"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -4677,7 +4846,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+283"/>
+        <location filename="../ui/mainformstate.cpp" line="+297"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -4782,12 +4951,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+275"/>
+        <location line="+273"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-272"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -5058,7 +5227,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+94"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -5203,7 +5372,7 @@ The udev rule is missing: </translation>
         <translation>Tool bar</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+240"/>
         <source>     Der Komponententest wird nicht unterstützt!      </source>
         <translation>     The component test is not supported!      </translation>
     </message>
@@ -5218,7 +5387,7 @@ The udev rule is missing: </translation>
         <translation>Switch economy mode on or off</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>     Stellen Sie sicher das die Umwälzpumpe angesteuert       <byte value="xd"/>
      wird und ausreichend Kühlmittel vorhanden ist, so das     <byte value="xd"/>
      die erforderliche Durchflussmenge erreicht wird.</source>

@@ -36,6 +36,8 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "teleform.h"
 #include "tranzform.h"
 #include "trendform.h"
@@ -184,6 +186,8 @@ void TMAIN_Form::createWindows() {
     ctx.restoreColumns = [this](QTreeView* list, int) { LAYOUT_RestoreColumns(m_settings, list); };
     ctx.showHelp = [this](int context) { m_help.HELP_ShowContext(context); };
 
+    // The parameter-set window, created before it, shows its transfers in this dialog.
+    m_tranz = new TMAIN_Tranz_Form(this);
     for (const char* name : kWindowOrder) {
         const QString cls = QString::fromLatin1(name);
         QWidget* w = nullptr;
@@ -227,7 +231,21 @@ void TMAIN_Form::createWindows() {
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
         } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
-            w = m_tranz = new TMAIN_Tranz_Form(this);
+            w = m_tranz;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            EolParamSetPorts ports{*m_engine, m_session->buses(), m_tranz->progress(),
+                                   m_settings.ParamSetFileName,
+                                   [this] {
+                                       const QDateTime t = now();
+                                       return fromQ(LANG_DateText(t.date()) + QLatin1Char(' ') +
+                                                    LANG_TimeText(t.time()));
+                                   },
+                                   [this] { UI_UpdateBufferActions(); }};
+            w = m_eolRw = new TDS_EOL_RW_Form(std::move(ports), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolParamSet, &m_eolRw->service());
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            w = m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {
@@ -350,8 +368,9 @@ void TMAIN_Form::FormShow() {
     m_engine->AdapterReady = false;
     UI_UpdateLinkState();
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
-    // The free telegram window comes back if it was open at the last exit.
+    // The free telegram and EOL cell windows come back if they were open at the last exit.
     if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
+    if (LAYOUT_WasOpen(m_settings, m_eolAdr)) m_eolAdr->show();
     m_engine->ShowUpdateNotice = true;
 }
 
@@ -406,6 +425,8 @@ void TMAIN_Form::FormClose() {
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->FormCloseQuery();
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            LAYOUT_SaveForm(m_settings, m_eolAdr);
         } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
             LAYOUT_SaveForm(m_settings, m_tele);
         }

@@ -6,6 +6,8 @@
 
 #include "betriebform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
 #include "kaliallform.h"
 #include "komptestform.h"
@@ -194,6 +196,12 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TKALI_ALL_Form")) {
             m_kali->SetLinkState(ready);
             w = m_kali;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            m_eolRw->SetLinkState(ready);
+            w = m_eolRw;
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            m_eolAdr->SetLinkState(ready);
+            w = m_eolAdr;
         } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
             w = d;
         } else if (StandInForm* s = standIn(cls)) {
@@ -247,6 +255,12 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TKALI_ALL_Form")) {
                 m_kali->SetDeviceClass(cls);
                 w = m_kali;
+            } else if (wn == QLatin1String("TDS_EOL_RW_Form")) {
+                m_eolRw->SetDeviceClass(cls);
+                w = m_eolRw;
+            } else if (wn == QLatin1String("TDS_EOL_ADR_Form")) {
+                m_eolAdr->SetDeviceClass(cls);
+                w = m_eolAdr;
             } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
                 w = d;
             } else if (StandInForm* s = standIn(wn)) {
@@ -318,9 +332,8 @@ void TMAIN_Form::UI_UpdateDataSetActions() {
 }
 
 void TMAIN_Form::UI_UpdateBufferActions() {
-    StandInForm* rw = standIn(QStringLiteral("TDS_EOL_RW_Form"));
     const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
-                    rw && rw->BufferHasData();
+                    m_eolRw && m_eolRw->BufferHasData();
     for (const char* n : kBufferActions) setWanted(QString::fromLatin1(n), on);
 }
 

@@ -111,10 +111,15 @@ void SimKX3166Unit::registerMessages() {
         return reply(153, d);
     });
     on(152, [this](const ByteString& p) -> std::optional<ByteString> {
-        // Reads bytes of memory area 1: area, address, count.
+        // Reads bytes of memory area 1: area, address, count; with count data bytes after
+        // them it writes them first. The answer holds the cells either way.
         const unsigned address = le16At(p, 1), count = at(p, 3);
         if (p.size() < 4 || at(p, 0) != 1 || count == 0 || address + count > m_area1.size())
             return negative(RefusedParameter, 152);
+        if (p.size() > 4) {
+            if (p.size() != 4u + count) return negative(RefusedParameter, 152);
+            for (unsigned i = 0; i < count; ++i) m_area1[address + i] = at(p, 4 + i);
+        }
         ByteString d = p.substr(0, 4);
         for (unsigned i = 0; i < count; ++i) u8(d, m_area1[address + i]);
         return reply(152, d);

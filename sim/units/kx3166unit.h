@@ -40,6 +40,9 @@ public:
     // Sizes of the memory areas 0..3 (message 153) and where in area 1 the component test's
     // default time lies (message 152).
     static constexpr std::array<uint16_t, 4> AreaSizes{256, 512, 128, 64};
+    // Memory area 1, the unit's EOL memory (no checksum cells in this class).
+    const std::vector<uint8_t>& area1() const { return m_area1; }
+    std::vector<uint8_t>& area1() { return m_area1; }
     static constexpr uint16_t ComponentDefaultAddress = 64;
     static constexpr uint8_t ComponentDefaultSeconds = 20;
     // Components of the component test (0 switches every one off). A runtime of 0 keeps the

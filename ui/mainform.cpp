@@ -23,6 +23,7 @@
 #include "komptestform.h"
 #include "komptestpdp.h"
 #include "konfigform.h"
+#include "kx3141texts.h"
 #include "kx3166texts.h"
 #include "layout.h"
 #include "mdiarrange.h"
@@ -288,10 +289,12 @@ void TMAIN_Form::wireHooks() {
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
             case 3:
                 return WBusDialectS::WBUS_StateTextS(deviceClass, state);
+            case 4:
+                return KX3141_StateText(static_cast<uint16_t>(state));
             case 5:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
-                return {};  // the other classes' text routines come with their modules
+                return {};  // the boot loader names no states
         }
     });
 

@@ -1,18 +1,21 @@
 // Starts the program: the language, the adapter driver (the USB adapter, or with --simulate
-// a simulated adapter with a simulated control unit, --simulate=NAME choosing which), the main
-// window, then the event loop.
+// simulated adapters with simulated control units, --simulate=NAME[,NAME...] choosing one
+// adapter per name and its unit), the main window, then the event loop.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ftdidriver.h"
 #include "imagelist.h"
 #include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117unit.h"
+#include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -22,8 +25,7 @@
 
 namespace {
 
-// The simulated control units by the name --simulate=NAME chooses; plain --simulate is the
-// first.
+// The simulated control units by the name --simulate=NAME chooses.
 struct SimulatedUnit {
     const char* name;
     std::unique_ptr<ISimControlUnit> (*make)();
@@ -35,6 +37,8 @@ const SimulatedUnit kSimulatedUnits[] = {
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3024Unit>(); }},
     {"kx3117",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3117Unit>(); }},
+    {"kx3141",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3141Unit>(); }},
     {"kx3166",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
     // A class-5 unit whose last programming never finished: it runs its boot loader.
@@ -58,11 +62,25 @@ const char* simulationChoice(int argc, char** argv) {
     return choice;
 }
 
-const SimulatedUnit* simulatedUnit(const char* name) {
-    if (!*name) return &kSimulatedUnits[0];
+// Plain --simulate: two adapters, so that the adapter selection has a choice; the first one
+// found carries the class-1 unit.
+constexpr char kDefaultSimulation[] = "kx3090,kx3166";
+
+const SimulatedUnit* simulatedUnit(const std::string& name) {
     for (const SimulatedUnit& u : kSimulatedUnits)
-        if (!std::strcmp(u.name, name)) return &u;
+        if (name == u.name) return &u;
     return nullptr;
+}
+
+std::vector<std::string> commaSeparated(const char* text) {
+    std::vector<std::string> out(1);
+    for (const char* c = text; *c; ++c) {
+        if (*c == ',')
+            out.emplace_back();
+        else
+            out.back() += *c;
+    }
+    return out;
 }
 
 }  // namespace
@@ -84,18 +102,28 @@ int main(int argc, char** argv) {
     // The driver names a missing device permission in a box of its own.
     QtUserInteraction driverUi(nullptr);
     std::unique_ptr<IFtDriver> driver;
-    std::unique_ptr<ISimControlUnit> unit;
+    std::vector<std::unique_ptr<ISimControlUnit>> units;
     if (const char* choice = simulationChoice(argc, argv)) {
-        const SimulatedUnit* chosen = simulatedUnit(choice);
-        if (!chosen) {
-            std::fprintf(stderr, "--simulate=%s: no such simulated unit; there are:", choice);
-            for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
-            std::fprintf(stderr, "\n");
-            return 2;
-        }
         auto sim = std::make_unique<SimFtDriver>();
-        unit = chosen->make();
-        sim->attachUnit(sim->addAdapter("SIM00001"), unit.get());
+        for (const std::string& name : commaSeparated(*choice ? choice : kDefaultSimulation)) {
+            const SimulatedUnit* chosen = simulatedUnit(name);
+            if (!chosen) {
+                std::fprintf(stderr, "--simulate=%s: no such simulated unit; there are:",
+                             name.c_str());
+                for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
+                std::fprintf(stderr, "\n");
+                return 2;
+            }
+            units.push_back(chosen->make());
+            char serial[16];
+            std::snprintf(serial, sizeof serial, "SIM%05zu", units.size());
+            const size_t adapter = sim->addAdapter(serial);
+            sim->attachUnit(adapter, units.back().get());
+            // A demonstration at a real heater's pace, not as fast as the machine can answer.
+            SimLinePace pace;
+            pace.on = true;
+            sim->setPace(adapter, pace);
+        }
         driver = std::move(sim);
     } else {
         driver = std::make_unique<FtdiDriver>(&driverUi);

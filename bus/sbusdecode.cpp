@@ -60,8 +60,12 @@ void SBusLayer::SBUS_ReadAndDecode(uint8_t, const ByteString& reply, uint8_t min
         tooShort(result);
         return;
     }
-    // An error entry is asked for by its number (91, n): the answer repeats it.
+    // An error entry is asked for by its number (91, n): the answer repeats it. A memory read
+    // (150, 151: address, count) repeats the address it was asked for.
     if (id == 91 && rejectUnlessEchoed(result, result.Text, 1, 1)) return;
+    if ((id == 150 || id == 151) && (rejectUnlessEchoed(result, result.Text, 1, 1) ||
+                                     rejectUnlessEchoed(result, result.Text, 2, 2)))
+        return;
     result.Text.erase(0, 1);
     const ByteString d = result.Text;
     BusRows r(m_env, d);

@@ -51,6 +51,10 @@ const DeferredMessage messages[] = {
                        "     Prüfstecker nicht angeschlossen!      \r\n"
                        "\r\n"
                        "     Komponententest konnte nicht durchgeführt werden!      ")},
+    {&MessageFlags::PendingCalibrationFault, MsgKind::Error,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Es ist eine Störung aufgetreten,\r\n"
+                       "     beheben Sie zunächst die Fehlerursache.     ")},
     {&MessageFlags::ShowUpdateNotice, MsgKind::Information, nullptr},
     {&MessageFlags::PendingChangeNotice, MsgKind::Information,
      QT_TRANSLATE_NOOP(

@@ -48,6 +48,7 @@ struct MessageFlags {
     bool PendingVoltageFail = false;
     bool PendingCompTestFail = false;
     bool PendingNoTestPlug = false;
+    bool PendingCalibrationFault = false;  // the CO2 adjustment failed while finishing
     bool ShowUpdateNotice = false;  // runs the update notice window instead of a box
     bool PendingChangeNotice = false;
 };

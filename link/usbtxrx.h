@@ -6,7 +6,8 @@
 //
 // Threads: the worker runs the loop and touches the driver's read, write and purge; the main
 // thread does everything else, owns both timers and runs every reply. The fields both threads
-// use sit behind one mutex; the worker waits on a condition variable, never spins.
+// use sit behind one mutex; the worker waits on a condition variable, or in the driver's
+// receive wait while a reply is awaited, never spins.
 //
 // Before each write (the first of a frame and every repetition) the receive side is emptied:
 // the driver's receive queue and the parser, so nothing that arrived before the write is taken

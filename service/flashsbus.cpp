@@ -45,7 +45,7 @@ enum Step : int32_t {
 };
 
 bool sessionConfirmed(const TResult& res) {
-    return !res.Invalid && DIAG_SessionConfirmed(res.Text);
+    return !res.Invalid && DIAG_SBusSessionConfirmed(res.Text);
 }
 
 }  // namespace

@@ -44,6 +44,9 @@ ByteString timeText(const LogClockReading& at) {
 
 ByteString PROT_NormaliseFileName(const ByteString& name) {
     const size_t start = nameStart(name);
+    // No file named yet (the first run) or only a folder: nothing to append to, so no hidden
+    // ".LOG" file in the working folder.
+    if (start == name.size()) return name;
     const size_t dot = name.rfind('.');
     if (dot == ByteString::npos || dot < start) return name + ".LOG";
     if (dot + 1 == name.size()) return name + "LOG";

@@ -24,7 +24,7 @@ struct LogClockReading {
 enum LogColumnMode : int32_t { LOG_FIXED_WIDTH = 0, LOG_TABS = 1 };
 
 // The name the log is written under: no extension gets ".LOG", a name ending in "." gets
-// "LOG"; any other name stays.
+// "LOG"; any other name stays, and so does a name without a file part (empty, or a folder).
 ByteString PROT_NormaliseFileName(const ByteString& name);
 // TABs exactly when the extension, upper-cased, is ".LOG".
 int32_t PROT_ColumnModeOf(const ByteString& name);

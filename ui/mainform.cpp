@@ -4,6 +4,7 @@
 #include "mainform.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,8 +16,14 @@
 #include "betriebform.h"
 #include "diagsession.h"
 #include "errorform.h"
+#include "helpforms.h"
 #include "klinelayer.h"
+#include "kaliallform.h"
+#include "kalico2forms.h"
+#include "komptestform.h"
+#include "komptestpdp.h"
 #include "konfigform.h"
+#include "kx3141texts.h"
 #include "kx3166texts.h"
 #include "layout.h"
 #include "mdiarrange.h"
@@ -29,6 +36,9 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
+#include "teleform.h"
 #include "tranzform.h"
 #include "flashform.h"
 #include "flashprogrammer.h"
@@ -126,6 +136,13 @@ TMAIN_Form::~TMAIN_Form() {
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
     m_flashProgrammer.reset();
+    // The service windows are request clients of the engine and hooks of the session: they
+    // leave both before those end.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_co2Edit, m_co2Wait, m_kali, m_kompPdp,
+                                                      m_kompTest}) {
+        m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), w), m_windows.end());
+        delete w;
+    }
     m_session.reset();
     m_engine.reset();
     // The views read the engine's tables; they go before the engine's members would.
@@ -172,6 +189,8 @@ void TMAIN_Form::createWindows() {
     ctx.restoreColumns = [this](QTreeView* list, int) { LAYOUT_RestoreColumns(m_settings, list); };
     ctx.showHelp = [this](int context) { m_help.HELP_ShowContext(context); };
 
+    // The parameter-set window, created before it, shows its transfers in this dialog.
+    m_tranz = new TMAIN_Tranz_Form(this);
     for (const char* name : kWindowOrder) {
         const QString cls = QString::fromLatin1(name);
         QWidget* w = nullptr;
@@ -215,7 +234,21 @@ void TMAIN_Form::createWindows() {
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
         } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
-            w = m_tranz = new TMAIN_Tranz_Form(this);
+            w = m_tranz;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            EolParamSetPorts ports{*m_engine, m_session->buses(), m_tranz->progress(),
+                                   m_settings.ParamSetFileName,
+                                   [this] {
+                                       const QDateTime t = now();
+                                       return fromQ(LANG_DateText(t.date()) + QLatin1Char(' ') +
+                                                    LANG_TimeText(t.time()));
+                                   },
+                                   [this] { UI_UpdateBufferActions(); }};
+            w = m_eolRw = new TDS_EOL_RW_Form(std::move(ports), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolParamSet, &m_eolRw->service());
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            w = m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
         } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
             m_flash = new TEXTRA_FLASH_Form(this);
             FlashProgrammer::Hooks hooks;
@@ -237,6 +270,20 @@ void TMAIN_Form::createWindows() {
             });
             LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
             w = m_trend;
+        } else if (cls == QLatin1String("TKOMP_TEST_Form")) {
+            w = m_kompTest = new TKOMP_TEST_Form(*m_session, ctx, this);
+        } else if (cls == QLatin1String("TKOMP_TESTPDP")) {
+            w = m_kompPdp = new TKOMP_TESTPDP(
+                *m_timers, [this] { return m_kompTest->komp().KOMP_CheckLink(); }, this);
+        } else if (cls == QLatin1String("TKALI_ALL_Form")) {
+            w = m_kali = new TKALI_ALL_Form(*m_session, *m_timers, ctx, this);
+        } else if (cls == QLatin1String("TKALI_CO2_WAIT_Form")) {
+            w = m_co2Wait = new TKALI_CO2_WAIT_Form(ctx, this);
+        } else if (cls == QLatin1String("TKALI_CO2_EDIT_Form")) {
+            w = m_co2Edit = new TKALI_CO2_EDIT_Form(
+                ctx, [this](int32_t speed) { m_kali->calibration().AssignSpeed(speed); }, this);
+        } else if (QWidget* d = createDialog(cls, ctx)) {
+            w = d;
         } else {
             auto* s = new StandInForm(cls, this);
             m_standIns.insert(cls, s);
@@ -258,10 +305,12 @@ void TMAIN_Form::wireHooks() {
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
             case 3:
                 return WBusDialectS::WBUS_StateTextS(deviceClass, state);
+            case 4:
+                return KX3141_StateText(static_cast<uint16_t>(state));
             case 5:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
-                return {};  // the other classes' text routines come with their modules
+                return {};  // the boot loader names no states
         }
     });
 
@@ -269,7 +318,7 @@ void TMAIN_Form::wireHooks() {
     wh.UI_UpdateLinkState = [this] { UI_UpdateLinkState(); };
     wh.UI_UpdateSessionState = [this] { UI_UpdateSessionState(); };
     wh.SetCaption = [this](const ByteString& caption) { setWindowTitle(toQ(caption)); };
-    wh.ShowUpdateNoticeWindow = [] {};  // the update notice window is not part of the program yet
+    wh.ShowUpdateNoticeWindow = [this] { m_update->Execute(); };
     wh.UI_CheckEconomyModes = [this](bool economy1, bool economy2) {
         action(QStringLiteral("STEU_Spar_1"))->setChecked(economy1);
         action(QStringLiteral("STEU_Spar_2"))->setChecked(economy2);
@@ -288,6 +337,11 @@ void TMAIN_Form::wireHooks() {
     v.DeviceInfoShowValues = [this] { m_konfig->ShowValues(); };
     v.ErrorClearErrorList = [this] { m_error->ClearErrorList(); };
     v.TrendShowValues = [this] { m_trend->ShowValues(); };
+
+    // The service windows that lead into further dialogs of their own.
+    m_kompTest->komp().view.runCountdown = [this] { return m_kompPdp->PDP_Execute(); };
+    m_kali->calibration().view.wait = m_co2Wait;
+    m_kali->calibration().view.edit = m_co2Edit;
 }
 
 DiagReportLists TMAIN_Form::reportLists() const {
@@ -330,6 +384,9 @@ void TMAIN_Form::FormShow() {
     m_engine->AdapterReady = false;
     UI_UpdateLinkState();
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
+    // The free telegram and EOL cell windows come back if they were open at the last exit.
+    if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
+    if (LAYOUT_WasOpen(m_settings, m_eolAdr)) m_eolAdr->show();
     m_engine->ShowUpdateNotice = true;
 }
 
@@ -369,7 +426,9 @@ void TMAIN_Form::FormClose() {
          {"TKOMP_TEST_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form",
           "TANSI_ERROR_Form", "TANSI_PROT_Form", "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form"}) {
         const QString cls = QString::fromLatin1(name);
-        if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
+        if (cls == QLatin1String("TKOMP_TEST_Form")) {
+            LAYOUT_SaveForm(m_settings, m_kompTest);
+        } else if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
             LAYOUT_SaveForm(m_settings, m_overview->placedWindow());
         } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
             LAYOUT_SaveForm(m_settings, m_konfig->placedWindow());
@@ -382,6 +441,10 @@ void TMAIN_Form::FormClose() {
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->FormCloseQuery();
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            LAYOUT_SaveForm(m_settings, m_eolAdr);
+        } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
+            LAYOUT_SaveForm(m_settings, m_tele);
         }
     }
     LAYOUT_SaveForm(m_settings, this);

@@ -31,6 +31,13 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class StandInForm;
+class TDEV_SEL_Form;
+class TEXTRA_SPRACHE_Form;
+class TEXTRA_Tele_Form;
+class TEXTRA_UNIT_Form;
+class TEXTRA_USB_Sel;
+class THELP_Info_Form;
+class THELP_Update_Form;
 class StatusPanel;
 class TANSI_BETRIEB_Form;
 class TANSI_ERROR_Form;
@@ -39,8 +46,15 @@ class TANSI_OVERVIEW_Form;
 class TANSI_PROT_Form;
 class TZUSAMFASS_Form;
 class TANSI_TREND_Form;
+class TKALI_ALL_Form;
+class TKALI_CO2_EDIT_Form;
+class TKALI_CO2_WAIT_Form;
+class TKOMP_TESTPDP;
+class TKOMP_TEST_Form;
 class TPROT_START_Form;
 class TMAIN_Tranz_Form;
+class TDS_EOL_ADR_Form;
+class TDS_EOL_RW_Form;
 class TEXTRA_FLASH_Form;
 class FlashProgrammer;
 
@@ -146,7 +160,27 @@ public:
     void STEU_L_SPAR_LINEExecute();
     void EXTR_FLASHExecute();
     void HELP_InhaltExecute();
+    void DIAG_KOMP_TestExecute();
+    void KAL_CO2Execute();
+    void KAL_SpannExecute();
     void HELP_IndexExecute();
+    void DIAG_DEV_SelExecute();
+    void EXTR_USBExecute();
+    void EXTR_TELGExecute();
+    void EXTR_SPRACHEExecute();
+    void EXTR_UNITExecute();
+    void HELP_InfoExecute();
+    void DSATZ_FILEtoSGExecute();
+    void DSATZ_FILEtoEDITExecute();
+    void DSATZ_FILEtoZWISExecute();
+    void DSATZ_SGtoFILEExecute();
+    void DSATZ_SGtoEDITExecute();
+    void DSATZ_SGtoZWISExecute();
+    void DSATZ_ZWIStoFILEExecute();
+    void DSATZ_ZWIStoEDITExecute();
+    void DSATZ_ZWIStoSGExecute();
+    void DSATZ_ZWISDelExecute();
+    void DSATZ_EOL_EDITExecute();
 
     // ---- what other windows and tests reach ----
     QAction* action(const QString& name) const { return m_actions.value(name); }
@@ -175,8 +209,23 @@ public:
     DiagReportLists reportLists() const;
     TANSI_TREND_Form* trendForm() const { return m_trend; }
     TPROT_START_Form* protStartForm() const { return m_protStart; }
+    TDEV_SEL_Form* devSelForm() const { return m_devSel; }
+    TEXTRA_USB_Sel* usbSelForm() const { return m_usbSel; }
+    TEXTRA_Tele_Form* teleForm() const { return m_tele; }
+    TEXTRA_SPRACHE_Form* languageForm() const { return m_language; }
+    TEXTRA_UNIT_Form* unitForm() const { return m_unit; }
+    THELP_Info_Form* infoForm() const { return m_info; }
+    THELP_Update_Form* updateForm() const { return m_update; }
+    TKOMP_TEST_Form* kompTestForm() const { return m_kompTest; }
+    TKOMP_TESTPDP* kompTestPdp() const { return m_kompPdp; }
+    TKALI_ALL_Form* kaliForm() const { return m_kali; }
+    TKALI_CO2_WAIT_Form* co2WaitForm() const { return m_co2Wait; }
+    TKALI_CO2_EDIT_Form* co2EditForm() const { return m_co2Edit; }
     // The progress dialog of long transfers, shared by the windows that transfer.
     TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
+    // The parameter-set window and the single EOL cell window.
+    TDS_EOL_RW_Form* eolRwForm() const { return m_eolRw; }
+    TDS_EOL_ADR_Form* eolAdrForm() const { return m_eolAdr; }
     TEXTRA_FLASH_Form* flashForm() const { return m_flash; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
@@ -231,6 +280,12 @@ private:
     // file.
     ByteString summaryReportNow() const;
     TPROT_START_Form* createProtStart(const struct ViewContext& ctx);
+    // The dialogs and the free telegram window (mainformdialogs.cpp): created by class name
+    // (nullptr for any other window), and their part of the state broadcast (nullptr when the
+    // window is not one of them).
+    QWidget* createDialog(const QString& className, const struct ViewContext& ctx);
+    QWidget* dialogSetLinkState(const QString& className, bool adapterReady);
+    QWidget* dialogSetDeviceClass(const QString& className, uint8_t deviceClass);
 
     MainFormPorts m_ports;
     std::unique_ptr<ITimerFactory> m_ownTimers;
@@ -270,6 +325,20 @@ private:
     TZUSAMFASS_Form* m_summary = nullptr;
     TANSI_TREND_Form* m_trend = nullptr;
     TPROT_START_Form* m_protStart = nullptr;
+    TDEV_SEL_Form* m_devSel = nullptr;
+    TEXTRA_USB_Sel* m_usbSel = nullptr;
+    TEXTRA_Tele_Form* m_tele = nullptr;
+    TEXTRA_SPRACHE_Form* m_language = nullptr;
+    TEXTRA_UNIT_Form* m_unit = nullptr;
+    THELP_Info_Form* m_info = nullptr;
+    THELP_Update_Form* m_update = nullptr;
+    TKOMP_TEST_Form* m_kompTest = nullptr;
+    TKOMP_TESTPDP* m_kompPdp = nullptr;
+    TKALI_ALL_Form* m_kali = nullptr;
+    TKALI_CO2_WAIT_Form* m_co2Wait = nullptr;
+    TKALI_CO2_EDIT_Form* m_co2Edit = nullptr;
     TMAIN_Tranz_Form* m_tranz = nullptr;
+    TDS_EOL_RW_Form* m_eolRw = nullptr;
+    TDS_EOL_ADR_Form* m_eolAdr = nullptr;
     TEXTRA_FLASH_Form* m_flash = nullptr;
 };

@@ -67,6 +67,15 @@ QList<QMdiSubWindow*> MdiArranger::tiledChildren() const {
     return tiled;
 }
 
+QRect MdiArranger::arrangeRect() const {
+    QRect room = m_area->viewport()->rect();
+    int laidAside = 0;
+    for (const QMdiSubWindow* s : m_area->subWindowList())
+        if (s->isVisible() && s->isMinimized()) laidAside = std::max(laidAside, s->height());
+    if (laidAside > 0 && laidAside < room.height()) room.setBottom(room.bottom() - laidAside);
+    return room;
+}
+
 bool MdiArranger::sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b) {
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
@@ -81,6 +90,7 @@ void MdiArranger::watch(QMdiSubWindow* child) {
 void MdiArranger::stopFollowing() {
     m_tiled.reset();
     m_tiledChildren.clear();
+    m_placedSizes.clear();
 }
 
 void MdiArranger::tile(Qt::Orientation orientation) {
@@ -100,7 +110,7 @@ void MdiArranger::place(Qt::Orientation orientation, const QList<QMdiSubWindow*>
         minimums.push_back(rows ? s->minimumHeight() : s->minimumWidth());
         maximums.push_back(rows ? s->maximumHeight() : s->maximumWidth());
     }
-    const QRect area = m_area->viewport()->rect();
+    const QRect area = arrangeRect();
     const int total = orientation == Qt::Horizontal ? area.height() : area.width();
     const std::vector<int> length = MDI_SplitLength(total, minimums, maximums);
     int at = 0;
@@ -115,6 +125,7 @@ void MdiArranger::place(Qt::Orientation orientation, const QList<QMdiSubWindow*>
         at += len;
         watch(shown[i]);
         m_tiledChildren.append(shown[i]);
+        m_placedSizes.append(shown[i]->size());
     }
     m_tiled = orientation;
     m_arranging = false;
@@ -132,7 +143,7 @@ void MdiArranger::cascade() {
         s->showNormal();
         LAYOUT_KeepMdiChild(s);
     }
-    const QRect area = m_area->viewport()->rect();
+    const QRect area = arrangeRect();
     const int step = std::max(20, stack.first()->contentsMargins().top());
     const int n = static_cast<int>(stack.size());
     const QSize room(area.width() - (n - 1) * step, area.height() - (n - 1) * step);
@@ -146,24 +157,43 @@ void MdiArranger::cascade() {
     m_arranging = false;
 }
 
+void MdiArranger::scheduleRetile() {
+    if (m_retileDue) return;
+    m_retileDue = true;
+    QTimer::singleShot(0, this, [this] {
+        m_retileDue = false;
+        const QList<QMdiSubWindow*> tiled = tiledChildren();
+        if (m_tiled && sameChildren(tiled, shownChildren())) place(*m_tiled, tiled);
+    });
+}
+
+bool MdiArranger::grewToItsLimits(const QObject* watched) const {
+    for (int i = 0; i < m_tiledChildren.size(); ++i) {
+        const QMdiSubWindow* s = m_tiledChildren[i];
+        if (s != watched) continue;
+        const QSize placed = m_placedSizes.value(i);
+        return s->minimumWidth() > placed.width() || s->minimumHeight() > placed.height();
+    }
+    return false;
+}
+
 bool MdiArranger::eventFilter(QObject* watched, QEvent* e) {
     const bool geometry = e->type() == QEvent::Resize || e->type() == QEvent::Move;
     if (geometry && m_tiled && !m_arranging) {
         if (watched == m_area && e->type() == QEvent::Resize) {
             // The tiling follows the area as long as the same children are shown; a child
             // that came up or was laid aside since ends it.
-            if (!sameChildren(tiledChildren(), shownChildren())) {
+            if (!sameChildren(tiledChildren(), shownChildren()))
                 stopFollowing();
-            } else if (!m_retileDue) {
-                m_retileDue = true;
-                QTimer::singleShot(0, this, [this] {
-                    m_retileDue = false;
-                    const QList<QMdiSubWindow*> tiled = tiledChildren();
-                    if (m_tiled && sameChildren(tiled, shownChildren())) place(*m_tiled, tiled);
-                });
-            }
+            else
+                scheduleRetile();
         } else if (watched != m_area) {
-            stopFollowing();  // the user placed a child
+            // A child whose window now needs more room (a session filled its rows) gets it
+            // from the tiling; any other change is the user placing a child.
+            if (grewToItsLimits(watched))
+                scheduleRetile();
+            else
+                stopFollowing();
         }
     }
     return QObject::eventFilter(watched, e);

@@ -146,7 +146,7 @@ void LoaderModule::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
     } else if (r.Step == 11 || r.Step == KeepAliveStep) {
         // The unit confirms its session with exactly one byte 01; anything else ends it.
-        out.Step = DIAG_SessionConfirmed(res.Text) ? r.Step + 1 : r.ErrorStep;
+        out.Step = DIAG_SBusSessionConfirmed(res.Text) ? r.Step + 1 : r.ErrorStep;
     } else if (r.Step != CycleStep) {
         out.Step = r.Step + 1;
     }
@@ -173,10 +173,7 @@ void LoaderModule::evaluateIdentification(const TUSBREQ& r, TUSBREQ& out) {
 }
 
 void LoaderModule::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     if (m_keepAliveDue) {
         m_keepAliveDue = false;
         out.Step = KeepAliveStep;

@@ -51,7 +51,7 @@ bool SimBootLoader::takeApplicationStart() {
 }
 
 void SimBootLoader::beforeRequest() {
-    if (m_sessionOpen && now() - m_lastKeepAlive > SessionTimeoutMs) m_sessionOpen = false;
+    if (sessionOpen() && now() - m_lastKeepAlive > SessionTimeoutMs) closeSession();
 }
 
 uint32_t SimBootLoader::imageCrc() const {
@@ -60,21 +60,13 @@ uint32_t SimBootLoader::imageCrc() const {
     return TOOL_Crc32(0, image);
 }
 
-bool SimBootLoader::refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const {
-    if (m_sessionOpen) return false;
-    answer = negative(RefusedNotNow, id);
-    return true;
-}
-
 void SimBootLoader::registerMessages() {
     // The cyclic poll: the boot loader answers it with its own message ID.
     on(1, [](const ByteString&) { return reply(1, bytes({0})); });
     on(20, [this](const ByteString&) { return reply(20, m_ident); });
     on(27, [](const ByteString&) { return reply(27, "V1.0"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x06})); });
-    on(30, [this](const ByteString& p) {
-        return sessionAnswer(p, SessionKey, m_sessionOpen, m_lastKeepAlive);
-    });
+    acceptSession(SessionKey, [this] { m_lastKeepAlive = now(); });
     on(81, [](const ByteString&) { return reply(81, bootSoftware()); });
     on(82, [this](const ByteString&) {
         ByteString d;
@@ -124,14 +116,9 @@ std::optional<ByteString> SimBootLoader::switchCommand(const ByteString& p) {
 }
 
 void SimBootLoader::registerProgramming() {
-    on(155, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 155)) return a;
-        return switchCommand(p);
-    });
-    on(159, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 159)) return a;
+    // Each of them only within the session.
+    onCommand(155, [this](const ByteString& p) { return switchCommand(p); });
+    onCommand(159, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 9) return negative(RefusedParameter, 159);
         Fingerprint& f = m_fingerprint;
         f.programmerId = static_cast<uint16_t>(le16At(p, 0));
@@ -143,9 +130,7 @@ void SimBootLoader::registerProgramming() {
         --f.countdown;
         return reply(159, bytes({Done}));
     });
-    on(160, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 160)) return a;
+    onCommand(160, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 8) return negative(RefusedParameter, 160);
         const uint64_t start = le32At(p, 0), length = le32At(p, 4);
         const bool fits = start >= ApplicationStart && length > 0 &&
@@ -158,9 +143,7 @@ void SimBootLoader::registerProgramming() {
         m_complete = false;
         return reply(160, bytes({Done}));
     });
-    on(161, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 161)) return a;
+    onCommand(161, [this](const ByteString& p) -> std::optional<ByteString> {
         // The chunks come in order, each padded to 64 bytes.
         if (!m_announced || p.size() != 4 + ChunkSize || le32At(p, 0) != m_nextChunk)
             return reply(161, bytes({Refused}));
@@ -170,15 +153,11 @@ void SimBootLoader::registerProgramming() {
         ++m_nextChunk;
         return reply(161, bytes({Done}));
     });
-    on(162, [this](const ByteString&) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 162)) return a;
+    onCommand(162, [this](const ByteString&) -> std::optional<ByteString> {
         m_complete = m_announced && uint64_t{m_nextChunk - 1} * ChunkSize >= m_length;
         return reply(162, bytes({m_complete ? Done : Refused}));
     });
-    on(154, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 154)) return a;
+    onCommand(154, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 5 || at(p, 0) != 0) return negative(RefusedParameter, 154);
         const uint32_t own = m_complete ? imageCrc() : 0;
         m_valid = m_complete && own == le32At(p, 1);

@@ -46,11 +46,8 @@ public:
     uint32_t applicationLength() const { return m_length; }
     uint32_t applicationCrc() const { return m_crc; }
     const Fingerprint& fingerprint() const { return m_fingerprint; }
-    bool sessionOpen() const { return m_sessionOpen; }
     // True once after the boot loader started the application (message 155 sub 1).
     bool takeApplicationStart();
-
-    void wakeup() override { m_sessionOpen = false; }
 
 protected:
     void beforeRequest() override;
@@ -58,13 +55,11 @@ protected:
 private:
     void registerMessages();
     void registerProgramming();
-    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
     std::optional<ByteString> switchCommand(const ByteString& params);
     uint32_t imageCrc() const;
 
     ByteString m_ident = "0000000473800051";
     std::vector<uint8_t> m_memory;
-    bool m_sessionOpen = false;
     int64_t m_lastKeepAlive = 0;
     bool m_valid = true;
     bool m_erasing = false;   // the first part of the erase is done

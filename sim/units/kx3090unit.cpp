@@ -27,7 +27,8 @@ double SimKX3090Unit::temperatureC() const {
 
 uint16_t SimKX3090Unit::supplyMillivolts() const {
     const double t = static_cast<double>(now()) / 1000.0;
-    return static_cast<uint16_t>(12400 + 150 * std::sin(t / 7.0) - (pumpRunning() ? 300 : 0));
+    const double base = m_calibratedMillivolts ? m_calibratedMillivolts : 12400;
+    return static_cast<uint16_t>(base + 150 * std::sin(t / 7.0) - (pumpRunning() ? 300 : 0));
 }
 
 ByteString SimKX3090Unit::statusPage(uint8_t page) const {
@@ -39,7 +40,7 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             d += bytes({0x01, 0x00, 0x10, 0x00, 0x01});
             return d;
         case 3:  // components: bit 3 = circulation pump
-            d.push_back(static_cast<char>(pump ? 0x08 : 0x00));
+            d.push_back(static_cast<char>((pump ? 0x08 : 0x00) | componentBits()));
             return d;
         case 4:  // fuel type: none of petrol/diesel
             d.push_back(0);
@@ -63,9 +64,12 @@ ByteString SimKX3090Unit::statusPage(uint8_t page) const {
             be16(d, stateWord());
             d += bytes({0x00, 0, 0, 0});
             return d;
-        case 15:
-            d += bytes({0, 0, 0, 0, pump ? 200 : 0});
+        case 15: {
+            const uint8_t c = componentUnderTest();
+            const int motor = c == 1 ? std::min<int>(m_componentSetpoint, 200) : 0;
+            d += bytes({0, 0, motor, 0, pump || c == 4 ? 200 : 0});
             return d;
+        }
         default:
             return ByteString();
     }
@@ -123,9 +127,16 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
     return refusal(0x56);
 }
 
+std::optional<ByteString> SimKX3090Unit::answer(const ByteString& telegram) {
+    // In the block mode the unit reads and answers raw frames only.
+    if (m_eol.rawMode()) return silent() ? std::nullopt : m_eol.answerRaw(telegram);
+    return SimWBusUnit::answer(telegram);
+}
+
 std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
     if (r.empty()) return std::nullopt;
     const uint8_t cmd = static_cast<uint8_t>(r[0]);
+    if (SimKX3090Eol::serves(cmd)) return m_eol.answer(r);
     const ByteString head(1, static_cast<char>(cmd | 0x80));
     switch (cmd) {
         case 0x10:  // off
@@ -174,6 +185,7 @@ std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
             return head + d;
         }
         default:
+            if (auto a = serviceAnswer(r)) return a;
             return refusal(cmd);
     }
 }

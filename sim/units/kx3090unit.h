@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "kx3090eol.h"
 #include "wbusunitbase.h"
 
 class SimKX3090Unit : public SimWBusUnit {
@@ -32,6 +33,17 @@ public:
     void setErrors(std::vector<ErrorEntry> e) { m_errors = std::move(e); }
     void setName(const ByteString& name) { m_name = name; }
 
+    // The component test (0x45): the component switched on now (0 none), and the supply
+    // voltage calibration (0x42) last stored, in mV (0 none).
+    uint8_t componentUnderTest() const;
+    uint16_t calibratedMillivolts() const { return m_calibratedMillivolts; }
+
+    // The EOL memory with its single-cell services and the parameter-set block mode.
+    SimKX3090Eol& eol() { return m_eol; }
+    const SimKX3090Eol& eol() const { return m_eol; }
+    void configure(const SimBusConfig& cfg) override { m_eol.configure(cfg); }
+    std::optional<ByteString> answer(const ByteString& telegram) override;
+
 protected:
     std::optional<ByteString> answerPayload(const ByteString& request) override;
 
@@ -41,10 +53,19 @@ private:
     std::optional<ByteString> errorMemory(const ByteString& request);
     double temperatureC() const;
     uint16_t supplyMillivolts() const;
+    // The service commands (kx3090service.cpp): component test and voltage calibration.
+    std::optional<ByteString> serviceAnswer(const ByteString& request);
+    // Page 3's component bits and page 15's motor and pump power, with the component test.
+    uint8_t componentBits() const;
 
     ByteString m_name = "KX3090";
+    SimKX3090Eol m_eol;
     std::vector<ErrorEntry> m_errors;
     int64_t m_pumpUntil = -1;  // ms; the pump runs while now() is before it
     uint32_t m_burnMinutes = 1234 * 60 + 56;
     uint16_t m_starts = 2748;
+    uint8_t m_component = 0;
+    uint16_t m_componentSetpoint = 0;
+    int64_t m_componentUntil = -1;  // ms; -1 none, INT64_MAX until switched off
+    uint16_t m_calibratedMillivolts = 0;
 };

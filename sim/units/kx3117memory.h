@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records.h"
+#include "simeolmemory.h"
 
 class SimKX3117Memory {
 public:
@@ -42,8 +43,8 @@ public:
     uint16_t areaSum(const Area& a) const;
     uint16_t storedChecksum(const Area& a) const;
 
-    const std::vector<uint8_t>& eol() const { return m_eol; }
-    std::vector<uint8_t>& eol() { return m_eol; }
+    const std::vector<uint8_t>& eol() const { return m_eol.cells(); }
+    std::vector<uint8_t>& eol() { return m_eol.cells(); }
     // A byte of the software memory (0xFF outside it).
     uint8_t software(uint32_t address) const;
     bool programming() const { return m_programming; }
@@ -57,7 +58,7 @@ private:
     ByteString eolBlock(const ByteString& r);
     ByteString softwareService(const ByteString& r);
 
-    std::vector<uint8_t> m_eol;
+    SimEolMemory m_eol;
     std::vector<uint8_t> m_software;
     bool m_session = false;      // opened by 0x48 sub 1, closed by sub 9
     bool m_programming = false;  // 0x42 sub 11 .. sub 10

@@ -56,7 +56,7 @@ uint16_t SimKX3117Unit::stateWord() const {
         return m_mode == Heating::Supplementary ? StateSupplementary : StateParking;
     }
     if (m_heatUntil >= 0 && now() < m_heatUntil + AfterRunMs) return StateAfterRun;
-    return pumpRunning() ? StatePump : StateOff;
+    return pumpRunning() ? StatePump : m_idleState;
 }
 
 double SimKX3117Unit::coolantC() const {
@@ -89,7 +89,7 @@ ByteString SimKX3117Unit::statusPage(uint8_t page) const {
             if (pump) bits |= 0x08;
             if (heat && !burn) bits |= 0x20;
             if (heat) bits |= 0x80;
-            d.push_back(static_cast<char>(bits));
+            d.push_back(static_cast<char>(bits | componentBits()));
             return d;
         }
         case 4:  // fuel: diesel
@@ -125,7 +125,7 @@ ByteString SimKX3117Unit::statusPage(uint8_t page) const {
             return d;
         case 15:
             d += bytes({burn ? 160 : 0, 0});
-            be16(d, burn ? 3600 : 0);
+            be16(d, burn ? m_setSpeed : componentUnderTest() == 1 ? 3000 : 0);
             d.push_back(static_cast<char>(pump ? 255 : 0));
             return d;
         case 17:  // switching thresholds 80 and 70 °C
@@ -137,8 +137,8 @@ ByteString SimKX3117Unit::statusPage(uint8_t page) const {
             d += bytes({50, 0, 160});
             return d;
         case 22:
-            be16(d, tempWord(coolantC()));
-            be16(d, tempWord(coolantC() + 3.0));
+            be16(d, tempWord(m_testPlug ? 105.0 : coolantC()));
+            be16(d, tempWord(m_testPlug ? 105.0 : coolantC() + 3.0));
             be16(d, tempWord(heat ? 35.0 : 21.0));
             be16(d, tempWord(25.0));
             return d;
@@ -304,6 +304,7 @@ std::optional<ByteString> SimKX3117Unit::answerPayload(const ByteString& r) {
         case 0x56:
             return errorMemory(r);
         default:
+            if (auto a = serviceAnswer(r)) return a;
             return refusal(cmd);
     }
 }

@@ -50,6 +50,23 @@ public:
     void setErrors(std::vector<ErrorEntry> e) { m_errors = std::move(e); }
     void setName(const ByteString& name) { m_name = name; }
     SimKX3117Memory& memory() { return m_memory; }
+
+    // The service functions (kx3117service.cpp). The test plug in place of the temperature
+    // sensor reads 105 °C on both sensors; without it the component test (0x45) is refused
+    // with 7F 45 22. The component switched on now (0 none).
+    void setTestPlug(bool plugged) { m_testPlug = plugged; }
+    uint8_t componentUnderTest() const;
+    // The state word at rest (StateOff, or StateReady from which a CO2 adjustment may start).
+    static constexpr uint16_t StateReady = 0x0300;  // "Einsatzbereit"
+    void setIdleState(uint16_t state) { m_idleState = state; }
+    // The blower speed of the CO2 adjustment (0x57): stored, and set for the running heater.
+    static constexpr uint16_t SpeedMin = 3000, SpeedMax = 5000;
+    uint16_t storedSpeed() const { return m_storedSpeed; }
+    uint16_t setSpeed() const { return m_setSpeed; }
+    void setStoredSpeed(uint16_t rpm) { m_storedSpeed = m_setSpeed = rpm; }
+    // How the stabilisation check (0x57 sub 5) answers once the flame has burned long enough:
+    // 0 stable, 255 failed.
+    void setStabilisationResult(uint8_t r) { m_stabilisationResult = r; }
     const SimKX3117Memory& memory() const { return m_memory; }
 
 protected:
@@ -66,6 +83,8 @@ private:
     bool burning() const;
     double coolantC() const;
     uint16_t supplyMillivolts() const;
+    std::optional<ByteString> serviceAnswer(const ByteString& request);
+    uint8_t componentBits() const;
 
     ByteString m_name = "KX3117";
     std::vector<ErrorEntry> m_errors;
@@ -78,4 +97,11 @@ private:
     uint8_t m_economy = 1;
     uint32_t m_burnMinutes = 812 * 60 + 7;
     uint16_t m_starts = 1532;
+    bool m_testPlug = false;
+    uint8_t m_component = 0;
+    int64_t m_componentUntil = -1;  // ms; -1 none, INT64_MAX until switched off
+    uint16_t m_idleState = StateOff;
+    uint16_t m_storedSpeed = 3800, m_setSpeed = 3800;
+    int64_t m_stabilisationAsked = -1;  // ms of the last 0x57 sub 4
+    uint8_t m_stabilisationResult = 0;
 };

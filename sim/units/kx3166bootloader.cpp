@@ -11,7 +11,7 @@ void SimKX3166Unit::registerBootLoaderSwitch() {
         if (p.size() < 1 || p[0] != 0 || p.substr(1) != SimBootLoader::SwitchKey)
             return negative(RefusedParameter, 155);
         m_inLoader = true;
-        m_sessionOpen = false;
+        closeSession();
         return reply(155, bytes({0, 0}));
     });
 }
@@ -19,7 +19,12 @@ void SimKX3166Unit::registerBootLoaderSwitch() {
 void SimKX3166Unit::startInBootLoader() {
     m_loader.eraseApplication();
     m_inLoader = true;
-    m_sessionOpen = false;
+    closeSession();
+}
+
+void SimKX3166Unit::wakeup() {
+    SimSBusUnit::wakeup();
+    if (m_inLoader) m_loader.wakeup();
 }
 
 std::optional<ByteString> SimKX3166Unit::answer(const ByteString& telegram) {

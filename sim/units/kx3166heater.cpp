@@ -60,7 +60,8 @@ bool SimKX3166Unit::pumpRunning() const {
 }
 
 uint16_t SimKX3166Unit::motorSetRpm() const {
-    if (m_componentActive) return m_component == ComponentMotor ? m_componentSetpoint : 0;
+    if (m_componentActive)
+        return componentOn(ComponentMotor) ? (m_component == ComponentPumpPressure ? 3000 : m_componentSetpoint) : 0;
     switch (m_state) {
         case PreRun:
             return 3000;
@@ -69,7 +70,8 @@ uint16_t SimKX3166Unit::motorSetRpm() const {
             return 3300;
         case ParkingHeat:
         case SupplementaryHeat:
-            return lineOn(SPAR) ? 3000 : 4000;
+            if (m_adjustedSpeed) return m_adjustedSpeed;
+            return lineOn(SPAR) ? 3000 : m_storedSpeed;
         case RunOn1:
             return 2500;
         case RunOn2:
@@ -101,8 +103,11 @@ void SimKX3166Unit::integrate(double seconds) {
     if (lineOn(HS)) m_counters.onSeconds += seconds;
     if (flame()) m_counters.heatSeconds += seconds;
     if (pumpRunning()) m_counters.pumpSeconds += seconds;
+    // While the blower speed is adjusted the vehicle's circuit takes the heat, so the burner
+    // does not reach its switching threshold in the middle of the adjustment.
+    const double most = m_speedAdjusting ? upperThresholdC() - 2.0 : 95.0;
     if (flame())
-        m_coolantC = std::min(95.0, m_coolantC + HeatingPerSecond * seconds);
+        m_coolantC = std::min(most, m_coolantC + HeatingPerSecond * seconds);
     else if (m_coolantC > AmbientC)
         m_coolantC = std::max(AmbientC, m_coolantC - CoolingPerSecond * seconds);
 }
@@ -112,6 +117,9 @@ void SimKX3166Unit::settle() {
     const bool hs = lineOn(HS);
     const bool phaseOver = m_phaseEnd >= 0 && t >= m_phaseEnd;
     if (m_componentActive && t >= m_componentUntil) m_componentActive = false;
+    // A speed adjustment lasts until the main switch goes off after it was switched on.
+    if (hs) m_hsWasOn = true;
+    if (!hs && m_hsWasOn) m_adjustedSpeed = 0, m_speedAdjusting = false, m_hsWasOn = false;
     switch (m_state) {
         case PreRun:
         case PreIgnition:
@@ -164,7 +172,7 @@ void SimKX3166Unit::advance() {
         m_started = true;
         m_lastMs = t;
     }
-    if (m_sessionOpen && t - m_lastKeepAlive > SessionTimeoutMs) m_sessionOpen = false;
+    if (sessionOpen() && t - m_lastKeepAlive > SessionTimeoutMs) closeSession();
     while (m_lastMs < t) {
         int64_t next = std::min(t, m_lastMs + WalkMs);
         if (m_phaseEnd > m_lastMs) next = std::min(next, m_phaseEnd);

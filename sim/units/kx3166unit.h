@@ -38,21 +38,34 @@ public:
     static constexpr uint32_t SessionKey = 0x01000006;
     // Without a keep-alive for this long the unit closes the session.
     static constexpr int64_t SessionTimeoutMs = 120000;
-    // A component test stops this long after its last request.
-    static constexpr int64_t ComponentTestHoldMs = 5000;
     // Sizes of the memory areas 0..3 (message 153) and where in area 1 the component test's
     // default time lies (message 152).
     static constexpr std::array<uint16_t, 4> AreaSizes{256, 512, 128, 64};
+    // Memory area 1, the unit's EOL memory (no checksum cells in this class).
+    const std::vector<uint8_t>& area1() const { return m_area1; }
+    std::vector<uint8_t>& area1() { return m_area1; }
     static constexpr uint16_t ComponentDefaultAddress = 64;
     static constexpr uint8_t ComponentDefaultSeconds = 20;
-    // Components of the component test (0 switches every one off).
+    // Components of the component test (0 switches every one off). A runtime of 0 keeps the
+    // component on until it is switched off (code 0 or message 15), whatever else runs.
     enum Component : uint8_t {
         ComponentMotor = 1,
-        ComponentValve,
-        ComponentSpark,
-        ComponentPump,
-        ComponentLast = 4
+        ComponentSpark = 2,
+        ComponentPump = 3,
+        ComponentValve = 4,
+        ComponentOperatingLamp = 5,
+        ComponentFlameLamp = 6,
+        ComponentPumpPressure = 8,  // motor and valve: the pump pressure test
+        ComponentLast = 8
     };
+    // The test plug in place of the temperature sensor: both temperatures read 100 °C.
+    void setTestPlug(bool plugged) { m_testPlug = plugged; }
+    // The blower speed of the CO2 adjustment (message 70): stored, and set for the burner.
+    static constexpr uint16_t SpeedMin = 3000, SpeedMax = 5000;
+    uint16_t storedSpeed() const { return m_storedSpeed; }
+    uint16_t adjustedSpeed() const { return m_adjustedSpeed; }
+    // Refuses setting and storing a speed (message 70 subs 1 and 2) while set.
+    void setSpeedRefused(bool refused) { m_speedRefused = refused; }
 
     SimKX3166Unit();
 
@@ -64,7 +77,6 @@ public:
 
     // The unit's view at the time of the last request.
     uint8_t state() const { return m_state; }
-    bool sessionOpen() const { return m_sessionOpen; }
     bool burning() const;
     bool pumpRunning() const;
     double coolantC() const { return m_coolantC; }
@@ -76,7 +88,6 @@ public:
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 
-    void wakeup() override;
 
     // The boot loader the unit switches to on message 155 sub 0 (kx3166bootloader.cpp): while
     // it runs, it answers at its own address instead of the application, until it starts a
@@ -88,6 +99,7 @@ public:
     void startInBootLoader();
     std::optional<ByteString> answer(const ByteString& telegram) override;
     void attachClock(const ISimClock& clock) override;
+    void wakeup() override;
 
 protected:
     void beforeRequest() override { advance(); }
@@ -95,11 +107,12 @@ protected:
 private:
     void registerMessages();
     void registerCommands();
+    // Messages 14, 15 and 70 (kx3166service.cpp).
+    void registerServiceCommands();
+    bool componentOn(Component c) const;
     void registerBootLoaderSwitch();
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
-    // Refused while no session is open.
-    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
 
     ByteString overview() const;
     ByteString inputs() const;
@@ -122,7 +135,6 @@ private:
     ByteString m_ident = "0000000473800061";
     std::array<bool, 4> m_wire{};
     std::array<uint8_t, 4> m_override{255, 255, 255, 255};
-    bool m_sessionOpen = false;
     int64_t m_lastKeepAlive = 0;
     bool m_started = false;
     int64_t m_lastMs = 0;
@@ -137,6 +149,12 @@ private:
     std::vector<ErrorEntry> m_errors;
     uint8_t m_status = 0x10;
     std::vector<uint8_t> m_area1;
+    bool m_testPlug = false;
+    bool m_speedRefused = false;
+    bool m_speedAdjusting = false;  // from reading the speed (70 sub 0) until HS goes off
+    bool m_hsWasOn = false;
+    uint16_t m_storedSpeed = 4000;
+    uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
     SimBootLoader m_loader;
     bool m_inLoader = false;
 };

@@ -7,19 +7,16 @@
 
 #include "bootloaderunit.h"
 #include "loadermodule.h"
-#include "modules.h"
-#include "sessionrig.h"
+#include "sbusbench.h"
 
 namespace {
 
-struct LoaderBench {
-    LoaderBench() {
-        DIAG_InstallModules(r.session);
-        unit.attachClock(r.h.simClock);
+// The boot-loader module and the simulated boot loader on the S-Bus; the device information
+// view counts its refreshes.
+struct LoaderBench : SBusStepBench<LoaderModule, SimBootLoader, dcLoader> {
+    LoaderBench() : SBusStepBench({"01 "}) {
         r.session.views.DeviceInfoShowValues = [this] { ++deviceInfoShown; };
-        r.sbus = r.sbusUnit(unit, SimBootLoader::Address, script);
     }
-    LoaderModule& module() { return *r.session.moduleAs<LoaderModule>(dcLoader); }
     // The manual start of the device list's row "Flashloader".
     void startManually() {
         r.session.buses().sbus.SBUS_SetDeviceAddress(3);
@@ -29,18 +26,8 @@ struct LoaderBench {
         for (int i = 0; i < 300 && !r.h.engine.SessionUp; ++i) r.h.advance(10);
         return r.h.engine.SessionUp;
     }
-    // Request data (message ID first) on the S-Bus from `from` on, as hex.
-    std::vector<ByteString> sent(size_t from = 0) const {
-        return r.viewsOn(2, SessionRig::sbusDataOf, from);
-    }
-    std::vector<int64_t> timesOf(const char* hex) const {
-        return r.timesOn(2, SessionRig::sbusDataOf, hex);
-    }
     ByteString text(const char* key) const { return r.h.engine.dataPoints.DP_GetValue(key).Text; }
 
-    SessionRig r;
-    SimBootLoader unit;
-    SessionRig::Script script;
     int deviceInfoShown = 0;
 };
 

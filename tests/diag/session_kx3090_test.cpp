@@ -157,6 +157,27 @@ TEST_P(SessionKX3090, ManualChoiceWithoutAnswerEndsAfterThreeWakeups) {
     expectNotFoundAfterThreeWakeups();
 }
 
+// At the real line's pace (as the program's --simulate runs) every exchange stays well inside
+// the reply time-out: nothing is written twice, and a session does a handful a second.
+TEST_P(SessionKX3090, AtTheLinesPaceAHandfulOfExchangesASecondAndNoRepeats) {
+    attach();
+    h.sim.setFaults(adapter, SimFaults{});
+    SimLinePace pace;
+    pace.on = true;
+    h.sim.setPace(adapter, pace);
+    start(0);
+    ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 20000));
+    const SimAdapterStats before = h.sim.stats(adapter);
+    h.advance(30000);
+    const SimAdapterStats after = h.sim.stats(adapter);
+    const int exchanges = after.answers - before.answers;
+    EXPECT_GE(exchanges, 2 * 30);
+    EXPECT_LE(exchanges, 15 * 30);
+    EXPECT_EQ(after.writes - before.writes, exchanges) << "a frame was written again";
+    EXPECT_TRUE(h.engine.SessionUp);
+    EXPECT_EQ(h.log.count("Diagnose gestartet"), 1);
+}
+
 CALVIX_BOTH_DRIVER_PATHS(SessionKX3090);
 
 }  // namespace

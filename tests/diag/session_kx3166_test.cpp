@@ -17,7 +17,6 @@ protected:
     }
     void start(int selectedRow) {
         ASSERT_TRUE(h.engine.AdapterReady);
-        if (selectedRow == 4) session.buses().sbus.SBUS_SetDeviceAddress(7);
         beginForRow(selectedRow);
     }
     void comeUp(int selectedRow) {
@@ -139,12 +138,17 @@ TEST_F(SessionKX3166, ComponentTestRepeatsUntilStopped) {
     module().KX3166_StartComponentTest(SimKX3166Unit::ComponentPump, 0, 0);
     ASSERT_TRUE(runUntil([&] { return text("OVRZUSTAND") == "Komponententest"; }, 6000));
     EXPECT_EQ(text("OVRKOMP"), "1");
-    EXPECT_EQ(text("OVRKOMPTEST"), "4");
+    EXPECT_EQ(text("OVRKOMPTEST"), "3");
     h.advance(10000);
-    EXPECT_EQ(unit.state(), 5);  // kept running by the repeats
-    module().KX3166_StopComponentTest();
-    ASSERT_TRUE(runUntil([&] { return text("OVRZUSTAND") == "Einsatzbereit"; }, 8000));
+    EXPECT_EQ(unit.state(), 5);
     EXPECT_GE(unit.receivedCount(14), 3);
+    module().KX3166_StopComponentTest();
+    const int sent = unit.receivedCount(14);
+    h.advance(5000);
+    EXPECT_EQ(unit.receivedCount(14), sent);  // no more repeats
+    // The repeat of component 0 switches everything off.
+    module().KX3166_StartComponentTest(0, 0, 0);
+    ASSERT_TRUE(runUntil([&] { return text("OVRZUSTAND") == "Einsatzbereit"; }, 8000));
 }
 
 TEST_F(SessionKX3166, SilentUnitEndsTheSessionWithoutAStall) {

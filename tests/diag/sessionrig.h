@@ -12,7 +12,6 @@
 #include "diagsession.h"
 #include "engineharness.h"
 #include "hex.h"
-#include "sbusunitbase.h"
 #include "wbusunitbase.h"
 
 class SessionRig {
@@ -116,27 +115,6 @@ public:
     }
     static ByteString payloadOf(const ByteString& telegram) {
         return hexOf(telegram.substr(2, telegram.size() - 3));
-    }
-    // S-Bus request data (message ID first) of a telegram, as hex.
-    static ByteString sbusDataOf(const ByteString& telegram) {
-        return telegram.size() > 4 ? hexOf(telegram.substr(3, telegram.size() - 4)) : ByteString();
-    }
-
-    // Answers in a unit's place: the answer data to a request's data (message ID first), an
-    // empty one for silence, or nothing to leave the request to the unit.
-    using Script = std::function<std::optional<ByteString>(const ByteString& data)>;
-    // The S-Bus answered by a simulated unit at its address, the script (which may change
-    // later) asked first.
-    Answerer sbusUnit(ISimControlUnit& unit, uint8_t address, const Script& script) {
-        return [&unit, address, &script](const ByteString& t) -> std::optional<ByteString> {
-            const ByteString data = t.size() > 4 ? t.substr(3, t.size() - 4) : ByteString();
-            if (script)
-                if (auto a = script(data)) {
-                    if (a->empty()) return std::nullopt;
-                    return SimSBusUnit::frameTelegram(1, address, *a, false);
-                }
-            return unit.answer(t);
-        };
     }
 
     // Runs until the session has ended (or the time is up); true when it ended.

@@ -139,19 +139,23 @@ TEST_F(SimKX3166, LinesFollowTheWireUnlessOverridden) {
     EXPECT_EQ(ask("0D 01 FF 00"), H("00 02 0D"));
 }
 
-TEST_F(SimKX3166, ComponentTestRunsWhileRepeatedAndNotWhileBurning) {
+TEST_F(SimKX3166, ComponentTestRunsUntilSwitchedOffOrItsTimeAndNotWhileBurning) {
     openSession();
     EXPECT_EQ(ask("0E 01 00 D0 07"), H("0E 01 00 D0 07"));
     EXPECT_EQ(unit.state(), 5);
     EXPECT_EQ(overviewByte(23), 1);
     EXPECT_EQ(overviewByte(2) | overviewByte(3) << 8, 2000);  // the motor at its setpoint
-    pass(3000);
-    ask("0E 01 00 D0 07");
-    pass(4000);
-    EXPECT_EQ(unit.state(), 5);
-    pass(2000);
-    EXPECT_EQ(unit.state(), 2);  // no repeat for 5 s
-    ask("0E 04 00 00 00");
+    pass(60000);
+    EXPECT_EQ(unit.state(), 5);  // runtime 0: on until switched off
+    EXPECT_EQ(ask("0F 01"), H("0F 01"));
+    EXPECT_EQ(unit.state(), 2);
+    ask("0E 03 05 00 00");  // the pump for 5 s
+    EXPECT_TRUE(unit.pumpRunning());
+    pass(6000);
+    EXPECT_FALSE(unit.pumpRunning());
+    ask("0E 03 05 00 00");
+    ask("0E 03 00 00 00");  // a repeat with runtime 0 holds it on
+    pass(6000);
     EXPECT_TRUE(unit.pumpRunning());
     EXPECT_EQ(ask("0E 00 00 00 00"), H("0E 00 00 00 00"));
     EXPECT_EQ(unit.state(), 2);

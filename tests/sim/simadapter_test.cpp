@@ -241,6 +241,41 @@ TEST_F(SimAdapterTest, FaultKnobs) {
     EXPECT_EQ(written, 0u);
 }
 
+// With pacing on, an answer is readable once the line would have carried it: the telegram's
+// and the answer's bytes at the bus's byte time, the unit's delay between them; a silent unit
+// lets the adapter wait out T3; a wake-up takes its pattern.
+TEST_F(SimAdapterTest, PacedAnswersTakeTheLinesTime) {
+    EchoUnit wbus(0, H("4F 03 D1 0B")), kline(1, H("4F 03 D1 0B")), sbus(2, std::nullopt);
+    for (EchoUnit* u : {&wbus, &kline, &sbus}) drv.attachUnit(first, u);
+    open();
+    struct Case {
+        const char* config;  // bus configuration before the frame
+        const char* frame;
+        int64_t dueMs;
+        const char* what;
+    } cases[] = {
+        {"1E 00 03 06 0A 8D", "20 F4 03 51 0B", 18 + 30 + 18, "W-Bus: 4 + 4 bytes at 4.6 ms"},
+        {"1E 01 06 0B 00 33", "20 F4 03 51 0B", 3 + 30 + 3, "K-Line: about 1 ms a byte"},
+        {"1E 02 05 01 05 FF", "20 F4 03 51 0B", 18 + 996, "S-Bus, silent unit: T3 996 ms"},
+        {"1E 00 03 06 0A 8D", "1F 1A 00 33 00", 75, "wake-up 25 + 50 ms"},
+    };
+    SimLinePace pace;
+    pace.on = true;
+    drv.setPace(first, pace);
+    for (const Case& c : cases) {
+        write(request(c.config));
+        EXPECT_FALSE(read().empty()) << c.what << ": the configuration is the adapter's own";
+        write(request(c.frame));
+        now += c.dueMs - 1;
+        EXPECT_EQ(read(), "") << c.what;
+        now += 1;
+        EXPECT_FALSE(read().empty()) << c.what;
+    }
+    drv.setPace(first, SimLinePace{});
+    write(request("20 F4 03 51 0B"));
+    EXPECT_FALSE(read().empty()) << "unpaced: at once";
+}
+
 TEST(SimAdapterRealTime, ReadWaitsForTheTimeOutOrTheEventCharacter) {
     using namespace std::chrono;
     SimFtDriver drv;

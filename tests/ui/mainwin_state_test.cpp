@@ -15,6 +15,7 @@
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "standinform.h"
+#include "teleform.h"
 #include "trendform.h"
 #include "unittexts.h"
 
@@ -214,13 +215,14 @@ TEST_F(MainWindowState, BroadcastReachesEveryWindowInOrder) {
     ASSERT_EQ(calls.size(), 14u);
     EXPECT_EQ(calls.front(), "SetLinkState TDEV_SEL_Form");
     EXPECT_FALSE(f.overviewForm()->HeldAdapterReady());
-    EXPECT_FALSE(f.standIn("TDEV_SEL_Form")->HeldAdapterReady());
+    EXPECT_FALSE(f.devSelForm()->HeldAdapterReady());
+    EXPECT_FALSE(f.teleForm()->client().HeldAdapterReady());
 }
 
 TEST_F(MainWindowState, WindowsAreCreatedOnceInTheirOrder) {
     const auto& w = run.form->windows();
     ASSERT_EQ(w.size(), 24u);  // the main window is the 25th
-    EXPECT_EQ(w.front()->objectName(), QStringLiteral("THELP_Info_Form"));
+    EXPECT_EQ(w.front(), run.form->infoForm());
     EXPECT_EQ(w[1], run.form->protForm());
     EXPECT_EQ(w[12], run.form->errorForm());
     EXPECT_EQ(w[14], run.form->overviewForm());

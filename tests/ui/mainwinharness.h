@@ -11,12 +11,17 @@
 #include <QString>
 #include <memory>
 
+#include "devselform.h"
 #include "fakemainthread.h"
 #include "fakeui.h"
+#include "helpforms.h"
 #include "kx3090unit.h"
+#include "languageform.h"
 #include "mainform.h"
 #include "manualclock.h"
 #include "simftdriver.h"
+#include "unitform.h"
+#include "usbselform.h"
 #include "usbtxrx.h"
 
 class MainWinRun {
@@ -48,6 +53,17 @@ public:
         p.wallClock = [this] { return wallStart.addMSecs(clock.now()); };
         form = std::make_unique<TMAIN_Form>(std::move(p));
         form->resize(1200, 800);
+        // No dialog waits for a user: the update notice after start is counted and closed, the
+        // others close as cancelled unless a test puts its own user in.
+        form->updateForm()->showModal = [this](THELP_Update_Form&) {
+            ++updateNotices;
+            return int(ResultOk);
+        };
+        form->infoForm()->showModal = [](THELP_Info_Form&) { return int(ResultNone); };
+        form->devSelForm()->showModal = [](TDEV_SEL_Form&) { return int(ResultNone); };
+        form->usbSelForm()->showModal = [](TEXTRA_USB_Sel&) { return int(ResultNone); };
+        form->unitForm()->showModal = [](TEXTRA_UNIT_Form&) { return int(ResultNone); };
+        form->languageForm()->showModal = [](TEXTRA_SPRACHE_Form&) { return int(ResultNone); };
         // The worker's passes run whenever the main window lets events through.
         mainThread.pumps.push_back([this] {
             if (form)
@@ -112,4 +128,5 @@ public:
     FakeUserInteraction ui;
     FakeMainThread mainThread;
     std::unique_ptr<TMAIN_Form> form;
+    int updateNotices = 0;
 };

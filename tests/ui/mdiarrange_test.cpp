@@ -130,6 +130,51 @@ TEST_F(MdiArrangeTest, TilingsKeepEveryWindowWhole) {
     EXPECT_EQ(errors->parentWidget()->width(), areaRect().width());
 }
 
+TEST_F(MdiArrangeTest, ArrangedChildrenLeaveTheRowOfLaidAsideOnesFree) {
+    // The telegram log laid aside, as the first run leaves it.
+    QMdiSubWindow* log = subs[2];
+    log->showMinimized();
+    QApplication::processEvents();
+    ASSERT_TRUE(log->isMinimized());
+    const int iconTop = log->geometry().top();
+    ASSERT_GT(iconTop, areaRect().height() / 2);
+    MdiArranger arranger(area);
+    for (const char* what : {"one above the other", "side by side", "cascaded"}) {
+        if (what[0] == 'o')
+            arranger.tile(Qt::Horizontal);
+        else if (what[0] == 's')
+            arranger.tile(Qt::Vertical);
+        else
+            arranger.cascade();
+        QApplication::processEvents();
+        ASSERT_TRUE(log->isMinimized()) << what;
+        EXPECT_EQ(log->geometry().top(), iconTop) << what;
+        for (QMdiSubWindow* s : {subs[0], subs[1]}) {
+            EXPECT_LT(s->geometry().bottom(), iconTop) << what << " " << rectText(s->geometry());
+            EXPECT_GE(s->widget()->height(), s->widget()->minimumHeight()) << what;
+        }
+    }
+    // one above the other: the two fill the room down to the laid-aside row
+    arranger.tile(Qt::Horizontal);
+    EXPECT_EQ(std::max(subs[0]->geometry().bottom(), subs[1]->geometry().bottom()), iconTop - 1);
+}
+
+TEST_F(MdiArrangeTest, TilingMakesRoomForAWindowThatNeedsMore) {
+    MdiArranger arranger(area);
+    arranger.tile(Qt::Horizontal);
+    QApplication::processEvents();
+    // a session fills the overview with more rows: its window needs more height
+    overview->setMinimumHeight(overview->minimumHeight() + 150);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    expectWindowsWhole("after the overview grew");
+    EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(Qt::Horizontal));
+    // the user sizing a child ends the tiling
+    subs[1]->resize(subs[1]->width(), subs[1]->height() + 20);
+    QApplication::processEvents();
+    EXPECT_FALSE(arranger.tiled());
+}
+
 TEST_F(MdiArrangeTest, CascadeKeepsUsableSizesAndEveryTitleInSight) {
     // Made tiny first, as a cascade of the platform's would leave them.
     for (QMdiSubWindow* s : subs) s->setGeometry(0, 0, 120, 90);

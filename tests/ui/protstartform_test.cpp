@@ -37,7 +37,8 @@ TEST_F(ProtStartDialog, FileNameChoosesTheLayout) {
     const Case cases[] = {{"/d/messung", "/d/messung.LOG", LOG_TABS},
                           {"/d/messung.", "/d/messung.LOG", LOG_TABS},
                           {"/d/messung.txt", "/d/messung.txt", LOG_FIXED_WIDTH},
-                          {"/d/Messung.log", "/d/Messung.log", LOG_TABS}};
+                          {"/d/Messung.log", "/d/Messung.log", LOG_TABS},
+                          {"", "", LOG_FIXED_WIDTH}};
     for (const Case& c : cases) {
         form.PROT_SetFileName(QString::fromUtf8(c.typed));
         EXPECT_EQ(form.Edit1()->text().toStdString(), c.shown);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -149,26 +150,87 @@ TEST_F(TrendForm, PointsReachThePlotAndTheControlsFollowHold) {
     EXPECT_EQ(form->seriesGraph(6)->dataCount(), 0);
 }
 
-TEST_F(TrendForm, PrintsToAPdfFile) {
+TEST_F(TrendForm, PrintsToAPdfFileThroughTheSharedPrintDialog) {
     make(3);
     run(30);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("trend.pdf");
-    form->choosePrinter = [&](QPrinter& p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pdf);
-        return true;
-    };
+    PrintChoice toFile;
+    toFile.pdfFile = pdf.toStdString();
+    toFile.landscape = true;
+    rec.ui.printChoices.push_back(toFile);
     form->PRINT_Button()->click();
+    ASSERT_EQ(rec.ui.printRequests.size(), 1u);
+    EXPECT_EQ(rec.ui.printRequests[0].documentTitle, "Trendgrafik");
+    EXPECT_EQ(rec.ui.printRequests[0].helpContext, 207);
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5).startsWith("%PDF"));
     EXPECT_GT(f.size(), 5000);
     // a cancelled dialog prints nothing
     QFile::remove(pdf);
-    form->choosePrinter = [](QPrinter&) { return false; };
+    rec.ui.printChoices.push_back(std::nullopt);
     form->PRINT_Button()->click();
+    EXPECT_EQ(rec.ui.printRequests.size(), 2u);
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(TrendForm, NoChartUntilAClassIsShown) {
+    form = std::make_unique<TANSI_TREND_Form>(dp, rec.context(), [this] { return now; });
+    form->resize(900, 640);
+    form->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(form->Chart()->isVisible()) << "no empty axes before a session";
+    form->SetLinkState(true);
+    form->SetDeviceClass(6);  // the boot loader configures no series
+    EXPECT_FALSE(form->Chart()->isVisible());
+    form->SetDeviceClass(0);
+    viewdata::registerClass(dp, 2);
+    form->SetDeviceClass(2);
+    EXPECT_TRUE(form->Chart()->isVisible());
+    form->SetLinkState(false);
+    EXPECT_FALSE(form->Chart()->isVisible());
+}
+
+// On the narrowest chart the window allows, the whole legend and every value axis' labels
+// stay legible: each legend entry within the chart, labels of an axis at least a line apart.
+TEST_F(TrendForm, NarrowChartKeepsLegendAndLabelsLegible) {
+    rec.temperatureUnit = 1;  // Fahrenheit: the longest temperature range
+    make(5);
+    form->resize(form->minimumSize());
+    QApplication::processEvents();
+    QCustomPlot* chart = form->Chart();
+    chart->replot();
+    int entries = 0;
+    for (int i = 0; i < chart->legend->itemCount(); ++i) {
+        const QCPAbstractLegendItem* item = chart->legend->item(i);
+        if (!item) continue;  // a free cell of the last row
+        ++entries;
+        const QRect r = item->outerRect();
+        EXPECT_GE(r.width(), item->minimumOuterSizeHint().width()) << i;
+        EXPECT_LE(r.right(), chart->width()) << i;
+        EXPECT_GE(r.left(), 0) << i;
+    }
+    EXPECT_EQ(entries, 18);
+    for (int series : {6, 8, 9, 10}) {
+        QCPAxis* a = form->seriesAxis(series);
+        ASSERT_TRUE(a->visible()) << series;
+        const QVector<double> ticks = a->tickVector();
+        ASSERT_GE(ticks.size(), 3) << series;
+        const double gap = std::abs(a->coordToPixel(ticks[1]) - a->coordToPixel(ticks[0]));
+        EXPECT_GE(gap, QFontMetricsF(a->tickLabelFont()).height()) << series;
+    }
+    // the whole Fahrenheit range is still labelled from -40 to 260
+    const QVector<double> t = form->seriesAxis(6)->tickVector();
+    EXPECT_EQ(t.front(), -40);
+    EXPECT_EQ(t.back(), 260);
+    // a wide chart keeps every step of 10
+    form->resize(1600, 1000);
+    QApplication::processEvents();
+    chart->replot();
+    const QVector<double> wide = form->seriesAxis(6)->tickVector();
+    ASSERT_GE(wide.size(), 2);
+    EXPECT_EQ(wide[1] - wide[0], 10);
 }
 
 TEST_F(TrendForm, RightAxesSitBeyondThePlot) {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -199,6 +200,15 @@ TEST_F(SummaryTest, OpenShowsTheReportAsSaved) {
     ASSERT_EQ(ui.printRequests.size(), 1u);
     EXPECT_EQ(ui.printRequests[0].documentTitle, "Report");
     EXPECT_EQ(ui.printRequests[0].helpContext, 105);
+}
+
+TEST_F(SummaryTest, ReportShowsItsWidestLinesWhole) {
+    form->ZUSAM_BuildReport();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(form->textArea()->horizontalScrollBar()->maximum(), 0)
+        << "the 100-column rules need no scrolling";
+    EXPECT_GE(form->width(), 750);
 }
 
 TEST_F(SummaryTest, OpenFailures) {

@@ -4,15 +4,18 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "printing.h"
 #include "qtcontrols.h"
 #include "qtports.h"
 
 namespace {
+
+// The most legend entries side by side on a wide chart.
+constexpr int kLegendColumns = 9;
 
 TrendRecorder::Clock systemClock() {
     return [] { return QDateTime::currentMSecsSinceEpoch() / 1000.0; };
@@ -81,7 +84,7 @@ void TANSI_TREND_Form::FormCreate() {
     m_chart->plotLayout()->addElement(1, 0, legend);
     m_chart->plotLayout()->setRowStretchFactor(1, 0.001);
     legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
-    legend->setWrap(9);
+    legend->setWrap(kLegendColumns);
     legend->setBorderPen(Qt::NoPen);
     for (int i = 0; i < TrendSeriesCount; ++i)
         m_series[static_cast<size_t>(i)] = TREND_CreateSeries(m_chart, i);
@@ -91,6 +94,8 @@ void TANSI_TREND_Form::FormCreate() {
     layout->setSpacing(0);
     layout->addWidget(panel);
     layout->addWidget(m_chart, 1);
+    // Holds the room below the controls while no chart is shown.
+    layout->addStretch(0);
 
     m_rec.onAppend = [this](int series, double x, double y) {
         m_series[static_cast<size_t>(series)].graph->addData(x, y);
@@ -171,16 +176,15 @@ void TANSI_TREND_Form::TREND_SetRunning(bool running) {
 }
 
 void TANSI_TREND_Form::PRINT_ButtonClick() {
+    // The main window's print dialog, shared with every window that prints.
+    if (!context().ui) return;
+    const std::optional<PrintChoice> choice =
+        context().ui->printDialog({fromQ(windowTitle()), kHelpContext});
+    if (!choice) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    bool confirmed = false;
-    if (choosePrinter) {
-        confirmed = choosePrinter(printer);
-    } else {
-        QPrintDialog dialog(&printer, this);
-        confirmed = dialog.exec() == QDialog::Accepted;
-    }
-    if (confirmed) TREND_Print(printer);
+    UI_ApplyPrintChoice(printer, *choice);
+    printer.setDocName(windowTitle());
+    TREND_Print(printer);
 }
 
 void TANSI_TREND_Form::TREND_Print(QPrinter& printer) {
@@ -214,6 +218,8 @@ void TANSI_TREND_Form::applyConfiguration() {
         if (setup[static_cast<size_t>(i)].inLegend)
             m_series[static_cast<size_t>(i)].graph->addToLegend();
     m_chart->legend->setVisible(m_rec.LegendVisible());
+    // Like its legend, the chart shows only once a class has configured its series.
+    m_chart->setVisible(m_rec.LegendVisible());
     ChartResize();
     applyControls();
     applyTimeAxis();
@@ -244,6 +250,21 @@ void TANSI_TREND_Form::applyTimeAxis() {
 void TANSI_TREND_Form::ChartResize() {
     m_rec.ChartResize(m_chart->width());
     applyMargins();
+    fitLegend();
+}
+
+void TANSI_TREND_Form::fitLegend() {
+    QCPLegend* legend = m_chart->legend;
+    int widest = 1;
+    for (int i = 0; i < legend->itemCount(); ++i)
+        if (const QCPLayoutElement* item = legend->item(i))
+            widest = std::max(widest, item->minimumOuterSizeHint().width());
+    const QMargins m = legend->margins();
+    const int room = m_chart->width() - m.left() - m.right() + legend->columnSpacing();
+    const int columns = std::clamp(room / (widest + legend->columnSpacing()), 1, kLegendColumns);
+    if (columns == legend->wrap()) return;
+    legend->setWrap(columns);
+    legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
 }
 
 void TANSI_TREND_Form::applyMargins() {

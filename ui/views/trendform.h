@@ -40,10 +40,6 @@ public:
     // Prints the chart on a printer set up by the caller (a PDF file is a printer too).
     void TREND_Print(QPrinter& printer);
 
-    // Sets up the printer for PRINT_Button; false when the user cancels. Empty: the print
-    // dialog. Tests hand in a PDF file.
-    std::function<bool(QPrinter& printer)> choosePrinter;
-
     const TrendRecorder& recorder() const { return m_rec; }
     QCustomPlot* Chart() const { return m_chart; }
     QComboBox* ZEIT_ComboBox() const { return m_combo; }
@@ -65,6 +61,8 @@ private:
     void applyTimeAxis();
     void applyMargins();
     void ChartResize();
+    // As many legend entries side by side as the chart's width holds.
+    void fitLegend();
     void PRINT_ButtonClick();
 
     TrendRecorder m_rec;

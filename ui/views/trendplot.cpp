@@ -19,11 +19,22 @@ void bandPosition(QCPItemPosition* p, QCustomPlot* chart, QCPAxis* axis) {
 
 }  // namespace
 
-TrendBandTicker::TrendBandTicker(double minimum, double maximum, double step, int subTicks)
-    : m_min(minimum), m_max(maximum), m_step(step > 0 ? step : 1), m_subTicks(subTicks) {}
+TrendBandTicker::TrendBandTicker(double minimum, double maximum, double step, int subTicks,
+                                 const QCPAxis* thinFor)
+    : m_min(minimum),
+      m_max(maximum),
+      m_step(step > 0 ? step : 1),
+      m_subTicks(subTicks),
+      m_axis(thinFor) {}
 
-double TrendBandTicker::getTickStep(const QCPRange&) {
-    return m_step;
+double TrendBandTicker::getTickStep(const QCPRange& range) {
+    if (!m_axis || range.size() <= 0) return m_step;
+    // Two labels need at least a line of their font between them.
+    const double pixelsPerUnit = m_axis->axisRect()->height() / range.size();
+    const double need = QFontMetricsF(m_axis->tickLabelFont()).height();
+    for (const double times : {1.0, 2.0, 5.0, 10.0})
+        if (m_step * times * pixelsPerUnit >= need) return m_step * times;
+    return m_step * 10;
 }
 
 int TrendBandTicker::getSubTickCount(double) {
@@ -148,8 +159,10 @@ void TREND_ApplySetup(TrendPlotSeries& s, int series, const TrendSeriesSetup& se
     const bool oneDecimal = setup.labelFormat == "0.0";
     a->setNumberFormat(QStringLiteral("f"));
     a->setNumberPrecision(oneDecimal ? 1 : 0);
+    // The on/off axes keep both their labels, 0 and 1.
     a->setTicker(QSharedPointer<TrendBandTicker>::create(
-        setup.minimum, setup.maximum, setup.increment, TREND_MinorTicks(series)));
+        setup.minimum, setup.maximum, setup.increment, TREND_MinorTicks(series),
+        TREND_IsDigital(series) ? nullptr : a));
     const TrendAxisSpan span = TREND_AxisSpan(setup);
     a->setRange(span.lower, span.upper);
     s.band->setBand(setup.minimum, setup.maximum, axisPen);

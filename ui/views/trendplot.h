@@ -8,10 +8,13 @@
 #include "trendtables.h"
 
 // Ticks at whole multiples of a fixed step, only within the axis' manual range, so an axis
-// that fills only a band of the plot labels only that band.
+// that fills only a band of the plot labels only that band. Given its axis, the ticker labels
+// every second, fifth or tenth step where the band is too short for a label at every step
+// (the Fahrenheit range of a temperature axis on a small chart).
 class TrendBandTicker : public QCPAxisTicker {
 public:
-    TrendBandTicker(double minimum, double maximum, double step, int subTicks);
+    TrendBandTicker(double minimum, double maximum, double step, int subTicks,
+                    const QCPAxis* thinFor = nullptr);
 
 protected:
     double getTickStep(const QCPRange& range) override;
@@ -23,6 +26,7 @@ private:
     double m_max;
     double m_step;
     int m_subTicks;
+    const QCPAxis* m_axis;
 };
 
 // Clock labels "hh:mm:ss" in local time with four minor ticks between labels.

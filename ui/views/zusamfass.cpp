@@ -1,11 +1,14 @@
 #include "zusamfass.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QtMath>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -51,7 +54,6 @@ TZUSAMFASS_Form::TZUSAMFASS_Form(Context context, QWidget* parent)
     setObjectName(QStringLiteral("ZUSAMFASS_Form"));
     setWindowTitle(tr("Zusammenfassung anzeigen"));
     setMinimumSize(kMinimumSize);
-    resize(kMinimumSize.width(), 450);
     setModal(true);
 
     m_text = new QPlainTextEdit(this);
@@ -87,6 +89,17 @@ TZUSAMFASS_Form::TZUSAMFASS_Form(Context context, QWidget* parent)
     connect(f1, &QShortcut::activated, this, [this] {
         if (m_helpContext > 0 && m_ctx.showHelp) m_ctx.showHelp(m_helpContext);
     });
+
+    // Wide enough for the report's widest lines, its rules, where the screen allows.
+    const int textWidth = QFontMetrics(m_text->font())
+                              .horizontalAdvance(QString(kReportColumns, QLatin1Char('-')));
+    const QMargins margins = layout->contentsMargins();
+    int width = textWidth + margins.left() + margins.right() + 2 * m_text->frameWidth() +
+                m_text->verticalScrollBar()->sizeHint().width() +
+                2 * qCeil(m_text->document()->documentMargin()) + 8;
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        width = std::min(width, s->availableGeometry().width());
+    resize(std::max(width, kMinimumSize.width()), 450);
 }
 
 ByteString& TZUSAMFASS_Form::fileName() {

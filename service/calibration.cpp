@@ -1,0 +1,568 @@
+#include "calibration.h"
+
+#include "diagsession.h"
+#include "kx3166module.h"
+#include "rounding.h"
+#include "textconv.h"
+#include "translate.h"
+
+#define CTX "TKALI_ALL_Form"
+
+namespace {
+
+TParamlist paramsOf(std::initializer_list<long double> values) {
+    TParamlist p;
+    size_t k = 1;
+    for (long double v : values) p[k++].Value = v;
+    return p;
+}
+
+uint8_t byteAt(const ByteString& d, size_t i) {
+    return i < d.size() ? static_cast<uint8_t>(d[i]) : 0;
+}
+
+}  // namespace
+
+Calibration::Calibration(DiagSession& session, ITimerFactory& timers)
+    : m_session(session), m_engine(session.engine()), m_timer(timers.createTimer()) {
+    m_timer->setInterval(1000);
+    m_timer->onTimeout = [this] { KALI_CO2_Timer(); };
+    m_engine.clients().setClient(ClientSlot::Calibration, this);
+    m_session.views.CalibrationShowValues = [this] { ShowValues(); };
+}
+
+Calibration::~Calibration() {
+    m_timer->stop();
+    m_engine.clients().setClient(ClientSlot::Calibration, nullptr);
+    m_session.views.CalibrationShowValues = nullptr;
+}
+
+ByteString Calibration::faultText() {
+    return TR(CTX,
+              "     Es ist eine Störung aufgetreten,\r\n"
+              "     beheben Sie zunächst die Fehlerursache.     ");
+}
+
+int Calibration::box(MsgKind kind, const ByteString& text, int buttons) {
+    return m_engine.userInteraction().messageBox(kind, text, buttons);
+}
+
+// ---- broadcasts ----
+
+void Calibration::linkLost() {
+    endDialogs(ResultFault);
+    Voltage = -1.0;
+    PendingFlags.fill(false);
+    m_timer->stop();
+    if (view.enableInput) view.enableInput(false);
+}
+
+void Calibration::SetLinkState(bool adapterReady) {
+    if (adapterReady == LinkUp) return;
+    LinkUp = adapterReady;
+    if (!adapterReady) linkLost();
+}
+
+void Calibration::SetDeviceClass(uint8_t deviceClass) {
+    if (deviceClass == DeviceClass) return;
+    DeviceClass = deviceClass;
+    if (!LinkUp) return;
+    if (deviceClass == 0) {
+        linkLost();
+        return;
+    }
+    if (deviceClass == 1 && Voltage == -1.0) Voltage = 24.0;
+    if (view.enableInput) view.enableInput(true);
+}
+
+void Calibration::ShowValues() {
+    if (DeviceClass != 3 && DeviceClass != 5) return;
+    const DataPointTable& dp = m_engine.dataPoints;
+    if (view.wait) view.wait->SetStateText(dp.DP_GetValue("OVRZUSTAND").Text);
+    if (view.edit) view.edit->SetActualSpeed(dp.DP_GetValue("OVRBGRPM").Text);
+}
+
+bool Calibration::CO2StateAllowed() const {
+    const int32_t s = m_session.OperatingState;
+    if (DeviceClass == 3) return s == 0x0300 || s == 0x0500;
+    if (DeviceClass == 5) return s == 0 || s == 2 || s == 4;
+    return false;
+}
+
+// ---- dialogs ----
+
+void Calibration::endWait(int result) {
+    if (view.wait && view.wait->isShown()) view.wait->end(result);
+}
+
+void Calibration::endEdit(int result) {
+    if (view.edit && view.edit->isShown()) view.edit->end(result);
+}
+
+void Calibration::endDialogs(int result) {
+    endWait(result);
+    endEdit(result);
+}
+
+// ---- voltage calibration ----
+
+void Calibration::VoltageExit() {
+    if (!view.voltageEdit) return;
+    Voltage = TOOL_EditFloat(m_engine.userInteraction(), *view.voltageEdit, 3, Voltage, 9.0, 32.0);
+}
+
+void Calibration::RunVoltageAdjust() {
+    if (view.voltageEdit) view.voltageEdit->setText(TOOL_FormatFloat(Voltage, 3));
+    const int result = view.showVoltageDialog ? view.showVoltageDialog() : ResultFailed;
+    if (result == ResultOk) Req.Step = 1;
+}
+
+// ---- CO2 adjustment ----
+
+void Calibration::ReportNotStarted() {
+    RequestFinish();
+    box(MsgKind::Error, TR(CTX, "     Das Heizgerät konnte nicht gestartet werden.      "), MB_OK);
+}
+
+void Calibration::ReportFaultStop() {
+    RequestFinish();
+    box(MsgKind::Error, faultText(), MB_OK);
+}
+
+void Calibration::ReportFault() {
+    m_timer->stop();
+    box(MsgKind::Error, faultText(), MB_OK);
+}
+
+void Calibration::ReportStateNotAllowed() {
+    m_timer->stop();
+    box(MsgKind::Error,
+        TR(CTX,
+           "     Die CO2-Einstellung ist nur aus den Zuständen \"Einsatzbereit\"     \r\n"
+           "     oder \"Umwälzpumpe ohne Heizfunktion\" möglich.      "),
+        MB_OK);
+}
+
+void Calibration::RunCO2Adjust() {
+    StartSpeed = -1;
+    if (!CO2StateAllowed()) {
+        ReportStateNotAllowed();
+        return;
+    }
+    if (box(MsgKind::Warning,
+            TR(CTX,
+               "     Zur Ausführung dieser Funktion\r\n"
+               "     ist ein CO2-Messgerät erforderlich.     "),
+            MB_OK | MB_CANCEL) != MB_OK)
+        return;
+    if (box(MsgKind::Question, TR(CTX, "     Heizgerät für die CO2-Einstellung jetzt starten?     "),
+            MB_YES | MB_NO) != MB_YES)
+        return;
+    if (!CO2StateAllowed()) {
+        ReportStateNotAllowed();
+        return;
+    }
+    if (!linkOk() || !view.wait || !view.edit) {
+        ReportFault();
+        return;
+    }
+    RequestStart();
+    switch (view.wait->Execute()) {
+        case ResultOk:
+            break;
+        case ResultFault:
+            ReportFaultStop();
+            return;
+        case ResultFailed:
+            ReportNotStarted();
+            return;
+        default:
+            RequestCancel();
+            return;
+    }
+    const int result = view.edit->Execute(MinSpeed, MaxSpeed, StartSpeed);
+    if (result == ResultOk) {
+        const ByteString question = TR(CTX, "     Soll die Einstellung ") +
+                                    std::to_string(AssignedSpeed) + " " + TR(CTX, "U/min") +
+                                    TR(CTX, " übernommen werden?     ");
+        if (box(MsgKind::Question, question, MB_YES | MB_NO) == MB_YES) {
+            if (DeviceClass == 3)
+                RequestFinish();
+            else
+                RequestSaveFam5();
+        } else {
+            RequestCancel();
+        }
+    } else if (result == ResultFault || result == ResultFailed) {
+        ReportFaultStop();
+    } else {
+        RequestCancel();
+    }
+}
+
+// ---- request operations ----
+
+void Calibration::setOnly(Flag f, Flag first, Flag last) {
+    // Without a link nothing is kept for a later one: the session has ended with it, and a
+    // reopened adapter may lead to another unit.
+    if (!linkOk()) return;
+    for (int i = first; i <= last; ++i) PendingFlags[i] = false;
+    PendingFlags[f] = true;
+}
+
+void Calibration::RequestStart() {
+    if (DeviceClass == 3) setOnly(Start3, Start3, Assign3);
+    if (DeviceClass == 5) setOnly(Start5, Start5, Stop5);
+}
+
+void Calibration::RequestStabilised() {
+    if (DeviceClass == 3) setOnly(Stabilised3, Start3, Assign3);
+    if (DeviceClass == 5)
+        for (int i = Start5; i <= Stop5; ++i) PendingFlags[i] = false;
+}
+
+void Calibration::RequestFinish() {
+    if (DeviceClass == 3) setOnly(Finish3, Start3, Assign3);
+    if (DeviceClass == 5) setOnly(Stop5, Start5, Stop5);
+    m_timer->stop();
+}
+
+void Calibration::RequestCancel() {
+    if (DeviceClass == 3 && linkOk()) {
+        for (Flag f : {Start3, KeepAlive3, Stabilised3, Finish3, Assign3}) PendingFlags[f] = false;
+        PendingFlags[Cancel3] = true;
+    }
+    if (DeviceClass == 5) setOnly(Stop5, Start5, Stop5);
+    m_timer->stop();
+}
+
+void Calibration::RequestSaveFam5() {
+    if (DeviceClass == 5) setOnly(Save5, Start5, Stop5);
+    m_timer->stop();
+}
+
+void Calibration::AssignSpeed(int32_t speed) {
+    if (DeviceClass == 3 && linkOk()) PendingFlags[Assign3] = true;
+    if (DeviceClass == 5 && linkOk()) PendingFlags[Assign5] = true;
+    AssignedSpeed = speed;
+}
+
+// ---- supervision ----
+
+void Calibration::KALI_CO2_Timer() {
+    bool keepAliveTick = false;
+    if (++TickCount >= 15) {
+        TickCount = 0;
+        keepAliveTick = true;
+    }
+    const int32_t state = m_session.OperatingState;
+    const bool heating5 = state == 14 || state == 15;
+    switch (Phase) {
+        case 0:
+            PendingFlags[KeepAlive3] = keepAliveTick;
+            if (!linkOk()) {
+                endWait(ResultFailed);
+            } else if (state == 0x1000) {
+                Phase = 1;
+                Seconds = 0;
+                if (view.wait) view.wait->SetStage(1);
+            } else if (state == 0x0700) {
+                endWait(ResultFault);
+            }
+            break;
+        case 1:
+            PendingFlags[KeepAlive3] = keepAliveTick;
+            ++Seconds;
+            if (view.wait) view.wait->SetTime(Seconds);
+            if (!linkOk())
+                endWait(ResultFailed);
+            else if (Seconds > StabiliseSeconds)
+                RequestStabilised();
+            break;
+        case 2:
+            PendingFlags[KeepAlive3] = keepAliveTick;
+            if (!linkOk()) endEdit(ResultFailed);
+            break;
+        case 10:
+            if (!linkOk()) {
+                endWait(ResultFailed);
+            } else if (heating5) {
+                Phase = 11;
+                Seconds = 1;
+                if (view.wait) view.wait->SetStage(1);
+            } else if (state == 6 || state == 7) {
+                endWait(ResultFault);
+            }
+            break;
+        case 11:
+            ++Seconds;
+            if (view.wait) view.wait->SetTime(Seconds);
+            if (!linkOk()) {
+                endWait(ResultFailed);
+            } else if (Seconds > StabiliseSeconds) {
+                endWait(ResultOk);
+                Phase = 12;
+                if (view.wait) view.wait->SetStage(2);
+            } else if (!heating5) {
+                endWait(ResultFault);
+            }
+            break;
+        case 12:
+            if (!linkOk())
+                endEdit(ResultFailed);
+            else if (!heating5)
+                endEdit(ResultFault);
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- requests ----
+
+void Calibration::stopHeaterLine() {
+    if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) m->KX3166_RequestHSOff();
+}
+
+void Calibration::takeFlag() {
+    static const int32_t kStartStep[FlagCount] = {9, 12, 15, 41, 40, 30, 60, 80, 90, 100};
+    for (int i = 0; i < FlagCount; ++i) {
+        if (!PendingFlags[i]) continue;
+        PendingFlags[i] = false;
+        if (i == Stop5 && StartSpeed == -1) {
+            // Nothing was changed yet: only the main switch line goes off again.
+            stopHeaterLine();
+            return;
+        }
+        Req.Step = kStartStep[i];
+        return;
+    }
+}
+
+bool Calibration::sendStep() {
+    BusLayers& b = m_session.buses();
+    ByteString out;
+    auto s = [&](uint8_t command, std::initializer_list<long double> p, int32_t errorStep) {
+        Req.ErrorStep = errorStep;
+        return b.wbusS.WBUS_BuildRequestS(command, static_cast<uint8_t>(p.size()), paramsOf(p),
+                                          out);
+    };
+    auto m70 = [&](long double sub, long double speed) {
+        Req.ErrorStep = 110;
+        return b.sbus.SBUS_BuildRequest(0, 70, 2, paramsOf({sub, speed}), out);
+    };
+    switch (Req.Step) {
+        case 1:
+            Req.ErrorStep = 3;
+            return b.wbusV.WBUS_BuildRequestV(0x42, 2, paramsOf({1, static_cast<long double>(TOOL_Round64(Voltage * 1000))}),
+                                              out);
+        case 9: return s(0x57, {1}, 50);
+        case 10: return s(0x21, {1}, 50);
+        case 11: return s(0x20, {2}, 50);
+        case 12: return s(0x44, {32, 0}, 50);
+        case 15: return s(0x57, {4}, 51);
+        case 20: return s(0x57, {5}, 51);
+        case 30: return s(0x57, {3, static_cast<long double>(AssignedSpeed / 100)}, 51);
+        case 40: return s(0x57, {3, static_cast<long double>(StartSpeed / 100)}, 52);
+        case 41: return s(0x57, {6}, 52);
+        case 42: return s(0x10, {}, 52);
+        case 60: return m70(0, 0);
+        case 80: return m70(1, AssignedSpeed / 100);
+        case 90: return m70(2, AssignedSpeed / 100);
+        case 100: return m70(1, StartSpeed / 100);
+        default: return false;
+    }
+}
+
+bool Calibration::NextRequest() {
+    Req.Active = 0;
+    if (Req.Step == 0) takeFlag();
+    const int32_t step = Req.Step;
+    if (step == 0) return false;
+    const bool voltage = step >= 1 && step <= 3;
+    if ((voltage && DeviceClass != 1) || (!voltage && DeviceClass != 3 && DeviceClass != 5)) {
+        Req.Step = 0;
+        return false;
+    }
+    switch (step) {
+        case 2:
+            Req.Step = 0;
+            return false;
+        case 3:
+            Req.Step = 0;
+            m_engine.PendingVoltageFail = true;
+            return false;
+        case 50:
+        case 51:
+        case 52:
+            endDialogs(ResultFailed);
+            m_timer->stop();
+            Req.Step = step == 51 ? 41 : 0;
+            // No box inside the reply path: the message waits for the GUI loop.
+            if (step == 52) m_engine.PendingCalibrationFault = true;
+            return false;
+        case 110: {
+            const bool dialogShown = (view.wait && view.wait->isShown()) ||
+                                     (view.edit && view.edit->isShown());
+            endDialogs(ResultFailed);
+            m_timer->stop();
+            Req.Step = 0;
+            // With a dialog shown its ending restores the speed and switches off; without
+            // one nobody else would, and the heater must not stay on.
+            if (!dialogShown) stopHeaterLine();
+            return false;
+        }
+        default:
+            break;
+    }
+    if (sendStep()) {
+        Req.Active = 1;
+    } else if (!m_engine.AdapterReady) {
+        Req.Step = 0;  // not held over for a reopened adapter
+    }
+    return Req.Active != 0;
+}
+
+void Calibration::evaluate3(const ByteString& reply) {
+    WBusDialectS& s = m_session.buses().wbusS;
+    TResult res;
+    const TUSBREQ before = Req;
+    auto fail = [&](bool skip) {
+        if (skip)
+            WBusLayer::WBUS_StepOnErrorSkip(before, Req, res.Value);
+        else
+            WBusLayer::WBUS_StepOnError(before, Req, res.Value);
+    };
+    switch (before.Step) {
+        case 9:
+            s.WBUS_ReadAndDecodeS(reply, 4, 0x57, 1, res);
+            if (res.Invalid) return fail(false);
+            StartSpeed = byteAt(res.Text, 1) * 100;
+            MinSpeed = byteAt(res.Text, 2) * 100;
+            MaxSpeed = byteAt(res.Text, 3) * 100;
+            Req.Step = 10;
+            return;
+        case 10:
+            s.WBUS_ReadAndDecodeS(reply, 0, 0x21, WBus::NO_SUB, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = 11;
+            return;
+        case 11:
+            s.WBUS_ReadAndDecodeS(reply, 0, 0x20, WBus::NO_SUB, res);
+            if (res.Invalid) return fail(false);
+            Phase = 0;
+            if (view.wait) view.wait->SetStage(0);
+            m_timer->start();
+            Req.Step = 0;
+            return;
+        case 12:
+            s.WBUS_ReadAndDecodeS(reply, 1, 0x44, WBus::NO_SUB, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = byteAt(res.Text, 0) == 0 ? 0 : Req.ErrorStep;
+            return;
+        case 15:
+            s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 4, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = 20;
+            return;
+        case 20: {
+            s.WBUS_ReadAndDecodeS(reply, 2, 0x57, 5, res);
+            if (res.Invalid) return fail(false);
+            const uint8_t stable = byteAt(res.Text, 1);
+            if (stable == 255) {
+                Req.Step = 51;
+            } else if (stable == 0) {
+                const int32_t within =
+                    StartSpeed < MinSpeed ? MinSpeed : StartSpeed > MaxSpeed ? MaxSpeed : StartSpeed;
+                if (within != StartSpeed) {
+                    StartSpeed = within;
+                    AssignSpeed(within);
+                }
+                AssignedSpeed = StartSpeed;
+                endWait(ResultOk);
+                Phase = 2;
+                if (view.wait) view.wait->SetStage(2);
+                Req.Step = 0;
+            } else {
+                Req.Step = 0;  // asked again at the next tick
+            }
+            return;
+        }
+        case 30:
+            s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 3, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = 0;
+            return;
+        case 40:
+            s.WBUS_ReadAndDecodeS(reply, 0, 0x57, WBus::NO_SUB, res);
+            if (res.Invalid) return fail(true);
+            Req.Step = 41;
+            return;
+        case 41:
+            s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 6, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = 42;
+            return;
+        case 42:
+            s.WBUS_ReadAndDecodeS(reply, 0, 0x10, WBus::NO_SUB, res);
+            if (res.Invalid) return fail(false);
+            Req.Step = 0;
+            return;
+        default:
+            return;
+    }
+}
+
+void Calibration::evaluate5(const ByteString& reply) {
+    TResult res;
+    m_session.buses().sbus.SBUS_ReadAndDecode(0, reply, 5, 70, res);
+    if (res.Invalid) {
+        // A refusal too ends in the failure step: the steps after a refused request have no
+        // request of their own and would leave the heater running.
+        const TUSBREQ before = Req;
+        SBusLayer::SBUS_StepOnError(before, Req, res.Value);
+        return;
+    }
+    switch (Req.Step) {
+        case 60:
+            StartSpeed = AssignedSpeed = TOOL_Round32(res.Value);
+            MinSpeed = byteAt(res.Text, 1) * 100;
+            MaxSpeed = byteAt(res.Text, 2) * 100;
+            Phase = 10;
+            TickCount = 0;
+            if (view.wait) view.wait->SetStage(0);
+            if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) m->KX3166_RequestHSOn();
+            m_timer->start();
+            break;
+        case 90:
+        case 100:
+            stopHeaterLine();
+            break;
+        default:
+            break;
+    }
+    Req.Step = 0;
+}
+
+bool Calibration::EvaluateReply(uint8_t status, const ByteString& reply) {
+    if (!Req.Active) return false;
+    const int32_t step = Req.Step;
+    m_engine.USB_UpdateStep(Req, status, reply, Req);
+    Req.Active = 0;
+    if (status != USB_REPLY_RECEIVED) return true;
+    Req.Step = step;
+    if (step == 1) {
+        TResult res;
+        m_session.buses().wbusV.WBUS_ReadAndDecodeV(reply, 3, 0x42, 1, res);
+        const TUSBREQ before = Req;
+        if (res.Invalid)
+            WBusLayer::WBUS_StepOnErrorSkip(before, Req, res.Value);
+        else
+            Req.Step = 0;
+    } else if (step >= 60) {
+        evaluate5(reply);
+    } else {
+        evaluate3(reply);
+    }
+    return true;
+}

@@ -1,0 +1,142 @@
+// The two calibration procedures: the supply-voltage calibration of a class-1 control unit, and
+// the CO2 adjustment of classes 3 (W-Bus dialect S) and 5 (S-Bus), in which the technician sets
+// the blower speed of the running heater while watching a CO2 meter. A request client of the
+// scheduler with a 1-second timer that supervises the running heater. Its two dialogs (wait
+// for the start and the flame, choose the speed) are reached through the interfaces below; the
+// windows are in ui/service/.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "dialoghelpers.h"
+#include "ports.h"
+#include "records.h"
+#include "requestclient.h"
+
+class DiagSession;
+class MainEngine;
+
+// The wait dialog: the heater starts and the flame stabilises.
+class ICo2WaitDialog {
+public:
+    virtual ~ICo2WaitDialog() = default;
+    virtual int Execute() = 0;  // SetStage(0), modal; the result
+    virtual void SetStage(int stage) = 0;
+    virtual void SetStateText(const ByteString& text) = 0;
+    virtual void SetTime(int seconds) = 0;
+    virtual bool isShown() const = 0;
+    virtual void end(int result) = 0;  // ends the running dialog with this result
+};
+
+// The speed dialog. Its "Zuweisen" hands the speed to Calibration::AssignSpeed.
+class ICo2EditDialog {
+public:
+    virtual ~ICo2EditDialog() = default;
+    virtual int Execute(int32_t minimum, int32_t maximum, int32_t current) = 0;
+    virtual void SetActualSpeed(const ByteString& text) = 0;
+    virtual bool isShown() const = 0;
+    virtual void end(int result) = 0;
+};
+
+struct CalibrationView {
+    ICo2WaitDialog* wait = nullptr;
+    ICo2EditDialog* edit = nullptr;
+    IEditControl* voltageEdit = nullptr;
+    // The voltage dialog (the calibration window itself): 1 "&OK", 3 "&Abbrechen".
+    std::function<int()> showVoltageDialog;
+    std::function<void(bool on)> enableInput;
+};
+
+class Calibration : public IRequestClient {
+public:
+    enum Flag {
+        Start3,
+        KeepAlive3,
+        Stabilised3,
+        Finish3,
+        Cancel3,
+        Assign3,
+        Start5,
+        Assign5,
+        Save5,
+        Stop5,
+        FlagCount
+    };
+    static constexpr int ResultOk = 1;
+    static constexpr int ResultCancel = 2;
+    static constexpr int ResultFailed = 3;
+    static constexpr int ResultFault = 7;
+    static constexpr int StabiliseSeconds = 120;
+
+    Calibration(DiagSession& session, ITimerFactory& timers);
+    ~Calibration() override;
+    Calibration(const Calibration&) = delete;
+    Calibration& operator=(const Calibration&) = delete;
+
+    CalibrationView view;
+
+    void RunVoltageAdjust();
+    void RunCO2Adjust();
+    // Leaving the voltage field.
+    void VoltageExit();
+
+    void SetLinkState(bool adapterReady);
+    void SetDeviceClass(uint8_t deviceClass);
+    void ShowValues();
+    bool CO2StateAllowed() const;
+
+    bool NextRequest() override;
+    bool EvaluateReply(uint8_t status, const ByteString& reply) override;
+    void KALI_CO2_Timer();
+
+    // Request operations: they only set flags.
+    void RequestStart();
+    void RequestStabilised();
+    void RequestFinish();
+    void RequestCancel();
+    void RequestSaveFam5();
+    void AssignSpeed(int32_t speed);
+
+    void ReportNotStarted();
+    void ReportFaultStop();
+    void ReportFault();
+    void ReportStateNotAllowed();
+
+    bool pending(Flag f) const { return PendingFlags[f]; }
+    bool timerActive() const { return m_timer->isActive(); }
+    static ByteString faultText();
+
+    TUSBREQ Req;
+    uint8_t DeviceClass = 0;
+    bool LinkUp = false;
+    long double Voltage = -1.0;
+    int32_t MinSpeed = 0;
+    int32_t MaxSpeed = 0;
+    int32_t StartSpeed = -1;
+    int32_t AssignedSpeed = 0;
+    std::array<bool, FlagCount> PendingFlags{};
+    int32_t Phase = 0;
+    int32_t TickCount = 0;
+    int32_t Seconds = 0;
+
+private:
+    void linkLost();
+    void setOnly(Flag f, Flag first, Flag last);
+    int box(MsgKind kind, const ByteString& text, int buttons);
+    void endDialogs(int result);
+    void endWait(int result);
+    void endEdit(int result);
+    void takeFlag();
+    bool sendStep();
+    void evaluate3(const ByteString& reply);
+    void evaluate5(const ByteString& reply);
+    bool linkOk() const { return LinkUp && DeviceClass != 0; }
+    void stopHeaterLine();
+
+    DiagSession& m_session;
+    MainEngine& m_engine;
+    std::unique_ptr<ITimer> m_timer;
+};

@@ -1,0 +1,711 @@
+#include "komptest.h"
+
+#include "diagsession.h"
+#include "kx3024module.h"
+#include "kx3166module.h"
+#include "rounding.h"
+#include "textconv.h"
+#include "translate.h"
+
+#define CTX "TKOMP_TEST_Form"
+
+namespace {
+
+// The captions of the components, by their label number (KOMP1 .. KOMP27; 16 is unused).
+const char* kompCaption(int n) {
+    switch (n) {
+        case 1: return QT_TRANSLATE_NOOP(CTX, "Motor");
+        case 2: return QT_TRANSLATE_NOOP(CTX, "Dosierpumpe");
+        case 3: return QT_TRANSLATE_NOOP(CTX, "Glühstift");
+        case 4: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe");
+        case 5: return QT_TRANSLATE_NOOP(CTX, "Fahrzeuggebläse");
+        case 6: return QT_TRANSLATE_NOOP(CTX, "gelbe LED");
+        case 7: return QT_TRANSLATE_NOOP(CTX, "grüne LED");
+        case 8: return QT_TRANSLATE_NOOP(CTX, "Zündfunkengeber");
+        case 9: return QT_TRANSLATE_NOOP(CTX, "Magnetventil (Ein ohne Taktung)");
+        case 10: return QT_TRANSLATE_NOOP(CTX, "Betriebsanzeige");
+        case 11: return QT_TRANSLATE_NOOP(CTX, "Quarz");
+        case 12: return QT_TRANSLATE_NOOP(CTX, "LCD-Display und Tasten");
+        case 13: return QT_TRANSLATE_NOOP(CTX, "Düsenstockheizung");
+        case 14: return QT_TRANSLATE_NOOP(CTX, "Flammanzeige");
+        case 15: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 0,5 Hz");
+        case 17: return QT_TRANSLATE_NOOP(CTX, "Pumpendruckprüfung");
+        case 18: return QT_TRANSLATE_NOOP(CTX, "Düsenstockvorwärmung");
+        case 19: return QT_TRANSLATE_NOOP(CTX, "Output 1");
+        case 20: return QT_TRANSLATE_NOOP(CTX, "Output 2");
+        case 21: return QT_TRANSLATE_NOOP(CTX, "Power DHC");
+        case 22: return QT_TRANSLATE_NOOP(CTX, "Flammüberwachung");
+        case 23: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 1");
+        case 24: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 2");
+        case 25: return QT_TRANSLATE_NOOP(CTX, "Reglerheizung");
+        case 26: return QT_TRANSLATE_NOOP(CTX, "ZF-Modul");
+        case 27: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe (DVW)");
+        default: return "";
+    }
+}
+
+// What a component row sends as its setpoint.
+enum class Setpoint {
+    None,      // no setpoint entry: class 1/3 send 0xFFFF, class 4 nothing, class 5 0
+    Fixed100,  // class 1: a fixed 100 %, sent doubled
+    Editable,  // an editable motor speed
+    OneByte3,  // class 3 solenoid valve: the single byte 3
+};
+
+struct Row {
+    int komp;  // caption label
+    uint8_t code;
+    Setpoint setpoint;
+    bool pumpTest;
+    bool gasSupply;  // class 4: ask that the gas supply is shut first
+};
+
+struct ClassTable {
+    const Row* rows;
+    int count;
+    bool hasRuntime;
+    int32_t runtime;  // default; 0..255
+    long double setpointMax;
+};
+
+// clang-format off
+const Row kClass1[] = {
+    {1, 1, Setpoint::Fixed100, false, false}, {4, 4, Setpoint::Fixed100, false, false},
+    {8, 8, Setpoint::None, false, false},     {9, 9, Setpoint::None, false, false},
+    {10, 10, Setpoint::None, false, false},   {14, 14, Setpoint::None, false, false},
+};
+const Row kClass2[] = {
+    {8, 1, Setpoint::None, false, false},  {1, 2, Setpoint::None, false, false},
+    {4, 3, Setpoint::None, false, false},  {10, 4, Setpoint::None, false, false},
+    {14, 5, Setpoint::None, false, false}, {15, 6, Setpoint::None, false, false},
+    {9, 8, Setpoint::None, false, false},  {17, 9, Setpoint::None, true, false},
+};
+const Row kClass3[] = {
+    {1, 1, Setpoint::Editable, false, false}, {4, 4, Setpoint::None, false, false},
+    {8, 8, Setpoint::None, false, false},     {9, 9, Setpoint::OneByte3, false, false},
+    {18, 15, Setpoint::None, false, false},   {10, 10, Setpoint::None, false, false},
+    {14, 14, Setpoint::None, false, false},   {17, 0, Setpoint::None, true, false},
+};
+const Row kClass4[] = {
+    {1, 1, Setpoint::None, false, false},  {4, 2, Setpoint::None, false, false},
+    {26, 3, Setpoint::None, false, false}, {23, 4, Setpoint::None, false, true},
+    {24, 5, Setpoint::None, false, true},  {25, 7, Setpoint::None, false, false},
+    {22, 8, Setpoint::None, false, false}, {10, 6, Setpoint::None, false, false},
+};
+const Row kClass5[] = {
+    {1, 1, Setpoint::Editable, false, false}, {27, 3, Setpoint::None, false, false},
+    {8, 2, Setpoint::None, false, false},     {9, 4, Setpoint::None, false, false},
+    {10, 5, Setpoint::None, false, false},    {14, 6, Setpoint::None, false, false},
+    {17, 0, Setpoint::None, true, false},
+};
+// clang-format on
+
+template <size_t N>
+constexpr int count(const Row (&)[N]) {
+    return static_cast<int>(N);
+}
+
+ClassTable tableOf(uint8_t deviceClass) {
+    switch (deviceClass) {
+        case 1: return {kClass1, count(kClass1), true, 10, 0};
+        case 2: return {kClass2, count(kClass2), false, -1, 0};
+        case 3: return {kClass3, count(kClass3), true, 10, 7500};
+        case 4: return {kClass4, count(kClass4), true, 20, 0};
+        case 5: return {kClass5, count(kClass5), true, 10, 7000};
+        default: return {nullptr, 0, false, -1, 0};
+    }
+}
+
+const Row* rowOf(uint8_t deviceClass, int radio) {
+    const ClassTable t = tableOf(deviceClass);
+    return radio >= 1 && radio <= t.count ? &t.rows[radio - 1] : nullptr;
+}
+
+// The five output bytes of the class-2 routine for a component code (0: all off).
+std::array<uint8_t, 5> kLineOutputs(uint8_t code) {
+    std::array<uint8_t, 5> o{};
+    switch (code) {
+        case 1: o[0] = 1; break;
+        case 2: o[1] = 1; break;
+        case 3: o[2] = 1; break;
+        case 4: o[4] = 2; break;
+        case 5: o[4] = 1; break;
+        case 6: o[3] = 1; break;
+        case 8: o[3] = 3; break;
+        case 9: o[1] = 1, o[3] = 3; break;  // pump pressure test: motor and valve
+        default: break;
+    }
+    return o;
+}
+
+template <typename... T>
+TParamlist paramsOf(T... values) {
+    TParamlist p;
+    size_t k = 1;
+    ((p[k++].Value = static_cast<long double>(values)), ...);
+    return p;
+}
+
+bool inWindow(const DataPointTable& dp, const char* key, long double low, long double high) {
+    const TResult v = dp.DP_GetValue(key);
+    return !v.Invalid && v.Value >= low && v.Value <= high;
+}
+
+}  // namespace
+
+KompTest::KompTest(DiagSession& session) : m_session(session), m_engine(session.engine()) {
+    m_engine.clients().setClient(ClientSlot::ComponentTest, this);
+    m_session.views.ComponentTestSetOperatingState = [this](uint8_t c, int32_t s) {
+        SetOperatingState(c, s);
+    };
+    m_session.views.ComponentTestDiagTick = [this] { DiagTick(); };
+}
+
+KompTest::~KompTest() {
+    m_engine.clients().setClient(ClientSlot::ComponentTest, nullptr);
+    m_session.views.ComponentTestSetOperatingState = nullptr;
+    m_session.views.ComponentTestDiagTick = nullptr;
+}
+
+ByteString KompTest::notPossibleText() {
+    return TR(CTX,
+              "     Der Komponententest ist derzeit nicht möglich!\r\n\r\n"
+              "     Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     \r\n"
+              "\r\n"
+              "     Das Heizgerät muss ausgeschaltet sein und muss sich im Zustand "
+              "\"Einsatzbereit\" befinden.     \r\n\r\n"
+              "     Eine Verriegelung muss vorher gelöscht werden.");
+}
+
+ByteString KompTest::testPlugText() {
+    return TR(CTX, "     Bitte den Prüfstecker anstelle des Temperatursensor anstecken.     ");
+}
+
+int KompTest::box(MsgKind kind, const ByteString& text, int buttons) {
+    return m_engine.userInteraction().messageBox(kind, text, buttons);
+}
+
+void KompTest::refresh() {
+    if (view.refresh) view.refresh();
+}
+
+// ---- broadcasts ----
+
+void KompTest::disable() {
+    KOMP_EnableAll(false);
+    TestAllowed = false;
+    Countdown = 0;
+}
+
+void KompTest::SetLinkState(bool adapterReady) {
+    if (adapterReady == HeldAdapterReady) return;
+    HeldAdapterReady = adapterReady;
+    if (!adapterReady) disable();
+}
+
+void KompTest::SetDeviceClass(uint8_t deviceClass) {
+    if (deviceClass == HeldDeviceClass) return;
+    HeldDeviceClass = deviceClass;
+    if (!HeldAdapterReady) return;
+    if (deviceClass != 0)
+        KOMP_BuildComponentList();
+    else
+        disable();
+}
+
+void KompTest::SetOperatingState(uint8_t deviceClass, int32_t state) {
+    const uint8_t cls = deviceClass & 0x7F;
+    const int32_t high = (state >> 8) & 0xFF;
+    switch (cls) {
+        case 1: TestAllowed = high == 0x04 || high == 0x16; break;
+        case 2: TestAllowed = state == 0 || state == 0x30 || state == 0x31; break;
+        case 3: TestAllowed = high == 0x01 || high == 0x03; break;
+        case 4: TestAllowed = high == 0x01 || high == 0x06; break;
+        case 5: TestAllowed = state == 0 || state == 2 || state == 5; break;
+        default:
+            TestAllowed = true;
+            KOMP_EnableAll(false);
+            break;
+    }
+}
+
+// ---- the list and its values ----
+
+void KompTest::KOMP_EnableAll(bool on) {
+    m_enabled = on;
+    refresh();
+}
+
+void KompTest::KOMP_SetRadio(int radio, bool shown, const ByteString& caption) {
+    if (!validTag(radio)) return;
+    KompRadio& r = m_radios[radio];
+    r.shown = shown;
+    r.caption = shown ? caption : ByteString();
+    if (!shown) r.checked = false;
+}
+
+void KompTest::KOMP_SetParams(int entry, bool hasSetpoint, long double setpoint,
+                              long double setpointMin, long double setpointMax,
+                              const ByteString& unitText, bool hasRuntime, int32_t runtime,
+                              int32_t runtimeMin, int32_t runtimeMax) {
+    if (!validTag(entry)) return;
+    Params[entry] = {hasSetpoint, hasRuntime, setpoint, setpointMin, setpointMax,
+                     unitText,    runtime,    runtimeMin, runtimeMax};
+}
+
+void KompTest::KOMP_BuildComponentList() {
+    const uint8_t cls = deviceClass();
+    const ClassTable t = tableOf(cls);
+    Params.fill(KompParamEntry{});
+    for (int radio = 1; radio <= RadioCount; ++radio) {
+        const Row* row = radio <= t.count ? &t.rows[radio - 1] : nullptr;
+        KOMP_SetRadio(radio, row != nullptr, row ? TOOL_Translate(CTX, kompCaption(row->komp)) : "");
+        if (!row || row->pumpTest) continue;
+        switch (row->setpoint) {
+            case Setpoint::Editable:
+                KOMP_SetParams(radio, true, 3000, 0, t.setpointMax, TR(CTX, "U/min"), t.hasRuntime,
+                               t.runtime, 0, 255);
+                break;
+            case Setpoint::Fixed100:
+                // Not editable: kept only to be sent.
+                KOMP_SetParams(radio, false, 100, 100, 100, "%", t.hasRuntime, t.runtime, 0, 255);
+                break;
+            default:
+                KOMP_SetParams(radio, false, -1, 0, 0, "", t.hasRuntime, t.runtime, 0, 255);
+                break;
+        }
+    }
+    for (KompRadio& r : m_radios) r.checked = false;
+    m_radios[1].checked = m_radios[1].shown;
+    SelectedEntry = 1;
+    if (cls == 4 || cls == 5) LastStartedComponent = 0;
+    m_enabled = true;
+    KOMP_ShowParams();
+}
+
+void KompTest::KOMP_ShowSetpoint(long double x) {
+    if (view.setpointEdit)
+        view.setpointEdit->setText(x > -1 ? TOOL_FormatFloat(x, 0) : ByteString());
+}
+
+void KompTest::KOMP_ShowRuntime(int32_t n) {
+    if (view.runtimeEdit) view.runtimeEdit->setText(n >= 0 ? std::to_string(n) : ByteString());
+}
+
+void KompTest::KOMP_ShowParams() {
+    const KompParamEntry& e = params(SelectedEntry);
+    if (view.setpointEdit) TOOL_EnableEdit(*view.setpointEdit, e.HasSetpoint);
+    if (view.runtimeEdit) TOOL_EnableEdit(*view.runtimeEdit, e.HasRuntime);
+    m_setpointUnit = e.HasSetpoint ? e.UnitText : ByteString();
+    if (e.HasSetpoint) KOMP_ShowSetpoint(e.Setpoint);
+    m_runtimeUnit = e.HasRuntime ? ByteString("s") : ByteString();
+    if (e.HasRuntime) KOMP_ShowRuntime(e.Runtime);
+    refresh();
+}
+
+void KompTest::RadioButtonClick(int tag) {
+    if (!validTag(tag) || !m_radios[tag].shown) return;
+    for (KompRadio& r : m_radios) r.checked = false;
+    m_radios[tag].checked = true;
+    SelectedEntry = tag;
+    KOMP_ShowParams();
+}
+
+void KompTest::Edit1Exit() {
+    KompParamEntry& e = Params[validTag(SelectedEntry) ? SelectedEntry : 0];
+    if (!e.HasSetpoint || !view.setpointEdit) return;
+    e.Setpoint = TOOL_EditFloat(m_engine.userInteraction(), *view.setpointEdit, 0, e.Setpoint,
+                                e.SetpointMin, e.SetpointMax);
+    KOMP_ShowSetpoint(e.Setpoint);
+}
+
+void KompTest::Edit2Exit() {
+    KompParamEntry& e = Params[validTag(SelectedEntry) ? SelectedEntry : 0];
+    if (!e.HasRuntime || !view.runtimeEdit) return;
+    e.Runtime = static_cast<int32_t>(TOOL_EditInt(m_engine.userInteraction(), *view.runtimeEdit,
+                                                  e.Runtime, e.RuntimeMin, e.RuntimeMax));
+    KOMP_ShowRuntime(e.Runtime);
+}
+
+bool KompTest::KOMP_TestPlugPresent() const {
+    const DataPointTable& dp = m_engine.dataPoints;
+    const uint8_t unit = m_engine.TemperatureUnit;
+    auto window = [&](const char* a, const char* b, long double low, long double high) {
+        const long double lo = TOOL_TempToDisplay(low, unit), hi = TOOL_TempToDisplay(high, unit);
+        return inWindow(dp, a, lo, hi) && inWindow(dp, b, lo, hi);
+    };
+    switch (deviceClass()) {
+        case 3: return window("OVRTEMP", "BETTEMPUEH", 100, 110);
+        case 5: return window("OVRTEMP", "OVRTEMPUEHS", 95, 110);
+        default: return true;
+    }
+}
+
+int KompTest::pumpTestRadio() const {
+    const ClassTable t = tableOf(deviceClass());
+    for (int i = 0; i < t.count; ++i)
+        if (t.rows[i].pumpTest) return i + 1;
+    return 0;
+}
+
+// ---- commands ----
+
+bool KompTest::KOMP_CheckLink() {
+    if (m_engine.AdapterReady && m_engine.DeviceClass != 0) return true;
+    box(MsgKind::Error, TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     "), MB_OK);
+    return false;
+}
+
+void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing, int16_t setpoint,
+                               bool wideSetpoint) {
+    CmdComponent = component;
+    CmdRuntime = runtime;
+    CmdSetpoint = setpoint;
+    CmdWideSetpoint = wideSetpoint;
+    const uint8_t cls = deviceClass();
+    KX3166Module* kx3166 = m_session.moduleAs<KX3166Module>(5);
+    switch (cls) {
+        case 1:
+        case 3:
+            setStep(1);
+            break;
+        case 2:
+            setStep(component != 0 ? 10 : 11);
+            break;
+        case 4:
+            setStep(component != 0 ? 20 : 21);
+            break;
+        case 5:
+            if (component != 0) {
+                if (runtime == 0) {
+                    Countdown = NoCountdown;
+                } else if (runtime == 255) {
+                    // The unit's own standard time; a missing or zero one would mean "no
+                    // countdown" and leave the component on, so the fallback takes its place.
+                    const TResult def = m_engine.dataPoints.DP_GetValue("PARKOMPDEF");
+                    const int32_t ticks = def.Invalid ? -1 : TOOL_Round32(def.Value * 10);
+                    Countdown = ticks > 0 ? ticks : FallbackCountdown;
+                } else {
+                    Countdown = runtime * 10;
+                }
+                if (kx3166)
+                    kx3166->KX3166_StartComponentTest(component, 0, static_cast<uint16_t>(setpoint));
+                setStep(40);
+            } else if (closing) {
+                if (kx3166) kx3166->KX3166_StopComponentTest();
+                if (Countdown > 0) {
+                    Countdown = 0;
+                    setStep(41);
+                }
+            } else {
+                Countdown = NoCountdown;
+                if (kx3166) kx3166->KX3166_StartComponentTest(0, 0, 0);
+                setStep(40);
+            }
+            break;
+        default:
+            setStep(0);
+            break;
+    }
+}
+
+void KompTest::setStep(int32_t step) {
+    if (KompReq.Active)
+        m_queuedStep = step;
+    else
+        KompReq.Step = step;
+}
+
+void KompTest::KOMP_Switch(bool start, bool closing) {
+    const uint8_t cls = deviceClass();
+    if (!start) {
+        KOMP_SetCommand(0, 0, closing, 0, cls != 2);
+        return;
+    }
+    const Row* row = rowOf(cls, SelectedEntry);
+    if (!row) return;
+    if ((cls == 3 || cls == 5) && !KOMP_TestPlugPresent()) {
+        box(MsgKind::Warning, testPlugText(), MB_OK);
+        return;
+    }
+    const KompParamEntry& e = params(SelectedEntry);
+    const int32_t r = e.Runtime;
+    if (cls != 2 && !row->pumpTest) {
+        if (r == 0 &&
+            box(MsgKind::Warning,
+                TR(CTX, "     Soll die Komponente dauerhaft eingeschaltet werden?      "),
+                MB_YES | MB_NO) != MB_YES)
+            return;
+        if (r == 255 &&
+            box(MsgKind::Warning,
+                TR(CTX,
+                   "     Soll die Komponente für den Standardzeitraum eingeschaltet werden?      "),
+                MB_YES | MB_NO) != MB_YES)
+            return;
+    }
+    if (cls == 4 && row->gasSupply &&
+        box(MsgKind::Warning,
+            TR(CTX,
+               "     Stellen sie sicher, dass die Gaszufuhr unterbrochen ist!      \r\n\r\n"
+               "     Soll die Komponente eingeschaltet werden?     "),
+            MB_YES | MB_NO) != MB_YES)
+        return;
+    if (row->pumpTest) {
+        KOMP_PumpPressureTest(cls);
+        return;
+    }
+    const uint8_t runtime = static_cast<uint8_t>(r < 0 ? 0 : r > 255 ? 255 : r);
+    const int16_t doubled = TOOL_Round<int16_t>(e.Setpoint * 2);
+    switch (cls) {
+        case 1:
+            KOMP_SetCommand(row->code, runtime, closing,
+                            row->setpoint == Setpoint::Fixed100 ? doubled : int16_t(-1), true);
+            break;
+        case 2:
+            KOMP_SetCommand(row->code, 0, closing, 0, false);
+            break;
+        case 3:
+            if (row->setpoint == Setpoint::OneByte3)
+                KOMP_SetCommand(row->code, runtime, closing, 3, false);
+            else
+                KOMP_SetCommand(row->code, runtime, closing,
+                                row->setpoint == Setpoint::Editable ? doubled : int16_t(-1), true);
+            break;
+        case 4:
+            KOMP_SetCommand(row->code, runtime, closing, -1, true);
+            break;
+        case 5:
+            KOMP_SetCommand(row->code, runtime, closing,
+                            row->setpoint == Setpoint::Editable ? TOOL_Round<int16_t>(e.Setpoint)
+                                                                : int16_t(0),
+                            true);
+            break;
+        default:
+            break;
+    }
+}
+
+void KompTest::Button3Click() {
+    if (TestAllowed)
+        KOMP_Switch(true, false);
+    else
+        box(MsgKind::Warning, notPossibleText(), MB_OK);
+}
+
+// ---- the window's life ----
+
+void KompTest::FormShow() {
+    if (deviceClass() == 5) KOMP_SetCommand(0, 0, false, 0, true);
+}
+
+void KompTest::FormClose() {
+    KOMP_Switch(false, true);
+    if (deviceClass() == 2)
+        if (KX3024Module* m = m_session.moduleAs<KX3024Module>(2)) m->KX3024_RequestStopSession();
+}
+
+int KompTest::Execute() {
+    return view.showModal ? view.showModal() : 2;
+}
+
+int KompTest::ExecuteWithTestPlug() {
+    if (!KOMP_TestPlugPresent() &&
+        box(MsgKind::Information,
+            TR(CTX,
+               "     Vorbereitung des Komponententests\r\n\r\n"
+               "     - das Heizgerät vom Netz trennen\r\n"
+               "     - Temperatursensor abstecken und Prüfstecker anschließen\r\n"
+               "     - anschließend das Heizgerät wieder an das Bordnetz anschließen       \r\n"
+               "     - Diagnose neu starten\r\n"
+               "     - Komponententest starten"),
+            MB_OK) != MB_OK)
+        return 0;
+    if (TestAllowed) {
+        for (;;) {
+            if (KOMP_TestPlugPresent()) {
+                const int result = Execute();
+                if (result == 2)
+                    box(MsgKind::Information,
+                        TR(CTX,
+                           "     Beenden des Komponententests\r\n\r\n"
+                           "     - das Heizgerät vom Netz trennen\r\n"
+                           "     - Prüfstecker abstecken\r\n"
+                           "     - Temperatursensor anstecken\r\n"
+                           "     - anschließend das Heizgerät wieder an das Bordnetz "
+                           "anschließen       \r\n"
+                           "     - Diagnose neu starten"),
+                        MB_OK);
+                return result;
+            }
+            if (box(MsgKind::Warning, testPlugText(), MB_OK | MB_CANCEL) != MB_OK) return 0;
+            if (!KOMP_CheckLink()) return 0;
+        }
+    }
+    if (m_engine.AdapterReady && m_engine.DeviceClass != 0)
+        box(MsgKind::Warning, notPossibleText(), MB_OK);
+    return 0;
+}
+
+// ---- requests ----
+
+bool KompTest::sendStep() {
+    BusLayers& b = m_session.buses();
+    ByteString out;
+    switch (KompReq.Step) {
+        case 1: {
+            KompReq.ErrorStep = 3;
+            const long double sp = CmdWideSetpoint ? static_cast<uint16_t>(CmdSetpoint)
+                                                   : static_cast<uint8_t>(CmdSetpoint);
+            return b.wbusV.WBUS_BuildRequestV(0x45, CmdWideSetpoint ? 4 : 3,
+                                              paramsOf(CmdComponent, CmdRuntime, sp), out);
+        }
+        case 10:
+            KompReq.ErrorStep = 31;
+            return b.kline.KLINE_BuildRequest(0x87, 0x10, 1, paramsOf(1), out);
+        case 11: {
+            KompReq.ErrorStep = 31;
+            const auto o = kLineOutputs(CmdComponent);
+            return b.kline.KLINE_BuildRequest(0x87, 0x31, 5,
+                                              paramsOf(o[0], o[1], o[2], o[3], o[4]), out);
+        }
+        case 20:
+            KompReq.ErrorStep = 3;
+            LastStartedComponent = CmdComponent;
+            return b.sbus.SBUS_BuildRequest(0, 14, 2, paramsOf(CmdComponent, CmdRuntime), out);
+        case 40:
+            KompReq.ErrorStep = 3;
+            LastStartedComponent = CmdComponent;
+            return b.sbus.SBUS_BuildRequest(
+                0, 14, 3,
+                paramsOf(CmdComponent, CmdRuntime, static_cast<uint16_t>(CmdSetpoint)), out);
+        case 21:
+        case 41:
+            KompReq.ErrorStep = 3;
+            return b.sbus.SBUS_BuildRequest(0, 15, 1, paramsOf(LastStartedComponent), out);
+        default:
+            return false;
+    }
+}
+
+bool KompTest::NextRequest() {
+    KompReq.Active = 0;
+    switch (KompReq.Step) {
+        case 2:
+        case 3:
+        case 30:
+        case 31:
+            KompReq.Step = 0;
+            return false;
+        case 1:
+        case 10:
+        case 11:
+        case 20:
+        case 21:
+        case 40:
+        case 41:
+            if (sendStep()) {
+                KompReq.Active = 1;
+            } else if (!m_engine.AdapterReady) {
+                // Without an adapter the command is dropped, not held over for a later one
+                // (possibly another unit).
+                KompReq.Step = 0;
+            }
+            return KompReq.Active != 0;
+        default:
+            return false;
+    }
+}
+
+void KompTest::failStep(long double code) {
+    const TUSBREQ before = KompReq;
+    switch (before.Step) {
+        case 1:
+            WBusLayer::WBUS_StepOnErrorSkip(before, KompReq, code);
+            break;
+        case 10:
+        case 11:
+            KLineLayer::KLINE_StepOnErrorSkip(before, KompReq, code);
+            break;
+        default:
+            SBusLayer::SBUS_StepOnError(before, KompReq, code);
+            break;
+    }
+}
+
+void KompTest::evaluateStep(const ByteString& reply) {
+    BusLayers& b = m_session.buses();
+    TResult res;
+    int32_t next = 0;
+    switch (KompReq.Step) {
+        case 1:
+            b.wbusV.WBUS_ReadAndDecodeV(reply, 1, 0x45, WBus::NO_SUB, res);
+            next = 2;
+            break;
+        case 10:
+            b.kline.KLINE_ReadAndDecode(reply, 0x10, 0xFF, res);
+            next = 11;
+            break;
+        case 11:
+            b.kline.KLINE_ReadAndDecode(reply, 0x31, 0xFF, res);
+            next = 12;
+            break;
+        case 20:
+            b.sbus.SBUS_ReadAndDecode(0, reply, 2, 14, res);
+            next = 2;
+            break;
+        case 40:
+            b.sbus.SBUS_ReadAndDecode(0, reply, 4, 14, res);
+            next = 2;
+            break;
+        case 21:
+        case 41:
+            b.sbus.SBUS_ReadAndDecode(0, reply, 1, 15, res);
+            next = 2;
+            break;
+        default:
+            return;
+    }
+    if (!res.Invalid) {
+        KompReq.Step = next;
+        return;
+    }
+    const int32_t step = KompReq.Step;
+    failStep(res.Value);
+    // The unit's refusal of a W-Bus component test says why.
+    if (step == 1 && KompReq.Step == 2 && CmdComponent != 0) {
+        if (res.Text == ByteString("\x7F\x45\x22")) {
+            if (!KOMP_TestPlugPresent())
+                m_engine.PendingNoTestPlug = true;
+            else
+                m_engine.PendingCompTestFail = true;
+        } else if (res.Text == ByteString("\x7F\x45\x31")) {
+            m_engine.PendingCompTestFail = true;
+        }
+    }
+}
+
+bool KompTest::EvaluateReply(uint8_t status, const ByteString& reply) {
+    if (!KompReq.Active) return false;
+    const int32_t step = KompReq.Step;
+    m_engine.USB_UpdateStep(KompReq, status, reply, KompReq);
+    KompReq.Active = 0;
+    if (status == USB_REPLY_RECEIVED) {
+        KompReq.Step = step;
+        evaluateStep(reply);
+    }
+    if (m_queuedStep >= 0) {
+        KompReq.Step = m_queuedStep;
+        m_queuedStep = -1;
+    }
+    return true;
+}
+
+void KompTest::DiagTick() {
+    if (Countdown < 1 || Countdown >= NoCountdown) return;
+    if (Countdown == 1) {
+        KOMP_Switch(false, false);
+        if (Countdown == 1) Countdown = NoCountdown;  // over: it is not counted down further
+    } else {
+        --Countdown;
+    }
+}

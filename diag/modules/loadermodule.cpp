@@ -157,19 +157,9 @@ void LoaderModule::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 void LoaderModule::evaluateIdentification(const TUSBREQ& r, TUSBREQ& out) {
     TResult res;
     m_session.buses().sbus.SBUS_ReadAndDecode(0, r.Reply, 2, 20, res);
-    if (!res.Invalid) {
-        if (DEV_ClassOfSBusIdent(res.Text) == dcLoader) {
-            RegisterDataPoints(res.Text);
-            out.Step = 11;
-        } else {
-            DIAG_IdentityCheckFailed(m_session, true, out);
-        }
-        return;
-    }
-    // A refused identification (next step) is a wrong unit; the error step a missing one; any
-    // other failure asks again.
-    SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
-    if (out.Step != r.Step) DIAG_IdentityCheckFailed(m_session, out.Step == r.Step + 1, out);
+    if (!DIAG_CheckSBusIdentification(m_session, dcLoader, res, out)) return;
+    RegisterDataPoints(res.Text);
+    out.Step = 11;
 }
 
 void LoaderModule::decisionStep(TUSBREQ& out) {

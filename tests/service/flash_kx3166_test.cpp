@@ -177,3 +177,16 @@ TEST_F(FlashKX3166, RangeTheBootLoaderRefusesFailsTheRun) {
     EXPECT_EQ(chunks(), 0);
     EXPECT_TRUE(unit.inBootLoader());
 }
+
+TEST_F(FlashKX3166, LostDeviceClassClosesTheDialogLikeAnAbort) {
+    detect(dcKX3166);
+    view.onPump = [&] {
+        if (chunks() == 20) programmer.SetDeviceClass(0);
+    };
+    program(imageFile());
+    EXPECT_EQ(progress.ModalResult(), TransferProgress::Closed);
+    EXPECT_EQ(lastBox(), abortedBox());
+    ASSERT_TRUE(finishRun());
+    EXPECT_EQ(chunks(), 20);
+    EXPECT_TRUE(unit.inBootLoader());
+}

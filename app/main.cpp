@@ -41,6 +41,13 @@ const SimulatedUnit kSimulatedUnits[] = {
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3141Unit>(); }},
     {"kx3166",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
+    // A class-5 unit whose last programming never finished: it runs its boot loader.
+    {"loader",
+     []() -> std::unique_ptr<ISimControlUnit> {
+         auto u = std::make_unique<SimKX3166Unit>();
+         u->startInBootLoader();
+         return u;
+     }},
 };
 
 // The option's unit name: nullptr without --simulate, "" for plain --simulate.

@@ -43,8 +43,16 @@ void SBusLayer::SBUS_ReadAndDecode(uint8_t, const ByteString& reply, uint8_t min
         decodeNegative(result.Text, result);
         return;
     }
-    // Another message ID is another request's answer, however long it is.
+    // Another message ID is another request's answer, however long it is; unless it is the ID
+    // of the request sent: then the unit answered this very request, only not with the
+    // message the caller reads (the boot loader answers its poll with the poll's own ID).
+    // That is refused, but it is no sign of a stale answer and does not count as one.
     if (id != expectedId) {
+        if (sentByte(0) == id) {
+            result.Invalid = 1;
+            result.Value = BusCode::WrongAnswer;
+            return;
+        }
         rejectForeignAnswer(result);
         return;
     }

@@ -23,6 +23,7 @@
 #include "komptestform.h"
 #include "komptestpdp.h"
 #include "konfigform.h"
+#include "kx3141texts.h"
 #include "kx3166texts.h"
 #include "layout.h"
 #include "mdiarrange.h"
@@ -39,6 +40,8 @@
 #include "eolrwform.h"
 #include "teleform.h"
 #include "tranzform.h"
+#include "flashform.h"
+#include "flashprogrammer.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -132,6 +135,7 @@ TMAIN_Form::~TMAIN_Form() {
         waitForTransferThread();
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
+    m_flashProgrammer.reset();
     // The service windows are request clients of the engine and hooks of the session: they
     // leave both before those end.
     for (QWidget* w : std::initializer_list<QWidget*>{m_co2Edit, m_co2Wait, m_kali, m_kompPdp,
@@ -245,6 +249,19 @@ void TMAIN_Form::createWindows() {
         } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
             w = m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
             m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
+        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
+            m_flash = new TEXTRA_FLASH_Form(this);
+            FlashProgrammer::Hooks hooks;
+            hooks.stopDiagnosis = [this] { DIAG_StopExecute(); };
+            hooks.today = [this] {
+                const QDate d = now().date();
+                return FlashDate{d.year(), d.month(), d.day()};
+            };
+            hooks.showFile = [this](const ByteString& text) { m_flash->showFile(text); };
+            m_flashProgrammer = std::make_unique<FlashProgrammer>(
+                *m_session, *m_ui, m_tranz->progress(), m_settings.FlashFileName, std::move(hooks));
+            m_flash->setProgrammer(m_flashProgrammer.get());
+            w = m_flash;
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {
@@ -288,10 +305,12 @@ void TMAIN_Form::wireHooks() {
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
             case 3:
                 return WBusDialectS::WBUS_StateTextS(deviceClass, state);
+            case 4:
+                return KX3141_StateText(static_cast<uint16_t>(state));
             case 5:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
-                return {};  // the other classes' text routines come with their modules
+                return {};  // the boot loader names no states
         }
     });
 

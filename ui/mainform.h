@@ -55,6 +55,8 @@ class TPROT_START_Form;
 class TMAIN_Tranz_Form;
 class TDS_EOL_ADR_Form;
 class TDS_EOL_RW_Form;
+class TEXTRA_FLASH_Form;
+class FlashProgrammer;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -156,6 +158,7 @@ public:
     void STEU_L_SPAR_EINExecute();
     void STEU_L_SPAR_AUSExecute();
     void STEU_L_SPAR_LINEExecute();
+    void EXTR_FLASHExecute();
     void HELP_InhaltExecute();
     void DIAG_KOMP_TestExecute();
     void KAL_CO2Execute();
@@ -223,6 +226,7 @@ public:
     // The parameter-set window and the single EOL cell window.
     TDS_EOL_RW_Form* eolRwForm() const { return m_eolRw; }
     TDS_EOL_ADR_Form* eolAdrForm() const { return m_eolAdr; }
+    TEXTRA_FLASH_Form* flashForm() const { return m_flash; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -294,6 +298,8 @@ private:
     std::unique_ptr<D2XXUnit> m_d2xx;
     std::unique_ptr<MainEngine> m_engine;
     std::unique_ptr<DiagSession> m_session;
+    // The software programming, a request client of the session's engine.
+    std::unique_ptr<FlashProgrammer> m_flashProgrammer;
     MainSettings m_settings;
     HelpService m_help;
     bool m_shown = false;
@@ -334,4 +340,5 @@ private:
     TMAIN_Tranz_Form* m_tranz = nullptr;
     TDS_EOL_RW_Form* m_eolRw = nullptr;
     TDS_EOL_ADR_Form* m_eolAdr = nullptr;
+    TEXTRA_FLASH_Form* m_flash = nullptr;
 };

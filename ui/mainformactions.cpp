@@ -6,12 +6,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <vector>
 
 #include "betriebform.h"
 #include "diagsession.h"
 #include "eoladrform.h"
 #include "eolrwform.h"
 #include "errorform.h"
+#include "flashform.h"
 #include "imagelist.h"
 #include "kaliallform.h"
 #include "komptest.h"
@@ -114,10 +116,8 @@ const Def kActions[] = {
 // clang-format on
 
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
-// disabled whatever the broadcast says.
-const char* const kMissingWindowActions[] = {
-    "EXTR_FLASH",
-};
+// disabled whatever the broadcast says. Every window exists now.
+const std::vector<const char*> kMissingWindowActions;
 
 QString tr8(const char* text) {
     return QCoreApplication::translate(CTX, text);
@@ -411,6 +411,7 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_UP_AUS", &TMAIN_Form::STEU_UP_AUSExecute);
     on("STEU_ERRDEL", &TMAIN_Form::STEU_ERRDELExecute);
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
+    on("EXTR_FLASH", &TMAIN_Form::EXTR_FLASHExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
     on("DIAG_KOMP_Test", &TMAIN_Form::DIAG_KOMP_TestExecute);
     on("KAL_CO2", &TMAIN_Form::KAL_CO2Execute);
@@ -554,6 +555,12 @@ void TMAIN_Form::DSATZ_EOL_EDITExecute() {
     m_eolAdr->show();
     m_eolAdr->raise();
     m_eolAdr->activateWindow();
+}
+
+// ---- service functions ----
+
+void TMAIN_Form::EXTR_FLASHExecute() {
+    m_flash->Execute();
 }
 
 // ---- help ----

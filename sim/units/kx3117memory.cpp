@@ -95,8 +95,9 @@ ByteString SimKX3117Memory::memoryService(const ByteString& r) {
         case 2:
             return head(0x48, sub) + static_cast<char>(m_softwareState);
         case 9:
+            // Closed; the byte after the sub-command says so.
             m_session = false;
-            return head(0x48, sub);
+            return head(0x48, sub) + '\0';
         case 3:
         case 4:
             if (m_session) return eolBlock(r);
@@ -151,6 +152,10 @@ ByteString SimKX3117Memory::softwareService(const ByteString& r) {
     if (ok && sub == 20) {
         for (uint32_t a = first; a <= last; ++a) m_software[a - SoftwareStart] = 0xFF;
         m_softwareState = SoftwareErased;
+        if (m_slowErases > 0) {
+            --m_slowErases;
+            return ByteString();
+        }
     }
     return head(0x48, sub) + static_cast<char>(ok ? 1 : 0);
 }

@@ -34,23 +34,29 @@ bool SimKX3141Unit::flame() const {
 }
 
 bool SimKX3141Unit::blower() const {
-    return m_state >= PreRun && m_state <= RunOn2;
+    return (m_state >= PreRun && m_state <= RunOn2) || componentOn(ComponentMotor);
 }
 
 bool SimKX3141Unit::ignition() const {
-    return m_state == PreIgnition || (m_state == Ignition && !flame());
+    return m_state == PreIgnition || (m_state == Ignition && !flame()) ||
+           componentOn(ComponentIgnition);
 }
 
 bool SimKX3141Unit::valve1() const {
-    return m_state == Ignition || m_state == Heating;
+    return m_state == Ignition || m_state == Heating || componentOn(ComponentValve1);
 }
 
 bool SimKX3141Unit::valve2() const {
-    return flame();
+    return flame() || componentOn(ComponentValve2);
+}
+
+bool SimKX3141Unit::controllerHeating() const {
+    return m_state == Preheat || componentOn(ComponentControllerHeating);
 }
 
 bool SimKX3141Unit::pumpRunning() const {
-    return m_pumpCommanded || m_heatCommanded || isBurnerState(m_state);
+    return m_pumpCommanded || m_heatCommanded || isBurnerState(m_state) ||
+           componentOn(ComponentPump);
 }
 
 double SimKX3141Unit::supplyVolts() const {
@@ -91,6 +97,7 @@ void SimKX3141Unit::settle() {
     }
     const bool heat = m_heatCommanded;
     const bool phaseOver = m_phaseEnd >= 0 && t >= m_phaseEnd;
+    if (m_componentActive && t >= m_componentUntil) m_componentActive = false;
     if (m_flameSince < 0 && flame()) m_flameSince = t;
     if (!flame()) m_flameSince = -1;
     switch (m_state) {
@@ -118,19 +125,21 @@ void SimKX3141Unit::settle() {
             if (phaseOver) enterState(RunOn2, t, RunOn2Ms);
             return;
         case RunOn2:
-            if (phaseOver) enterState(Ready, t, -1);
+            if (phaseOver) enterState(m_idleState, t, -1);
             return;
         default:
             break;
     }
-    // Not burning: a start, the pump, or nothing.
-    if (heat && m_coolantC < lowerThresholdC()) {
+    // Not burning: a component test, a start, the pump, or nothing.
+    if (m_componentActive) {
+        enterState(ComponentTest, t, -1);
+    } else if (heat && m_coolantC < lowerThresholdC()) {
         countStart();
         enterState(Preheat, t, PreheatMs);
     } else if (m_pumpCommanded && !heat) {
         enterState(PumpOnly, t, -1);
     } else {
-        enterState(Ready, t, -1);
+        enterState(m_idleState, t, -1);
     }
 }
 
@@ -156,6 +165,8 @@ void SimKX3141Unit::advance() {
         if (m_phaseEnd > m_lastMs) next = std::min(next, m_phaseEnd);
         if ((m_heatCommanded || m_pumpCommanded) && m_commandUntil >= m_lastMs)
             next = std::min(next, m_commandUntil + 1);
+        if (m_componentActive && m_componentUntil > m_lastMs)
+            next = std::min(next, m_componentUntil);
         integrate(static_cast<double>(next - m_lastMs) / 1000.0);
         m_lastMs = next;
         settleAll();

@@ -48,6 +48,7 @@ SimKX3141Unit::SimKX3141Unit() : SimSBusUnit(Address) {
     setEolSize(EolSize);
     registerMessages();
     registerCommands();
+    registerServiceCommands();
 }
 
 void SimKX3141Unit::setEolSize(size_t size) {

@@ -69,7 +69,23 @@ public:
     bool ignition() const;
     bool valve1() const;
     bool valve2() const;
-    bool controllerHeating() const { return m_state == Preheat; }
+    bool controllerHeating() const;
+
+    // The component test (kx3141service.cpp): message 14 switches one component on for its
+    // runtime (0: until switched off), 15 or component 0 switch it off. The test is allowed
+    // from the state at rest, which a test sets to "Auszustand" (Off) or leaves "Einsatzbereit".
+    enum Component : uint8_t {
+        ComponentMotor = 1,
+        ComponentPump = 2,
+        ComponentIgnition = 3,
+        ComponentValve1 = 4,
+        ComponentValve2 = 5,
+        ComponentLamp = 6,
+        ComponentControllerHeating = 7,
+        ComponentFlameMonitor = 8,
+    };
+    uint8_t componentUnderTest() const { return m_componentActive ? m_component : 0; }
+    void setIdleState(uint8_t state) { m_idleState = state; }
     bool pumpRunning() const;
     double coolantC() const { return m_coolantC; }
     const Counters& counters() const { return m_counters; }
@@ -84,8 +100,10 @@ public:
 
     // Operating states (high byte of the state word).
     enum State : uint8_t {
+        Off = 1,
         Ready = 3,
         PumpOnly = 4,
+        ComponentTest = 6,
         Preheat = 11,
         PreRun = 12,
         PreIgnition = 13,
@@ -104,6 +122,8 @@ protected:
 private:
     void registerMessages();
     void registerCommands();
+    void registerServiceCommands();
+    bool componentOn(Component c) const { return m_componentActive && m_component == c; }
     // A read of `image` by address (address u16, count u8): the bytes that are there, fewer
     // at its end, refused from its end on.
     static std::optional<ByteString> memoryRead(uint8_t id, const ByteString& image,
@@ -143,5 +163,9 @@ private:
     Counters m_counters;
     std::vector<ErrorEntry> m_errors;
     uint8_t m_status = 0x20;
+    uint8_t m_idleState = Ready;
+    bool m_componentActive = false;
+    uint8_t m_component = 0;
+    int64_t m_componentUntil = 0;
     ByteString m_eol;
 };

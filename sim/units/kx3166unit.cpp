@@ -61,6 +61,7 @@ SimKX3166Unit::SimKX3166Unit() : SimSBusUnit(Address), m_area1(AreaSizes[1], 0xF
     m_area1[ComponentDefaultAddress] = ComponentDefaultSeconds;
     registerMessages();
     registerCommands();
+    registerBootLoaderSwitch();
 }
 
 void SimKX3166Unit::setErrors(std::vector<ErrorEntry> e) {
@@ -74,13 +75,7 @@ void SimKX3166Unit::registerMessages() {
     on(27, [](const ByteString&) { return reply(27, "V2.1"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x05})); });
     acceptSession(SessionKey, [this] { m_lastKeepAlive = now(); });
-    on(81, [](const ByteString&) {
-        ByteString d;
-        text(d, "BL04738120", 10);
-        le16(d, 4711);
-        d += bytes({21, 14, 2});  // year, week, patch
-        return reply(81, d);
-    });
+    on(81, [](const ByteString&) { return reply(81, SimBootLoader::bootSoftware()); });
     on(82, [](const ByteString&) {
         ByteString d;
         text(d, "HW47380006", 10);

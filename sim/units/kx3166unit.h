@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "bootloaderunit.h"
 #include "sbusunitbase.h"
 
 class SimKX3166Unit : public SimSBusUnit {
@@ -88,6 +89,18 @@ public:
     void advance();
 
 
+    // The boot loader the unit switches to on message 155 sub 0 (kx3166bootloader.cpp): while
+    // it runs, it answers at its own address instead of the application, until it starts a
+    // newly written application.
+    SimBootLoader& bootLoader() { return m_loader; }
+    const SimBootLoader& bootLoader() const { return m_loader; }
+    bool inBootLoader() const { return m_inLoader; }
+    // A unit whose last programming never finished: boot loader running, application erased.
+    void startInBootLoader();
+    std::optional<ByteString> answer(const ByteString& telegram) override;
+    void attachClock(const ISimClock& clock) override;
+    void wakeup() override;
+
 protected:
     void beforeRequest() override { advance(); }
 
@@ -97,6 +110,7 @@ private:
     // Messages 14, 15 and 70 (kx3166service.cpp).
     void registerServiceCommands();
     bool componentOn(Component c) const;
+    void registerBootLoaderSwitch();
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
 
@@ -141,4 +155,6 @@ private:
     bool m_hsWasOn = false;
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
+    SimBootLoader m_loader;
+    bool m_inLoader = false;
 };

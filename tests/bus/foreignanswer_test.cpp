@@ -323,6 +323,25 @@ TEST_F(ForeignAnswers, SBusErrorEntryMustRepeatItsNumber) {
     EXPECT_EQ(sbus.failureCount(), 0);
 }
 
+// The boot loader answers its poll (message 1) with message 1 while the poll reads message 47:
+// refused, but as the answer to the request sent it never counts towards the limit.
+TEST_F(ForeignAnswers, SBusAnswerWithTheSentIdIsRefusedWithoutCounting) {
+    ByteString d;
+    sbus.SBUS_BuildRequest(0, 1, 0, TParamlist{}, d);
+    for (int i = 0; i < 10; ++i) {
+        TResult r;
+        sbus.SBUS_ReadAndDecode(0, adapterReply(sbusAnswer(H("01 00"))), 24, 47, r);
+        EXPECT_EQ(r.Invalid, 1) << i;
+        EXPECT_EQ(r.Value, 13) << i;
+        EXPECT_EQ(sbus.failureCount(), 0) << i;
+    }
+    TResult r;
+    sbus.SBUS_ReadAndDecode(0, adapterReply(sbusAnswer(H("30") + ByteString(24, '\x01'))), 24, 47,
+                            r);
+    EXPECT_EQ(r.Value, 13);
+    EXPECT_EQ(sbus.failureCount(), 1) << "an answer with a third ID still counts";
+}
+
 TEST_F(ForeignAnswers, SBusMemoryReadMustRepeatItsAddress) {
     const struct {
         const char* name;

@@ -28,7 +28,7 @@ struct SBusStepBench {
             if (script)
                 if (auto a = script(data)) {
                     if (a->empty()) return std::nullopt;
-                    return SimSBusUnit::frameTelegram(1, 7, *a, false);
+                    return SimSBusUnit::frameTelegram(1, Unit::Address, *a, false);
                 }
             return unit.answer(t);
         };

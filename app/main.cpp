@@ -15,6 +15,7 @@
 #include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117unit.h"
+#include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "mainform.h"
 #include "qtports.h"
@@ -36,8 +37,17 @@ const SimulatedUnit kSimulatedUnits[] = {
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3024Unit>(); }},
     {"kx3117",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3117Unit>(); }},
+    {"kx3141",
+     []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3141Unit>(); }},
     {"kx3166",
      []() -> std::unique_ptr<ISimControlUnit> { return std::make_unique<SimKX3166Unit>(); }},
+    // A class-5 unit whose last programming never finished: it runs its boot loader.
+    {"loader",
+     []() -> std::unique_ptr<ISimControlUnit> {
+         auto u = std::make_unique<SimKX3166Unit>();
+         u->startInBootLoader();
+         return u;
+     }},
 };
 
 // The option's unit name: nullptr without --simulate, "" for plain --simulate.

@@ -43,8 +43,16 @@ void SBusLayer::SBUS_ReadAndDecode(uint8_t, const ByteString& reply, uint8_t min
         decodeNegative(result.Text, result);
         return;
     }
-    // Another message ID is another request's answer, however long it is.
+    // Another message ID is another request's answer, however long it is; unless it is the ID
+    // of the request sent: then the unit answered this very request, only not with the
+    // message the caller reads (the boot loader answers its poll with the poll's own ID).
+    // That is refused, but it is no sign of a stale answer and does not count as one.
     if (id != expectedId) {
+        if (sentByte(0) == id) {
+            result.Invalid = 1;
+            result.Value = BusCode::WrongAnswer;
+            return;
+        }
         rejectForeignAnswer(result);
         return;
     }
@@ -52,8 +60,12 @@ void SBusLayer::SBUS_ReadAndDecode(uint8_t, const ByteString& reply, uint8_t min
         tooShort(result);
         return;
     }
-    // An error entry is asked for by its number (91, n): the answer repeats it.
+    // An error entry is asked for by its number (91, n): the answer repeats it. A memory read
+    // (150, 151: address, count) repeats the address it was asked for.
     if (id == 91 && rejectUnlessEchoed(result, result.Text, 1, 1)) return;
+    if ((id == 150 || id == 151) && (rejectUnlessEchoed(result, result.Text, 1, 1) ||
+                                     rejectUnlessEchoed(result, result.Text, 2, 2)))
+        return;
     result.Text.erase(0, 1);
     const ByteString d = result.Text;
     BusRows r(m_env, d);

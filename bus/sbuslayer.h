@@ -56,8 +56,9 @@ public:
                            const TParamlist& params, ByteString& data);
     // Checks the answer against the expected message ID and decodes it: empty 10; negative
     // answer 20..27 (or 0); another message ID, or an error entry (ID 91) other than the one
-    // the layer asked for, 13, counted as a failed answer (see BusLayerBase); data not longer
-    // than minimumLength 12. Valid: Text = the data without the ID (or what the ID's row
+    // the layer asked for, 13, counted as a failed answer (see BusLayerBase), except an answer
+    // with the ID of the request sent, which is 13 without counting; data not longer than
+    // minimumLength 12. Valid: Text = the data without the ID (or what the ID's row
     // gives).
     void SBUS_ReadAndDecode(uint8_t unused, const ByteString& reply, uint8_t minimumLength,
                             uint8_t expectedId, TResult& result);

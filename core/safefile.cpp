@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 bool TOOL_WriteFileSafely(const ByteString& fileName, const ByteString& content) {
@@ -28,6 +29,20 @@ bool TOOL_WriteFileSafely(const ByteString& fileName, const ByteString& content)
     if (ok && std::rename(tmp.c_str(), fileName.c_str()) != 0) ok = false;
     if (!ok) ::unlink(tmp.c_str());
     return ok;
+}
+
+bool TOOL_ReadFile(const ByteString& fileName, size_t maxBytes, ByteString& bytes) {
+    if (!TOOL_FileExists(fileName)) return false;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<uint64_t>(size) > maxBytes) return false;
+    in.seekg(0, std::ios::beg);
+    ByteString read(static_cast<size_t>(size), '\0');
+    if (size > 0 && !in.read(read.data(), size)) return false;
+    bytes = std::move(read);
+    return true;
 }
 
 ByteString TOOL_FileNameOnly(const ByteString& path) {

@@ -46,6 +46,18 @@ inline void DM_TickPoll(int32_t& counter, bool& due, int32_t reload) {
     }
 }
 
+// A request a module repeats while it is active: due whenever the 100 ms tick has run the
+// counter down, then the counter reloads (a command refresh, a repeated component test).
+struct DM_Repeat {
+    bool active = false;
+    bool due = false;
+    int32_t counter = 0;
+
+    void tick(int32_t reload) {
+        if (active) DM_TickPoll(counter, due, reload);
+    }
+};
+
 // The two polls of a module: operating data and error memory.
 struct DM_Polls {
     bool operatingDataDue = false;

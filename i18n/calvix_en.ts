@@ -1323,6 +1323,757 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MAIN_KX3141</name>
+    <message>
+        <location filename="../diag/modules/kx3141datapoints.cpp" line="+25"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gerätebezeichnung</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraftstofftyp</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HW-Version</source>
+        <translation>HW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Version</source>
+        <translation>SW version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Steuergerät</source>
+        <translation>Manufacturing date, control unit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstelldatum Heizgerät</source>
+        <translation>Manufacturing date, heater</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Herstellerkennung</source>
+        <translation>Manufacturer ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizgerätekennung</source>
+        <translation>Heater ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kunden-Identnummer</source>
+        <translation>Customer ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Heizgeräteverriegelung</source>
+        <translation>Flag heater lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzähler</source>
+        <translation>Flame-out counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabrisszähler</source>
+        <translation>Flame break-off counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störzähler</source>
+        <translation>Fault counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Hauptschalter</source>
+        <translation>Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennzeit</source>
+        <translation>Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einschaltzeit Umwälzpumpe</source>
+        <translation>Circulation pump on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler gesamt</source>
+        <translation>Start counter, total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -10°C bis +10°C</source>
+        <translation>Start counter, temperature -10°C to +10°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -20°C bis  -10°C</source>
+        <translation>Start counter, temperature -20°C to  -10°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -30°C bis  -20°C</source>
+        <translation>Start counter, temperature -30°C to  -20°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur -40°C bis  -30°C</source>
+        <translation>Start counter, temperature -40°C to  -30°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startzähler Temperatur &lt; -40°C</source>
+        <translation>Start counter, temperature &lt; -40°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startversuchszähler Temperatur &lt; -40°C</source>
+        <translation>Start attempt counter, temperature &lt; -40°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BA</source>
+        <translation>OI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BM</source>
+        <translation>BM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Flammwächter aktiv</source>
+        <translation>Flag flame detector active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ÜHS</source>
+        <translation>OHS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZFM</source>
+        <translation>SM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../diag/modules/kx3141texts.cpp" line="+121"/>
+        <source>Flamme</source>
+        <translation>Flame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPFA</source>
+        <translation>ECP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ERH</source>
+        <translation>RH</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV1</source>
+        <translation>SV1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MV2</source>
+        <translation>SV2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag S-BUS Hauptschalter</source>
+        <translation>Flag S-BUS main switch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag S-BUS Umwälzpumpenfremdansteuerung</source>
+        <translation>Flag S-BUS external circulation pump control</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Brennstörung</source>
+        <translation>Flag combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Störverriegelung</source>
+        <translation>Flag fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flag Unterspannung STV/HGV</source>
+        <translation>Flag undervoltage STV/HGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung HS</source>
+        <translation>MS voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsspannung</source>
+        <translation>Operating voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächterspannung</source>
+        <translation>Flame detector voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung Gates</source>
+        <translation>Gate voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung UPFA</source>
+        <translation>ECP voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spannung ZFM</source>
+        <translation>SM voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Untere Schaltschwelle</source>
+        <translation>Lower switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obere Schaltschwelle</source>
+        <translation>Upper switching threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperaturgradient</source>
+        <translation>Temperature gradient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebszustand</source>
+        <translation>Operating state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zustand Zeit</source>
+        <translation>State time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennzeit aktuell</source>
+        <translation>Current burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter</source>
+        <translation>Flame detector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmchecksumme</source>
+        <translation>Program checksum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+64"/>
+        <source>Fehler</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <location line="-63"/>
+        <source>Temperatur ÜHS</source>
+        <translation>OHS temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Strom</source>
+        <translation>Circulation pump current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Überstromzähler</source>
+        <translation>Circulation pump overcurrent counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Strom</source>
+        <translation>Control unit current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerät Überstromzähler</source>
+        <translation>Control unit overcurrent counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Stromerhöhung</source>
+        <translation>Regulator heating current increase</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Code</source>
+        <translation>     Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zähler</source>
+        <translation>     Counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Zustand</source>
+        <translation>     State</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Einschaltzeit Hauptschalter</source>
+        <translation>     Main switch on-time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Brennzeit</source>
+        <translation>     Burning time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     Spannung</source>
+        <translation>     Voltage</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <location filename="../diag/modules/kx3141texts.cpp" line="-107"/>
+        <source>Auszustand</source>
+        <translation>Off state</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initialisierung</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einsatzbereit</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Umwälzpumpe ohne Heizfunktion</source>
+        <translation>Circulation pump without heating function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Störverriegelung</source>
+        <translation>Fault lock-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+20"/>
+        <source>Heizgeräteverriegelung</source>
+        <translation>Heater lock-out</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Warteschleife Überspannung</source>
+        <translation>Wait loop, overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warteschleife Unterspannung</source>
+        <translation>Wait loop, undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorwärmung</source>
+        <translation>Preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorlauf</source>
+        <translation>Pre-run</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorzündung</source>
+        <translation>Pre-ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündung</source>
+        <translation>Ignition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spülen</source>
+        <translation>Purging</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuheizen</source>
+        <translation>Supplementary heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brennstörung</source>
+        <translation>Combustion fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 1</source>
+        <translation>After-run 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachlauf 2</source>
+        <translation>After-run 2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+50"/>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>Steuergerätefehler</source>
+        <translation>Control unit fault</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Watchdog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falsche Checksumme des EOL-Parametersatzes</source>
+        <translation>Wrong checksum of the EOL parameter set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Störzählerschwelle überschritten</source>
+        <translation>Fault counter threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruchzählerverriegelungsschwelle überschritten</source>
+        <translation>Flame-out counter lock-out threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierung ist nicht erfolgt</source>
+        <translation>Programming has not been done</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Start in Sicherheitszeit</source>
+        <translation>No start within safety time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammabbruch</source>
+        <translation>Flame-out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unterspannung</source>
+        <translation>Undervoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überspannung</source>
+        <translation>Overvoltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Kurzschluss</source>
+        <translation>Flame detector short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammwächter Unterbrechung</source>
+        <translation>Flame detector open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Kurzschluss</source>
+        <translation>Overheating protection short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Unterbrechung</source>
+        <translation>Overheating protection open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+30"/>
+        <source>Überhitzung</source>
+        <translation>Overheating</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Überhitzung Delta T</source>
+        <translation>Overheating delta T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Kurzschluss</source>
+        <translation>Coolant temperature sensor short circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel Unterbrechung</source>
+        <translation>Coolant temperature sensor open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensor Kühlmittel/Überhitzung defekt Delta T</source>
+        <translation>Coolant/overheating temperature sensor defective, delta T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme vor dem Zustand &quot;Zündung&quot;</source>
+        <translation>Flame before the state &quot;Ignition&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flamme im Zustand &quot;Nachlauf 2&quot;</source>
+        <translation>Flame in the state &quot;After-run 2&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Kurzschluss/Unterbrechung</source>
+        <translation>Solenoid valve 1 or 2 short circuit/open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Unterbrechung</source>
+        <translation>Solenoid valve 1 or 2 open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1 o. 2 Kurzschluss Kl. 30</source>
+        <translation>Solenoid valve 1 or 2 short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 31</source>
+        <translation>Motor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Unterbrechung oder Sicherung defekt</source>
+        <translation>Motor open circuit or fuse defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor Kurzschluss Kl. 30</source>
+        <translation>Motor short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Kurzschluss Kl. 31 o. keine Induktion</source>
+        <translation>Spark module short circuit to terminal 31 or no induction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Unterbrechung</source>
+        <translation>Spark module open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Kurzschluss Kl. 30</source>
+        <translation>Spark module short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Kurzschluss Kl. 31 o. keine Induktion</source>
+        <translation>Spark module select short circuit to terminal 31 or no induction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Unterbrechung</source>
+        <translation>Spark module select open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkenmodul Select Kurzschluss Kl. 30</source>
+        <translation>Spark module select short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 31</source>
+        <translation>Circulation pump short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Unterbrechung</source>
+        <translation>Circulation pump open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe Kurzschluss Kl. 30</source>
+        <translation>Circulation pump short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung PT-Sensor Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder heater cartridge PT sensor short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung PT-Sensor Unterbrechung</source>
+        <translation>Nozzle holder heater cartridge PT sensor open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 31</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Unterbrechung</source>
+        <translation>Nozzle holder heater cartridge open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heizpatrone Düsenstockvorwärmung Kurzschluss Kl. 30</source>
+        <translation>Nozzle holder heater cartridge short circuit to terminal 30</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige Kurzschluss Kl. 31</source>
+        <translation>Flame indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 2 defekt</source>
+        <translation>Solenoid valve 2 defective</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige Kurzschluss Kl. 31</source>
+        <translation>Operating indicator short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor Drehzahlsignal nicht in Ordnung</source>
+        <translation>Motor speed signal not OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mindestbrennzeit mehrfach unterschritten</source>
+        <translation>Minimum burning time repeatedly not reached</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Flash defekt)</source>
+        <translation>Control unit fault (flash defective)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergerätefehler (Komparator hat ausgelöst)</source>
+        <translation>Control unit fault (comparator has tripped)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Steuergerätefehler (Flammwächter defekt)</source>
+        <translation>Control unit fault (flame detector defective)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Überhitzungsschutz Kurzschluss o. Unterbrechung</source>
+        <translation>Overheating protection short circuit or open circuit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatursensor &lt; -50°C</source>
+        <translation>Temperature sensor &lt; -50°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Kurzschluss Kl. 31</source>
+        <translation>Regulator heating short circuit to terminal 31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung Unterbrechung</source>
+        <translation>Regulator heating open circuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperatursensoren unplausibel</source>
+        <translation>Temperature sensors implausible</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>keine Flamme</source>
+        <translation>no flame</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>fehlerhaft</source>
+        <translation>faulty</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>MAIN_KX3166</name>
     <message>
         <location filename="../diag/modules/kx3166datapoints.cpp" line="+29"/>
@@ -2136,9 +2887,17 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>ProductForm</name>
+    <message>
+        <location filename="../ui/helpforms.cpp" line="+51"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+71"/>
+        <location filename="../app/main.cpp" line="+89"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>
@@ -2776,6 +3535,1039 @@ The udev rule is missing: </translation>
         <source>Flashloader</source>
         <translation>Flashloader</translation>
     </message>
+    <message>
+        <location filename="../ui/devselform.cpp" line="+16"/>
+        <source>Steuergeräteauswahl</source>
+        <translation>Control unit selection</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>automatische Suche</source>
+        <translation>Automatic search</translation>
+    </message>
+</context>
+<context>
+    <name>TDS_EOL_ADR_Form</name>
+    <message>
+        <location filename="../ui/service/eoladrform.cpp" line="+21"/>
+        <source>EOL-Zelle</source>
+        <translation>EOL cell</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> EOL-Zelle </source>
+        <translation> EOL cell </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>hex</source>
+        <translation>hex</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dez</source>
+        <translation>dec</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bin</source>
+        <translation>bin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>aktueller Inhalt</source>
+        <translation>Current content</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>neuer Inhalt</source>
+        <translation>New content</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Schreiben</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TDS_EOL_RW_Form</name>
+    <message>
+        <location filename="../service/eolgrid.cpp" line="+89"/>
+        <source>      Eingabe fehlerhaft!      </source>
+        <translation>      Invalid input!      </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>      Wertebereich überschritten!       </source>
+        <translation>      Value above the range!       </translation>
+    </message>
+    <message>
+        <location filename="../service/eolparamset.cpp" line="+107"/>
+        <source>Parametersatz öffnen</source>
+        <translation>Open parameter set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+79"/>
+        <source>Parameter-Datei  (*.prn)|*.PRN|EOL-Datei (*.eol)|*.EOL</source>
+        <translation>Parameter file  (*.prn)|*.PRN|EOL file (*.eol)|*.EOL</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <location line="+79"/>
+        <source>Editor Daten.</source>
+        <translation>Editor data.</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+79"/>
+        <source>Zwischenablage Daten.</source>
+        <translation>Buffer data.</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>Syntaxfehler beim öffnen!</source>
+        <translation>has a syntax error!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Syntaxfehler beim öffnen in Zeile %d! </source>
+        <translation>has a syntax error in line %d! </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Parametersatz übertragen</source>
+        <translation>Transfer parameter set</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sende </source>
+        <translation>Sending </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Parametersatz konnte nicht gesendet werden!</source>
+        <translation>The parameter set could not be sent!</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Parametersatz sichern</source>
+        <translation>Save parameter set</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parametersatz auslesen</source>
+        <translation>Read out parameter set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Empfange </source>
+        <translation>Receiving </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>konnte nicht erstellt werden!</source>
+        <translation>could not be created!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Parametersatz konnte nicht empfangen werden!</source>
+        <translation>The parameter set could not be received!</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/eolrwform.cpp" line="+28"/>
+        <source>Parametersatz bearbeiten</source>
+        <translation>Edit parameter set</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>&amp;Programmieren</source>
+        <translation>&amp;Program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>In Datei &amp;speichern...</source>
+        <translation>&amp;Save to file...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Drucken</source>
+        <translation>P&amp;rint</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_SPRACHE_Form</name>
+    <message>
+        <location filename="../ui/languageform.cpp" line="+14"/>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Programmsprache </source>
+        <translation> Program language </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>     Die gewählte Sprache wird erst aktiv nach dem das Programm neu gestartet worden ist.     </source>
+        <translation>     The selected language only takes effect after the program has been restarted.     </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Die Spracheinstellung konnte nicht gespeichert werden!     </source>
+        <translation>     The language setting could not be saved!     </translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_Tele_Form</name>
+    <message>
+        <location filename="../service/freetelegram.cpp" line="+60"/>
+        <source>Telegrammeingabe fehlerhaft!</source>
+        <translation>Invalid telegram input!</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/teleform.cpp" line="+44"/>
+        <source>freie Telegrammeingabe</source>
+        <translation>free telegram input</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Senden </source>
+        <translation> Send </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+13"/>
+        <source>Telegramm</source>
+        <translation>Telegram</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Beispiel</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Empfang </source>
+        <translation> Receive </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_UNIT_Form</name>
+    <message>
+        <location filename="../ui/unitform.cpp" line="+9"/>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Temperatureinheit </source>
+        <translation> Temperature unit </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grad Celsius</source>
+        <translation>Degrees Celsius</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grad Fahrenheit</source>
+        <translation>Degrees Fahrenheit</translation>
+    </message>
+</context>
+<context>
+    <name>TEXTRA_USB_Sel</name>
+    <message>
+        <location filename="../ui/usbselform.cpp" line="+16"/>
+        <source>USB-Gerät auswählen</source>
+        <translation>Select USB device</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Geräte-ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>THELP_Info_Form</name>
+    <message>
+        <location filename="../ui/helpforms.cpp" line="+42"/>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Für Schäden die durch Verwendung dieser Software</source>
+        <translation>No liability is accepted for damage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entstehen wird keine Haftung übernommen!</source>
+        <translation>caused by the use of this software!</translation>
+    </message>
+</context>
+<context>
+    <name>THELP_Update_Form</name>
+    <message>
+        <location line="+31"/>
+        <source>Update Hinweis</source>
+        <translation>Update notice</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+29"/>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Version unter</source>
+        <translation>version is available at</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gibt. </source>
+        <translation>. </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Bitte informieren sie sich ob es eine neuere </source>
+        <translation>Please check whether a newer </translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_ALL_Form</name>
+    <message>
+        <location filename="../service/calibration.cpp" line="+41"/>
+        <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
+     beheben Sie zunächst die Fehlerursache.     </source>
+        <translation>     A fault has occurred,<byte value="xd"/>
+     first remove the cause of the fault.     </translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>     Das Heizgerät konnte nicht gestartet werden.      </source>
+        <translation>     The heater could not be started.      </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>     Die CO2-Einstellung ist nur aus den Zuständen &quot;Einsatzbereit&quot;     <byte value="xd"/>
+     oder &quot;Umwälzpumpe ohne Heizfunktion&quot; möglich.      </source>
+        <translation>     The CO2 adjustment is only possible from the states &quot;Ready&quot;     <byte value="xd"/>
+     or &quot;Circulation pump without heating function&quot;.      </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Zur Ausführung dieser Funktion<byte value="xd"/>
+     ist ein CO2-Messgerät erforderlich.     </source>
+        <translation>     This function requires<byte value="xd"/>
+     a CO2 meter.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Heizgerät für die CO2-Einstellung jetzt starten?     </source>
+        <translation>     Start the heater for the CO2 adjustment now?     </translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>     Soll die Einstellung </source>
+        <translation>     Should the setting </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> übernommen werden?     </source>
+        <translation> be applied?     </translation>
+    </message>
+    <message>
+        <location filename="../ui/service/kaliallform.cpp" line="+14"/>
+        <source>Spannungsabgleich</source>
+        <translation>Voltage calibration</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Spannungsabgleich </source>
+        <translation> Voltage calibration </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aktuelle Betriebsspannung:</source>
+        <translation>Current operating voltage:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_CO2_EDIT_Form</name>
+    <message>
+        <location filename="../ui/service/kalico2forms.cpp" line="+78"/>
+        <source>CO2-Einstellung</source>
+        <translation>CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Einstellung </source>
+        <translation> Setting </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>untere Grenze</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>obere Grenze</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>aktuelle Drehzahl</source>
+        <translation>Current speed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>neue Drehzahl</source>
+        <translation>New speed</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CO2-Sollwert: 9,5 - 11 Vol-%</source>
+        <translation>CO2 target value: 9.5 - 11 vol-%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zuweisen</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>TKALI_CO2_WAIT_Form</name>
+    <message>
+        <location line="-100"/>
+        <source>CO2-Abgleich abwarten</source>
+        <translation>Waiting for the CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Status </source>
+        <translation> Status </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Start des Heizgerätes abwarten!</source>
+        <translation>Wait for the heater to start!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CO2 - Stabilisierung abwarten!</source>
+        <translation>Wait for the CO2 to stabilize!</translation>
+    </message>
+</context>
+<context>
+    <name>TKOMP_TESTPDP</name>
+    <message>
+        <location filename="../service/kompcountdown.cpp" line="+26"/>
+        <source>Sie haben noch %d Sekunden Zeit.</source>
+        <translation>You have %d seconds left.</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/komptestpdp.cpp" line="+12"/>
+        <source>Pumpendruckprüfung</source>
+        <translation>Pump pressure test</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Test läuft </source>
+        <translation> Test running </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bitte prüfen Sie den Pumpendruck</source>
+        <translation>Please check the pump pressure</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TKOMP_TEST_Form</name>
+    <message>
+        <location filename="../service/komppumptest.cpp" line="+16"/>
+        <source>     Vorbereitung <byte value="xd"/>
+<byte value="xd"/>
+     - Heizgerät aus<byte value="xd"/>
+     - Temperatursensor und -begrenzer (Überhitzungsschutz) abstecken     <byte value="xd"/>
+     - Brenner öffnen<byte value="xd"/>
+     - Düse herausschrauben<byte value="xd"/>
+     - Manometer einschrauben<byte value="xd"/>
+     - Brücke am Temperaturbegrenzer (Überhitzungsschutz) anbringen</source>
+        <translation>     Preparation <byte value="xd"/>
+<byte value="xd"/>
+     - Heater off<byte value="xd"/>
+     - Disconnect the temperature sensor and limiter (overheating protection)     <byte value="xd"/>
+     - Open the burner<byte value="xd"/>
+     - Unscrew the nozzle<byte value="xd"/>
+     - Screw in the pressure gauge<byte value="xd"/>
+     - Fit a jumper to the temperature limiter (overheating protection)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Vorbereitung <byte value="xd"/>
+<byte value="xd"/>
+     Informationen zum Sollwert der Druckmessung entnehmen Sie bitte dem       <byte value="xd"/>
+     Werkstatthandbuch.<byte value="xd"/>
+<byte value="xd"/>
+     - Brenner öffnen<byte value="xd"/>
+     - Zündelektrode und Scheibe entfernen<byte value="xd"/>
+     - Düse herausschrauben<byte value="xd"/>
+     - Manometer einschrauben</source>
+        <translation>     Preparation <byte value="xd"/>
+<byte value="xd"/>
+     For the target value of the pressure measurement please refer to the       <byte value="xd"/>
+     workshop manual.<byte value="xd"/>
+<byte value="xd"/>
+     - Open the burner<byte value="xd"/>
+     - Remove the ignition electrode and disc<byte value="xd"/>
+     - Unscrew the nozzle<byte value="xd"/>
+     - Screw in the pressure gauge</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>     Durchführung<byte value="xd"/>
+<byte value="xd"/>
+     Wenn Sie jetzt auf &quot;OK&quot; klicken, läuft der Motor für 20s. Gleichzeitig wird das Magnetventil<byte value="xd"/>
+     geöffnet. Sie können in dieser Zeit den Einspritzdruck (siehe Werkstatthandbuch) einstellen.    <byte value="xd"/>
+<byte value="xd"/>
+     Bitte prüfen Sie, ob<byte value="xd"/>
+     - das Manometer fest eingeschraubt ist<byte value="xd"/>
+     - der Temperaturbegrenzer (Überhitzungsschutz) elektrisch gebrückt ist<byte value="xd"/>
+     - der Temperatursensor NICHT angesteckt ist</source>
+        <translation>     Procedure<byte value="xd"/>
+<byte value="xd"/>
+     When you click &quot;OK&quot; now, the motor runs for 20 s. At the same time the solenoid valve<byte value="xd"/>
+     is opened. During this time you can adjust the injection pressure (see workshop manual).    <byte value="xd"/>
+<byte value="xd"/>
+     Please check that<byte value="xd"/>
+     - the pressure gauge is screwed in tightly<byte value="xd"/>
+     - the temperature limiter (overheating protection) is electrically bridged<byte value="xd"/>
+     - the temperature sensor is NOT connected</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Durchführung<byte value="xd"/>
+<byte value="xd"/>
+     Wenn Sie jetzt auf &quot;OK&quot; klicken, läuft der Motor für 20s. Gleichzeitig wird das Magnetventil<byte value="xd"/>
+     geöffnet. Sie können in dieser Zeit den Einspritzdruck (siehe Werkstatthandbuch) prüfen.    <byte value="xd"/>
+<byte value="xd"/>
+     Bitte prüfen Sie, ob das Manometer fest eingeschraubt ist.<byte value="xd"/>
+</source>
+        <translation>     Procedure<byte value="xd"/>
+<byte value="xd"/>
+     When you click &quot;OK&quot; now, the motor runs for 20 s. At the same time the solenoid valve<byte value="xd"/>
+     is opened. During this time you can check the injection pressure (see workshop manual).    <byte value="xd"/>
+<byte value="xd"/>
+     Please check that the pressure gauge is screwed in tightly.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>     Beenden des Tests <byte value="xd"/>
+<byte value="xd"/>
+     - Manometer herausschrauben<byte value="xd"/>
+     - austretenden Brennstoff aufnehmen<byte value="xd"/>
+     - Düse einschrauben (20 Nm)<byte value="xd"/>
+     - Brücke im Temperaturbegrenzer entfernen<byte value="xd"/>
+     - Brenner schließen und Augenschrauben wechselseitig mit 7.5 Nm festziehen<byte value="xd"/>
+     - Temperatursensor und -begrenzer anstecken<byte value="xd"/>
+<byte value="xd"/>
+     Montagehinweise gemäß Werkstatthandbuch beachten!     </source>
+        <translation>     Ending the test <byte value="xd"/>
+<byte value="xd"/>
+     - Unscrew the pressure gauge<byte value="xd"/>
+     - Collect the escaping fuel<byte value="xd"/>
+     - Screw in the nozzle (20 Nm)<byte value="xd"/>
+     - Remove the jumper from the temperature limiter<byte value="xd"/>
+     - Close the burner and tighten the eye bolts alternately to 7.5 Nm<byte value="xd"/>
+     - Connect the temperature sensor and limiter<byte value="xd"/>
+<byte value="xd"/>
+     Observe the assembly notes in the workshop manual!     </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Beenden des Tests <byte value="xd"/>
+<byte value="xd"/>
+     - Manometer herausschrauben<byte value="xd"/>
+     - austretenden Brennstoff aufnehmen<byte value="xd"/>
+     - Düse einschrauben<byte value="xd"/>
+     - Zündelektrode und Scheibe anbauen<byte value="xd"/>
+     - Brenner wieder montieren<byte value="xd"/>
+<byte value="xd"/>
+     Montagehinweise gemäß Werkstatthandbuch beachten!     </source>
+        <translation>     Ending the test <byte value="xd"/>
+<byte value="xd"/>
+     - Unscrew the pressure gauge<byte value="xd"/>
+     - Collect the escaping fuel<byte value="xd"/>
+     - Screw in the nozzle<byte value="xd"/>
+     - Fit the ignition electrode and disc<byte value="xd"/>
+     - Reassemble the burner<byte value="xd"/>
+<byte value="xd"/>
+     Observe the assembly notes in the workshop manual!     </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>                                                              Achtung!<byte value="xd"/>
+<byte value="xd"/>
+     Bitte beachten Sie folgenden Hinweis genau!<byte value="xd"/>
+<byte value="xd"/>
+     - Bei Nichtbeachtung kann unverbrannter Brennstoff austreten.     <byte value="xd"/>
+     - Dieser Test darf nur zur Prüfung des Pumpendrucks verwendet werden und kann nur einmal    <byte value="xd"/>
+       pro Diagnosevorgang aufgerufen werden.<byte value="xd"/>
+<byte value="xd"/>
+     Warnung!<byte value="xd"/>
+     Eine Verstellung des Pumpendruckes ist unzulässig und mit dem Verlust jeglicher<byte value="xd"/>
+     Gewährleistungsansprüche verbunden. Durch Manipulation kann die Brennstoffpumpe undicht werden.<byte value="xd"/>
+     Dadurch entsteht Brandgefahr und die Gefahr einer Umweltgefährdung.</source>
+        <translation>                                                              Caution!<byte value="xd"/>
+<byte value="xd"/>
+     Please observe the following note carefully!<byte value="xd"/>
+<byte value="xd"/>
+     - If it is not observed, unburnt fuel can escape.     <byte value="xd"/>
+     - This test may only be used to check the pump pressure and can only be called up once    <byte value="xd"/>
+       per diagnosis session.<byte value="xd"/>
+<byte value="xd"/>
+     Warning!<byte value="xd"/>
+     Adjusting the pump pressure is not permitted and voids all<byte value="xd"/>
+     warranty claims. Tampering can make the fuel pump leak.<byte value="xd"/>
+     This creates a risk of fire and a risk of harm to the environment.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>     Die Pumpendruckprüfung kann nur einmal pro Diagnosevorgang aufgerufen werden.      </source>
+        <translation>     The pump pressure test can only be called up once per diagnosis session.      </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>     Ist der CO2-Wert nach Werkstatthandbuch korrekt eingestellt?     </source>
+        <translation>     Is the CO2 value set correctly according to the workshop manual?     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Eine Einstellung oder Überprüfung des Pumpendrucks ist nicht notwendig.     </source>
+        <translation>     Adjusting or checking the pump pressure is not necessary.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Der CO2-Wert lässt sich nicht auf den richtigen Wert einstellen?     </source>
+        <translation>     The CO2 value cannot be set to the correct value?     </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     Temperatursensor abstecken!      <byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>     Disconnect the temperature sensor!      <byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../service/komptest.cpp" line="+17"/>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dosierpumpe</source>
+        <translation>Dosing pump</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Glühstift</source>
+        <translation>Glow pin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe</source>
+        <translation>Circulation pump</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fahrzeuggebläse</source>
+        <translation>Vehicle fan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gelbe LED</source>
+        <translation>yellow LED</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>grüne LED</source>
+        <translation>green LED</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zündfunkengeber</source>
+        <translation>Spark generator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil (Ein ohne Taktung)</source>
+        <translation>Solenoid valve (on without pulsing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebsanzeige</source>
+        <translation>Operating indicator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quarz</source>
+        <translation>Quartz crystal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LCD-Display und Tasten</source>
+        <translation>LCD display and keys</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düsenstockheizung</source>
+        <translation>Nozzle holder heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammanzeige</source>
+        <translation>Flame indicator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 0,5 Hz</source>
+        <translation>Solenoid valve 0.5 Hz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pumpendruckprüfung</source>
+        <translation>Pump pressure test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düsenstockvorwärmung</source>
+        <translation>Nozzle holder preheating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output 1</source>
+        <translation>Output 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output 2</source>
+        <translation>Output 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power DHC</source>
+        <translation>Power DHC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flammüberwachung</source>
+        <translation>Flame monitoring</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 1</source>
+        <translation>Solenoid valve 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnetventil 2</source>
+        <translation>Solenoid valve 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reglerheizung</source>
+        <translation>Regulator heating</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZF-Modul</source>
+        <translation>Spark module</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umwälzpumpe (DVW)</source>
+        <translation>Circulation pump (NHP)</translation>
+    </message>
+    <message>
+        <location line="+129"/>
+        <source>     Der Komponententest ist derzeit nicht möglich!<byte value="xd"/>
+<byte value="xd"/>
+     Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     <byte value="xd"/>
+<byte value="xd"/>
+     Das Heizgerät muss ausgeschaltet sein und muss sich im Zustand &quot;Einsatzbereit&quot; befinden.     <byte value="xd"/>
+<byte value="xd"/>
+     Eine Verriegelung muss vorher gelöscht werden.</source>
+        <translation>     The component test is not possible at the moment!<byte value="xd"/>
+<byte value="xd"/>
+     The heater is not in the required operating state.     <byte value="xd"/>
+<byte value="xd"/>
+     The heater must be switched off and must be in the state &quot;Ready&quot;.     <byte value="xd"/>
+<byte value="xd"/>
+     A lock-out must be cleared beforehand.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Bitte den Prüfstecker anstelle des Temperatursensor anstecken.     </source>
+        <translation>     Please connect the test plug in place of the temperature sensor.     </translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>     Die Kommunikation zum Heizgerät ist unterbrochen!     </source>
+        <translation>     The communication with the heater is interrupted!     </translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>     Soll die Komponente dauerhaft eingeschaltet werden?      </source>
+        <translation>     Switch the component on permanently?      </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Soll die Komponente für den Standardzeitraum eingeschaltet werden?      </source>
+        <translation>     Switch the component on for the standard period?      </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>     Stellen sie sicher, dass die Gaszufuhr unterbrochen ist!      <byte value="xd"/>
+<byte value="xd"/>
+     Soll die Komponente eingeschaltet werden?     </source>
+        <translation>     Make sure that the gas supply is shut off!      <byte value="xd"/>
+<byte value="xd"/>
+     Switch the component on?     </translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>     Vorbereitung des Komponententests<byte value="xd"/>
+<byte value="xd"/>
+     - das Heizgerät vom Netz trennen<byte value="xd"/>
+     - Temperatursensor abstecken und Prüfstecker anschließen<byte value="xd"/>
+     - anschließend das Heizgerät wieder an das Bordnetz anschließen       <byte value="xd"/>
+     - Diagnose neu starten<byte value="xd"/>
+     - Komponententest starten</source>
+        <translation>     Preparing the component test<byte value="xd"/>
+<byte value="xd"/>
+     - Disconnect the heater from the supply<byte value="xd"/>
+     - Disconnect the temperature sensor and connect the test plug<byte value="xd"/>
+     - Then reconnect the heater to the vehicle supply       <byte value="xd"/>
+     - Restart the diagnosis<byte value="xd"/>
+     - Start the component test</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>     Beenden des Komponententests<byte value="xd"/>
+<byte value="xd"/>
+     - das Heizgerät vom Netz trennen<byte value="xd"/>
+     - Prüfstecker abstecken<byte value="xd"/>
+     - Temperatursensor anstecken<byte value="xd"/>
+     - anschließend das Heizgerät wieder an das Bordnetz anschließen       <byte value="xd"/>
+     - Diagnose neu starten</source>
+        <translation>     Ending the component test<byte value="xd"/>
+<byte value="xd"/>
+     - Disconnect the heater from the supply<byte value="xd"/>
+     - Disconnect the test plug<byte value="xd"/>
+     - Connect the temperature sensor<byte value="xd"/>
+     - Then reconnect the heater to the vehicle supply       <byte value="xd"/>
+     - Restart the diagnosis</translation>
+    </message>
+    <message>
+        <location filename="../ui/service/komptestform.cpp" line="+15"/>
+        <source>Komponententest</source>
+        <translation>Component test</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Komponente </source>
+        <translation> Component </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source> optionale Sollwerte </source>
+        <translation> Optional target values </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Sollwert</source>
+        <translation>Target value</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Laufzeit</source>
+        <translation>Run time</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;alles aus</source>
+        <translation>&amp;All off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
 </context>
 <context>
     <name>TMAIN_Form</name>
@@ -2871,7 +4663,14 @@ The udev rule is missing: </translation>
      The component test could not be carried out!      </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
+     beheben Sie zunächst die Fehlerursache.     </source>
+        <translation>     A fault has occurred,<byte value="xd"/>
+     first remove the cause of the fault.     </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>     Wenn sie aktiv per Diagnose Änderungen am Heizgerät vornehmen,      <byte value="xd"/>
      durch: HS, UPFA, Kl.61, Spar ein- oder ausschalten oder eine      <byte value="xd"/>
      CO2-Einstellung durchführen, wird ihr Computer zum Master      <byte value="xd"/>
@@ -2879,14 +4678,14 @@ The udev rule is missing: </translation>
 <byte value="xd"/>
      Beenden sie die aktuelle Diagnosesitzung um diesen Status aufzuheben.      </source>
         <translation>     If you actively make changes to the heater through the diagnosis,      <byte value="xd"/>
-     by switching MS, ECP, term. 61 or economy mode on or off or by making a      <byte value="xd"/>
-     CO2 adjustment, your computer becomes the master      <byte value="xd"/>
+     by switching MS, ECP, term. 61 or economy mode on or off or by      <byte value="xd"/>
+     making a CO2 adjustment, your computer becomes the master      <byte value="xd"/>
      and the external controls are ignored for this session.      <byte value="xd"/>
 <byte value="xd"/>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+48"/>
+        <location filename="../ui/mainformactions.cpp" line="+53"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -3047,7 +4846,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+265"/>
+        <location filename="../ui/mainformstate.cpp" line="+297"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -3087,7 +4886,7 @@ The udev rule is missing: </translation>
         <location line="+1"/>
         <location line="+2"/>
         <source>&amp;Umwälzpumpe Ein</source>
-        <translation>Circulation &amp;pump on</translation>
+        <translation>Circulation pump o&amp;n</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -3152,12 +4951,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+277"/>
+        <location line="+273"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-276"/>
+        <location line="-272"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -3428,7 +5227,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+94"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -3573,6 +5372,11 @@ The udev rule is missing: </translation>
         <translation>Tool bar</translation>
     </message>
     <message>
+        <location line="+240"/>
+        <source>     Der Komponententest wird nicht unterstützt!      </source>
+        <translation>     The component test is not supported!      </translation>
+    </message>
+    <message>
         <location filename="../ui/mainformstate.cpp" line="+2"/>
         <source>&amp;Sparbetrieb Ein/Aus</source>
         <translation>&amp;Economy mode on/off</translation>
@@ -3583,7 +5387,7 @@ The udev rule is missing: </translation>
         <translation>Switch economy mode on or off</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>     Stellen Sie sicher das die Umwälzpumpe angesteuert       <byte value="xd"/>
      wird und ausreichend Kühlmittel vorhanden ist, so das     <byte value="xd"/>
      die erforderliche Durchflussmenge erreicht wird.</source>
@@ -4059,6 +5863,19 @@ The udev rule is missing: </translation>
         <location line="+21"/>
         <source>Bemerkung</source>
         <translation>Remark</translation>
+    </message>
+</context>
+<context>
+    <name>TwoChoiceForm</name>
+    <message>
+        <location filename="../ui/choiceform.cpp" line="+56"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ constexpr size_t kCaptionColumn = 2;   // 0-based: column 3
 constexpr size_t kTitleWidth = 92;
 constexpr size_t kRuleWidth = 100;
 // A report is a few kilobytes; a file far beyond that is not one of ours.
-constexpr std::streamoff kMaxReportBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxReportBytes = 4 * 1024 * 1024;
 
 const ByteString kCrLf = "\r\n";
 
@@ -103,15 +103,8 @@ bool ZUSAM_WriteReport(const ByteString& fileName, const ByteString& report) {
 }
 
 bool ZUSAM_ReadReport(const ByteString& fileName, ByteString& report) {
-    if (!TOOL_FileExists(fileName)) return false;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > kMaxReportBytes) return false;
-    in.seekg(0, std::ios::beg);
-    ByteString bytes(static_cast<size_t>(size), '\0');
-    if (size > 0 && !in.read(bytes.data(), size)) return false;
+    ByteString bytes;
+    if (!TOOL_ReadFile(fileName, kMaxReportBytes, bytes)) return false;
     report = TOOL_Windows1252ToUtf8(bytes);
     return true;
 }

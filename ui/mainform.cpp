@@ -23,6 +23,7 @@
 #include "komptestform.h"
 #include "komptestpdp.h"
 #include "konfigform.h"
+#include "kx3141texts.h"
 #include "kx3166texts.h"
 #include "layout.h"
 #include "mdiarrange.h"
@@ -35,8 +36,12 @@
 #include "settingslanguage.h"
 #include "standinform.h"
 #include "statuspanel.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "teleform.h"
 #include "tranzform.h"
+#include "flashform.h"
+#include "flashprogrammer.h"
 #include "trendform.h"
 #include "usbtxrx.h"
 #include "wbusdialects.h"
@@ -130,6 +135,7 @@ TMAIN_Form::~TMAIN_Form() {
         waitForTransferThread();
     }
     static_cast<ForwardingLog*>(m_logForward.get())->target = nullptr;
+    m_flashProgrammer.reset();
     // The service windows are request clients of the engine and hooks of the session: they
     // leave both before those end.
     for (QWidget* w : std::initializer_list<QWidget*>{m_co2Edit, m_co2Wait, m_kali, m_kompPdp,
@@ -183,6 +189,8 @@ void TMAIN_Form::createWindows() {
     ctx.restoreColumns = [this](QTreeView* list, int) { LAYOUT_RestoreColumns(m_settings, list); };
     ctx.showHelp = [this](int context) { m_help.HELP_ShowContext(context); };
 
+    // The parameter-set window, created before it, shows its transfers in this dialog.
+    m_tranz = new TMAIN_Tranz_Form(this);
     for (const char* name : kWindowOrder) {
         const QString cls = QString::fromLatin1(name);
         QWidget* w = nullptr;
@@ -226,7 +234,34 @@ void TMAIN_Form::createWindows() {
             m_summary = new TZUSAMFASS_Form(std::move(c), this);
             w = m_summary;
         } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
-            w = m_tranz = new TMAIN_Tranz_Form(this);
+            w = m_tranz;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            EolParamSetPorts ports{*m_engine, m_session->buses(), m_tranz->progress(),
+                                   m_settings.ParamSetFileName,
+                                   [this] {
+                                       const QDateTime t = now();
+                                       return fromQ(LANG_DateText(t.date()) + QLatin1Char(' ') +
+                                                    LANG_TimeText(t.time()));
+                                   },
+                                   [this] { UI_UpdateBufferActions(); }};
+            w = m_eolRw = new TDS_EOL_RW_Form(std::move(ports), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolParamSet, &m_eolRw->service());
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            w = m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
+        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
+            m_flash = new TEXTRA_FLASH_Form(this);
+            FlashProgrammer::Hooks hooks;
+            hooks.stopDiagnosis = [this] { DIAG_StopExecute(); };
+            hooks.today = [this] {
+                const QDate d = now().date();
+                return FlashDate{d.year(), d.month(), d.day()};
+            };
+            hooks.showFile = [this](const ByteString& text) { m_flash->showFile(text); };
+            m_flashProgrammer = std::make_unique<FlashProgrammer>(
+                *m_session, *m_ui, m_tranz->progress(), m_settings.FlashFileName, std::move(hooks));
+            m_flash->setProgrammer(m_flashProgrammer.get());
+            w = m_flash;
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             w = m_protStart = createProtStart(ctx);
         } else if (cls == QLatin1String("TANSI_TREND_Form")) {
@@ -270,10 +305,12 @@ void TMAIN_Form::wireHooks() {
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
             case 3:
                 return WBusDialectS::WBUS_StateTextS(deviceClass, state);
+            case 4:
+                return KX3141_StateText(static_cast<uint16_t>(state));
             case 5:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
-                return {};  // the other classes' text routines come with their modules
+                return {};  // the boot loader names no states
         }
     });
 
@@ -351,8 +388,9 @@ void TMAIN_Form::FormShow() {
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
     // The window menu's check mark and the keys go to a view in sight, not a laid-aside one.
     LAYOUT_ActivateShownChild(m_mdi);
-    // The free telegram window comes back if it was open at the last exit.
+    // The free telegram and EOL cell windows come back if they were open at the last exit.
     if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
+    if (LAYOUT_WasOpen(m_settings, m_eolAdr)) m_eolAdr->show();
     m_engine->ShowUpdateNotice = true;
 }
 
@@ -407,6 +445,8 @@ void TMAIN_Form::FormClose() {
             LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
         } else if (cls == QLatin1String("TANSI_PROT_Form")) {
             m_prot->FormCloseQuery();
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            LAYOUT_SaveForm(m_settings, m_eolAdr);
         } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
             LAYOUT_SaveForm(m_settings, m_tele);
         }

@@ -53,6 +53,10 @@ class TKOMP_TESTPDP;
 class TKOMP_TEST_Form;
 class TPROT_START_Form;
 class TMAIN_Tranz_Form;
+class TDS_EOL_ADR_Form;
+class TDS_EOL_RW_Form;
+class TEXTRA_FLASH_Form;
+class FlashProgrammer;
 
 // What the main window runs on. Every member may stay empty: the program's own (Qt timers,
 // the Qt main thread, message boxes, the user's settings, the threaded transfer thread) are
@@ -154,6 +158,7 @@ public:
     void STEU_L_SPAR_EINExecute();
     void STEU_L_SPAR_AUSExecute();
     void STEU_L_SPAR_LINEExecute();
+    void EXTR_FLASHExecute();
     void HELP_InhaltExecute();
     void DIAG_KOMP_TestExecute();
     void KAL_CO2Execute();
@@ -165,6 +170,17 @@ public:
     void EXTR_SPRACHEExecute();
     void EXTR_UNITExecute();
     void HELP_InfoExecute();
+    void DSATZ_FILEtoSGExecute();
+    void DSATZ_FILEtoEDITExecute();
+    void DSATZ_FILEtoZWISExecute();
+    void DSATZ_SGtoFILEExecute();
+    void DSATZ_SGtoEDITExecute();
+    void DSATZ_SGtoZWISExecute();
+    void DSATZ_ZWIStoFILEExecute();
+    void DSATZ_ZWIStoEDITExecute();
+    void DSATZ_ZWIStoSGExecute();
+    void DSATZ_ZWISDelExecute();
+    void DSATZ_EOL_EDITExecute();
 
     // ---- what other windows and tests reach ----
     QAction* action(const QString& name) const { return m_actions.value(name); }
@@ -207,6 +223,10 @@ public:
     TKALI_CO2_EDIT_Form* co2EditForm() const { return m_co2Edit; }
     // The progress dialog of long transfers, shared by the windows that transfer.
     TMAIN_Tranz_Form* tranzForm() const { return m_tranz; }
+    // The parameter-set window and the single EOL cell window.
+    TDS_EOL_RW_Form* eolRwForm() const { return m_eolRw; }
+    TDS_EOL_ADR_Form* eolAdrForm() const { return m_eolAdr; }
+    TEXTRA_FLASH_Form* flashForm() const { return m_flash; }
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -278,6 +298,8 @@ private:
     std::unique_ptr<D2XXUnit> m_d2xx;
     std::unique_ptr<MainEngine> m_engine;
     std::unique_ptr<DiagSession> m_session;
+    // The software programming, a request client of the session's engine.
+    std::unique_ptr<FlashProgrammer> m_flashProgrammer;
     MainSettings m_settings;
     HelpService m_help;
     bool m_shown = false;
@@ -316,4 +338,7 @@ private:
     TKALI_CO2_WAIT_Form* m_co2Wait = nullptr;
     TKALI_CO2_EDIT_Form* m_co2Edit = nullptr;
     TMAIN_Tranz_Form* m_tranz = nullptr;
+    TDS_EOL_RW_Form* m_eolRw = nullptr;
+    TDS_EOL_ADR_Form* m_eolAdr = nullptr;
+    TEXTRA_FLASH_Form* m_flash = nullptr;
 };

@@ -6,10 +6,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <vector>
 
 #include "betriebform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
+#include "flashform.h"
 #include "imagelist.h"
 #include "kaliallform.h"
 #include "komptest.h"
@@ -112,12 +116,8 @@ const Def kActions[] = {
 // clang-format on
 
 // Actions whose windows or dialogs the program does not have yet: they open nothing and stay
-// disabled whatever the broadcast says.
-const char* const kMissingWindowActions[] = {
-    "DSATZ_FILEtoSG",   "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE",
-    "DSATZ_SGtoEDIT",   "DSATZ_SGtoZWIS",   "DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT",
-    "DSATZ_ZWIStoSG",   "DSATZ_ZWISDel",    "DSATZ_EOL_EDIT",   "EXTR_FLASH",
-};
+// disabled whatever the broadcast says. Every window exists now.
+const std::vector<const char*> kMissingWindowActions;
 
 QString tr8(const char* text) {
     return QCoreApplication::translate(CTX, text);
@@ -411,6 +411,7 @@ void TMAIN_Form::connectHandlers() {
     on("STEU_UP_AUS", &TMAIN_Form::STEU_UP_AUSExecute);
     on("STEU_ERRDEL", &TMAIN_Form::STEU_ERRDELExecute);
     on("STEU_CNTDEL", &TMAIN_Form::STEU_CNTDELExecute);
+    on("EXTR_FLASH", &TMAIN_Form::EXTR_FLASHExecute);
     on("HELP_Inhalt", &TMAIN_Form::HELP_InhaltExecute);
     on("DIAG_KOMP_Test", &TMAIN_Form::DIAG_KOMP_TestExecute);
     on("KAL_CO2", &TMAIN_Form::KAL_CO2Execute);
@@ -432,6 +433,17 @@ void TMAIN_Form::connectHandlers() {
     on("EXTR_SPRACHE", &TMAIN_Form::EXTR_SPRACHEExecute);
     on("EXTR_UNIT", &TMAIN_Form::EXTR_UNITExecute);
     on("HELP_Info", &TMAIN_Form::HELP_InfoExecute);
+    on("DSATZ_FILEtoSG", &TMAIN_Form::DSATZ_FILEtoSGExecute);
+    on("DSATZ_FILEtoEDIT", &TMAIN_Form::DSATZ_FILEtoEDITExecute);
+    on("DSATZ_FILEtoZWIS", &TMAIN_Form::DSATZ_FILEtoZWISExecute);
+    on("DSATZ_SGtoFILE", &TMAIN_Form::DSATZ_SGtoFILEExecute);
+    on("DSATZ_SGtoEDIT", &TMAIN_Form::DSATZ_SGtoEDITExecute);
+    on("DSATZ_SGtoZWIS", &TMAIN_Form::DSATZ_SGtoZWISExecute);
+    on("DSATZ_ZWIStoFILE", &TMAIN_Form::DSATZ_ZWIStoFILEExecute);
+    on("DSATZ_ZWIStoEDIT", &TMAIN_Form::DSATZ_ZWIStoEDITExecute);
+    on("DSATZ_ZWIStoSG", &TMAIN_Form::DSATZ_ZWIStoSGExecute);
+    on("DSATZ_ZWISDel", &TMAIN_Form::DSATZ_ZWISDelExecute);
+    on("DSATZ_EOL_EDIT", &TMAIN_Form::DSATZ_EOL_EDITExecute);
 }
 
 // ---- diagnosis ----
@@ -505,6 +517,50 @@ void TMAIN_Form::WIN_PDataExecute() {
 }
 void TMAIN_Form::WIN_TDataExecute() {
     showWindow(m_trend);
+}
+
+// ---- parameter sets ----
+
+void TMAIN_Form::DSATZ_FILEtoSGExecute() {
+    m_eolRw->WriteParamSet(0);
+}
+void TMAIN_Form::DSATZ_FILEtoEDITExecute() {
+    m_eolRw->WriteParamSet(1);
+}
+void TMAIN_Form::DSATZ_FILEtoZWISExecute() {
+    m_eolRw->WriteParamSet(2);
+}
+void TMAIN_Form::DSATZ_SGtoFILEExecute() {
+    m_eolRw->ReadParamSet(0);
+}
+void TMAIN_Form::DSATZ_SGtoEDITExecute() {
+    m_eolRw->ReadParamSet(1);
+}
+void TMAIN_Form::DSATZ_SGtoZWISExecute() {
+    m_eolRw->ReadParamSet(2);
+}
+void TMAIN_Form::DSATZ_ZWIStoFILEExecute() {
+    m_eolRw->ReadParamSet(4);
+}
+void TMAIN_Form::DSATZ_ZWIStoEDITExecute() {
+    m_eolRw->WriteParamSet(4);
+}
+void TMAIN_Form::DSATZ_ZWIStoSGExecute() {
+    m_eolRw->WriteParamSet(5);
+}
+void TMAIN_Form::DSATZ_ZWISDelExecute() {
+    m_eolRw->ClearBuffer();
+}
+void TMAIN_Form::DSATZ_EOL_EDITExecute() {
+    m_eolAdr->show();
+    m_eolAdr->raise();
+    m_eolAdr->activateWindow();
+}
+
+// ---- service functions ----
+
+void TMAIN_Form::EXTR_FLASHExecute() {
+    m_flash->Execute();
 }
 
 // ---- help ----

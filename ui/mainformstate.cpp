@@ -6,6 +6,8 @@
 
 #include "betriebform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
 #include "kaliallform.h"
 #include "komptestform.h"
@@ -13,6 +15,7 @@
 #include "kx3024module.h"
 #include "kx3090module.h"
 #include "kx3117module.h"
+#include "kx3141module.h"
 #include "kx3166module.h"
 #include "mainform.h"
 #include "overviewform.h"
@@ -20,6 +23,7 @@
 #include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
+#include "flashform.h"
 #include "standinform.h"
 #include "trendform.h"
 
@@ -187,12 +191,21 @@ void TMAIN_Form::UI_UpdateLinkState() {
         } else if (cls == QLatin1String("TPROT_START_Form")) {
             m_protStart->SetLinkState(ready);
             w = m_protStart;
+        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
+            m_flash->SetLinkState(ready);
+            w = m_flash;
         } else if (cls == QLatin1String("TKOMP_TEST_Form")) {
             m_kompTest->SetLinkState(ready);
             w = m_kompTest;
         } else if (cls == QLatin1String("TKALI_ALL_Form")) {
             m_kali->SetLinkState(ready);
             w = m_kali;
+        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
+            m_eolRw->SetLinkState(ready);
+            w = m_eolRw;
+        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
+            m_eolAdr->SetLinkState(ready);
+            w = m_eolAdr;
         } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
             w = d;
         } else if (StandInForm* s = standIn(cls)) {
@@ -240,12 +253,21 @@ void TMAIN_Form::UI_UpdateSessionState() {
             } else if (wn == QLatin1String("TPROT_START_Form")) {
                 m_protStart->SetDeviceClass(cls);
                 w = m_protStart;
+            } else if (wn == QLatin1String("TEXTRA_FLASH_Form")) {
+                m_flash->SetDeviceClass(cls);
+                w = m_flash;
             } else if (wn == QLatin1String("TKOMP_TEST_Form")) {
                 m_kompTest->SetDeviceClass(cls);
                 w = m_kompTest;
             } else if (wn == QLatin1String("TKALI_ALL_Form")) {
                 m_kali->SetDeviceClass(cls);
                 w = m_kali;
+            } else if (wn == QLatin1String("TDS_EOL_RW_Form")) {
+                m_eolRw->SetDeviceClass(cls);
+                w = m_eolRw;
+            } else if (wn == QLatin1String("TDS_EOL_ADR_Form")) {
+                m_eolAdr->SetDeviceClass(cls);
+                w = m_eolAdr;
             } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
                 w = d;
             } else if (StandInForm* s = standIn(wn)) {
@@ -317,9 +339,8 @@ void TMAIN_Form::UI_UpdateDataSetActions() {
 }
 
 void TMAIN_Form::UI_UpdateBufferActions() {
-    StandInForm* rw = standIn(QStringLiteral("TDS_EOL_RW_Form"));
     const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
-                    rw && rw->BufferHasData();
+                    m_eolRw && m_eolRw->BufferHasData();
     for (const char* n : kBufferActions) setWanted(QString::fromLatin1(n), on);
 }
 
@@ -388,10 +409,32 @@ QString counterDeleteConfirmation() {
         "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");
 }
 
-// The class-5 command of a control action (none for an action the class does not have).
-std::function<void()> class5Command(DiagSession& session, const QString& name) {
-    KX3166Module* m = session.moduleAs<KX3166Module>(5);
+// The command of a control action in a module's table (none for an action the class does not
+// have, or when the class has no module).
+template <typename Module, size_t N>
+std::function<void()> tableCommand(DiagSession& session, uint8_t cls,
+                                   const std::pair<const char*, void (Module::*)()> (&table)[N],
+                                   const QString& name) {
+    Module* m = session.moduleAs<Module>(cls);
     if (!m) return {};
+    for (const auto& c : table)
+        if (name == QLatin1String(c.first)) return [m, setter = c.second] { (m->*setter)(); };
+    return {};
+}
+
+std::function<void()> class4Command(DiagSession& session, const QString& name) {
+    using Setter = void (KX3141Module::*)();
+    static const std::pair<const char*, Setter> kCommands[] = {
+        {"STEU_AUS", &KX3141Module::KX3141_RequestHeatOff},
+        {"STEU_Heiz", &KX3141Module::KX3141_RequestHeatOn},
+        {"STEU_UP_EIN", &KX3141Module::KX3141_RequestPumpOn},
+        {"STEU_UP_AUS", &KX3141Module::KX3141_RequestPumpOff},
+        {"STEU_ERRDEL", &KX3141Module::KX3141_RequestErrorDelete},
+    };
+    return tableCommand(session, 4, kCommands, name);
+}
+
+std::function<void()> class5Command(DiagSession& session, const QString& name) {
     using Setter = void (KX3166Module::*)();
     static const std::pair<const char*, Setter> kCommands[] = {
         {"STEU_AUS", &KX3166Module::KX3166_RequestHSOff},
@@ -411,9 +454,7 @@ std::function<void()> class5Command(DiagSession& session, const QString& name) {
         {"STEU_L_SPAR_AUS", &KX3166Module::KX3166_RequestSPAROff},
         {"STEU_L_SPAR_LINE", &KX3166Module::KX3166_RequestSPARLine},
     };
-    for (const auto& c : kCommands)
-        if (name == QLatin1String(c.first)) return [m, setter = c.second] { (m->*setter)(); };
-    return {};
+    return tableCommand(session, 5, kCommands, name);
 }
 
 }  // namespace
@@ -478,6 +519,7 @@ void TMAIN_Form::runControl(const QString& name) {
     if (cls == 3) {
         if (auto* m = m_session->moduleAs<KX3117Module>(3)) command = kx3117Control(*m, name);
     }
+    if (cls == 4) command = class4Command(*m_session, name);
     if (cls == 5) command = class5Command(*m_session, name);
     if (!command) return;
     if (name == QLatin1String("STEU_Heiz") || name == QLatin1String("STEU_Stand") ||

@@ -1,14 +1,12 @@
 #include "kx3166module.h"
 
 #include "diagsession.h"
-#include "modulehelpers.h"
 
 namespace {
 
 constexpr int32_t CycleStep = 40;
 constexpr int32_t DecisionStep = 45;
 constexpr int32_t ErrorEntryStep = 50;
-constexpr uint8_t ErrorEntries = 10;
 constexpr int NoParam = -1;
 
 // One step of the machine: the message it sends (with its one byte parameter, if that is all
@@ -60,21 +58,7 @@ const StepRow* stepOf(int32_t step) {
     return nullptr;
 }
 
-bool isSingleOne(const ByteString& payload) {
-    return payload.size() == 1 && payload[0] == '\x01';
-}
-
 }  // namespace
-
-void KX3166Module::Repeat::tick(int32_t reload) {
-    if (!active) return;
-    if (counter == 0) {
-        due = true;
-        counter = reload;
-    } else {
-        --counter;
-    }
-}
 
 // ---- registration and setters ----
 
@@ -249,7 +233,7 @@ void KX3166Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
                                 static_cast<long double>(m_componentSetpoint)});
             break;
         case ErrorEntryStep:
-            sent = send(s->id, {static_cast<long double>(m_errorIndex)});
+            sent = send(s->id, {static_cast<long double>(m_errorEntries.index())});
             break;
         default:
             sent = s->param == NoParam ? send(s->id, {})
@@ -275,11 +259,7 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (res.Invalid) {
         // Without an answer the EOL windows must not assume a size for area 1.
         if (r.Step == 18) sbus.SBUS_SetAreaSize(1, 0);
-        SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
-        // An answer to another request (a late or doubled one) says nothing about the entry
-        // asked for: it is asked for again, and the failure limit ends a run of them. Leaving
-        // the loop would leave the later entries unread until the status byte changes.
-        if (r.Step == ErrorEntryStep && res.Value == BusCode::WrongAnswer) out.Step = r.Step;
+        DM_SBusErrorEntries::stepOnError(r, out, res.Value, ErrorEntryStep);
     } else {
         evaluateSuccess(r.Step, res, out);
     }
@@ -288,32 +268,18 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 }
 
 void KX3166Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
-    if (!res.Invalid) {
-        if (DEV_ClassOfSBusIdent(res.Text) == dcKX3166) {
-            RegisterDataPoints(res.Text);
-            out.Step = 11;
-        } else {
-            DIAG_IdentityCheckFailed(m_session, true, out);
-        }
-        return;
-    }
-    // A refused identification (next step) is a wrong unit; the error step a missing one; any
-    // other failure asks again.
-    const TUSBREQ asked = out;
-    SBusLayer::SBUS_StepOnErrorSkip(asked, out, res.Value);
-    if (out.Step != asked.Step)
-        DIAG_IdentityCheckFailed(m_session, out.Step == asked.Step + 1, out);
+    if (!DIAG_CheckSBusIdentification(m_session, dcKX3166, res, out)) return;
+    RegisterDataPoints(res.Text);
+    out.Step = 11;
 }
 
 void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {
     MainEngine& e = m_session.engine();
-    ViewHooks& v = m_session.views;
     out.Step = step + 1;
     switch (step) {
         case 11:
         case 80:
-            // The unit confirms its session with exactly one byte 01; anything else ends it.
-            if (!isSingleOne(res.Text)) out.Step = out.ErrorStep;
+            if (!DIAG_SBusSessionConfirmed(res.Text)) out.Step = out.ErrorStep;
             break;
         case 20:
             KX3166_DecodeComponentDefault(res.Text);
@@ -324,31 +290,18 @@ void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
             break;
         case 43:
             KX3166_DecodeOverview(res.Text);
-            callHook(v.OperatingDataShowValues);
-            callHook(v.OverviewShowValues);
-            callHook(v.TrendShowValues);
-            callHook(v.CalibrationShowValues);
+            DIAG_ShowLiveValues(m_session);
             if (m_changeNoticePending) {
                 e.PendingChangeNotice = true;
                 m_changeNoticePending = false;
             }
             break;
         case 44:
-            if (m_session.buses().sbus.SBUS_TakeStatusChanged()) {
-                m_errorIndex = 1;
-                out.Step = ErrorEntryStep;
-            } else {
-                callHook(v.ErrorShowValues);
-            }
+            m_errorEntries.afterStatus(m_session, ErrorEntryStep, out);
             break;
         case ErrorEntryStep:
             KX3166_DecodeErrorEntry(res.Text);
-            if (m_errorIndex >= ErrorEntries) {
-                out.Step = CycleStep;
-            } else {
-                ++m_errorIndex;
-                out.Step = ErrorEntryStep;
-            }
+            m_errorEntries.afterEntry(ErrorEntryStep, CycleStep, out);
             break;
         default:
             break;
@@ -356,28 +309,15 @@ void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
 }
 
 void KX3166Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
-    struct Item {
-        bool* flag;
-        int32_t step;
-    };
-    const Item items[] = {
+    DIAG_ReportSessionUp(m_session, m_firstPass);
+    // clang-format off
+    out.Step = DIAG_TakeFirstItem({
         {&m_pending[HSOn], 30},        {&m_pending[HSOff], 31},       {&m_pending[HSLine], 90},
         {&m_pending[UPFAOn], 32},      {&m_pending[UPFAOff], 33},     {&m_pending[UPFALine], 91},
         {&m_pending[KL61On], 37},      {&m_pending[KL61Off], 38},     {&m_pending[KL61Line], 92},
         {&m_pending[ErrorDelete], 34}, {&m_pending[SPAROff], 60},     {&m_pending[SPAROn], 61},
         {&m_pending[SPARLine], 62},    {&m_counterDeletePending, 65}, {&m_componentTest.due, 70},
         {&m_refresh.due, 36},          {&m_keepAlive.due, 80},
-    };
-    for (const Item& i : items) {
-        if (*i.flag) {
-            *i.flag = false;
-            out.Step = i.step;
-            return;
-        }
-    }
-    out.Step = CycleStep;
+    }, CycleStep);
+    // clang-format on
 }

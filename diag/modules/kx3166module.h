@@ -9,6 +9,7 @@
 #include <array>
 
 #include "devicemodule.h"
+#include "modulehelpers.h"
 
 class DiagSession;
 
@@ -95,7 +96,7 @@ public:
     uint8_t lineSPAR() const { return m_lines[LineSPAR]; }
     uint8_t lineUPFA() const { return m_lines[LineUPFA]; }
     uint8_t lineKL61() const { return m_lines[LineKL61]; }
-    uint8_t errorEntryIndex() const { return m_errorIndex; }
+    uint8_t errorEntryIndex() const { return m_errorEntries.index(); }
 
     static constexpr int32_t RefreshReload = 150;
     static constexpr int32_t ComponentTestReload = 30;
@@ -103,12 +104,7 @@ public:
     static constexpr uint32_t SessionKey = 0x01000006;  // second parameter of message 30
 
 private:
-    struct Repeat {
-        bool active = false;
-        bool due = false;
-        int32_t counter = 0;
-        void tick(int32_t reload);
-    };
+    using Repeat = DM_Repeat;
     // The overrides in the order message 13 carries them.
     enum Line { LineHS, LineSPAR, LineUPFA, LineKL61 };
 
@@ -134,5 +130,5 @@ private:
     uint8_t m_component = 0;
     uint8_t m_componentRuntime = 0;
     uint16_t m_componentSetpoint = 0;
-    uint8_t m_errorIndex = 1;
+    DM_SBusErrorEntries m_errorEntries;
 };

@@ -127,9 +127,16 @@ std::optional<ByteString> SimKX3090Unit::errorMemory(const ByteString& r) {
     return refusal(0x56);
 }
 
+std::optional<ByteString> SimKX3090Unit::answer(const ByteString& telegram) {
+    // In the block mode the unit reads and answers raw frames only.
+    if (m_eol.rawMode()) return silent() ? std::nullopt : m_eol.answerRaw(telegram);
+    return SimWBusUnit::answer(telegram);
+}
+
 std::optional<ByteString> SimKX3090Unit::answerPayload(const ByteString& r) {
     if (r.empty()) return std::nullopt;
     const uint8_t cmd = static_cast<uint8_t>(r[0]);
+    if (SimKX3090Eol::serves(cmd)) return m_eol.answer(r);
     const ByteString head(1, static_cast<char>(cmd | 0x80));
     switch (cmd) {
         case 0x10:  // off

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "kx3090eol.h"
 #include "wbusunitbase.h"
 
 class SimKX3090Unit : public SimWBusUnit {
@@ -37,6 +38,12 @@ public:
     uint8_t componentUnderTest() const;
     uint16_t calibratedMillivolts() const { return m_calibratedMillivolts; }
 
+    // The EOL memory with its single-cell services and the parameter-set block mode.
+    SimKX3090Eol& eol() { return m_eol; }
+    const SimKX3090Eol& eol() const { return m_eol; }
+    void configure(const SimBusConfig& cfg) override { m_eol.configure(cfg); }
+    std::optional<ByteString> answer(const ByteString& telegram) override;
+
 protected:
     std::optional<ByteString> answerPayload(const ByteString& request) override;
 
@@ -52,6 +59,7 @@ private:
     uint8_t componentBits() const;
 
     ByteString m_name = "KX3090";
+    SimKX3090Eol m_eol;
     std::vector<ErrorEntry> m_errors;
     int64_t m_pumpUntil = -1;  // ms; the pump runs while now() is before it
     uint32_t m_burnMinutes = 1234 * 60 + 56;

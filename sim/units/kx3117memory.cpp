@@ -16,19 +16,19 @@ ByteString head(uint8_t command, uint8_t sub) {
     return ByteString{static_cast<char>(command | 0x80), static_cast<char>(sub)};
 }
 
+// An area as the EOL memory keeps it: cells first..last - 2, the sum at last - 1 and last.
+SimEolMemory::Area eolArea(const SimKX3117Memory::Area& a) {
+    return {a.first, static_cast<uint32_t>(a.last - 2), a.checksumCell(), SimEolMemory::SumForm::Word};
+}
+
 // The special block the software is complete with: it holds 0xE600..0xE603.
 constexpr uint32_t SpecialFirst = 0xE600, SpecialLast = 0xE603;
 
 }  // namespace
 
 SimKX3117Memory::SimKX3117Memory()
-    : m_eol(EolSize), m_software(SoftwareEnd - SoftwareStart + 1, 0xFF) {
-    for (uint32_t i = 0; i < EolSize; ++i) m_eol[i] = static_cast<uint8_t>(i * 37 + 11);
-    for (const Area& a : {Area1, Area2}) {
-        const uint16_t sum = areaSum(a);
-        m_eol[a.checksumCell()] = static_cast<uint8_t>(sum & 0xFF);
-        m_eol[a.last] = static_cast<uint8_t>(sum >> 8);
-    }
+    : m_eol(EolSize, {eolArea(Area1), eolArea(Area2)}, 11),
+      m_software(SoftwareEnd - SoftwareStart + 1, 0xFF) {
     for (uint32_t a = SoftwareStart; a <= SoftwareStart + 0x0FFF; ++a)
         m_software[a - SoftwareStart] = static_cast<uint8_t>(a);
 }
@@ -38,13 +38,11 @@ bool SimKX3117Memory::serves(uint8_t command) {
 }
 
 uint16_t SimKX3117Memory::areaSum(const Area& a) const {
-    uint16_t sum = 0;
-    for (uint32_t i = a.first; i + 2 <= a.last; ++i) sum = static_cast<uint16_t>(sum + m_eol[i]);
-    return sum;
+    return m_eol.sum(eolArea(a));
 }
 
 uint16_t SimKX3117Memory::storedChecksum(const Area& a) const {
-    return static_cast<uint16_t>(m_eol[a.checksumCell()] | (m_eol[a.last] << 8));
+    return m_eol.stored(eolArea(a));
 }
 
 uint8_t SimKX3117Memory::software(uint32_t address) const {
@@ -97,8 +95,9 @@ ByteString SimKX3117Memory::memoryService(const ByteString& r) {
         case 2:
             return head(0x48, sub) + static_cast<char>(m_softwareState);
         case 9:
+            // Closed; the byte after the sub-command says so.
             m_session = false;
-            return head(0x48, sub);
+            return head(0x48, sub) + '\0';
         case 3:
         case 4:
             if (m_session) return eolBlock(r);
@@ -153,6 +152,10 @@ ByteString SimKX3117Memory::softwareService(const ByteString& r) {
     if (ok && sub == 20) {
         for (uint32_t a = first; a <= last; ++a) m_software[a - SoftwareStart] = 0xFF;
         m_softwareState = SoftwareErased;
+        if (m_slowErases > 0) {
+            --m_slowErases;
+            return ByteString();
+        }
     }
     return head(0x48, sub) + static_cast<char>(ok ? 1 : 0);
 }

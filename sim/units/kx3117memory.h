@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records.h"
+#include "simeolmemory.h"
 
 class SimKX3117Memory {
 public:
@@ -31,15 +32,19 @@ public:
 
     // True for the commands this part of the unit answers (0x32, 0x33, 0x42, 0x48).
     static bool serves(uint8_t command);
-    // The answer payload (command | 0x80 first, or a refusal) to one of those requests.
+    // The answer payload (command | 0x80 first, or a refusal) to one of those requests; empty
+    // when the unit does not answer in time.
     ByteString answer(const ByteString& request);
+    // The next n erases take the unit longer than the adapter waits for an answer: they are
+    // carried out, but their answers never come.
+    void setSlowErases(int n) { m_slowErases = n; }
 
     // The 16-bit sum of an area's cells, and the checksum its two cells hold.
     uint16_t areaSum(const Area& a) const;
     uint16_t storedChecksum(const Area& a) const;
 
-    const std::vector<uint8_t>& eol() const { return m_eol; }
-    std::vector<uint8_t>& eol() { return m_eol; }
+    const std::vector<uint8_t>& eol() const { return m_eol.cells(); }
+    std::vector<uint8_t>& eol() { return m_eol.cells(); }
     // A byte of the software memory (0xFF outside it).
     uint8_t software(uint32_t address) const;
     bool programming() const { return m_programming; }
@@ -53,9 +58,10 @@ private:
     ByteString eolBlock(const ByteString& r);
     ByteString softwareService(const ByteString& r);
 
-    std::vector<uint8_t> m_eol;
+    SimEolMemory m_eol;
     std::vector<uint8_t> m_software;
     bool m_session = false;      // opened by 0x48 sub 1, closed by sub 9
     bool m_programming = false;  // 0x42 sub 11 .. sub 10
     uint8_t m_softwareState = SoftwareValid;
+    int m_slowErases = 0;
 };

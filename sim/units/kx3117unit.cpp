@@ -273,7 +273,11 @@ ByteString SimKX3117Unit::refresh(const ByteString& r) {
 std::optional<ByteString> SimKX3117Unit::answerPayload(const ByteString& r) {
     if (r.empty()) return std::nullopt;
     const uint8_t cmd = static_cast<uint8_t>(r[0]);
-    if (SimKX3117Memory::serves(cmd)) return m_memory.answer(r);
+    if (SimKX3117Memory::serves(cmd)) {
+        ByteString a = m_memory.answer(r);
+        if (a.empty()) return std::nullopt;
+        return a;
+    }
     const ByteString head(1, static_cast<char>(cmd | 0x80));
     switch (cmd) {
         case 0x10:  // off: a heating run goes into its after-run

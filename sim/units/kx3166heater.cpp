@@ -172,7 +172,7 @@ void SimKX3166Unit::advance() {
         m_started = true;
         m_lastMs = t;
     }
-    if (m_sessionOpen && t - m_lastKeepAlive > SessionTimeoutMs) m_sessionOpen = false;
+    if (sessionOpen() && t - m_lastKeepAlive > SessionTimeoutMs) closeSession();
     while (m_lastMs < t) {
         int64_t next = std::min(t, m_lastMs + WalkMs);
         if (m_phaseEnd > m_lastMs) next = std::min(next, m_phaseEnd);

@@ -15,10 +15,8 @@ bool SimKX3166Unit::componentOn(Component c) const {
 }
 
 void SimKX3166Unit::registerServiceCommands() {
-    on(14, [this](const ByteString& p) -> std::optional<ByteString> {
+    onCommand(14, [this](const ByteString& p) -> std::optional<ByteString> {
         // component, runtime in s (0: until switched off), setpoint
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 14)) return a;
         const unsigned code = p.size() == 4 ? at(p, 0) : 0xFF;
         if (code > ComponentLast || code == 7) return negative(RefusedParameter, 14);
         const bool idle = m_state == 2 || m_state == 3 || m_state == 4 || m_state == 5;
@@ -32,17 +30,13 @@ void SimKX3166Unit::registerServiceCommands() {
         settleAll();
         return reply(14, p);
     });
-    on(15, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 15)) return a;
+    onCommand(15, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 1) return negative(RefusedParameter, 15);
         m_componentActive = false;
         settleAll();
         return reply(15, p);
     });
-    on(70, [this](const ByteString& p) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 70)) return a;
+    onCommand(70, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 2 || at(p, 0) > 2) return negative(RefusedParameter, 70);
         const unsigned sub = at(p, 0), rpm = at(p, 1) * 100u;
         if (sub != 0 && (rpm < SpeedMin || rpm > SpeedMax)) return negative(RefusedParameter, 70);

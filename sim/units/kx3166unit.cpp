@@ -61,6 +61,7 @@ SimKX3166Unit::SimKX3166Unit() : SimSBusUnit(Address), m_area1(AreaSizes[1], 0xF
     m_area1[ComponentDefaultAddress] = ComponentDefaultSeconds;
     registerMessages();
     registerCommands();
+    registerBootLoaderSwitch();
 }
 
 void SimKX3166Unit::setErrors(std::vector<ErrorEntry> e) {
@@ -69,30 +70,12 @@ void SimKX3166Unit::setErrors(std::vector<ErrorEntry> e) {
     ++m_status;
 }
 
-void SimKX3166Unit::wakeup() {
-    // A wake-up begins a new conversation: the session must be opened again.
-    m_sessionOpen = false;
-}
-
 void SimKX3166Unit::registerMessages() {
     on(20, [this](const ByteString&) { return reply(20, m_ident); });
     on(27, [](const ByteString&) { return reply(27, "V2.1"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x05})); });
-    on(30, [this](const ByteString& p) -> std::optional<ByteString> {
-        // Opens the session, and keeps it open when repeated.
-        if (p.size() != 5 || at(p, 0) != 1 || le32At(p, 1) != SessionKey)
-            return negative(RefusedParameter, 30);
-        m_sessionOpen = true;
-        m_lastKeepAlive = now();
-        return reply(30, bytes({0x01}));
-    });
-    on(81, [](const ByteString&) {
-        ByteString d;
-        text(d, "BL04738120", 10);
-        le16(d, 4711);
-        d += bytes({21, 14, 2});  // year, week, patch
-        return reply(81, d);
-    });
+    acceptSession(SessionKey, [this] { m_lastKeepAlive = now(); });
+    on(81, [](const ByteString&) { return reply(81, SimBootLoader::bootSoftware()); });
     on(82, [](const ByteString&) {
         ByteString d;
         text(d, "HW47380006", 10);
@@ -123,10 +106,15 @@ void SimKX3166Unit::registerMessages() {
         return reply(153, d);
     });
     on(152, [this](const ByteString& p) -> std::optional<ByteString> {
-        // Reads bytes of memory area 1: area, address, count.
+        // Reads bytes of memory area 1: area, address, count; with count data bytes after
+        // them it writes them first. The answer holds the cells either way.
         const unsigned address = le16At(p, 1), count = at(p, 3);
         if (p.size() < 4 || at(p, 0) != 1 || count == 0 || address + count > m_area1.size())
             return negative(RefusedParameter, 152);
+        if (p.size() > 4) {
+            if (p.size() != 4u + count) return negative(RefusedParameter, 152);
+            for (unsigned i = 0; i < count; ++i) m_area1[address + i] = at(p, 4 + i);
+        }
         ByteString d = p.substr(0, 4);
         for (unsigned i = 0; i < count; ++i) u8(d, m_area1[address + i]);
         return reply(152, d);
@@ -148,16 +136,8 @@ void SimKX3166Unit::registerMessages() {
     });
 }
 
-bool SimKX3166Unit::refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const {
-    if (m_sessionOpen) return false;
-    answer = negative(RefusedNotNow, id);
-    return true;
-}
-
 std::optional<ByteString> SimKX3166Unit::lineCommand(uint8_t id, Line line,
                                                      const ByteString& params) {
-    std::optional<ByteString> a;
-    if (refuseWithoutSession(a, id)) return a;
     if (params.size() != 1 || !isLineValue(at(params, 0))) return negative(RefusedParameter, id);
     m_override[line] = static_cast<uint8_t>(at(params, 0));
     settleAll();
@@ -165,14 +145,12 @@ std::optional<ByteString> SimKX3166Unit::lineCommand(uint8_t id, Line line,
 }
 
 void SimKX3166Unit::registerCommands() {
-    on(10, [this](const ByteString& p) { return lineCommand(10, HS, p); });
-    on(11, [this](const ByteString& p) { return lineCommand(11, SPAR, p); });
-    on(12, [this](const ByteString& p) { return lineCommand(12, UPFA, p); });
-    on(17, [this](const ByteString& p) { return lineCommand(17, KL61, p); });
-    on(13, [this](const ByteString& p) -> std::optional<ByteString> {
+    onCommand(10, [this](const ByteString& p) { return lineCommand(10, HS, p); });
+    onCommand(11, [this](const ByteString& p) { return lineCommand(11, SPAR, p); });
+    onCommand(12, [this](const ByteString& p) { return lineCommand(12, UPFA, p); });
+    onCommand(17, [this](const ByteString& p) { return lineCommand(17, KL61, p); });
+    onCommand(13, [this](const ByteString& p) -> std::optional<ByteString> {
         // All four overrides at once, in the order HS, SPAR, UPFA, KL61.
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 13)) return a;
         if (p.size() != 4 || !std::all_of(p.begin(), p.end(), [](char c) {
                 return isLineValue(static_cast<uint8_t>(c));
             }))
@@ -182,10 +160,8 @@ void SimKX3166Unit::registerCommands() {
         return reply(13, p);
     });
     registerServiceCommands();
-    on(49, [this](const ByteString& p) -> std::optional<ByteString> {
+    onCommand(49, [this](const ByteString& p) -> std::optional<ByteString> {
         // Deletes the times and counters whose flag is 1.
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 49)) return a;
         if (p.size() != 8) return negative(RefusedParameter, 49);
         Counters& c = m_counters;
         if (at(p, 0) == 1) c.faults = 0;
@@ -198,15 +174,11 @@ void SimKX3166Unit::registerCommands() {
         if (at(p, 7) == 1) c.shortBurnsTotal = 0;
         return reply(49, p);
     });
-    on(92, [this](const ByteString&) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 92)) return a;
+    onCommand(92, [this](const ByteString&) -> std::optional<ByteString> {
         if (!m_errors.empty()) setErrors({});
         return reply(92, bytes({0}));
     });
-    on(16, [this](const ByteString&) -> std::optional<ByteString> {
-        std::optional<ByteString> a;
-        if (refuseWithoutSession(a, 16)) return a;
+    onCommand(16, [this](const ByteString&) -> std::optional<ByteString> {
         return reply(16);
     });
 }
@@ -236,7 +208,7 @@ ByteString SimKX3166Unit::overview() const {
               (spark ? 0x80 : 0));
     u8(d, (f || componentOn(ComponentFlameLamp) ? 0x01 : 0) |
               (lineOn(HS) || componentOn(ComponentOperatingLamp) ? 0x02 : 0));
-    u8(d, m_sessionOpen ? 1 : 0);
+    u8(d, sessionOpen() ? 1 : 0);
     u8(d, componentUnderTest());
     u8(d,
        (m_coolantC < lowerThresholdC() ? 0x01 : 0) | (m_coolantC >= upperThresholdC() ? 0x02 : 0));

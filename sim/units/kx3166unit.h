@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "bootloaderunit.h"
 #include "sbusunitbase.h"
 
 class SimKX3166Unit : public SimSBusUnit {
@@ -40,6 +41,9 @@ public:
     // Sizes of the memory areas 0..3 (message 153) and where in area 1 the component test's
     // default time lies (message 152).
     static constexpr std::array<uint16_t, 4> AreaSizes{256, 512, 128, 64};
+    // Memory area 1, the unit's EOL memory (no checksum cells in this class).
+    const std::vector<uint8_t>& area1() const { return m_area1; }
+    std::vector<uint8_t>& area1() { return m_area1; }
     static constexpr uint16_t ComponentDefaultAddress = 64;
     static constexpr uint8_t ComponentDefaultSeconds = 20;
     // Components of the component test (0 switches every one off). A runtime of 0 keeps the
@@ -73,7 +77,6 @@ public:
 
     // The unit's view at the time of the last request.
     uint8_t state() const { return m_state; }
-    bool sessionOpen() const { return m_sessionOpen; }
     bool burning() const;
     bool pumpRunning() const;
     double coolantC() const { return m_coolantC; }
@@ -85,6 +88,17 @@ public:
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 
+
+    // The boot loader the unit switches to on message 155 sub 0 (kx3166bootloader.cpp): while
+    // it runs, it answers at its own address instead of the application, until it starts a
+    // newly written application.
+    SimBootLoader& bootLoader() { return m_loader; }
+    const SimBootLoader& bootLoader() const { return m_loader; }
+    bool inBootLoader() const { return m_inLoader; }
+    // A unit whose last programming never finished: boot loader running, application erased.
+    void startInBootLoader();
+    std::optional<ByteString> answer(const ByteString& telegram) override;
+    void attachClock(const ISimClock& clock) override;
     void wakeup() override;
 
 protected:
@@ -96,10 +110,9 @@ private:
     // Messages 14, 15 and 70 (kx3166service.cpp).
     void registerServiceCommands();
     bool componentOn(Component c) const;
+    void registerBootLoaderSwitch();
     // One message that sets one line's override.
     std::optional<ByteString> lineCommand(uint8_t id, Line line, const ByteString& params);
-    // Refused while no session is open.
-    bool refuseWithoutSession(std::optional<ByteString>& answer, uint8_t id) const;
 
     ByteString overview() const;
     ByteString inputs() const;
@@ -122,7 +135,6 @@ private:
     ByteString m_ident = "0000000473800061";
     std::array<bool, 4> m_wire{};
     std::array<uint8_t, 4> m_override{255, 255, 255, 255};
-    bool m_sessionOpen = false;
     int64_t m_lastKeepAlive = 0;
     bool m_started = false;
     int64_t m_lastMs = 0;
@@ -143,4 +155,6 @@ private:
     bool m_hsWasOn = false;
     uint16_t m_storedSpeed = 4000;
     uint16_t m_adjustedSpeed = 0;  // 0: none; the burner runs at its own speed
+    SimBootLoader m_loader;
+    bool m_inLoader = false;
 };

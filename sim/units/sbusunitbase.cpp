@@ -1,6 +1,7 @@
 #include "sbusunitbase.h"
 
 #include "checksums.h"
+#include "simbytes.h"
 
 namespace {
 constexpr uint8_t CrcFlag = 0x80;
@@ -30,6 +31,23 @@ ByteString SimSBusUnit::reply(uint8_t messageId, const ByteString& payload) {
 
 ByteString SimSBusUnit::negative(uint8_t errorBit, uint8_t detail) {
     return ByteString{'\0', static_cast<char>(errorBit), static_cast<char>(detail)};
+}
+
+void SimSBusUnit::onCommand(uint8_t messageId, Handler handler) {
+    on(messageId, [this, messageId, h = std::move(handler)](const ByteString& p) {
+        if (!m_sessionOpen) return std::optional<ByteString>(negative(RefusedNotNow, messageId));
+        return h(p);
+    });
+}
+
+void SimSBusUnit::acceptSession(uint32_t key, std::function<void()> onOpen) {
+    on(30, [this, key, onOpen = std::move(onOpen)](const ByteString& p) {
+        if (p.size() != 5 || SimBytes::at(p, 0) != 1 || SimBytes::le32At(p, 1) != key)
+            return negative(RefusedParameter, 30);
+        m_sessionOpen = true;
+        if (onOpen) onOpen();
+        return reply(30, ByteString(1, '\x01'));
+    });
 }
 
 int SimSBusUnit::receivedCount(uint8_t messageId) const {

@@ -2,7 +2,8 @@
 // address, length byte, CRC-16 or 8-bit checksum), keeps the requests it received, hands the
 // request to the handler of its message ID and frames the answer back to the sender. A unit
 // registers one handler per message ID; a message without one is refused with a negative
-// answer, and a unit made silent answers nothing at all.
+// answer, and a unit made silent answers nothing at all. The diagnosis session a unit keeps is
+// opened by message 30 with its key and ends with a wake-up; commands are refused without it.
 //
 //   telegram: target, source, length (bits 0..6 data length, 0 = 128; bit 7 = CRC-16), data
 //             (message ID first), CRC-16 high and low, or the inverted 8-bit checksum
@@ -26,6 +27,7 @@ public:
     static constexpr uint8_t RefusedUnknown = 0x01;    // message not known to the unit
     static constexpr uint8_t RefusedParameter = 0x02;  // wrong length or value
     static constexpr uint8_t RefusedNotNow = 0x04;     // not in the unit's present state
+    static constexpr uint8_t RefusedAddress = 0x08;    // beyond the end of a memory
 
     explicit SimSBusUnit(uint8_t address) : m_address(address) {}
 
@@ -34,6 +36,9 @@ public:
     std::optional<ByteString> answer(const ByteString& telegram) override;
 
     uint8_t address() const { return m_address; }
+    bool sessionOpen() const { return m_sessionOpen; }
+    // A wake-up begins a new conversation: the session must be opened again.
+    void wakeup() override { m_sessionOpen = false; }
     // A silent unit answers nothing (the adapter reports no bus answer).
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
@@ -58,6 +63,12 @@ public:
 
 protected:
     void on(uint8_t messageId, Handler handler) { m_handlers[messageId] = std::move(handler); }
+    // A command: refused (RefusedNotNow) while no session is open, else handed to its handler.
+    void onCommand(uint8_t messageId, Handler handler);
+    // Message 30 with the parameters (1, key) opens the session, and keeps it open when
+    // repeated (answer 01); other parameters are refused. onOpen runs at every opening.
+    void acceptSession(uint32_t key, std::function<void()> onOpen = nullptr);
+    void closeSession() { m_sessionOpen = false; }
     // Runs before a request is handed to its handler (units whose state follows time).
     virtual void beforeRequest() {}
 
@@ -66,6 +77,7 @@ private:
     const ISimClock* m_clock = nullptr;
     bool m_silent = false;
     bool m_answerCrc = false;
+    bool m_sessionOpen = false;
     std::map<uint8_t, Handler> m_handlers;
     std::deque<ByteString> m_received;
 };

@@ -323,6 +323,52 @@ TEST_F(ForeignAnswers, SBusErrorEntryMustRepeatItsNumber) {
     EXPECT_EQ(sbus.failureCount(), 0);
 }
 
+// The boot loader answers its poll (message 1) with message 1 while the poll reads message 47:
+// refused, but as the answer to the request sent it never counts towards the limit.
+TEST_F(ForeignAnswers, SBusAnswerWithTheSentIdIsRefusedWithoutCounting) {
+    ByteString d;
+    sbus.SBUS_BuildRequest(0, 1, 0, TParamlist{}, d);
+    for (int i = 0; i < 10; ++i) {
+        TResult r;
+        sbus.SBUS_ReadAndDecode(0, adapterReply(sbusAnswer(H("01 00"))), 24, 47, r);
+        EXPECT_EQ(r.Invalid, 1) << i;
+        EXPECT_EQ(r.Value, 13) << i;
+        EXPECT_EQ(sbus.failureCount(), 0) << i;
+    }
+    TResult r;
+    sbus.SBUS_ReadAndDecode(0, adapterReply(sbusAnswer(H("30") + ByteString(24, '\x01'))), 24, 47,
+                            r);
+    EXPECT_EQ(r.Value, 13);
+    EXPECT_EQ(sbus.failureCount(), 1) << "an answer with a third ID still counts";
+}
+
+TEST_F(ForeignAnswers, SBusMemoryReadMustRepeatItsAddress) {
+    const struct {
+        const char* name;
+        uint8_t id;
+        const char* answerHead;  // ID, address low and high, count
+        int code;
+    } cases[] = {
+        {"the address asked for", 151, "97 12 01 08", 0},
+        {"another low byte", 151, "97 13 01 08", 13},
+        {"another high byte", 151, "97 12 00 08", 13},
+        {"the live block asked for", 150, "96 12 01 08", 0},
+        {"the live block elsewhere", 150, "96 00 00 08", 13},
+    };
+    for (const auto& c : cases) {
+        BusBench bench;
+        SBusLayer s(bench.env);
+        ByteString d;
+        s.SBUS_BuildRequest(0, c.id, 2, params({0x0112, 8}), d);
+        TResult r;
+        s.SBUS_ReadAndDecode(0, adapterReply(sbusAnswer(H(c.answerHead) + ByteString(8, '\x01'))),
+                             4, c.id, r);
+        EXPECT_EQ(r.Invalid, c.code ? 1 : 0) << c.name;
+        EXPECT_EQ(r.Value, c.code ? 13 : 0x0112) << c.name;
+        EXPECT_EQ(s.failureCount(), c.code ? 1 : 0) << c.name;
+    }
+}
+
 // ---- what the layer remembers of the request -----------------------------------------------
 
 TEST_F(ForeignAnswers, OnlyATakenFrameIsTheRequestAwaited) {

@@ -4,47 +4,14 @@
 
 #include "kx3166module.h"
 #include "kx3166unit.h"
-#include "modules.h"
-#include "sessionrig.h"
+#include "sbusbench.h"
 
 namespace {
 
 constexpr const char* Ident = "0000000473800061";
 
-// The module registered for a unit, and one step evaluated against a hand-made answer.
-struct ReplyBench {
-    ReplyBench() {
-        DIAG_InstallModules(r.session);
-        r.h.engine.DeviceClass = dcKX3166;
-        module().KX3166_RegisterDataPoints(Ident);
-    }
-    KX3166Module& module() { return *r.session.moduleAs<KX3166Module>(dcKX3166); }
-    // The adapter's reply carrying a telegram from the unit.
-    static ByteString adapterReply(const ByteString& telegram) { return H("86 20 20") + telegram; }
-    static ByteString answer(const ByteString& data) {
-        return SimSBusUnit::frameTelegram(1, 7, data, false);
-    }
-    // The step after the adapter's reply at a step.
-    TUSBREQ evaluateReply(int32_t step, const ByteString& reply) {
-        TUSBREQ q;
-        q.Active = 1;
-        q.Step = step;
-        q.ErrorStep = 7;
-        q.Reply = reply;
-        TUSBREQ out;
-        module().KX3166_EvaluateReply(q, out);
-        return out;
-    }
-    TUSBREQ evaluate(int32_t step, const ByteString& telegram) {
-        return evaluateReply(step, adapterReply(telegram));
-    }
-    // An adapter reply without a bus answer, with the adapter's status.
-    TUSBREQ evaluateStatus(int32_t step, uint8_t status) {
-        return evaluateReply(step, ByteString{'\x86', '\x20', static_cast<char>(status)});
-    }
-    TResult value(const char* key) const { return r.h.engine.dataPoints.DP_GetValue(key); }
-
-    SessionRig r;
+struct ReplyBench : SBusReplyBench<KX3166Module, dcKX3166> {
+    ReplyBench() : SBusReplyBench(Ident) {}
 };
 
 // Data of n bytes after the message ID, all 0x11.

@@ -7,73 +7,13 @@
 
 #include "kx3166module.h"
 #include "kx3166unit.h"
-#include "modules.h"
-#include "sessionrig.h"
+#include "sbusbench.h"
 
 namespace {
 
-// A session with the class-5 module and the simulated unit on the S-Bus; a script may answer
-// a request in the unit's place.
-struct KX3166Bench {
-    using Script = std::function<std::optional<ByteString>(const ByteString& data)>;
-
-    KX3166Bench() {
-        DIAG_InstallModules(r.session);
-        unit.attachClock(r.h.simClock);
-        r.sbus = [this](const ByteString& t) -> std::optional<ByteString> {
-            const ByteString data = t.size() > 4 ? t.substr(3, t.size() - 4) : ByteString();
-            if (script)
-                if (auto a = script(data)) {
-                    if (a->empty()) return std::nullopt;  // silence
-                    return SimSBusUnit::frameTelegram(1, 7, *a, false);
-                }
-            return unit.answer(t);
-        };
-    }
-    KX3166Module& module() { return *r.session.moduleAs<KX3166Module>(dcKX3166); }
-    void comeUp() {
-        r.session.DIAG_BeginSession(dcNone);
-        for (int i = 0; i < 200 && !r.h.engine.SessionUp; ++i) r.h.advance(10);
-        ASSERT_TRUE(r.h.engine.SessionUp);
-    }
-    // Request data (message ID first) sent on the S-Bus from `from` on, as hex.
-    std::vector<ByteString> sent(size_t from = 0) const {
-        std::vector<ByteString> out;
-        const auto t = r.telegramsOn(2);
-        for (size_t i = from; i < t.size(); ++i)
-            out.push_back(hexOf(t[i].substr(3, t[i].size() - 4)));
-        return out;
-    }
-    size_t sentSoFar() const { return r.telegramsOn(2).size(); }
-    // The requests from `from` on that are neither the cyclic reads nor error entries.
-    std::vector<ByteString> commands(size_t from) const {
-        static const char* const cyclic[] = {"2F ", "30 ", "32 ", "35 ", "5A "};
-        std::vector<ByteString> out;
-        for (const ByteString& s : sent(from)) {
-            const bool read =
-                s.rfind("5B ", 0) == 0 || std::any_of(std::begin(cyclic), std::end(cyclic),
-                                                      [&](const char* c) { return s == c; });
-            if (!read) out.push_back(s);
-        }
-        return out;
-    }
-    int count(const char* hex, size_t from = 0) const {
-        const auto s = sent(from);
-        return static_cast<int>(std::count(s.begin(), s.end(), hex));
-    }
-    // Times at which a request was sent.
-    std::vector<int64_t> timesOf(const char* hex) const {
-        std::vector<int64_t> out;
-        for (const SessionRig::Sent& s : r.sent)
-            if (s.bus == 2 && hexOf(s.telegram.substr(3, s.telegram.size() - 4)) == hex)
-                out.push_back(s.at);
-        return out;
-    }
-    const DataPointTable& dp() const { return r.h.engine.dataPoints; }
-
-    SessionRig r;
-    SimKX3166Unit unit;
-    Script script;
+// A session with the class-5 module and the simulated unit on the S-Bus.
+struct KX3166Bench : SBusStepBench<KX3166Module, SimKX3166Unit, dcKX3166> {
+    KX3166Bench() : SBusStepBench({"2F ", "30 ", "32 ", "35 ", "5A "}) {}
 };
 
 class KX3166Steps : public ::testing::Test, protected KX3166Bench {

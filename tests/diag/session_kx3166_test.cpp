@@ -17,7 +17,6 @@ protected:
     }
     void start(int selectedRow) {
         ASSERT_TRUE(h.engine.AdapterReady);
-        if (selectedRow == 4) session.buses().sbus.SBUS_SetDeviceAddress(7);
         beginForRow(selectedRow);
     }
     void comeUp(int selectedRow) {

@@ -14,6 +14,7 @@
 #include "engineharness.h"
 #include "kx3024unit.h"
 #include "kx3117unit.h"
+#include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "modules.h"
 
@@ -147,6 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
              [] { return std::unique_ptr<ISimControlUnit>(new SimKX3024Unit); }},
         Unit{"KX3117", dcKX3117, 2,
              [] { return std::unique_ptr<ISimControlUnit>(new SimKX3117Unit); }},
+        Unit{"KX3141", dcKX3141, 3,
+             [] { return std::unique_ptr<ISimControlUnit>(new SimKX3141Unit); }},
         Unit{"KX3166", dcKX3166, 4,
              [] { return std::unique_ptr<ISimControlUnit>(new SimKX3166Unit); }}),
     [](const auto& info) { return std::string(info.param.name); });

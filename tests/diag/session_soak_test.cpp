@@ -14,6 +14,8 @@
 #include "kx3090unit.h"
 #include "kx3117module.h"
 #include "kx3117unit.h"
+#include "kx3141module.h"
+#include "kx3141unit.h"
 #include "kx3166module.h"
 #include "kx3166unit.h"
 #include "modules.h"
@@ -203,6 +205,36 @@ TEST(SessionSoak, OneHourOnTheSBusNeverStalls) {
                 break;
         }
     });
+}
+
+TEST(SessionSoak, OneHourOfTheGasHeaterNeverStalls) {
+    SimKX3141Unit unit;
+    const std::vector<SimKX3141Unit::ErrorEntry> errors = unit.errors();
+    // Heating and the pump on and off in turn, the error memory deleted and filled again; now
+    // and then the unit stops answering for a while.
+    soakOneHour(
+        unit, dcKX3141, 135,
+        [&](DiagSession& s, int minute) {
+            KX3141Module& m = *s.moduleAs<KX3141Module>(dcKX3141);
+            switch (minute % 5) {
+                case 0:
+                    m.KX3141_RequestHeatOn();
+                    break;
+                case 1:
+                    m.KX3141_RequestPumpOn();
+                    break;
+                case 2:
+                    m.KX3141_RequestHeatOff();
+                    break;
+                case 3:
+                    m.KX3141_RequestPumpOff(), m.KX3141_RequestErrorDelete();
+                    break;
+                default:
+                    unit.setErrors(errors);
+                    break;
+            }
+        },
+        [&](std::mt19937& rng) { unit.setSilent(rng() % 15 == 0); });
 }
 
 }  // namespace

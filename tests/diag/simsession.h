@@ -35,8 +35,9 @@ public:
         return cond();
     }
     // Begins the session for a row of the device list, as the device selection and the start
-    // action do (-1: automatic detection).
+    // action do (-1: automatic detection); the S-Bus heaters are asked at address 7.
     void beginForRow(int selectedRow) {
+        if (selectedRow == 3 || selectedRow == 4) session.buses().sbus.SBUS_SetDeviceAddress(7);
         session.SelectedDeviceIndex = selectedRow;
         session.DIAG_UpdateTitle();
         session.DIAG_BeginSession(DEV_ClassOfRow(selectedRow));

@@ -180,7 +180,7 @@ TEST_F(SimKX3117, EolBlocksWithinAMemorySession) {
     for (const char* bad : {"48 03 00 F8 0F", "48 04 00 20 02 11 22", "48 04 01 00 00 01"})
         EXPECT_EQ(ask(bad), "7F 48 33 ") << bad;
     EXPECT_EQ(ask("48 02 00"), "C8 02 13 ");
-    EXPECT_EQ(ask("48 09"), "C8 09 ");
+    EXPECT_EQ(ask("48 09"), "C8 09 00 ");
     EXPECT_FALSE(unit.memory().sessionOpen());
     EXPECT_EQ(ask("48 04 00 20 00 01"), "7F 48 33 ");
 }

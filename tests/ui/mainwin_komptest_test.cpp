@@ -10,6 +10,7 @@
 #include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117unit.h"
+#include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "servicerun.h"
 
@@ -161,6 +162,43 @@ TEST(ComponentTestWindow, Class3RefusalIsShownFromTheGuiLoop) {
     });
     t.trigger("DIAG_KOMP_Test");
     EXPECT_EQ(t.unit.componentUnderTest(), 0);
+}
+
+TEST(ComponentTestWindow, Class4AsksForTheGasSupplyAndStopsTheStartedComponent) {
+    ServiceRun<SimKX3141Unit> t;
+    t.unit.setIdleState(SimKX3141Unit::Off);  // "Einsatzbereit" allows no component test
+    t.start();
+    ASSERT_EQ(t.form().engine().DeviceClass, 4);
+    ASSERT_TRUE(t.run->runUntil([&] { return t.komp().TestAllowed; }, 3000));
+    t.inWindow([&] {
+        TKOMP_TEST_Form& w = t.window();
+        EXPECT_EQ(w.RadioButton(4)->text(), QStringLiteral("Magnetventil 1"));
+        EXPECT_EQ(w.Edit2()->text(), QStringLiteral("20"));
+        w.RadioButton(4)->click();
+        t.run->ui.answers = {MB_NO};
+        w.Button3()->click();
+        EXPECT_GE(t.box("Gaszufuhr unterbrochen"), 0);
+        t.run->advance(1000);
+        EXPECT_FALSE(t.unit.valve1());
+        t.run->ui.answers = {MB_YES};
+        w.Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.valve1(); }, 3000));
+        EXPECT_TRUE(t.got(B({14, 4, 20})));
+        ASSERT_TRUE(t.run->runUntil([&] { return t.dp("OVRZUSTAND") == "Komponententest"; }, 3000));
+        EXPECT_TRUE(t.komp().TestAllowed);
+        // "alles aus" stops the component started last
+        w.Button2()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return !t.unit.valve1(); }, 3000));
+        EXPECT_TRUE(t.got(B({15, 4})));
+        w.RadioButton(2)->click();  // circulation pump: no gas question
+        t.run->ui.boxes.clear();
+        w.Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 2; }, 3000));
+        EXPECT_TRUE(t.run->ui.boxes.empty());
+    });
+    t.trigger("DIAG_KOMP_Test");
+    ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
+    EXPECT_TRUE(t.got(B({15, 2})));
 }
 
 TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTheFallback) {

@@ -1,0 +1,214 @@
+#include "kx3141module.h"
+
+#include "diagsession.h"
+
+namespace {
+
+constexpr int32_t CycleStep = 40;
+constexpr int32_t DecisionStep = 43;
+constexpr int32_t ErrorEntryStep = 50;
+
+// One step of the machine: the message it sends, the least answer length after the message ID,
+// and whether the step returns to the cyclic reads instead of going on to the next step number.
+struct StepRow {
+    int32_t step;
+    uint8_t id;
+    uint8_t replyMin;
+    bool toCycle;
+};
+
+// clang-format off
+const StepRow kSteps[] = {
+    {10, 20, 2, false},   // identification text
+    {11, 30, 1, false},   // open the session
+    {12, 27, 0, false},   // bus version
+    {13, 2, 0, false},
+    {14, 21, 0, false},   // hardware version
+    {15, 22, 0, false},   // software version
+    {16, 23, 0, false},   // control unit production date
+    {17, 24, 0, false},   // heater production date
+    {18, 25, 0, false},   // maker's id
+    {19, 26, 0, false},   // serial number
+    {20, 28, 0, false},   // heater id
+    {21, 29, 0, true},    // customer id
+    {30, 10, 1, true},    // heating on
+    {31, 10, 1, true},    // heating off
+    {32, 12, 1, true},    // pump on
+    {33, 12, 1, true},    // pump off
+    {34, 92, 1, false},   // error memory delete, then 35
+    {35, 16, 0, true},
+    {36, 13, 3, true},    // refresh of heating and pump
+    {40, 151, 30, false}, // counter block
+    {41, 150, 43, false}, // overview block
+    {42, 90, 1, false},   // status byte
+    {50, 91, 20, false},  // one error entry
+};
+// clang-format on
+
+const StepRow* stepOf(int32_t step) {
+    for (const StepRow& s : kSteps)
+        if (s.step == step) return &s;
+    return nullptr;
+}
+
+}  // namespace
+
+// ---- setters ----
+
+void KX3141Module::KX3141_UpdateCommandRefresh() {
+    if (m_heating == 0 && m_pump == 0) {
+        m_refresh.active = false;
+        m_refresh.due = false;
+    } else if (!m_refresh.active) {
+        // A refresh already running keeps its count.
+        m_refresh.counter = RefreshReload;
+        m_refresh.active = true;
+    }
+}
+
+void KX3141Module::KX3141_RequestHeatOn() {
+    m_heating = 1;
+    m_pending[HeatOn] = true;
+    KX3141_UpdateCommandRefresh();
+}
+
+void KX3141Module::KX3141_RequestHeatOff() {
+    m_heating = 0;
+    m_pending[HeatOff] = true;
+    KX3141_UpdateCommandRefresh();
+}
+
+void KX3141Module::KX3141_RequestPumpOn() {
+    m_pump = 1;
+    m_pending[PumpOn] = true;
+    KX3141_UpdateCommandRefresh();
+}
+
+void KX3141Module::KX3141_RequestPumpOff() {
+    m_pump = 0;
+    m_pending[PumpOff] = true;
+    KX3141_UpdateCommandRefresh();
+}
+
+void KX3141Module::Stop() {
+    m_refresh.active = false;
+}
+
+void KX3141Module::OnTimer() {
+    m_refresh.tick(RefreshReload);
+}
+
+// ---- requests ----
+
+bool KX3141Module::send(uint8_t id, std::initializer_list<long double> params) {
+    ByteString data;
+    return m_session.buses().sbus.SBUS_BuildRequest(0, id, static_cast<uint8_t>(params.size()),
+                                                    DM_Params(params), data);
+}
+
+void KX3141Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    out.Active = 0;
+    const StepRow* s = stepOf(r.Step);
+    if (!s) {
+        // A step without a request (51, after a refused error entry) goes back to the cyclic
+        // reads and sends nothing now; the next round sends.
+        out.Step = CycleStep;
+        return;
+    }
+    if (r.Step == 10 || r.Step == 11) out.ErrorStep = 7;
+    bool sent = false;
+    switch (r.Step) {
+        case 11:
+            sent = send(s->id, {1, SessionKey});
+            break;
+        case 30:
+        case 32:
+            sent = send(s->id, {1});
+            break;
+        case 31:
+        case 33:
+            sent = send(s->id, {0});
+            break;
+        case 36:
+            sent = send(s->id,
+                        {static_cast<long double>(m_heating), static_cast<long double>(m_reserved),
+                         static_cast<long double>(m_pump)});
+            break;
+        case 40:
+            sent = send(s->id, {0, CounterBlockLength});
+            break;
+        case 41:
+            sent = send(s->id, {0, OverviewBlockLength});
+            break;
+        case ErrorEntryStep:
+            sent = send(s->id, {static_cast<long double>(m_errorEntries.index())});
+            break;
+        default:
+            sent = send(s->id, {});
+            break;
+    }
+    out.Active = sent ? 1 : 0;
+}
+
+// ---- replies ----
+
+void KX3141Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
+    out = r;
+    const StepRow* s = stepOf(r.Step);
+    if (!s) return;
+    TResult res;
+    m_session.buses().sbus.SBUS_ReadAndDecode(0, r.Reply, s->replyMin, s->id, res);
+    if (r.Step == 10) {
+        evaluateIdentification(res, out);
+        return;
+    }
+    if (res.Invalid)
+        DM_SBusErrorEntries::stepOnError(r, out, res.Value, ErrorEntryStep);
+    else
+        evaluateSuccess(r.Step, res, out);
+    if (s->toCycle && out.Step == r.Step + 1) out.Step = CycleStep;
+    if (out.Step == DecisionStep) decisionStep(out);
+}
+
+void KX3141Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
+    if (!DIAG_CheckSBusIdentification(m_session, dcKX3141, res, out)) return;
+    RegisterDataPoints(res.Text);
+    out.Step = 11;
+}
+
+void KX3141Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {
+    out.Step = step + 1;
+    switch (step) {
+        case 11:
+            if (!DIAG_SBusSessionConfirmed(res.Text)) out.Step = out.ErrorStep;
+            break;
+        case 40:
+            KX3141_DecodeCounters(res.Text);
+            break;
+        case 41:
+            KX3141_DecodeOverview(res.Text);
+            DIAG_ShowLiveValues(m_session);
+            break;
+        case 42:
+            m_errorEntries.afterStatus(m_session, ErrorEntryStep, out);
+            break;
+        case ErrorEntryStep:
+            KX3141_DecodeErrorEntry(res.Text);
+            m_errorEntries.afterEntry(ErrorEntryStep, CycleStep, out);
+            break;
+        default:
+            break;
+    }
+}
+
+void KX3141Module::decisionStep(TUSBREQ& out) {
+    DIAG_ReportSessionUp(m_session, m_firstPass);
+    out.Step = DIAG_TakeFirstItem({{&m_pending[HeatOn], 30},
+                                   {&m_pending[HeatOff], 31},
+                                   {&m_pending[PumpOn], 32},
+                                   {&m_pending[PumpOff], 33},
+                                   {&m_pending[ErrorDelete], 34},
+                                   {&m_refresh.due, 36}},
+                                  CycleStep);
+}

@@ -1,0 +1,102 @@
+#include "srecord.h"
+
+#include "translate.h"
+
+#define CTX "TEXTRA_FLASH_Form"
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The byte of the pair at index i of the line; -1 when the pair is missing or not hexadecimal.
+int pairAt(std::string_view line, size_t i) {
+    if (i + 1 >= line.size()) return -1;
+    const int hi = hexDigit(line[i]), lo = hexDigit(line[i + 1]);
+    return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
+}
+
+ByteString lineMessage(const char* text, int line) {
+    ByteString m = TOOL_Translate(CTX, text);
+    const size_t at = m.find("%d");
+    if (at != ByteString::npos) m.replace(at, 2, std::to_string(line));
+    return m;
+}
+
+enum class Fault { None, Skipped, Address, Data, Checksum };
+
+// Addresses beyond this are refused, as the program's hex reader refuses them.
+constexpr uint32_t HighestAddress = 0x7FFFFFFF;
+
+// One S1, S2 or S3 line: its address and data, or what is wrong with it.
+Fault readRecord(std::string_view line, uint32_t& address, ByteString& data) {
+    const size_t addressBytes = static_cast<size_t>(line[1] - '0') + 1;
+    const int count = pairAt(line, 2);
+    if (count < 0) return Fault::Data;
+    if (count <= 3) return Fault::Skipped;
+    if (static_cast<size_t>(count) < addressBytes + 1) return Fault::Data;
+    unsigned sum = static_cast<unsigned>(count);
+    uint64_t a = 0;
+    data.clear();
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+        const int v = pairAt(line, 4 + 2 * i);
+        if (i < addressBytes) {
+            if (v < 0) return Fault::Address;
+            a = a * 256 + static_cast<unsigned>(v);
+            if (i + 1 == addressBytes && a > HighestAddress) return Fault::Address;
+        } else if (i + 1 == static_cast<size_t>(count)) {
+            if (v < 0 || ((sum + static_cast<unsigned>(v)) & 0xFF) != 0xFF) return Fault::Checksum;
+        } else {
+            if (v < 0) return Fault::Data;
+            data.push_back(static_cast<char>(v));
+        }
+        sum += static_cast<unsigned>(v);
+    }
+    address = static_cast<uint32_t>(a);
+    return Fault::None;
+}
+
+}  // namespace
+
+bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& image,
+                    ByteString& message) {
+    image.FLASH_ClearBlocks();
+    message.clear();
+    bool ok = false;
+    int lineNumber = 0;
+    ByteString data;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        pos = end + (crLf ? 2 : 1);
+        ++lineNumber;
+        if (line.size() < 2 || line[0] != 'S' || line[1] < '1' || line[1] > '3') continue;
+        uint32_t address = 0;
+        switch (readRecord(line, address, data)) {
+            case Fault::None:
+                ok = true;
+                image.FLASH_StoreBytes(deviceClass, address, data);
+                break;
+            case Fault::Skipped:
+                break;
+            case Fault::Address:
+                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Adresse fehlerhaft in Zeile %d!     "), lineNumber);
+                return false;
+            case Fault::Data:
+                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Daten fehlerhaft in Zeile %d!     "), lineNumber);
+                return false;
+            case Fault::Checksum:
+                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Checksumme fehlerhaft in Zeile %d!     "), lineNumber);
+                return false;
+        }
+    }
+    if (!ok) message = TR(CTX, "      Keine Programmdaten in der Datei gefunden!     ");
+    return ok;
+}

@@ -1,0 +1,145 @@
+// Parameter sets and single EOL cells from the main window, on the simulated KX3090: the
+// "Datensatz" actions move a set between unit, file, buffer and editor, the editor keeps the
+// checksum cell and prints, and the cell window reads and writes one cell.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "eoladrform.h"
+#include "eolrwform.h"
+#include "mainwinharness.h"
+#include "paramsetfile.h"
+#include "tranzform.h"
+
+namespace {
+
+class MainWindowEol : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        run = std::make_unique<MainWinRun>(dir.path());
+        TMAIN_Form& f = *run->form;
+        // The progress dialog's modal run: program time goes on until the transfer ends it.
+        f.tranzForm()->runModalHook = [this](TMAIN_Tranz_Form& d) {
+            shownTitles.push_back(d.windowTitle());
+            for (int i = 0; i < 20000 && d.progress().ModalResult() == TransferProgress::NoResult; ++i)
+                run->advance(10);
+        };
+        run->showReady();
+        f.action(QStringLiteral("DIAG_Start"))->trigger();
+        ASSERT_TRUE(run->runUntil([&] { return f.engine().SessionUp; }, 10000));
+        run->advance(500);
+        run->ui.boxes.clear();
+    }
+    bool enabled(const char* name) const {
+        return run->form->action(QString::fromLatin1(name))->isEnabled();
+    }
+    void trigger(const char* name) { run->form->action(QString::fromLatin1(name))->trigger(); }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<MainWinRun> run;
+    QStringList shownTitles;
+};
+
+TEST_F(MainWindowEol, DataSetActionsMoveTheSet) {
+    for (const char* a : {"DSATZ_FILEtoSG", "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE",
+                          "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS", "DSATZ_EOL_EDIT"})
+        EXPECT_TRUE(enabled(a)) << a;
+    for (const char* a : {"DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel"})
+        EXPECT_FALSE(enabled(a)) << a << ": the buffer is empty";
+
+    const std::string file = path("backup.prn");
+    run->ui.fileChoices.push_back(FileDialogChoice{file, 1});
+    trigger("DSATZ_SGtoFILE");
+    EXPECT_EQ(shownTitles, QStringList{QStringLiteral("Parametersatz auslesen")});
+    TEolParamSet saved;
+    ASSERT_EQ(ParamSetFile::LoadFromFile(file, 1, saved), ParamSetFile::LoadOk);
+    EXPECT_EQ(saved.Count, 256);
+    EXPECT_EQ(run->form->settings().ParamSetFileName, file);
+
+    run->advance(300);  // the unit leaves its block mode after the dialog has closed
+    trigger("DSATZ_SGtoZWIS");
+    ASSERT_TRUE(run->runUntil([&] { return enabled("DSATZ_ZWISDel"); }, 2000));
+    EXPECT_TRUE(enabled("DSATZ_ZWIStoSG"));
+    trigger("DSATZ_ZWISDel");
+    EXPECT_FALSE(enabled("DSATZ_ZWIStoSG"));
+
+    // The file back into the unit after the unit's cells changed.
+    auto& mem = run->unit.eol().memory();
+    const std::vector<uint8_t> original = mem.cells();
+    for (uint32_t a = 0; a < 256; ++a) mem[a] = 0;
+    run->advance(300);
+    run->ui.fileChoices.push_back(FileDialogChoice{file, 1});
+    trigger("DSATZ_FILEtoSG");
+    EXPECT_EQ(mem.cells(), original);
+    EXPECT_TRUE(run->ui.boxes.empty());
+}
+
+TEST_F(MainWindowEol, EditorKeepsTheChecksumPrintsAndProgramsTheUnit) {
+    TDS_EOL_RW_Form& rw = *run->form->eolRwForm();
+    const std::string pdf = path("set.pdf");
+    QString checksumShown, emptyShown;
+    bool emptyEditable = true;
+    rw.showModal = [&](TDS_EOL_RW_Form& form) {
+        run->advance(500);  // the user looks a moment
+        form.typeIntoCell(0x20, QStringLiteral("aa"));
+        checksumShown = form.EOLGrid()->item(9, 1)->text();  // address 0x80
+        PrintChoice toFile;
+        toFile.pdfFile = pdf;
+        run->ui.printChoices.push_back(toFile);
+        form.PrintButton()->click();
+        // A .prn has all 256 cells here; the rows stop after the last address.
+        emptyShown = form.EOLGrid()->item(16, 16)->text();
+        emptyEditable = form.EOLGrid()->rowCount() != 17;
+        return EolParamSetService::EditorProgram;
+    };
+    trigger("DSATZ_SGtoEDIT");
+    auto& mem = run->unit.eol().memory();
+    EXPECT_EQ(mem[0x20], 0xAA);
+    EXPECT_TRUE(mem.checksumsRight());
+    EXPECT_EQ(checksumShown, QString::asprintf("%02X", mem[0x80]));
+    EXPECT_EQ(emptyShown, QString::asprintf("%02X", mem[0xFF]));
+    EXPECT_FALSE(emptyEditable);
+    EXPECT_EQ(shownTitles, (QStringList{QStringLiteral("Parametersatz auslesen"),
+                                        QStringLiteral("Parametersatz übertragen")}));
+    ASSERT_EQ(run->ui.printRequests.size(), 1u);
+    EXPECT_EQ(run->ui.printRequests[0].documentTitle, "Dataset");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf),
+                                          QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("0020\\s+AA\\s+170")))) << text.toStdString();
+    EXPECT_TRUE(run->ui.boxes.empty());
+}
+
+TEST_F(MainWindowEol, CellWindowReadsAndWritesOneCell) {
+    trigger("DSATZ_EOL_EDIT");
+    TDS_EOL_ADR_Form& w = *run->form->eolAdrForm();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_TRUE(w.Button2()->isEnabled());
+    w.edit(1)->setText(QStringLiteral("30"));
+    w.service().Edit1Exit();
+    w.Button2()->click();
+    ASSERT_TRUE(run->runUntil([&] { return !w.service().Running(); }, 3000));
+    EXPECT_TRUE(w.Button2()->isEnabled());
+    auto& mem = run->unit.eol().memory();
+    EXPECT_EQ(w.edit(5)->text(), QString::asprintf("%02X", mem[0x30]));
+    w.edit(9)->setText(QStringLiteral("66"));
+    w.service().Edit9Exit();
+    w.Button3()->click();
+    ASSERT_TRUE(run->runUntil([&] { return !w.service().Running(); }, 3000));
+    EXPECT_EQ(mem[0x30], 66);
+    EXPECT_TRUE(mem.checksumsRight());
+    EXPECT_EQ(w.edit(5)->text(), QStringLiteral("42"));
+    EXPECT_EQ(w.edit(6)->text(), QStringLiteral("66"));
+}
+
+}  // namespace

@@ -80,6 +80,7 @@ void keepInMdiArea(QWidget* w) {
 }
 
 constexpr char NormalGeometryProperty[] = "NormalGeometry";
+constexpr char KeptColumnsProperty[] = "KeptColumnWidths";
 
 bool isNormalState(Qt::WindowStates states) {
     return !(states & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -284,6 +285,22 @@ void LAYOUT_RestoreZOrder(const MainSettings& settings, QMdiArea* mdi) {
     }
 }
 
+void LAYOUT_ActivateShownChild(QMdiArea* mdi) {
+    if (!mdi) return;
+    const QMdiSubWindow* active = mdi->activeSubWindow();
+    if (active && active->isVisible() && !active->isMinimized()) return;
+    const QList<QMdiSubWindow*> children = mdi->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if ((*it)->isVisible() && !(*it)->isMinimized()) {
+            mdi->setActiveSubWindow(*it);
+            // The focus goes with it: the window gives the focus back to where it was when
+            // it becomes active, and a child holding the focus becomes the active one again.
+            (*it)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void LAYOUT_RestoreColumns(const MainSettings& settings, QTreeView* list) {
     if (!list) return;
     const int tag = LAYOUT_Tag(list);
@@ -298,6 +315,18 @@ void LAYOUT_SaveColumns(MainSettings& settings, QTreeView* list) {
     const int tag = LAYOUT_Tag(list);
     if (tag < 1) return;
     const int columns = list->header()->count();
+    const QVariantMap kept = list->property(KeptColumnsProperty).toMap();
     for (int i = 0; i < columns; ++i)
-        if (int32_t* width = settings.columnWidth(tag, i)) *width = list->columnWidth(i);
+        if (int32_t* width = settings.columnWidth(tag, i))
+            *width = kept.value(QString::number(i), list->columnWidth(i)).toInt();
+}
+
+void LAYOUT_KeepColumnWidth(QTreeView* list, int column, int width) {
+    if (!list || column < 0) return;
+    QVariantMap kept = list->property(KeptColumnsProperty).toMap();
+    if (width < 0)
+        kept.remove(QString::number(column));
+    else
+        kept.insert(QString::number(column), width);
+    list->setProperty(KeptColumnsProperty, kept);
 }

@@ -49,5 +49,12 @@ void LAYOUT_SaveForm(MainSettings& settings, QWidget* form);
 bool LAYOUT_WasOpen(const MainSettings& settings, const QWidget* form);
 void LAYOUT_SaveZOrder(MainSettings& settings, QMdiArea* mdi);
 void LAYOUT_RestoreZOrder(const MainSettings& settings, QMdiArea* mdi);
+// When no child is active, or the active one is laid aside (minimised), the front-most child
+// that is shown and not laid aside becomes the active one.
+void LAYOUT_ActivateShownChild(QMdiArea* mdi);
 void LAYOUT_RestoreColumns(const MainSettings& settings, QTreeView* list);
+// A column that the program widens for its content on its own keeps, in the settings, the
+// width it was given rather than the widened one, so each run starts from the same layout.
+// LAYOUT_SaveColumns saves that width; a negative one saves the column's shown width again.
+void LAYOUT_KeepColumnWidth(QTreeView* list, int column, int width);
 void LAYOUT_SaveColumns(MainSettings& settings, QTreeView* list);

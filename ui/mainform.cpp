@@ -374,7 +374,9 @@ void TMAIN_Form::FormShow() {
     if (m_settings.ScreenInit) {
         setWindowState(windowState() | Qt::WindowMaximized);
         m_prot->close();  // an MDI child closed this way is laid aside minimised
-        tileMdi(Qt::Horizontal);
+        // One above the other; side by side where only that way shows every view whole at
+        // its minimum size (as on a wide screen with all five views up).
+        m_arranger->tileToFit(Qt::Horizontal);
         m_settings.ScreenInit = false;
     }
     m_session->DIAG_UpdateTitle();
@@ -384,6 +386,8 @@ void TMAIN_Form::FormShow() {
     m_engine->AdapterReady = false;
     UI_UpdateLinkState();
     LAYOUT_RestoreZOrder(m_settings, m_mdi);
+    // The window menu's check mark and the keys go to a view in sight, not a laid-aside one.
+    LAYOUT_ActivateShownChild(m_mdi);
     // The free telegram and EOL cell windows come back if they were open at the last exit.
     if (LAYOUT_WasOpen(m_settings, m_tele)) m_tele->show();
     if (LAYOUT_WasOpen(m_settings, m_eolAdr)) m_eolAdr->show();

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 
@@ -49,8 +50,17 @@ std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
     return length;
 }
 
-MdiArranger::MdiArranger(QMdiArea* area) : QObject(area), m_area(area) {
+MdiArranger::MdiArranger(QMdiArea* area)
+    : QObject(area), m_area(area), m_reserve(new QWidget(area->viewport())) {
+    // Children that need more room than the area has make it scroll.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->installEventFilter(this);
+    // An empty widget that only widens the area's scrolling; it takes no click and draws
+    // nothing.
+    m_reserve->setObjectName(QStringLiteral("MdiReserve"));
+    m_reserve->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_reserve->hide();
 }
 
 QList<QMdiSubWindow*> MdiArranger::shownChildren() const {
@@ -67,11 +77,20 @@ QList<QMdiSubWindow*> MdiArranger::tiledChildren() const {
     return tiled;
 }
 
-QRect MdiArranger::arrangeRect() const {
-    QRect room = m_area->viewport()->rect();
+int MdiArranger::laidAsideHeight() const {
     int laidAside = 0;
     for (const QMdiSubWindow* s : m_area->subWindowList())
         if (s->isVisible() && s->isMinimized()) laidAside = std::max(laidAside, s->height());
+    return laidAside;
+}
+
+QRect MdiArranger::arrangeRect(bool horizontalBar, bool verticalBar) const {
+    // The viewport's size with no scroll bar shown (the area sets no viewport margins).
+    QSize full = m_area->contentsRect().size();
+    if (verticalBar) full.rwidth() -= m_area->verticalScrollBar()->sizeHint().width();
+    if (horizontalBar) full.rheight() -= m_area->horizontalScrollBar()->sizeHint().height();
+    QRect room(QPoint(0, 0), full);
+    const int laidAside = laidAsideHeight();
     if (laidAside > 0 && laidAside < room.height()) room.setBottom(room.bottom() - laidAside);
     return room;
 }
@@ -89,71 +108,167 @@ void MdiArranger::watch(QMdiSubWindow* child) {
 
 void MdiArranger::stopFollowing() {
     m_tiled.reset();
+    m_toFit = false;
     m_tiledChildren.clear();
-    m_placedSizes.clear();
+    m_placed.clear();
+}
+
+void MdiArranger::scrollToOrigin() {
+    m_area->horizontalScrollBar()->setValue(m_area->horizontalScrollBar()->minimum());
+    m_area->verticalScrollBar()->setValue(m_area->verticalScrollBar()->minimum());
+}
+
+void MdiArranger::reserveBelow(int contentBottom) {
+    const int laidAside = laidAsideHeight();
+    const QRect room = arrangeRect(false, false);
+    if (laidAside > 0 && contentBottom > room.bottom()) {
+        m_reserve->setGeometry(0, contentBottom + 1, 1, laidAside);
+        m_reserve->lower();
+        m_reserve->show();
+    } else {
+        m_reserve->hide();
+    }
+}
+
+void MdiArranger::apply(const QList<QMdiSubWindow*>& children, const std::vector<QRect>& places) {
+    // Each child as large as its limits allow it to be there.
+    std::vector<QRect> limited;
+    int bottom = 0;
+    for (int i = 0; i < children.size(); ++i) {
+        const QMdiSubWindow* s = children[i];
+        const QRect& p = places[static_cast<size_t>(i)];
+        limited.emplace_back(p.topLeft(),
+                             p.size().expandedTo(s->minimumSize()).boundedTo(s->maximumSize()));
+        bottom = std::max(bottom, limited.back().bottom());
+    }
+    // The area takes its scroll room from the children as they move, so the room below them
+    // is held first.
+    reserveBelow(bottom);
+    for (int i = 0; i < children.size(); ++i)
+        children[i]->setGeometry(limited[static_cast<size_t>(i)]);
 }
 
 void MdiArranger::tile(Qt::Orientation orientation) {
     // The front-most child takes the first place.
-    place(orientation, shownChildren());
+    place(orientation, false, shownChildren());
 }
 
-void MdiArranger::place(Qt::Orientation orientation, const QList<QMdiSubWindow*>& shown) {
-    stopFollowing();
-    if (shown.isEmpty()) return;
-    m_arranging = true;
-    std::vector<int> minimums, maximums;
-    for (QMdiSubWindow* s : shown) {
+void MdiArranger::tileToFit(Qt::Orientation preferred) {
+    place(preferred, true, shownChildren());
+}
+
+void MdiArranger::prepare(const QList<QMdiSubWindow*>& children) {
+    for (QMdiSubWindow* s : children) {
         s->showNormal();
         LAYOUT_KeepMdiChild(s);
+    }
+}
+
+namespace {
+
+// The sum of the children's minimums along the tiling and the largest across it.
+struct Minimums {
+    int along = 0;
+    int across = 0;
+};
+Minimums minimumsOf(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) {
+    Minimums m;
+    for (const QMdiSubWindow* s : children) {
+        const QSize lo = s->minimumSize();
         const bool rows = orientation == Qt::Horizontal;
+        m.along += rows ? lo.height() : lo.width();
+        m.across = std::max(m.across, rows ? lo.width() : lo.height());
+    }
+    return m;
+}
+
+}  // namespace
+
+bool MdiArranger::fits(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) const {
+    const QRect room = arrangeRect(false, false);
+    const Minimums m = minimumsOf(orientation, children);
+    const bool rows = orientation == Qt::Horizontal;
+    return m.along <= (rows ? room.height() : room.width()) &&
+           m.across <= (rows ? room.width() : room.height());
+}
+
+void MdiArranger::place(Qt::Orientation orientation, bool toFit,
+                        const QList<QMdiSubWindow*>& shown) {
+    stopFollowing();
+    if (shown.isEmpty()) {
+        m_reserve->hide();
+        return;
+    }
+    m_arranging = true;
+    prepare(shown);
+    if (toFit && !fits(orientation, shown)) {
+        const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
+        if (fits(other, shown)) orientation = other;
+    }
+    const bool rows = orientation == Qt::Horizontal;
+    std::vector<int> minimums, maximums;
+    for (QMdiSubWindow* s : shown) {
         minimums.push_back(rows ? s->minimumHeight() : s->minimumWidth());
         maximums.push_back(rows ? s->maximumHeight() : s->maximumWidth());
     }
-    const QRect area = arrangeRect();
-    const int total = orientation == Qt::Horizontal ? area.height() : area.width();
+    // The scroll bars the area will show: along the tiling when the minimums do not fit its
+    // length, across it when a child is wider (or taller) than the room. Each bar takes room
+    // from the other way, so a second look may find another bar needed.
+    const Minimums m = minimumsOf(orientation, shown);
+    bool hbar = false, vbar = false;
+    QRect area = arrangeRect(false, false);
+    for (int look = 0; look < 2; ++look) {
+        const bool alongOver = m.along > (rows ? area.height() : area.width());
+        const bool acrossOver = m.across > (rows ? area.width() : area.height());
+        hbar = hbar || (rows ? acrossOver : alongOver);
+        vbar = vbar || (rows ? alongOver : acrossOver);
+        area = arrangeRect(hbar, vbar);
+    }
+    scrollToOrigin();
+    const int total = rows ? area.height() : area.width();
     const std::vector<int> length = MDI_SplitLength(total, minimums, maximums);
+    // One after the other; children whose minimums do not fit reach past the area, which
+    // then scrolls.
+    std::vector<QRect> places;
     int at = 0;
     for (int i = 0; i < shown.size(); ++i) {
         const int len = length[static_cast<size_t>(i)];
-        // Children whose minimums do not fit overlap rather than reach out of the area.
-        const int start = std::max(0, std::min(at, total - len));
-        if (orientation == Qt::Horizontal)
-            shown[i]->setGeometry(0, start, area.width(), len);
-        else
-            shown[i]->setGeometry(start, 0, len, area.height());
+        places.push_back(rows ? QRect(0, at, area.width(), len) : QRect(at, 0, len, area.height()));
         at += len;
-        watch(shown[i]);
-        m_tiledChildren.append(shown[i]);
-        m_placedSizes.append(shown[i]->size());
+    }
+    apply(shown, places);
+    for (QMdiSubWindow* s : shown) {
+        watch(s);
+        m_tiledChildren.append(s);
+        m_placed.append(s->geometry());
     }
     m_tiled = orientation;
+    m_toFit = toFit;
     m_arranging = false;
 }
 
 void MdiArranger::cascade() {
     stopFollowing();
     // From the back-most to the front-most: each a title bar's height further down and to the
-    // right, so every title bar stays in sight, and as large as the rest of the area allows.
+    // right, so every title bar stays in sight, and as large as the rest of the area allows
+    // (at least its minimum: a cascade larger than the area makes it scroll).
     QList<QMdiSubWindow*> stack = shownChildren();
     std::reverse(stack.begin(), stack.end());
-    if (stack.isEmpty()) return;
-    m_arranging = true;
-    for (QMdiSubWindow* s : stack) {
-        s->showNormal();
-        LAYOUT_KeepMdiChild(s);
+    if (stack.isEmpty()) {
+        m_reserve->hide();
+        return;
     }
-    const QRect area = arrangeRect();
+    m_arranging = true;
+    prepare(stack);
+    scrollToOrigin();
+    const QRect area = arrangeRect(false, false);
     const int step = std::max(20, stack.first()->contentsMargins().top());
     const int n = static_cast<int>(stack.size());
     const QSize room(area.width() - (n - 1) * step, area.height() - (n - 1) * step);
-    for (int i = 0; i < n; ++i) {
-        QMdiSubWindow* s = stack[i];
-        const QSize size = room.expandedTo(s->minimumSize()).boundedTo(s->maximumSize());
-        const int x = std::max(0, std::min(i * step, area.width() - size.width()));
-        const int y = std::max(0, std::min(i * step, area.height() - size.height()));
-        s->setGeometry(x, y, size.width(), size.height());
-    }
+    std::vector<QRect> places;
+    for (int i = 0; i < n; ++i)
+        places.push_back(QRect(QPoint(i * step, i * step), room));
+    apply(stack, places);
     m_arranging = false;
 }
 
@@ -163,7 +278,7 @@ void MdiArranger::scheduleRetile() {
     QTimer::singleShot(0, this, [this] {
         m_retileDue = false;
         const QList<QMdiSubWindow*> tiled = tiledChildren();
-        if (m_tiled && sameChildren(tiled, shownChildren())) place(*m_tiled, tiled);
+        if (m_tiled && sameChildren(tiled, shownChildren())) place(*m_tiled, m_toFit, tiled);
     });
 }
 
@@ -171,10 +286,19 @@ bool MdiArranger::grewToItsLimits(const QObject* watched) const {
     for (int i = 0; i < m_tiledChildren.size(); ++i) {
         const QMdiSubWindow* s = m_tiledChildren[i];
         if (s != watched) continue;
-        const QSize placed = m_placedSizes.value(i);
+        const QSize placed = m_placed.value(i).size();
         return s->minimumWidth() > placed.width() || s->minimumHeight() > placed.height();
     }
     return false;
+}
+
+bool MdiArranger::atItsPlace(const QMdiSubWindow* child) const {
+    const int i = m_tiledChildren.indexOf(const_cast<QMdiSubWindow*>(child));
+    if (i < 0) return false;
+    // Scrolling moves every child by the scroll bars' values.
+    const QPoint scrolled(m_area->horizontalScrollBar()->value(),
+                          m_area->verticalScrollBar()->value());
+    return child->geometry().translated(scrolled) == m_placed.value(i);
 }
 
 bool MdiArranger::eventFilter(QObject* watched, QEvent* e) {
@@ -189,10 +313,12 @@ bool MdiArranger::eventFilter(QObject* watched, QEvent* e) {
                 scheduleRetile();
         } else if (watched != m_area) {
             // A child whose window now needs more room (a session filled its rows) gets it
-            // from the tiling; any other change is the user placing a child.
+            // from the tiling; a child moved only by the area's scrolling keeps its place;
+            // any other change is the user placing a child.
+            const auto* child = qobject_cast<const QMdiSubWindow*>(watched);
             if (grewToItsLimits(watched))
                 scheduleRetile();
-            else
+            else if (!child || !atItsPlace(child))
                 stopFollowing();
         }
     }

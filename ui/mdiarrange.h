@@ -2,19 +2,23 @@
 // (horizontal: each the area's full width) or side by side (vertical), or cascaded. Every
 // child keeps at least its minimum and at most its maximum size. The row of laid-aside
 // (minimised) children along the area's bottom stays free, so no arranged child hides behind
-// it. A tiling follows the area's size and a child's grown minimum until the user moves or
-// sizes a child, or a child comes up or is laid aside.
+// it. Tiled children never overlap: when their minimums do not fit the area, they are laid
+// out at their minimums and the area scrolls (so does a cascade larger than the area). A
+// tiling follows the area's size and a child's grown minimum until the user moves or sizes a
+// child, or a child comes up or is laid aside; scrolling the area moves no child's place.
 #pragma once
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <optional>
 #include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
+class QWidget;
 
 // Splits a length among children: as equal as their limits allow (each between its minimum
 // and its maximum), the first ones taking the odd pixels. When the minimums do not fit, each
@@ -27,6 +31,10 @@ public:
     explicit MdiArranger(QMdiArea* area);
 
     void tile(Qt::Orientation orientation);
+    // Tiles in the given orientation when the children fit the area that way at their
+    // minimums, else in the other one when they fit that way; when neither fits, as given.
+    // The choice is made again as long as the tiling follows the area's size.
+    void tileToFit(Qt::Orientation preferred);
     void cascade();
     // How the children are tiled now, while the tiling follows the area.
     std::optional<Qt::Orientation> tiled() const { return m_tiled; }
@@ -38,11 +46,27 @@ private:
     // The children that are shown and not laid aside, front-most first.
     QList<QMdiSubWindow*> shownChildren() const;
     QList<QMdiSubWindow*> tiledChildren() const;
-    // The room the children are arranged in: the area above the row of laid-aside children.
-    QRect arrangeRect() const;
+    // The height of the row of laid-aside children (0 when none is laid aside).
+    int laidAsideHeight() const;
+    // The room the children are arranged in: the area above the row of laid-aside children,
+    // less the scroll bars that will be shown.
+    QRect arrangeRect(bool horizontalBar, bool verticalBar) const;
     static bool sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b);
-    // Places the children in the given order.
-    void place(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children);
+    // Brings the children out of their minimised or maximised states with their limits.
+    void prepare(const QList<QMdiSubWindow*>& children);
+    // Whether the children fit the area without scrolling, tiled in that orientation.
+    bool fits(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) const;
+    // Places the children in the given order (or in the fitting orientation).
+    void place(Qt::Orientation orientation, bool toFit, const QList<QMdiSubWindow*>& children);
+    // Puts the children at their places (each within its limits there).
+    void apply(const QList<QMdiSubWindow*>& children, const std::vector<QRect>& places);
+    // Arrangements are made with the area scrolled to its origin.
+    void scrollToOrigin();
+    // Content that reaches below the room keeps the laid-aside row free when scrolled to its
+    // end: the area's scrolling reaches that far below the content.
+    void reserveBelow(int contentBottom);
+    // Whether the child sits where the tiling put it, the area's scrolling aside.
+    bool atItsPlace(const QMdiSubWindow* child) const;
     void watch(QMdiSubWindow* child);
     void stopFollowing();
     void scheduleRetile();
@@ -52,7 +76,9 @@ private:
     QMdiArea* m_area;
     std::optional<Qt::Orientation> m_tiled;
     QList<QPointer<QMdiSubWindow>> m_tiledChildren;  // in their places' order
-    QList<QSize> m_placedSizes;                      // the sizes the tiling gave them
+    QList<QRect> m_placed;                           // where the tiling put them, unscrolled
+    QWidget* m_reserve;                              // holds the room below the content
+    bool m_toFit = false;
     bool m_arranging = false;
     bool m_retileDue = false;
 };

@@ -223,6 +223,49 @@ TEST_F(ErrorTest, ValueColumnShowsItsLongestTextWholeWhileThereIsRoom) {
     EXPECT_EQ(list()->columnWidth(1), byHand);
 }
 
+// Each run restores the column widths the last one saved: the widening for the texts is not
+// saved, so three runs in a row give the same layout; a width set by hand is what is saved.
+TEST_F(ErrorTest, SavedColumnWidthsDoNotGrowFromRunToRun) {
+    MainSettings settings{{}, {}};
+    settings.ListColumnWidths[3] = {250, 150, 50, 0, 0};
+    const auto runOnce = [&](bool byHand) {
+        form = std::make_unique<TANSI_ERROR_Form>(dp, rec.context(true));
+        form->resize(1592, 305);
+        form->show();
+        LAYOUT_RestoreColumns(settings, list());
+        start(1);
+        set(dp, key("ERRSTATE", 1), "Nicht aktuell und gespeichert", 0);
+        set(dp, key("ERRBEZ", 2), "Temperatursensor Kurzschluss Vorlauf", 0);
+        form->ShowValues();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        const int shown = list()->columnWidth(1);
+        if (byHand) {
+            QHeaderView* header = list()->header();
+            const int edge = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
+            const int y = header->height() / 2;
+            QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+            QTest::mouseMove(header->viewport(), QPoint(edge + 40, y));
+            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 40, y));
+            QApplication::processEvents();
+        }
+        LAYOUT_SaveColumns(settings, list());
+        return shown;
+    };
+    const int first = runOnce(false);
+    ASSERT_GT(first, 150) << "the value column widened for its texts";
+    EXPECT_EQ(settings.ListColumnWidths[3][1], 150);
+    for (int run = 2; run <= 3; ++run) {
+        EXPECT_EQ(runOnce(false), first) << "run " << run;
+        EXPECT_EQ(settings.ListColumnWidths[3][1], 150) << "run " << run;
+    }
+    runOnce(true);
+    const int byHand = list()->columnWidth(1);
+    ASSERT_NE(byHand, first);
+    EXPECT_EQ(settings.ListColumnWidths[3][1], byHand);
+    EXPECT_EQ(runOnce(false), byHand) << "the next run starts from the width set by hand";
+}
+
 class ErrorClassTest : public ErrorTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ErrorClassTest, ListsTheEntriesOfTheClass) {

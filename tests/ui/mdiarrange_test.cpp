@@ -9,9 +9,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "errorform.h"
 #include "layout.h"
+#include "mdichecks.h"
 #include "overviewform.h"
 #include "settings.h"
 #include "viewdata.h"
@@ -242,6 +244,131 @@ TEST_F(MdiArrangeTest, MaximisedChildKeepsItsNormalPlaceInItsSlot) {
     subs[0]->showNormal();
     QApplication::processEvents();
     EXPECT_EQ(subs[0]->geometry(), place);
+}
+
+
+// Too many children for the area: besides the overview, the error view and a window without
+// limits (laid aside here, as the first run lays the telegram log aside), a chart of at least
+// 600 x 550 and two lists of at least 200 x 200, as the main window has them. Their minimums
+// fit neither one above the other nor side by side.
+class MdiCrowdTest : public MdiArrangeTest {
+protected:
+    void SetUp() override {
+        MdiArrangeTest::SetUp();
+        for (QSize least : {QSize(600, 550), QSize(200, 200), QSize(200, 200)}) {
+            auto* w = new QWidget;
+            w->setMinimumSize(least);
+            subs.push_back(area->addSubWindow(w));
+            LAYOUT_KeepMdiChild(subs.back());
+            subs.back()->show();
+        }
+        subs[2]->showMinimized();
+        QApplication::processEvents();
+    }
+    std::vector<QMdiSubWindow*> arranged() const {
+        std::vector<QMdiSubWindow*> out;
+        for (QMdiSubWindow* s : subs)
+            if (!s->isMinimized()) out.push_back(s);
+        return out;
+    }
+    QScrollBar* bar(Qt::Orientation o) const {
+        return o == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar();
+    }
+};
+
+TEST_F(MdiCrowdTest, TilingsLayTheMinimumsOutInARowAndTheAreaScrolls) {
+    MdiArranger arranger(area);
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        const bool rows = o == Qt::Horizontal;
+        const std::string what = rows ? "one above the other" : "side by side";
+        arranger.tile(o);
+        QApplication::processEvents();
+        expectArrangedWhole(area, true, what);
+        // one after the other, each at its minimum along the tiling
+        std::vector<QMdiSubWindow*> places = arranged();
+        std::sort(places.begin(), places.end(), [rows](QMdiSubWindow* a, QMdiSubWindow* b) {
+            return rows ? a->y() < b->y() : a->x() < b->x();
+        });
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(rows ? places[i]->height() : places[i]->width(),
+                      rows ? places[i]->minimumHeight() : places[i]->minimumWidth())
+                << what;
+            if (i > 0)
+                EXPECT_EQ(rows ? places[i]->y() : places[i]->x(),
+                          rows ? places[i - 1]->geometry().bottom() + 1
+                               : places[i - 1]->geometry().right() + 1)
+                    << what;
+        }
+        // The area scrolls along the tiling; scrolled to its end, the last child is in sight,
+        // above the laid-aside row, and the tiling still follows the area.
+        QScrollBar* along = bar(rows ? Qt::Vertical : Qt::Horizontal);
+        ASSERT_TRUE(along->isVisible()) << what;
+        const QRect before = places.front()->geometry();
+        along->setValue(along->maximum());
+        QApplication::processEvents();
+        const QRect view = area->viewport()->rect();
+        const QRect last = places.back()->geometry();
+        EXPECT_EQ(rows ? last.bottom() : last.right(),
+                  rows ? view.bottom() - mdiLaidAsideHeight(area) : view.right())
+            << what << " " << mdiRectText(last);
+        EXPECT_EQ(places.front()->geometry().size(), before.size()) << what;
+        EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(o)) << what;
+        // a larger area lays them out again, from the start
+        main.resize(main.width() + 40, main.height() + 40);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(o)) << what;
+        expectArrangedWhole(area, true, what + ", area grown");
+        EXPECT_EQ(rows ? places.front()->y() : places.front()->x(), 0) << what;
+        main.resize(1600, 1030);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(MdiCrowdTest, TilingToFitTakesTheOrientationThatShowsEveryChild) {
+    struct Case {
+        QSize mainSize;
+        Qt::Orientation expected;
+        bool fits;
+    } cases[] = {
+        {{1600, 1030}, Qt::Horizontal, false},  // neither: as asked, and the area scrolls
+        {{2200, 1030}, Qt::Vertical, true},     // only side by side
+        {{1300, 2200}, Qt::Horizontal, true},   // one above the other
+    };
+    MdiArranger arranger(area);
+    for (const Case& c : cases) {
+        main.resize(c.mainSize);
+        QApplication::processEvents();
+        arranger.tileToFit(Qt::Horizontal);
+        QApplication::processEvents();
+        const std::string what = std::to_string(c.mainSize.width()) + "x" +
+                                 std::to_string(c.mainSize.height());
+        EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(c.expected)) << what;
+        expectArrangedWhole(area, true, what);
+        if (c.fits)
+            for (QMdiSubWindow* s : arranged())
+                EXPECT_TRUE(area->viewport()->rect().contains(s->geometry()))
+                    << what << " " << mdiRectText(s->geometry());
+    }
+    // While it follows the area, the choice is made again for the area's new size.
+    main.resize(2200, 1030);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(Qt::Vertical));
+}
+
+TEST_F(MdiCrowdTest, CascadeLargerThanTheAreaKeepsTheMinimumsAndScrolls) {
+    main.resize(700, 560);  // smaller than the chart's minimum
+    QApplication::processEvents();
+    MdiArranger arranger(area);
+    arranger.cascade();
+    QApplication::processEvents();
+    expectArrangedWhole(area, false, "cascaded");
+    QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    stack.removeAll(subs[2]);
+    for (int i = 1; i < stack.size(); ++i)
+        EXPECT_GE(stack[i]->y(), stack[i - 1]->y() + stack[i]->contentsMargins().top())
+            << "every title bar in sight";
 }
 
 }  // namespace

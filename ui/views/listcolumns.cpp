@@ -6,6 +6,8 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "layout.h"
+
 namespace {
 
 class ValueColumnFit : public QObject {
@@ -28,6 +30,7 @@ public:
             connect(model, &QAbstractItemModel::modelReset, this, &ValueColumnFit::schedule);
             connect(model, &QAbstractItemModel::layoutChanged, this, &ValueColumnFit::schedule);
         }
+        keepBase();
         schedule();
     }
 
@@ -48,11 +51,21 @@ protected:
 private:
     void sectionResized(int section, int size) {
         if (section != m_column || m_fitting) return;
-        if (m_userHand)
+        if (m_userHand) {
             m_byHand = true;
-        else
+            // The user's width is the one to keep: the settings take the shown width again.
+            LAYOUT_KeepColumnWidth(m_list, m_column, -1);
+        } else {
             m_base = size;
+            keepBase();
+        }
         schedule();
+    }
+
+    // The settings keep the width the program set, not the one widened for the texts, so
+    // the layout does not grow from run to run.
+    void keepBase() {
+        if (!m_byHand) LAYOUT_KeepColumnWidth(m_list, m_column, m_base);
     }
 
     // Many cells change in one refresh: the width is worked out once, when they are done.

@@ -5,7 +5,8 @@
 // (the design width, or the one restored from the settings, which cannot tell the user's from
 // the program's) is where the column starts and what it comes back to when the list narrows.
 // A width the user sets by hand, by dragging or double-clicking the column's edge, is kept for
-// the rest of the run.
+// the rest of the run. The settings keep the width the program set, or the user's, never the
+// widened one, so repeated runs start from the same layout.
 //
 // Call it once the list has its columns and their widths:
 //     VIEW_FitValueColumn(m_list, 1);

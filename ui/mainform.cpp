@@ -34,7 +34,6 @@
 #include "qtmainthread.h"
 #include "qtports.h"
 #include "settingslanguage.h"
-#include "standinform.h"
 #include "statuspanel.h"
 #include "eoladrform.h"
 #include "eolrwform.h"
@@ -69,8 +68,8 @@ public:
     ITelegramLog* target = nullptr;
 };
 
-// The windows after the main window, in the order the program creates them. Those the
-// program has are built by name below; every other one is a stand-in.
+// The windows after the main window, in the order the program creates them, each built by
+// name below.
 const char* const kWindowOrder[] = {
     "THELP_Info_Form",     "TANSI_PROT_Form",     "TEXTRA_USB_Sel",      "TEXTRA_Tele_Form",
     "TDS_EOL_ADR_Form",    "TDS_EOL_RW_Form",     "TMAIN_Tranz_Form",    "TKALI_ALL_Form",
@@ -282,13 +281,10 @@ void TMAIN_Form::createWindows() {
         } else if (cls == QLatin1String("TKALI_CO2_EDIT_Form")) {
             w = m_co2Edit = new TKALI_CO2_EDIT_Form(
                 ctx, [this](int32_t speed) { m_kali->calibration().AssignSpeed(speed); }, this);
-        } else if (QWidget* d = createDialog(cls, ctx)) {
-            w = d;
         } else {
-            auto* s = new StandInForm(cls, this);
-            m_standIns.insert(cls, s);
-            w = s;
+            w = createDialog(cls, ctx);
         }
+        Q_ASSERT(w);
         m_windows.push_back(w);
     }
     // The MDI children are visible from creation.
@@ -425,7 +421,7 @@ void TMAIN_Form::FormClose() {
     m_protStart->PROT_Stop();
     waitForTransferThread();
     LAYOUT_SaveZOrder(m_settings, m_mdi);
-    // The windows in the order their placements are saved; a stand-in has no slot.
+    // The windows in the order their placements are saved.
     for (const char* name :
          {"TKOMP_TEST_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form",
           "TANSI_ERROR_Form", "TANSI_PROT_Form", "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form"}) {

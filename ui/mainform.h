@@ -30,7 +30,6 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
-class StandInForm;
 class TDEV_SEL_Form;
 class TEXTRA_SPRACHE_Form;
 class TEXTRA_Tele_Form;
@@ -189,11 +188,6 @@ public:
     QAction* menuEntry(const QString& name) const { return m_menuEntries.value(name); }
     QMenu* menu(const QString& name) const { return m_menus.value(name); }
     QToolBar* toolBar() const { return m_toolBar; }
-    // Whether the broadcast wants the action enabled; the action itself stays disabled while
-    // the window it opens is not part of the program yet.
-    bool wantedEnabled(const QString& name) const;
-    bool windowMissing(const QString& name) const { return m_missing.contains(name); }
-    QStringList missingWindowActions() const;
 
     MainEngine& engine() { return *m_engine; }
     DiagSession& session() { return *m_session; }
@@ -230,9 +224,8 @@ public:
     // The date and time of day the windows stamp their records with.
     QDateTime now() const;
     QMdiArea* mdiArea() const { return m_mdi; }
-    // The other windows in creation order (24), stand-ins included.
+    // The other windows in creation order (24).
     const std::vector<QWidget*>& windows() const { return m_windows; }
-    StandInForm* standIn(const QString& className) const { return m_standIns.value(className); }
     StatusPanel* statusPanel() const { return m_statusPanel; }
 
     int32_t TemperatureUnit = 0;
@@ -262,7 +255,7 @@ private:
                           const QString& caption = QString(), bool followVisible = false,
                           const QString& hint = QString());
     void connectHandlers();
-    void setWanted(const QString& name, bool enabled);
+    void enableAction(const QString& name, bool enabled);
     void setShown(const QString& name, bool visible);
     void applyControlCell(const QString& name, char cell);
     void checkLine(const char* on, const char* off, const char* line, uint8_t state);
@@ -312,11 +305,8 @@ private:
     QHash<QString, QAction*> m_actions;
     QHash<QString, QAction*> m_menuEntries;
     QHash<QString, QMenu*> m_menus;
-    QHash<QString, bool> m_wanted;
-    QSet<QString> m_missing;
 
     std::vector<QWidget*> m_windows;
-    QHash<QString, StandInForm*> m_standIns;
     TANSI_PROT_Form* m_prot = nullptr;
     TANSI_OVERVIEW_Form* m_overview = nullptr;
     TANSI_ERROR_Form* m_error = nullptr;

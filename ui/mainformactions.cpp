@@ -115,10 +115,6 @@ const Def kActions[] = {
 };
 // clang-format on
 
-// Actions whose windows or dialogs the program does not have yet: they open nothing and stay
-// disabled whatever the broadcast says. Every window exists now.
-const std::vector<const char*> kMissingWindowActions;
-
 QString tr8(const char* text) {
     return QCoreApplication::translate(CTX, text);
 }
@@ -139,13 +135,11 @@ QAction* TMAIN_Form::addAction(const ActionDef& def) {
     }
     a->setVisible(!def.hid);
     m_actions.insert(name, a);
-    m_wanted.insert(name, !def.off);
-    a->setEnabled(!def.off && !m_missing.contains(name));
+    a->setEnabled(!def.off);
     return a;
 }
 
 void TMAIN_Form::createActions() {
-    for (const char* name : kMissingWindowActions) m_missing.insert(QString::fromLatin1(name));
     // The window itself holds every action, so each key works even where the menu shows a
     // line of its own or the tool bar a button of its own for the action.
     for (const Def& s : kActions) QWidget::addAction(addAction(s));
@@ -158,12 +152,6 @@ void TMAIN_Form::createActions() {
         action(QString::fromLatin1(n))->setCheckable(true);
     // STEU_L_HS_AUS answers F4 through STEU_AUS; its menu line still names the key.
     action(QStringLiteral("STEU_L_HS_AUS"))->setText(tr8("Hauptschalter &Aus") + "\tF4");
-}
-
-QStringList TMAIN_Form::missingWindowActions() const {
-    QStringList out;
-    for (const char* name : kMissingWindowActions) out << QString::fromLatin1(name);
-    return out;
 }
 
 // A menu line of its own for an action, where the menu shows or hides the line apart from the
@@ -295,7 +283,6 @@ void TMAIN_Form::createMenus() {
         connect(w, &QAction::triggered, this, slot);
         win->addAction(w);
         m_actions.insert(w->objectName(), w);
-        m_wanted.insert(w->objectName(), true);
     };
     mdiAction("WindowCascade1", tr("Ü&berlappend"), 701, [this] { cascadeMdi(); });
     mdiAction("WindowTileHorizontal1", tr("Hori&zontal anordnen"), 702,
@@ -456,7 +443,7 @@ void TMAIN_Form::DIAG_StartExecute() {
     if (row == 5) m_session->buses().sbus.SBUS_SetDeviceAddress(3);
     m_session->DIAG_BeginSession(row == -1 ? 0 : static_cast<uint8_t>(row + 1));
     for (const char* n : {"DIAG_DEV_Sel", "DIAG_Start", "EXTR_UNIT"})
-        setWanted(QString::fromLatin1(n), false);
+        enableAction(QString::fromLatin1(n), false);
 }
 
 void TMAIN_Form::DIAG_StopExecute() {

@@ -24,7 +24,6 @@
 #include "protstartform.h"
 #include "qtports.h"
 #include "flashform.h"
-#include "standinform.h"
 #include "trendform.h"
 
 namespace {
@@ -101,18 +100,11 @@ const char* const kDeviceClassOrder[] = {
 
 // ---- enabling helpers ----
 
-bool TMAIN_Form::wantedEnabled(const QString& name) const {
-    return m_wanted.value(name, false);
-}
-
-void TMAIN_Form::setWanted(const QString& name, bool enabled) {
-    QAction* a = action(name);
-    if (!a) {
-        if (QMenu* m = menu(name)) m->menuAction()->setEnabled(enabled);
-        return;
-    }
-    m_wanted.insert(name, enabled);
-    a->setEnabled(enabled && !m_missing.contains(name));
+void TMAIN_Form::enableAction(const QString& name, bool enabled) {
+    if (QAction* a = action(name))
+        a->setEnabled(enabled);
+    else if (QMenu* m = menu(name))
+        m->menuAction()->setEnabled(enabled);
 }
 
 void TMAIN_Form::setShown(const QString& name, bool visible) {
@@ -128,16 +120,16 @@ void TMAIN_Form::setShown(const QString& name, bool visible) {
 void TMAIN_Form::applyControlCell(const QString& name, char cell) {
     switch (cell) {
         case 'v':
-            setShown(name, true), setWanted(name, false);
+            setShown(name, true), enableAction(name, false);
             break;
         case 'E':
-            setShown(name, true), setWanted(name, true);
+            setShown(name, true), enableAction(name, true);
             break;
         case '-':
-            setShown(name, false), setWanted(name, false);
+            setShown(name, false), enableAction(name, false);
             break;
         case 'h':
-            setShown(name, false), setWanted(name, true);
+            setShown(name, false), enableAction(name, true);
             break;
         case 'H':
             setShown(name, false);
@@ -159,7 +151,7 @@ void TMAIN_Form::UI_UpdateLinkState() {
         UI_UpdateSessionState();
     } else {
         for (const char* n : {"DIAG_DEV_Sel", "DIAG_Start", "DIAG_Stop", "DIAG_KOMP_Test"})
-            setWanted(QString::fromLatin1(n), false);
+            enableAction(QString::fromLatin1(n), false);
         UI_UpdateSummaryActions();
         UI_UpdateLogActions();
         UI_UpdateControlActions();
@@ -208,9 +200,6 @@ void TMAIN_Form::UI_UpdateLinkState() {
             w = m_eolAdr;
         } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
             w = d;
-        } else if (StandInForm* s = standIn(cls)) {
-            s->SetLinkState(ready);
-            w = s;
         }
         if (w) broadcast(cls, "SetLinkState");
     }
@@ -221,10 +210,10 @@ void TMAIN_Form::UI_UpdateLinkState() {
 void TMAIN_Form::UI_UpdateSessionState() {
     if (m_engine->AdapterReady) {
         const bool up = m_engine->SessionUp;
-        setWanted(QStringLiteral("DIAG_DEV_Sel"), !up);
-        setWanted(QStringLiteral("DIAG_Start"), !up);
-        setWanted(QStringLiteral("DIAG_Stop"), up);
-        setWanted(QStringLiteral("DIAG_KOMP_Test"), up);
+        enableAction(QStringLiteral("DIAG_DEV_Sel"), !up);
+        enableAction(QStringLiteral("DIAG_Start"), !up);
+        enableAction(QStringLiteral("DIAG_Stop"), up);
+        enableAction(QStringLiteral("DIAG_KOMP_Test"), up);
         UI_UpdateSummaryActions();
         UI_UpdateLogActions();
         UI_UpdateControlActions();
@@ -270,9 +259,6 @@ void TMAIN_Form::UI_UpdateSessionState() {
                 w = m_eolAdr;
             } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
                 w = d;
-            } else if (StandInForm* s = standIn(wn)) {
-                s->SetDeviceClass(cls);
-                w = s;
             }
             if (w) broadcast(wn, "SetDeviceClass");
         }
@@ -284,15 +270,15 @@ void TMAIN_Form::UI_UpdateSessionState() {
 
 void TMAIN_Form::UI_UpdateSummaryActions() {
     const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
-    setWanted(QStringLiteral("DIAG_ZUSAM_Save"), on);
-    setWanted(QStringLiteral("DIAG_ZUSAM_Print"), on);
-    setWanted(QStringLiteral("DIAG_ZUSAM_Open"), true);
+    enableAction(QStringLiteral("DIAG_ZUSAM_Save"), on);
+    enableAction(QStringLiteral("DIAG_ZUSAM_Print"), on);
+    enableAction(QStringLiteral("DIAG_ZUSAM_Open"), true);
 }
 
 void TMAIN_Form::UI_UpdateLogActions() {
     const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
-    setWanted(QStringLiteral("DIAG_PROT_Start"), on && !MeasurementLogActive);
-    setWanted(QStringLiteral("DIAG_PROT_Stop"), on && MeasurementLogActive);
+    enableAction(QStringLiteral("DIAG_PROT_Start"), on && !MeasurementLogActive);
+    enableAction(QStringLiteral("DIAG_PROT_Stop"), on && MeasurementLogActive);
 }
 
 void TMAIN_Form::UI_UpdateControlActions() {
@@ -333,36 +319,36 @@ void TMAIN_Form::UI_UpdateDataSetActions() {
             setShown(a->objectName(), shown);
     if (!shown) return;
     const bool transfers = !MeasurementLogActive && m_engine->AdapterReady && cls != 0;
-    for (const char* n : kDataSetTransfers) setWanted(QString::fromLatin1(n), transfers);
-    setWanted(QStringLiteral("DSATZ_EOL_EDIT"), true);
+    for (const char* n : kDataSetTransfers) enableAction(QString::fromLatin1(n), transfers);
+    enableAction(QStringLiteral("DSATZ_EOL_EDIT"), true);
     UI_UpdateBufferActions();
 }
 
 void TMAIN_Form::UI_UpdateBufferActions() {
     const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
                     m_eolRw && m_eolRw->BufferHasData();
-    for (const char* n : kBufferActions) setWanted(QString::fromLatin1(n), on);
+    for (const char* n : kBufferActions) enableAction(QString::fromLatin1(n), on);
 }
 
 void TMAIN_Form::UI_UpdateExtrasActions() {
     setShown(QStringLiteral("EXTR_TELG"), true);
-    setWanted(QStringLiteral("EXTR_TELG"), true);
+    enableAction(QStringLiteral("EXTR_TELG"), true);
     setShown(QStringLiteral("N10"), true);
     setShown(QStringLiteral("EXTR_FLASH"), true);
     setShown(QStringLiteral("N6"), true);
     switch (m_engine->DeviceClass) {
         case 0:
-            setWanted(QStringLiteral("EXTR_UNIT"), true);
-            setWanted(QStringLiteral("EXTR_FLASH"), false);
+            enableAction(QStringLiteral("EXTR_UNIT"), true);
+            enableAction(QStringLiteral("EXTR_FLASH"), false);
             break;
         case 3:
         case 5:
         case 6:
-            setWanted(QStringLiteral("EXTR_UNIT"), false);
-            setWanted(QStringLiteral("EXTR_FLASH"), true);
+            enableAction(QStringLiteral("EXTR_UNIT"), false);
+            enableAction(QStringLiteral("EXTR_FLASH"), true);
             break;
         default:
-            setWanted(QStringLiteral("EXTR_UNIT"), false);
+            enableAction(QStringLiteral("EXTR_UNIT"), false);
             break;
     }
 }

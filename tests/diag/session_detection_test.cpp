@@ -1,6 +1,6 @@
 // Automatic detection and the manual start, byte for byte over the fake transport. Recording
-// modules stand in for the classes whose modules the program does not have yet, so every row
-// of the recognition table can be seen.
+// modules take the places of classes 2 to 6, so every row of the recognition table is seen by
+// which module the session registers.
 #include <gtest/gtest.h>
 
 #include "sessionrig.h"

@@ -153,8 +153,8 @@ public:
     std::vector<Sent> sent;
 };
 
-// A device module that records what the session asks of it and never sends: it stands in for
-// the modules of the classes this program does not have yet.
+// A device module that records what the session asks of it and never sends: it takes a
+// class's place where a test looks at the session alone, not at the class's own module.
 class RecordingModule : public DeviceModule {
 public:
     explicit RecordingModule(DiagSession& s) : m_session(s) {}

@@ -68,9 +68,9 @@ TEST_F(MainWindowSession, StartFindsTheUnitAndShowsTheSession) {
     EXPECT_EQ(f.statusPanel()->shownImage(), 45);
     click(f, "DIAG_Start");
     // starting disables start, device selection and the units dialog at once
-    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("DIAG_Start")));
-    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("DIAG_DEV_Sel")));
-    EXPECT_FALSE(f.wantedEnabled(QStringLiteral("EXTR_UNIT")));
+    EXPECT_FALSE(f.action(QStringLiteral("DIAG_Start"))->isEnabled());
+    EXPECT_FALSE(f.action(QStringLiteral("DIAG_DEV_Sel"))->isEnabled());
+    EXPECT_FALSE(f.action(QStringLiteral("EXTR_UNIT"))->isEnabled());
     ASSERT_TRUE(run.runUntil([&] { return f.engine().SessionUp; }, 10000));
 
     EXPECT_EQ(f.engine().DeviceClass, 1);

@@ -1,7 +1,0 @@
-#include "standinform.h"
-
-StandInForm::StandInForm(const QString& className, QWidget* parent) : QWidget(parent) {
-    setObjectName(className);
-    setWindowFlag(Qt::Window);
-    hide();
-}

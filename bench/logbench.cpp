@@ -23,7 +23,7 @@ const char* const kClass4Keys[] = {
 
 class SilentUi : public IUserInteraction {
 public:
-    int messageBox(MsgKind, const ByteString&, int) override { return MB_OK; }
+    int messageBox(MsgKind, const ByteString&, int, int = 0) override { return MB_OK; }
     std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest&) override {
         return std::nullopt;
     }

@@ -54,8 +54,11 @@ struct PrintChoice {
 class IUserInteraction {
 public:
     virtual ~IUserInteraction() = default;
-    // A modal box; returns the button that closed it (one of `buttons`).
-    virtual int messageBox(MsgKind kind, const ByteString& text, int buttons) = 0;
+    // A modal box; returns the button that closed it (one of `buttons`). A help context above
+    // 0 adds a Help button: it shows that help topic and leaves the box up, so the box still
+    // ends only by one of `buttons`.
+    virtual int messageBox(MsgKind kind, const ByteString& text, int buttons,
+                           int helpContext = 0) = 0;
     // The main window's open and save dialogs; nothing when cancelled.
     virtual std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) = 0;

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The help topic of the CO2 adjustment's first box.
+constexpr int kCo2HelpContext = 410;
+
 TParamlist paramsOf(std::initializer_list<long double> values) {
     TParamlist p;
     size_t k = 1;
@@ -43,8 +46,8 @@ ByteString Calibration::faultText() {
               "     beheben Sie zunächst die Fehlerursache.     ");
 }
 
-int Calibration::box(MsgKind kind, const ByteString& text, int buttons) {
-    return m_engine.userInteraction().messageBox(kind, text, buttons);
+int Calibration::box(MsgKind kind, const ByteString& text, int buttons, int helpContext) {
+    return m_engine.userInteraction().messageBox(kind, text, buttons, helpContext);
 }
 
 // ---- broadcasts ----
@@ -153,7 +156,7 @@ void Calibration::RunCO2Adjust() {
             TR(CTX,
                "     Zur Ausführung dieser Funktion\r\n"
                "     ist ein CO2-Messgerät erforderlich.     "),
-            MB_OK | MB_CANCEL) != MB_OK)
+            MB_OK | MB_CANCEL, kCo2HelpContext) != MB_OK)
         return;
     if (box(MsgKind::Question, TR(CTX, "     Heizgerät für die CO2-Einstellung jetzt starten?     "),
             MB_YES | MB_NO) != MB_YES)

@@ -125,7 +125,7 @@ public:
 private:
     void linkLost();
     void setOnly(Flag f, Flag first, Flag last);
-    int box(MsgKind kind, const ByteString& text, int buttons);
+    int box(MsgKind kind, const ByteString& text, int buttons, int helpContext = 0);
     void endDialogs(int result);
     void endWait(int result);
     void endEdit(int result);

@@ -103,6 +103,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
         qtUi->saveDialogTypeChange = [](const ByteString& filter, int index) {
             return fromQ(SaveDialog1TypeChange(toQ(filter), index));
         };
+        qtUi->showHelp = [this](int context) { m_help.HELP_ShowContext(context); };
         m_ownUi = std::move(qtUi);
         m_ui = m_ownUi.get();
     }

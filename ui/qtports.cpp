@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 
 QString toQ(const ByteString& s) {
@@ -39,7 +40,8 @@ QtUserInteraction::QtUserInteraction(QWidget* parent) : m_parent(parent) {}
 
 QtUserInteraction::~QtUserInteraction() = default;
 
-int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int buttons) {
+int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int buttons,
+                                  int helpContext) {
     QMessageBox::StandardButtons qb;
     if (buttons & MB_OK) qb |= QMessageBox::Ok;
     if (buttons & MB_YES) qb |= QMessageBox::Yes;
@@ -65,7 +67,20 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
     QWidget* parent = QApplication::activeWindow();
     if (!parent || !(parent->windowFlags() & Qt::WindowStaysOnTopHint)) parent = m_parent;
     QMessageBox box(icon, applicationTitle(), toQ(text), qb, parent);
-    switch (box.exec()) {
+    // Help closes a message box: it shows its topic and brings the box back, so only the
+    // box's own buttons (or Escape and the close box, as Cancel) end it.
+    bool helpPressed = false;
+    if (helpContext > 0) {
+        QObject::connect(box.addButton(QMessageBox::Help), &QAbstractButton::clicked, &box,
+                         [&helpPressed] { helpPressed = true; });
+    }
+    int pressed = 0;
+    do {
+        helpPressed = false;
+        pressed = box.exec();
+        if (helpPressed && showHelp) showHelp(helpContext);
+    } while (helpPressed);
+    switch (pressed) {
         case QMessageBox::Ok:
             return MB_OK;
         case QMessageBox::Yes:

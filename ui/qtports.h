@@ -44,7 +44,8 @@ class QtUserInteraction : public IUserInteraction {
 public:
     explicit QtUserInteraction(QWidget* parent);
     ~QtUserInteraction() override;
-    int messageBox(MsgKind kind, const ByteString& text, int buttons) override;
+    int messageBox(MsgKind kind, const ByteString& text, int buttons,
+                   int helpContext = 0) override;
     std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) override;
     // One printer set-up for the whole run, so the dialog offers the last choice again.
@@ -52,6 +53,8 @@ public:
     // The save dialog's default extension for a filter (1-based index); runs when the dialog
     // opens and whenever the user picks another filter (the main window's SaveDialog1TypeChange).
     std::function<ByteString(const ByteString& filter, int filterIndex)> saveDialogTypeChange;
+    // Shows a help topic: what a box's Help button runs (the program's help service).
+    std::function<void(int helpContext)> showHelp;
 
 private:
     QPointer<QWidget> m_parent;

@@ -15,11 +15,13 @@ public:
         MsgKind kind;
         ByteString text;
         int buttons;
+        int helpContext = 0;  // above 0: the box has a Help button for this topic
     };
 
-    int messageBox(MsgKind kind, const ByteString& text, int buttons) override {
+    int messageBox(MsgKind kind, const ByteString& text, int buttons,
+                   int helpContext = 0) override {
         if (onBox) onBox();
-        boxes.push_back({kind, text, buttons});
+        boxes.push_back({kind, text, buttons, helpContext});
         if (!answers.empty()) {
             const int a = answers.front();
             answers.pop_front();

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "betriebform.h"
+#include "boxuser.h"
 #include "diagsession.h"
 #include "eoladrform.h"
 #include "eolrwform.h"
@@ -173,6 +174,26 @@ TEST_F(MainWindowState, HelpWithoutItsFileSaysWhichFileWasLookedFor) {
         EXPECT_NE(b.text.find("Hilfedatei"), ByteString::npos) << b.text;
         EXPECT_EQ(b.buttons, MB_OK);
     }
+}
+
+// The program's own boxes: Help in a box opens its topic through the help service, which says
+// which file it looked for, and the box comes back.
+TEST(MainWindowBoxes, HelpInABoxOpensItsTopicThroughTheHelpService) {
+    QTemporaryDir dir;
+    MainWinRun run(dir.path(), false, nullptr, true);
+    QString helpText;
+    BoxUser user({
+        [](QMessageBox& box) { BoxUser::press(box, QMessageBox::Help); },
+        [&](QMessageBox& box) { helpText = box.text(), BoxUser::press(box, QMessageBox::Ok); },
+        [](QMessageBox& box) { BoxUser::press(box, QMessageBox::Cancel); },
+    });
+    EXPECT_EQ(run.form->engine().userInteraction().messageBox(MsgKind::Warning, "CO2",
+                                                              MB_OK | MB_CANCEL, 410),
+              MB_CANCEL);
+    EXPECT_EQ(user.stepsDone(), 3u);
+    EXPECT_EQ(run.form->help().lastContext(), 410);
+    EXPECT_TRUE(helpText.contains(QDir::toNativeSeparators(dir.filePath("NAVIRON-HELP-DEU.CHM"))))
+        << helpText.toStdString();
 }
 
 TEST_F(MainWindowState, CaptionsAndHintsByClass) {

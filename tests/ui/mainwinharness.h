@@ -28,8 +28,9 @@ class MainWinRun {
 public:
     // folder: where the settings file and the program's folder are.
     // other: the unit on the adapter instead of the KX3090 (not owned).
+    // programBoxes: the program's own message boxes instead of the scripted ones in `ui`.
     explicit MainWinRun(const QString& folder, bool withUnit = true,
-                        ISimControlUnit* other = nullptr) {
+                        ISimControlUnit* other = nullptr, bool programBoxes = false) {
         adapter = sim.addAdapter("SIM00001");
         SimFaults f;
         f.answerDelayMs = 20;  // a bus exchange takes a little while, as on a real adapter
@@ -39,7 +40,7 @@ public:
         p.driver = &sim;
         p.timers = &clock;
         p.mainThread = &mainThread;
-        p.ui = &ui;
+        if (!programBoxes) p.ui = &ui;
         p.transferThread =
             [](D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& main, int timeoutMs,
                ReplyHandler onReply,

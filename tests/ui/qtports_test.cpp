@@ -1,5 +1,5 @@
 // The shared file dialogs' filters: each description shown once, and its pattern matching
-// file names in either case.
+// file names in either case. The message box's Help button.
 #include "qtports.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +7,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QListView>
 #include <QTemporaryDir>
 
+#include "boxuser.h"
+#include "helpservice.h"
 #include "viewtestsupport.h"
 
 namespace {
@@ -57,6 +60,79 @@ TEST(FileFilters, PatternMatchesEitherCase) {
     listed.sort();
     EXPECT_EQ(listed, (QStringList{"WERKSTATT.TXT", "bericht.txt"}));
     EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("Textdatei (*.txt)"));
+}
+
+// Help shows its topic through the help service and the box comes back until OK or Cancel;
+// without the help file the service says which file it looked for, in a box of its own.
+TEST(MessageBoxHelp, ShowsTheTopicAndKeepsTheBoxUntilOkOrCancel) {
+    QtUserInteraction ui(nullptr);
+    HelpService help([](const QUrl&) { return true; });
+    help.HELP_SetFile(QStringLiteral("/nowhere/NAVIRON-HELP-DEU.CHM"));
+    help.setProblemHandler([&ui](HelpService::Problem, const QString& file) {
+        ui.messageBox(MsgKind::Information, fromQ("not found: " + file), MB_OK);
+    });
+    std::vector<int> topics;
+    ui.showHelp = [&](int context) {
+        topics.push_back(context);
+        help.HELP_ShowContext(context);
+    };
+    const QString text = QStringLiteral("     Zur Ausführung dieser Funktion");
+    std::vector<QString> seen;
+    auto look = [&](QMessageBox& box) {
+        seen.push_back(box.text());
+        return box.text() == text;
+    };
+    struct Case {
+        QMessageBox::StandardButton last;
+        int result;
+    };
+    for (const Case& c : {Case{QMessageBox::Cancel, MB_CANCEL}, Case{QMessageBox::Ok, MB_OK}}) {
+        seen.clear();
+        topics.clear();
+        BoxUser user({
+            [&](QMessageBox& box) {
+                EXPECT_TRUE(look(box));
+                EXPECT_NE(box.button(QMessageBox::Ok), nullptr);
+                EXPECT_NE(box.button(QMessageBox::Cancel), nullptr);
+                BoxUser::press(box, QMessageBox::Help);
+            },
+            [&](QMessageBox& box) {  // the help service's own box, without a Help button
+                look(box);
+                EXPECT_EQ(box.button(QMessageBox::Help), nullptr);
+                BoxUser::press(box, QMessageBox::Ok);
+            },
+            [&](QMessageBox& box) { look(box), BoxUser::press(box, QMessageBox::Help); },
+            [&](QMessageBox& box) { look(box), BoxUser::press(box, QMessageBox::Ok); },
+            [&](QMessageBox& box) { look(box), BoxUser::press(box, c.last); },
+        });
+        EXPECT_EQ(ui.messageBox(MsgKind::Warning, fromQ(text), MB_OK | MB_CANCEL, 410), c.result);
+        EXPECT_EQ(user.stepsDone(), 5u);
+        EXPECT_EQ(topics, (std::vector<int>{410, 410}));
+        const QString missing = QStringLiteral("not found: /nowhere/NAVIRON-HELP-DEU.CHM");
+        EXPECT_EQ(seen, (std::vector<QString>{text, missing, text, missing, text}));
+    }
+
+    // Escape after Help is Cancel, as before it.
+    {
+        BoxUser escape({
+            [&](QMessageBox& box) { BoxUser::press(box, QMessageBox::Help); },
+            [&](QMessageBox& box) { BoxUser::press(box, QMessageBox::Ok); },
+            [&](QMessageBox& box) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(&box, &key);
+            },
+        });
+        EXPECT_EQ(ui.messageBox(MsgKind::Warning, fromQ(text), MB_OK | MB_CANCEL, 410), MB_CANCEL);
+        EXPECT_EQ(escape.stepsDone(), 3u);
+    }
+
+    // Without a help context the box has no Help button.
+    BoxUser plain({[&](QMessageBox& box) {
+        EXPECT_EQ(box.button(QMessageBox::Help), nullptr);
+        BoxUser::press(box, QMessageBox::Ok);
+    }});
+    EXPECT_EQ(ui.messageBox(MsgKind::Warning, fromQ(text), MB_OK | MB_CANCEL), MB_OK);
+    EXPECT_EQ(plain.stepsDone(), 1u);
 }
 
 }  // namespace

@@ -57,6 +57,8 @@ std::optional<ByteString> SimKX3090Eol::answerRaw(const ByteString& f) {
             return rawFrame(p + static_cast<char>(m_memory[base + at(p, 1)]));
         case 4:
             if (p.size() != 3) break;
+            if (static_cast<int32_t>(base + at(p, 1)) == m_wrongEcho)
+                return rawFrame(ByteString{4, static_cast<char>(at(p, 1) + 1), p[2]});
             m_memory[base + at(p, 1)] = at(p, 2);
             return rawFrame(p);
         case 5:

@@ -31,6 +31,10 @@ public:
     // The raw answer frame to a raw request frame, or nothing when the frame is unreadable.
     std::optional<ByteString> answerRaw(const ByteString& frame);
 
+    // A fault of the block mode: the raw write of this cell (address with its page) is
+    // answered with the next address in the echo and the cell keeps its value; -1: none.
+    void echoWrongAddressAt(int32_t address) { m_wrongEcho = address; }
+
     SimEolMemory& memory() { return m_memory; }
     const SimEolMemory& memory() const { return m_memory; }
     uint8_t page() const { return m_page; }
@@ -40,4 +44,5 @@ private:
     bool m_opened = false;  // 0x34 was answered; mode 7 enters the raw frames
     bool m_raw = false;
     uint8_t m_page = 0;
+    int32_t m_wrongEcho = -1;
 };

@@ -266,6 +266,36 @@ TEST_F(EolTransfer, ClassOneWriteAcrossTwoPagesChangesThePage) {
     expectIdleAndSessionRunning();
 }
 
+TEST_F(EolTransfer, ClassOneWrongEchoEndsTheWriteAfterTheExitSteps) {
+    SimKX3090Unit unit;
+    startUp(unit, 0);
+    SimEolMemory& m = unit.eol().memory();
+    m[0x20] = m[0x21] = m[0x22] = 0;
+    unit.eol().echoWrongAddressAt(0x21);
+    const std::string file = tempFile("eol_echo.prn");
+    writeFile(file, "0020  11\r\n0021  22\r\n0022  33\r\n");
+    choose(file, 1);
+    eol.WriteParamSet(0);
+    ASSERT_EQ(h.ui.boxes.size(), 1u);
+    EXPECT_EQ(h.ui.boxes[0].text, "    Parametersatz konnte nicht gesendet werden!    ");
+    EXPECT_EQ(h.ui.boxes[0].kind, MsgKind::Error);
+    EXPECT_EQ(h.boxesInReplyPath, 0);
+    // The cell before is written; the one with the wrong echo is not sent again, and nothing
+    // after it is sent at all.
+    EXPECT_EQ(m[0x20], 0x11);
+    EXPECT_EQ(m[0x22], 0);
+    int wrongEchoWrites = 0;
+    for (const auto& l : h.log.lines)
+        if (l.text.rfind("TX: 04 21 22", 0) == 0) ++wrongEchoWrites;
+    EXPECT_EQ(wrongEchoWrites, 1);
+    EXPECT_FALSE(sentTx("04 22 33"));
+    // The block mode was left (raw 09, then the bus back in mode 3) before the message.
+    EXPECT_TRUE(sentTx("09 09"));
+    EXPECT_EQ(h.sim.stats(adapter).lastConfig.mode, 3);
+    EXPECT_FALSE(unit.eol().rawMode());
+    expectIdleAndSessionRunning();
+}
+
 TEST_F(EolTransfer, SetsTheUnitCannotTakeEndAsFailuresWithNothingSent) {
     SimKX3024Unit unit;
     startUp(unit, 1);

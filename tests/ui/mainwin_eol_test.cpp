@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "eoladrform.h"
 #include "eolrwform.h"
@@ -140,6 +141,21 @@ TEST_F(MainWindowEol, CellWindowReadsAndWritesOneCell) {
     EXPECT_TRUE(mem.checksumsRight());
     EXPECT_EQ(w.edit(5)->text(), QStringLiteral("42"));
     EXPECT_EQ(w.edit(6)->text(), QStringLiteral("66"));
+
+    // Escape closes the window, from a field as from anywhere in it, and nothing is sent or
+    // asked on the way; the action opens it again.
+    const uint8_t before = mem[0x30];
+    for (QWidget* from : {static_cast<QWidget*>(w.edit(9)), static_cast<QWidget*>(&w)}) {
+        trigger("DSATZ_EOL_EDIT");
+        ASSERT_TRUE(w.isVisible());
+        w.edit(9)->setText(QStringLiteral("77"));
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Escape);
+        EXPECT_FALSE(w.isVisible());
+        run->advance(500);
+        EXPECT_EQ(mem[0x30], before);
+        EXPECT_TRUE(run->ui.boxes.empty());
+    }
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <set>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <set>
 
 #include "betriebform.h"
 #include "boxuser.h"

@@ -61,7 +61,10 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
             icon = QMessageBox::Information;
             break;
     }
-    QMessageBox box(icon, applicationTitle(), toQ(text), qb, m_parent);
+    // A box asked for by a window that stays on top must come up above that window.
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent || !(parent->windowFlags() & Qt::WindowStaysOnTopHint)) parent = m_parent;
+    QMessageBox box(icon, applicationTitle(), toQ(text), qb, parent);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return MB_OK;

@@ -94,7 +94,7 @@ void SimKX3141Unit::registerMessages() {
     on(29, [](const ByteString&) { return reply(29, "KD-4711"); });
     on(2, [](const ByteString&) { return reply(2, bytes({0x04})); });
     acceptSession(SessionKey);
-    on(151, [this](const ByteString& p) { return memoryRead(151, eolMemory(), p); });
+    on(151, [this](const ByteString& p) { return eolService(p); });
     on(150, [this](const ByteString& p) { return memoryRead(150, overviewBlock(), p); });
     on(90, [this](const ByteString&) { return reply(90, bytes({m_status})); });
     on(91, [this](const ByteString& p) -> std::optional<ByteString> {

@@ -56,6 +56,8 @@ public:
     // steps of 8 ends with a refusal instead of a short answer.
     void setEolSize(size_t size);
     size_t eolSize() const { return m_eol.size(); }
+    // The stored EOL cells (the counter block as last written, not the live counters).
+    const ByteString& eolCells() const { return m_eol; }
 
     // The unit's view at the time of the last request.
     uint8_t state() const { return m_state; }  // the high byte of the state word
@@ -127,6 +129,9 @@ private:
     static std::optional<ByteString> memoryRead(uint8_t id, const ByteString& image,
                                                 const ByteString& params);
     void command(bool heat, bool pump);
+    // Message 151: a read of the EOL memory, or with data bytes after the count a write of
+    // them (kx3141eol.cpp).
+    std::optional<ByteString> eolService(const ByteString& params);
 
     ByteString counterBlock() const;
     ByteString errorEntry(uint8_t index) const;

@@ -8,6 +8,7 @@
 #include "kx3024unit.h"
 #include "kx3090unit.h"
 #include "kx3117unit.h"
+#include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "simsession.h"
 
@@ -99,6 +100,11 @@ TEST(EolCellUnits, ReadAndPlainWritePerClass) {
         {"KX3117", 2, [] { return std::make_unique<SimKX3117Unit>(); },
          [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3117Unit&>(u).memory().eol()[a]; },
          "0012"},
+        {"KX3141", 3, [] { return std::make_unique<SimKX3141Unit>(); },
+         [](ISimControlUnit& u, uint32_t a) {
+             return static_cast<uint8_t>(static_cast<SimKX3141Unit&>(u).eolMemory()[a]);
+         },
+         "0040"},
         {"KX3166", 4, [] { return std::make_unique<SimKX3166Unit>(); },
          [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3166Unit&>(u).area1()[a]; },
          "0012"},

@@ -99,7 +99,11 @@ TEST_F(SimKX3141, MemoryReadsEndShortOrRefusedPastTheirEnd) {
         EXPECT_EQ(whole, unit.eolMemory());
     }
     EXPECT_EQ(ask("97 00 00 00"), H("00 02 97"));     // nothing asked for
-    EXPECT_EQ(ask("97 10 00 01 55"), H("00 02 97"));  // writing is not a read
+    // with data bytes after the count it is a write of them, answered with the request
+    EXPECT_EQ(ask("97 40 00 01 55"), H("97 40 00 01 55"));
+    EXPECT_EQ(static_cast<uint8_t>(unit.eolCells()[0x40]), 0x55);
+    EXPECT_EQ(ask("97 40 00 02 55"), H("00 02 97"));     // fewer bytes than the count
+    EXPECT_EQ(ask("97 FF 00 02 55 66"), H("00 08 97"));  // past the end of the memory
     // the overview block: 45 bytes, fewer at its end, refused behind it
     EXPECT_EQ(ask("96 00 00 2D").size(), 4u + 45u);
     EXPECT_EQ(ask("96 28 00 08"), H("96 28 00 05") + ask("96 00 00 2D").substr(4 + 40));

@@ -12,6 +12,17 @@
 std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
                                  const std::vector<int>& maximums) {
     const size_t n = minimums.size();
+    long long least = 0;
+    for (int m : minimums) least += m;
+    if (n > 0 && least > total) {
+        const int share = std::max(total, 0) / static_cast<int>(n);
+        std::vector<int> length(n, 0);
+        for (size_t i = 0; i < n; ++i) {
+            const int hi = i < maximums.size() ? maximums[i] : share;
+            length[i] = std::max(minimums[i], std::min(share, hi));
+        }
+        return length;
+    }
     std::vector<int> length(n, 0);
     std::vector<bool> fixed(n, false);
     // Equal shares among the children not yet held at a limit; a child whose share breaks

@@ -22,7 +22,9 @@ class QWidget;
 
 // Splits a length among children: as equal as their limits allow (each between its minimum
 // and its maximum), the first ones taking the odd pixels. When the minimums do not fit, each
-// child gets its minimum.
+// child gets its minimum or an equal share of the length, whichever is more (within its
+// maximum): the children then reach past the length anyway, and one with a small minimum
+// stays usable rather than shrinking to its title bar.
 std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
                                  const std::vector<int>& maximums);
 

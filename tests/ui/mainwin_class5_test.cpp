@@ -64,6 +64,32 @@ TEST_F(MainWindowClass5, DetectionShowsTheClassAndItsControls) {
     EXPECT_NE(run->ui.boxes[0].text.find("externen Bedienelemente"), ByteString::npos);
 }
 
+// The notice that the computer takes over the external controls comes once for each start of
+// a session: a start given again while the session starts or runs (F2 pressed twice) is no
+// second command, and a session started anew after a stop announces itself once more.
+TEST_F(MainWindowClass5, TheTakeOverNoticeComesOncePerStart) {
+    const auto notices = [this] {
+        int n = 0;
+        for (const auto& b : run->ui.boxes)
+            if (b.text.find("externen Bedienelemente") != ByteString::npos) ++n;
+        return n;
+    };
+    ASSERT_EQ(notices(), 1);
+    QAction* start = form().action(QStringLiteral("DIAG_Start"));
+    start->trigger();
+    run->advance(3000);
+    EXPECT_EQ(notices(), 1) << "a start while the session runs";
+    trigger("DIAG_Stop");
+    ASSERT_TRUE(run->runUntil([&] { return start->isEnabled(); }, 5000));
+    start->trigger();
+    run->advance(200);
+    start->trigger();  // pressed again while the session starts
+    ASSERT_TRUE(run->runUntil([&] { return form().engine().SessionUp; }, 15000));
+    run->advance(3000);
+    EXPECT_EQ(notices(), 2);
+    EXPECT_EQ(run->ui.boxes.size(), 2u);
+}
+
 TEST_F(MainWindowClass5, LineOverridesReachTheUnitWithTheirCheckMarks) {
     struct Case {
         const char* action;

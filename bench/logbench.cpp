@@ -37,7 +37,10 @@ void BM_MeasurementLogTick(benchmark::State& state) {
     for (const char* k : kClass4Keys) dp.DP_Register(k, k, "V");
     for (int n = 1; n <= 10; ++n) dp.DP_Register("ERRCODE" + std::to_string(n), "Code", "");
     int i = 0;
-    for (const char* k : kClass4Keys) dp.DP_SetValue(k, 1, std::to_string(i++) + ".25", i);
+    for (const char* k : kClass4Keys) {
+        dp.DP_SetValue(k, 1, std::to_string(i) + ".25", i + 0.25L);
+        ++i;
+    }
     dp.DP_SetValue("OVRZUSTAND", 0, "Brennbetrieb Vollast", 0);
     dp.DP_SetValue("ERRCODE1", 0, "1A", 26);
 

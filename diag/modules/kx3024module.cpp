@@ -85,8 +85,9 @@ void KX3024Module::OnTimer() {
 
 bool KX3024Module::send(const StepRequest& q) {
     ByteString data;
-    return m_session.buses().kline.KLINE_BuildRequest(q.format, q.service, q.count,
-                                                      DM_Params({q.p1, q.p2}), data);
+    const TParamlist params =
+        DM_Params({static_cast<long double>(q.p1), static_cast<long double>(q.p2)});
+    return m_session.buses().kline.KLINE_BuildRequest(q.format, q.service, q.count, params, data);
 }
 
 void KX3024Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {

@@ -160,8 +160,9 @@ TEST_F(ForeignAnswers, RefusalsAndShortAnswersNeverCount) {
         const int refusalCode = std::string(bus.name) == "S-Bus" ? 22 : 11;
         for (int i = 0; i < 10; ++i) {
             EXPECT_EQ(bus.decode(bus.refusal).Value, refusalCode) << bus.name << " " << i;
-            if (!bus.tooShort.empty())
+            if (!bus.tooShort.empty()) {
                 EXPECT_EQ(bus.decode(bus.tooShort).Value, 12) << bus.name << " " << i;
+            }
         }
         // The foreign answers after them count from the start; a refusal is the unit's own
         // word to this request and restarts the count like any answer to it.
@@ -197,7 +198,9 @@ TEST_F(ForeignAnswers, RepliesAfterARepetitionAreTakenButCounted) {
             const TResult r = bus.decode(bus.good);
             if (i < bus.limit) {
                 EXPECT_EQ(r.Invalid, 0) << bus.name << " " << i;
-                if (i == 1) EXPECT_GT(b.points.changeCounter(), before) << bus.name;
+                if (i == 1) {
+                    EXPECT_GT(b.points.changeCounter(), before) << bus.name;
+                }
             } else {
                 EXPECT_EQ(r.Value, 9) << bus.name << " " << i;
                 EXPECT_EQ(b.points.changeCounter(), before) << bus.name << " " << i;

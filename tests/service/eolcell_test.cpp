@@ -35,7 +35,7 @@ public:
         h.engine.clients().setClient(ClientSlot::Session, &session);
     }
     EolCellControls controls() {
-        EolCellControls c{&e1, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10};
+        EolCellControls c{&e1, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, {}};
         c.enableButtons = [this](bool on) { buttons = on; };
         return c;
     }
@@ -93,12 +93,17 @@ TEST(EolCellUnits, ReadAndPlainWritePerClass) {
     };
     const Case cases[] = {
         {"KX3090", 0, [] { return std::make_unique<SimKX3090Unit>(); },
-         [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3090Unit&>(u).eol().memory()[a]; },
+         [](ISimControlUnit& u, uint32_t a) {
+             return static_cast<SimKX3090Unit&>(u).eol().memory()[a];
+         },
          "05"},
         {"KX3024", 1, [] { return std::make_unique<SimKX3024Unit>(); },
-         [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3024Unit&>(u).eol()[a]; }, "40"},
+         [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3024Unit&>(u).eol()[a]; },
+         "40"},
         {"KX3117", 2, [] { return std::make_unique<SimKX3117Unit>(); },
-         [](ISimControlUnit& u, uint32_t a) { return static_cast<SimKX3117Unit&>(u).memory().eol()[a]; },
+         [](ISimControlUnit& u, uint32_t a) {
+             return static_cast<SimKX3117Unit&>(u).memory().eol()[a];
+         },
          "0012"},
         {"KX3141", 3, [] { return std::make_unique<SimKX3141Unit>(); },
          [](ISimControlUnit& u, uint32_t a) {

@@ -61,13 +61,14 @@ TEST_F(FlashKX3166, ClassFiveIsSwitchedIntoItsBootLoaderAndProgrammed) {
     int64_t fingerprintAt = -1;
     view.onPump = [&] {
         if (fingerprintAt < 0 && loaderGot(159) > 0) fingerprintAt = h.clock.now();
-        if (loaderGot(30) > static_cast<int>(keepAlives.size())) keepAlives.push_back(h.clock.now());
+        if (loaderGot(30) > static_cast<int>(keepAlives.size()))
+            keepAlives.push_back(h.clock.now());
     };
     program(imageFile());
     EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     EXPECT_EQ(view.texts,
-              (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ", "Programmieren... ",
-                                       "Applikation starten... "}));
+              (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ",
+                                       "Programmieren... ", "Applikation starten... "}));
     // 513 blocks; the shown position stops at the maximum
     EXPECT_EQ(progress.Maximum(), 513);
     EXPECT_EQ(view.highest, 513);
@@ -78,7 +79,9 @@ TEST_F(FlashKX3166, ClassFiveIsSwitchedIntoItsBootLoaderAndProgrammed) {
     // 517 chunks from 0x10000 to 0x1810A, each 64 bytes on the wire
     EXPECT_EQ(chunks(), 517);
     for (const ByteString& r : unit.bootLoader().received())
-        if (static_cast<uint8_t>(r[0]) == 161) ASSERT_EQ(r.size(), 1u + 4u + 64u);
+        if (static_cast<uint8_t>(r[0]) == 161) {
+            ASSERT_EQ(r.size(), 1u + 4u + 64u);
+        }
     const SimBootLoader::Fingerprint& f = unit.bootLoader().fingerprint();
     EXPECT_EQ(f.programmerId, 101);
     EXPECT_EQ(f.programmerSerial, 1u);

@@ -318,7 +318,9 @@ TEST_F(MainWindowState, StartBeginsTheClassOfTheChosenRow) {
         f.DIAG_StartExecute();
         EXPECT_TRUE(f.engine().SessionStarted) << c.row;
         EXPECT_EQ(f.engine().DeviceClass, c.deviceClass) << c.row;
-        if (c.row >= 3) EXPECT_EQ(f.session().buses().sbus.deviceAddress(), c.sbusAddress) << c.row;
+        if (c.row >= 3) {
+            EXPECT_EQ(f.session().buses().sbus.deviceAddress(), c.sbusAddress) << c.row;
+        }
     }
 }
 

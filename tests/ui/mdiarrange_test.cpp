@@ -295,11 +295,12 @@ TEST_F(MdiCrowdTest, TilingsLayTheMinimumsOutInARowAndTheAreaScrolls) {
             EXPECT_GE(rows ? places[i]->height() : places[i]->width(),
                       rows ? places[i]->minimumHeight() : places[i]->minimumWidth())
                 << what;
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_EQ(rows ? places[i]->y() : places[i]->x(),
                           rows ? places[i - 1]->geometry().bottom() + 1
                                : places[i - 1]->geometry().right() + 1)
                     << what;
+            }
         }
         // The area scrolls along the tiling; scrolled to its end, the last child is in sight,
         // above the laid-aside row, and the tiling still follows the area.
@@ -347,10 +348,11 @@ TEST_F(MdiCrowdTest, TilingToFitTakesTheOrientationThatShowsEveryChild) {
                                  std::to_string(c.mainSize.height());
         EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(c.expected)) << what;
         expectArrangedWhole(area, true, what);
-        if (c.fits)
+        if (c.fits) {
             for (QMdiSubWindow* s : arranged())
                 EXPECT_TRUE(area->viewport()->rect().contains(s->geometry()))
                     << what << " " << mdiRectText(s->geometry());
+        }
     }
     // While it follows the area, the choice is made again for the area's new size.
     main.resize(2200, 1030);

@@ -2844,6 +2844,106 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MAIN_LOADER</name>
+    <message>
+        <location filename="../diag/modules/loadermodule.cpp" line="+49"/>
+        <source>BUS Version</source>
+        <translation>BUS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steuergeräte-Identnummer</source>
+        <translation>Control unit ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Identnummer</source>
+        <translation>SW boot loader ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Hersteller</source>
+        <translation>SW boot loader manufacturer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Bootloader Version</source>
+        <translation>SW boot loader version</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>KW/Jahr</source>
+        <translation>week/year</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>SW-Applikation Zuordnung HW-Identnummer</source>
+        <translation>SW application, assigned HW ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Identnummer</source>
+        <translation>SW application ID number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Hersteller</source>
+        <translation>SW application manufacturer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-RTOS Version</source>
+        <translation>SW RTOS version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Simulink Version</source>
+        <translation>SW Simulink version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Programmlänge</source>
+        <translation>SW application program length</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SW-Applikation Checksumme</source>
+        <translation>SW application checksum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierung Status</source>
+        <translation>Programming status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierung Rückwertszähler</source>
+        <translation>Programming countdown counter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmiergerät Ident-Nr.</source>
+        <translation>Programming device ID no.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmiergerät Seriennummer</source>
+        <translation>Programming device serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programmierdatum</source>
+        <translation>Programming date</translation>
+    </message>
+</context>
+<context>
     <name>MAIN_TOOL</name>
     <message>
         <location filename="../core/dialoghelpers.cpp" line="+15"/>
@@ -2897,7 +2997,7 @@ The udev rule is missing: </translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+89"/>
+        <location filename="../app/main.cpp" line="+96"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>
@@ -3731,6 +3831,124 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>TEXTRA_FLASH_Form</name>
+    <message>
+        <location filename="../service/flashprogrammer.cpp" line="+43"/>
+        <source>Programmdatei öffnen</source>
+        <translation>Open program file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorola-S19-Datei  (*.s19)|*.S19</source>
+        <translation>Motorola S19 file  (*.s19)|*.S19</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>     Programmdaten passen nicht zu diesem Steuergerät!      </source>
+        <translation>     The program data do not suit this control unit!      </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Steuergerätesoftware übertragen</source>
+        <translation>Transferring control unit software</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Applikation stoppen... </source>
+        <translation>Stopping application... </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Die Steuergerätesoftware wurde erfolgreich übertragen.      <byte value="xd"/>
+<byte value="xd"/>
+     Bitte starten sie die Diagnose neu.      </source>
+        <translation>     The control unit software was transferred successfully.      <byte value="xd"/>
+<byte value="xd"/>
+     Please restart the diagnosis.      </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     Die Verbindung zum Steuergerät wurde getrennt!      </source>
+        <translation>     The connection to the control unit was lost!      </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     Das Übertragen der Steuergerätesoftware ist für dieses Steuergerät nicht möglich!      </source>
+        <translation>     Transferring control unit software is not possible for this control unit!      </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>     Die Steuergerätesoftware konnte nicht gesendet werden,     <byte value="xd"/>
+     erforderlicher Funktionszustand nicht erreicht!</source>
+        <translation>     The control unit software could not be sent,     <byte value="xd"/>
+     the required operating state was not reached!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>     Das Übertragen der Steuergerätesoftware war nicht erfolgreich!      <byte value="xd"/>
+<byte value="xd"/>
+     Nach dem Neustart der Diagnose arbeitet das Steuergerät     <byte value="xd"/>
+     ggf. nur noch im Flashloader-Modus!      </source>
+        <translation>     Transferring the control unit software failed!      <byte value="xd"/>
+<byte value="xd"/>
+     After the diagnosis is restarted the control unit     <byte value="xd"/>
+     may work in flash loader mode only!      </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>     Das Übertragen der Steuergerätesoftware wurde abgebrochen.     <byte value="xd"/>
+<byte value="xd"/>
+     Nach dem Neustart der Diagnose arbeitet das Steuergerät     <byte value="xd"/>
+     ggf. nur noch im Flashloader-Modus!      </source>
+        <translation>     Transferring the control unit software was cancelled.     <byte value="xd"/>
+<byte value="xd"/>
+     After the diagnosis is restarted the control unit     <byte value="xd"/>
+     may work in flash loader mode only!      </translation>
+    </message>
+    <message>
+        <location filename="../service/flashsbus.cpp" line="+174"/>
+        <location filename="../service/flashwbus.cpp" line="+201"/>
+        <source>Löschen... </source>
+        <translation>Erasing... </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../service/flashwbus.cpp" line="+10"/>
+        <source>Programmieren... </source>
+        <translation>Programming... </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Applikation starten... </source>
+        <translation>Starting application... </translation>
+    </message>
+    <message>
+        <location filename="../service/srecord.cpp" line="+90"/>
+        <source>      Adresse fehlerhaft in Zeile %d!     </source>
+        <translation>      Invalid address in line %d!     </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>      Daten fehlerhaft in Zeile %d!     </source>
+        <translation>      Invalid data in line %d!     </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>      Checksumme fehlerhaft in Zeile %d!     </source>
+        <translation>      Invalid checksum in line %d!     </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>      Keine Programmdaten in der Datei gefunden!     </source>
+        <translation>      No program data found in the file!     </translation>
+    </message>
+    <message>
+        <location filename="../ui/service/flashform.cpp" line="+14"/>
+        <source>Steuergerätesoftware programmieren</source>
+        <translation>Program control unit software</translation>
+    </message>
+</context>
+<context>
     <name>TEXTRA_SPRACHE_Form</name>
     <message>
         <location filename="../ui/languageform.cpp" line="+14"/>
@@ -3933,7 +4151,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TKALI_ALL_Form</name>
     <message>
-        <location filename="../service/calibration.cpp" line="+41"/>
+        <location filename="../service/calibration.cpp" line="+44"/>
         <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
      beheben Sie zunächst die Fehlerursache.     </source>
         <translation>     A fault has occurred,<byte value="xd"/>
@@ -4685,7 +4903,7 @@ The udev rule is missing: </translation>
      End the current diagnosis session to cancel this status.      </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+53"/>
+        <location filename="../ui/mainformactions.cpp" line="+55"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -4846,7 +5064,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+297"/>
+        <location filename="../ui/mainformstate.cpp" line="+291"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -4951,12 +5169,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+273"/>
+        <location line="+258"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-272"/>
+        <location line="-257"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -5227,7 +5445,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+80"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -5337,7 +5555,7 @@ The udev rule is missing: </translation>
         <translation>Window commands</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Ü&amp;berlappend</source>
         <translation>&amp;Cascade</translation>
     </message>
@@ -5372,7 +5590,7 @@ The udev rule is missing: </translation>
         <translation>Tool bar</translation>
     </message>
     <message>
-        <location line="+240"/>
+        <location line="+247"/>
         <source>     Der Komponententest wird nicht unterstützt!      </source>
         <translation>     The component test is not supported!      </translation>
     </message>
@@ -5396,7 +5614,7 @@ The udev rule is missing: </translation>
      the required flow rate is reached.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+66"/>
         <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
         <translation>     Do you really want to clear the errors?     </translation>
     </message>
@@ -5431,7 +5649,7 @@ The udev rule is missing: </translation>
      the supply voltage must be disconnected as well.</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-86"/>
         <source>     Sollen die Zeiten und Zähler wirklich gelöscht werden?     <byte value="xd"/>
 <byte value="xd"/>
      Achtung: Die Betriebsspannung muss anschließend getrennt werden!     </source>

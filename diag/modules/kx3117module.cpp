@@ -11,14 +11,14 @@ constexpr int32_t CyclicStep = 30;
 
 // The request of each step (command, parameter 1 or -1 for none) and what its answer is
 // checked against (minimum length, expected sub).
-struct StepSpec {
+struct StepDef {
     int32_t step;
     uint8_t command;
     int p1;
     uint8_t minimumLength, sub;
 };
 
-const StepSpec kSteps[] = {
+const StepDef kSteps[] = {
     {10, 0x51, 11, 9, 11},   {11, 0x51, 10, 2, 10},   {12, 0x38, 1, 9, NoSub},
     {13, 0x38, 2, 9, NoSub}, {14, 0x51, 1, 6, 1},     {15, 0x51, 2, 11, 2},
     {16, 0x51, 3, 7, 3},     {17, 0x51, 4, 4, 4},     {18, 0x51, 5, 4, 5},
@@ -33,11 +33,11 @@ const StepSpec kSteps[] = {
     {77, 0x23, 2, 1, NoSub}, {78, 0x23, 1, 1, NoSub}, {80, 0x44, -1, 1, NoSub},
 };
 // Steps 60..69: one error entry each, its parameters from the layer.
-constexpr StepSpec kErrorEntry = {60, 0x56, 2, 12, 2};
+constexpr StepDef kErrorEntry = {60, 0x56, 2, 12, 2};
 
-const StepSpec* specOf(int32_t step) {
+const StepDef* stepDefOf(int32_t step) {
     if (step >= 60 && step <= 69) return &kErrorEntry;
-    for (const StepSpec& s : kSteps)
+    for (const StepDef& s : kSteps)
         if (s.step == step) return &s;
     return nullptr;
 }
@@ -147,26 +147,26 @@ void KX3117Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     // A failed error-memory read ends only that read; the entry reads handle their failures
     // themselves and never lead to the off command.
     if (step == 50 || step == 51 || (step >= 60 && step <= 69)) out.ErrorStep = CyclicStep;
-    const StepSpec* spec = specOf(step);
-    if (!spec) {
+    const StepDef* def = stepDefOf(step);
+    if (!def) {
         // A step without a request goes back to the cyclic reads and sends nothing now; the
         // next round sends.
         out.Step = CyclicStep;
         return;
     }
-    out.Active = sendStep(step, spec->command, spec->p1) ? 1 : 0;
+    out.Active = sendStep(step, def->command, def->p1) ? 1 : 0;
 }
 
 void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
-    const StepSpec* spec = specOf(r.Step);
-    if (!spec) {
+    const StepDef* def = stepDefOf(r.Step);
+    if (!def) {
         out.Step = CyclicStep;
         return;
     }
     TResult res;
-    m_session.buses().wbusS.WBUS_ReadAndDecodeS(r.Reply, spec->minimumLength, spec->command,
-                                                spec->sub, res);
+    m_session.buses().wbusS.WBUS_ReadAndDecodeS(r.Reply, def->minimumLength, def->command, def->sub,
+                                                res);
     const int32_t step = r.Step;
     if (step == 50) {
         // Whatever the delete's outcome, the next error poll comes a full period later.

@@ -121,6 +121,7 @@ void SimAdapter::frameDone(int64_t nowMs) {
                 if (busAnswer) {
                     reply += *busAnswer;
                     lineMs += pace.on ? pace.answerDelayMs + busMs(busAnswer->size()) : 0;
+                    if (pace.on && m_bus == 1) lineMs += pace.klineGapMs;
                 } else if (pace.on) {
                     lineMs += stats.lastConfig.c * 4 * 1000 / 1024;  // T3: the adapter waits
                 }

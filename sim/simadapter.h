@@ -36,6 +36,9 @@ struct SimLinePace {
     // W-Bus and S-Bus: 11 bits at 2400 baud; K-Line: 10 bits at 10400 baud.
     std::array<int, 3> byteUs{4583, 962, 4583};
     int answerDelayMs = 30;  // a control unit's typical delay before its answer
+    // K-Line: the pause the adapter keeps after a unit's answer before it may send the next
+    // request (the protocol's minimum of 55 ms between an answer and a request).
+    int klineGapMs = 55;
 };
 
 struct SimAdapterStats {

@@ -255,7 +255,8 @@ TEST_F(SimAdapterTest, PacedAnswersTakeTheLinesTime) {
         const char* what;
     } cases[] = {
         {"1E 00 03 06 0A 8D", "20 F4 03 51 0B", 18 + 30 + 18, "W-Bus: 4 + 4 bytes at 4.6 ms"},
-        {"1E 01 06 0B 00 33", "20 F4 03 51 0B", 3 + 30 + 3, "K-Line: about 1 ms a byte"},
+        {"1E 01 06 0B 00 33", "20 F4 03 51 0B", 3 + 30 + 3 + 55,
+         "K-Line: about 1 ms a byte, and the pause before the next request"},
         {"1E 02 05 01 05 FF", "20 F4 03 51 0B", 18 + 996, "S-Bus, silent unit: T3 996 ms"},
         {"1E 00 03 06 0A 8D", "1F 1A 00 33 00", 75, "wake-up 25 + 50 ms"},
     };

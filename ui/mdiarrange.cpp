@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 
 #include "layout.h"
 
@@ -59,6 +60,55 @@ std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
         if (!held) break;
     }
     return length;
+}
+
+std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>& alongMinimums,
+                                   const std::vector<int>& acrossMinimums) {
+    const size_t n = std::min(alongMinimums.size(), acrossMinimums.size());
+    if (n == 0) return {};
+    // A grouping is given by the cuts between consecutive children: bit i cuts after child i.
+    const auto groupsOf = [&](uint32_t cuts) {
+        std::vector<int> sizes;
+        long long usedAlong = 0, groupAcross = 0;
+        int groupAlong = 0, size = 0;
+        for (size_t i = 0; i < n; ++i) {
+            groupAlong = std::max(groupAlong, alongMinimums[i]);
+            groupAcross += acrossMinimums[i];
+            ++size;
+            if (i + 1 < n && !((cuts >> i) & 1u)) continue;
+            if (groupAcross > across) return std::vector<int>();
+            usedAlong += groupAlong;
+            sizes.push_back(size);
+            groupAlong = size = 0;
+            groupAcross = 0;
+        }
+        return usedAlong <= along ? sizes : std::vector<int>();
+    };
+    const uint32_t everyCut = n > 1 ? (1u << (n - 1)) - 1 : 0;
+    if (n > static_cast<size_t>(MaxGroupedChildren)) return groupsOf(everyCut);
+    std::vector<int> best;
+    for (uint32_t cuts = 0; cuts <= everyCut; ++cuts) {
+        std::vector<int> sizes = groupsOf(cuts);
+        if (sizes.empty()) continue;
+        // More groups first; then the shared places last (1 1 2 before 1 2 1 before 2 1 1).
+        if (best.empty() || sizes.size() > best.size() ||
+            (sizes.size() == best.size() && sizes < best))
+            best = std::move(sizes);
+    }
+    return best;
+}
+
+std::vector<int> MdiArranger::grouping(Qt::Orientation orientation,
+                                       const QList<QMdiSubWindow*>& children) const {
+    const QRect room = arrangeRect(false, false);
+    const bool rows = orientation == Qt::Horizontal;
+    std::vector<int> along, across;
+    for (const QMdiSubWindow* s : children) {
+        along.push_back(rows ? s->minimumHeight() : s->minimumWidth());
+        across.push_back(rows ? s->minimumWidth() : s->minimumHeight());
+    }
+    return MDI_GroupChildren(rows ? room.height() : room.width(),
+                             rows ? room.width() : room.height(), along, across);
 }
 
 MdiArranger::MdiArranger(QMdiArea* area)
@@ -212,40 +262,93 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
     }
     m_arranging = true;
     prepare(shown);
-    if (toFit && !fits(orientation, shown)) {
-        const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
-        if (fits(other, shown)) orientation = other;
+    const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
+    if (toFit && !fits(orientation, shown) && fits(other, shown)) orientation = other;
+    std::vector<int> groups = grouping(orientation, shown);
+    if (toFit && groups.empty()) {
+        std::vector<int> otherGroups = grouping(other, shown);
+        if (!otherGroups.empty()) {
+            orientation = other;
+            groups = std::move(otherGroups);
+        }
     }
     const bool rows = orientation == Qt::Horizontal;
-    std::vector<int> minimums, maximums;
-    for (QMdiSubWindow* s : shown) {
-        minimums.push_back(rows ? s->minimumHeight() : s->minimumWidth());
-        maximums.push_back(rows ? s->maximumHeight() : s->maximumWidth());
-    }
-    // The scroll bars the area will show: along the tiling when the minimums do not fit its
-    // length, across it when a child is wider (or taller) than the room. Each bar takes room
-    // from the other way, so a second look may find another bar needed.
-    const Minimums m = minimumsOf(orientation, shown);
-    bool hbar = false, vbar = false;
-    QRect area = arrangeRect(false, false);
-    for (int look = 0; look < 2; ++look) {
-        const bool alongOver = m.along > (rows ? area.height() : area.width());
-        const bool acrossOver = m.across > (rows ? area.width() : area.height());
-        hbar = hbar || (rows ? acrossOver : alongOver);
-        vbar = vbar || (rows ? alongOver : acrossOver);
-        area = arrangeRect(hbar, vbar);
-    }
-    scrollToOrigin();
-    const int total = rows ? area.height() : area.width();
-    const std::vector<int> length = MDI_SplitLength(total, minimums, maximums);
-    // One after the other; children whose minimums do not fit reach past the area, which
-    // then scrolls.
+    const auto alongMinimum = [rows](const QMdiSubWindow* s) {
+        return rows ? s->minimumHeight() : s->minimumWidth();
+    };
+    const auto alongMaximum = [rows](const QMdiSubWindow* s) {
+        return rows ? s->maximumHeight() : s->maximumWidth();
+    };
     std::vector<QRect> places;
-    int at = 0;
-    for (int i = 0; i < shown.size(); ++i) {
-        const int len = length[static_cast<size_t>(i)];
-        places.push_back(rows ? QRect(0, at, area.width(), len) : QRect(at, 0, len, area.height()));
-        at += len;
+    if (!groups.empty() && groups.size() < static_cast<size_t>(shown.size())) {
+        // Every child fits the area once some share a place: the groups one after the other,
+        // the children of each across it.
+        scrollToOrigin();
+        const QRect area = arrangeRect(false, false);
+        std::vector<int> groupMinimums, groupMaximums;
+        int first = 0;
+        for (int size : groups) {
+            int lo = 0, hi = 0;
+            for (int i = first; i < first + size; ++i) {
+                lo = std::max(lo, alongMinimum(shown[i]));
+                hi = std::max(hi, alongMaximum(shown[i]));
+            }
+            groupMinimums.push_back(lo);
+            groupMaximums.push_back(hi);
+            first += size;
+        }
+        const std::vector<int> length =
+            MDI_SplitLength(rows ? area.height() : area.width(), groupMinimums, groupMaximums);
+        int at = 0;
+        first = 0;
+        for (size_t g = 0; g < groups.size(); ++g) {
+            std::vector<int> minimums, maximums;
+            for (int i = first; i < first + groups[g]; ++i) {
+                minimums.push_back(rows ? shown[i]->minimumWidth() : shown[i]->minimumHeight());
+                maximums.push_back(rows ? shown[i]->maximumWidth() : shown[i]->maximumHeight());
+            }
+            const std::vector<int> breadth =
+                MDI_SplitLength(rows ? area.width() : area.height(), minimums, maximums);
+            int across = 0;
+            for (int b : breadth) {
+                places.push_back(rows ? QRect(across, at, b, length[g])
+                                      : QRect(at, across, length[g], b));
+                across += b;
+            }
+            at += length[g];
+            first += groups[g];
+        }
+    } else {
+        std::vector<int> minimums, maximums;
+        for (QMdiSubWindow* s : shown) {
+            minimums.push_back(alongMinimum(s));
+            maximums.push_back(alongMaximum(s));
+        }
+        // The scroll bars the area will show: along the tiling when the minimums do not fit
+        // its length, across it when a child is wider (or taller) than the room. Each bar
+        // takes room from the other way, so a second look may find another bar needed.
+        const Minimums m = minimumsOf(orientation, shown);
+        bool hbar = false, vbar = false;
+        QRect area = arrangeRect(false, false);
+        for (int look = 0; look < 2; ++look) {
+            const bool alongOver = m.along > (rows ? area.height() : area.width());
+            const bool acrossOver = m.across > (rows ? area.width() : area.height());
+            hbar = hbar || (rows ? acrossOver : alongOver);
+            vbar = vbar || (rows ? alongOver : acrossOver);
+            area = arrangeRect(hbar, vbar);
+        }
+        scrollToOrigin();
+        const int total = rows ? area.height() : area.width();
+        const std::vector<int> length = MDI_SplitLength(total, minimums, maximums);
+        // One after the other; children whose minimums do not fit reach past the area, which
+        // then scrolls.
+        int at = 0;
+        for (int i = 0; i < shown.size(); ++i) {
+            const int len = length[static_cast<size_t>(i)];
+            places.push_back(rows ? QRect(0, at, area.width(), len)
+                                  : QRect(at, 0, len, area.height()));
+            at += len;
+        }
     }
     apply(shown, places);
     for (QMdiSubWindow* s : shown) {
@@ -277,8 +380,7 @@ void MdiArranger::cascade() {
     const int n = static_cast<int>(stack.size());
     const QSize room(area.width() - (n - 1) * step, area.height() - (n - 1) * step);
     std::vector<QRect> places;
-    for (int i = 0; i < n; ++i)
-        places.push_back(QRect(QPoint(i * step, i * step), room));
+    for (int i = 0; i < n; ++i) places.push_back(QRect(QPoint(i * step, i * step), room));
     apply(stack, places);
     m_arranging = false;
 }

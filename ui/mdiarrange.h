@@ -2,8 +2,11 @@
 // (horizontal: each the area's full width) or side by side (vertical), or cascaded. Every
 // child keeps at least its minimum and at most its maximum size. The row of laid-aside
 // (minimised) children along the area's bottom stays free, so no arranged child hides behind
-// it. Tiled children never overlap: when their minimums do not fit the area, they are laid
-// out at their minimums and the area scrolls (so does a cascade larger than the area). A
+// it. Tiled children never overlap: when their minimums do not fit in one line, consecutive
+// children share a place of the line (one above the other in a column of the side-by-side
+// tiling, side by side in a row of the other), as few as make every child fit; when even that
+// does not fit, they are laid out at their minimums and the area scrolls (so does a cascade
+// larger than the area). A
 // tiling follows the area's size and a child's grown minimum until the user moves or sizes a
 // child, or a child comes up or is laid aside; scrolling the area moves no child's place.
 #pragma once
@@ -27,6 +30,17 @@ class QWidget;
 // stays usable rather than shrinking to its title bar.
 std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
                                  const std::vector<int>& maximums);
+
+// Groups children, in their order, into places of a tiling: consecutive children of a group
+// share one place, laid across the tiling. alongMinimums and acrossMinimums are each child's
+// minimum along the tiling and across it; a group needs the largest of its minimums along
+// and the sum of them across. Gives the size of each group for the grouping with the most
+// groups that fits the room (among those, the one whose shared places come last), or nothing
+// when none fits. Only few children are grouped: with more than MaxGroupedChildren, only one
+// child a place is tried.
+constexpr int MaxGroupedChildren = 10;
+std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>& alongMinimums,
+                                   const std::vector<int>& acrossMinimums);
 
 class MdiArranger : public QObject {
 public:
@@ -56,8 +70,13 @@ private:
     static bool sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b);
     // Brings the children out of their minimised or maximised states with their limits.
     void prepare(const QList<QMdiSubWindow*>& children);
-    // Whether the children fit the area without scrolling, tiled in that orientation.
+    // Whether the children fit the area without scrolling, tiled in that orientation one a
+    // place.
     bool fits(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) const;
+    // The groups the children fit the area in without scrolling, tiled in that orientation
+    // (see MDI_GroupChildren); nothing when they do not fit so.
+    std::vector<int> grouping(Qt::Orientation orientation,
+                              const QList<QMdiSubWindow*>& children) const;
     // Places the children in the given order (or in the fitting orientation).
     void place(Qt::Orientation orientation, bool toFit, const QList<QMdiSubWindow*>& children);
     // Puts the children at their places (each within its limits there).

@@ -40,14 +40,64 @@ TEST(MdiSplit, SharesALengthWithinTheLimits) {
         {"a minimum above the share", 900, {500, 0, 0}, {kNone, kNone, kNone}, {500, 200, 200}},
         {"two minimums", 900, {348, 228, 0}, {kNone, kNone, kNone}, {348, 276, 276}},
         {"a maximum below the share", 1600, {0, 0}, {500, kNone}, {500, 1100}},
-        {"minimums that do not fit: at least an equal share", 500, {348, 228, 28},
-         {kNone, kNone, kNone}, {348, 228, 166}},
+        {"minimums that do not fit: at least an equal share",
+         500,
+         {348, 228, 28},
+         {kNone, kNone, kNone},
+         {348, 228, 166}},
         {"... within the maximum", 500, {348, 228, 28}, {kNone, kNone, 100}, {348, 228, 100}},
         {"one child", 700, {100}, {kNone}, {700}},
         {"no child", 700, {}, {}, {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MDI_SplitLength(c.total, c.minimums, c.maximums), c.expected) << c.what;
+}
+
+TEST(MdiGroup, FewestSharedPlacesThatFitTheRoom) {
+    struct Case {
+        const char* what;
+        int along, across;
+        std::vector<int> alongMinimums, acrossMinimums, expected;
+    } cases[] = {
+        {"one a place where that fits", 1000, 500, {300, 300, 300}, {400, 400, 400}, {1, 1, 1}},
+        {"the last two share a place",
+         800,
+         900,
+         {300, 300, 200, 200},
+         {400, 400, 400, 400},
+         {1, 1, 2}},
+        {"a group takes its largest minimum along",
+         800,
+         900,
+         {300, 300, 250, 200},
+         {400, 400, 400, 400},
+         {1, 2, 1}},
+        {"shared places last among equals",
+         700,
+         900,
+         {300, 200, 200, 200},
+         {400, 400, 400, 400},
+         {1, 1, 2}},
+        {"the only fitting grouping has its shared place first",
+         800,
+         900,
+         {200, 200, 600},
+         {300, 300, 700},
+         {2, 1}},
+        {"a group too broad for the room", 700, 700, {300, 300, 300}, {400, 400, 400}, {}},
+        {"all in one place", 400, 1300, {300, 300, 300}, {400, 400, 400}, {3}},
+        {"one child wider than the room", 1000, 300, {100, 100}, {400, 100}, {}},
+        {"no child", 1000, 1000, {}, {}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MDI_GroupChildren(c.along, c.across, c.alongMinimums, c.acrossMinimums),
+                  c.expected)
+            << c.what;
+    // Beyond the children that are grouped, only one child a place is tried.
+    const std::vector<int> many(MaxGroupedChildren + 1, 100);
+    EXPECT_EQ(MDI_GroupChildren(100 * (MaxGroupedChildren + 1), 100, many, many),
+              std::vector<int>(MaxGroupedChildren + 1, 1));
+    EXPECT_TRUE(MDI_GroupChildren(100 * MaxGroupedChildren, 1000, many, many).empty());
 }
 
 // The overview of a class-1 heater, the error view and a window without limits (as the
@@ -248,7 +298,6 @@ TEST_F(MdiArrangeTest, MaximisedChildKeepsItsNormalPlaceInItsSlot) {
     EXPECT_EQ(subs[0]->geometry(), place);
 }
 
-
 // Too many children for the area: besides the overview, the error view and a window without
 // limits (laid aside here, as the first run lays the telegram log aside), a chart of at least
 // 600 x 550 and two lists of at least 200 x 200, as the main window has them. Their minimums
@@ -278,7 +327,46 @@ protected:
     }
 };
 
+TEST_F(MdiCrowdTest, TilingsShareAPlaceWhereOneAPlaceDoesNotFit) {
+    // At 1600 x 1000 some children share a place in either tiling; every one is whole and
+    // in sight, the tiling is the one asked for, and the children keep their order along it.
+    MdiArranger arranger(area);
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        const bool rows = o == Qt::Horizontal;
+        const std::string what = rows ? "one above the other" : "side by side";
+        arranger.tile(o);
+        QApplication::processEvents();
+        expectArrangedWhole(area, true, what);
+        EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(o)) << what;
+        EXPECT_FALSE(bar(Qt::Horizontal)->isVisible()) << what;
+        EXPECT_FALSE(bar(Qt::Vertical)->isVisible()) << what;
+        // The front-most child takes the first place.
+        std::vector<QMdiSubWindow*> places;
+        for (QMdiSubWindow* s : area->subWindowList(QMdiArea::StackingOrder))
+            if (!s->isMinimized()) places.insert(places.begin(), s);
+        int lines = 1;
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_TRUE(area->viewport()->rect().contains(places[i]->geometry()))
+                << what << " " << mdiRectText(places[i]->geometry());
+            if (i == 0) continue;
+            const QRect a = places[i - 1]->geometry(), b = places[i]->geometry();
+            const int was = rows ? a.y() : a.x(), is = rows ? b.y() : b.x();
+            EXPECT_GE(is, was) << what << ": the children in their order along the tiling";
+            if (is == was) {
+                EXPECT_EQ(rows ? b.x() : b.y(), (rows ? a.right() : a.bottom()) + 1)
+                    << what << ": sharing a place, one after the other across it";
+            } else {
+                ++lines;
+            }
+        }
+        EXPECT_LT(lines, static_cast<int>(places.size())) << what << ": a place is shared";
+    }
+}
+
 TEST_F(MdiCrowdTest, TilingsLayTheMinimumsOutInARowAndTheAreaScrolls) {
+    // An area smaller than the chart: however they are grouped, the children do not fit.
+    main.resize(700, 560);
+    QApplication::processEvents();
     MdiArranger arranger(area);
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         const bool rows = o == Qt::Horizontal;
@@ -323,7 +411,7 @@ TEST_F(MdiCrowdTest, TilingsLayTheMinimumsOutInARowAndTheAreaScrolls) {
         EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(o)) << what;
         expectArrangedWhole(area, true, what + ", area grown");
         EXPECT_EQ(rows ? places.front()->y() : places.front()->x(), 0) << what;
-        main.resize(1600, 1030);
+        main.resize(700, 560);
         QApplication::processEvents();
     }
 }
@@ -334,9 +422,10 @@ TEST_F(MdiCrowdTest, TilingToFitTakesTheOrientationThatShowsEveryChild) {
         Qt::Orientation expected;
         bool fits;
     } cases[] = {
-        {{1600, 1030}, Qt::Horizontal, false},  // neither: as asked, and the area scrolls
-        {{2200, 1030}, Qt::Vertical, true},     // only side by side
-        {{1300, 2200}, Qt::Horizontal, true},   // one above the other
+        {{700, 560}, Qt::Horizontal, false},   // nothing fits: as asked, and the area scrolls
+        {{1600, 1030}, Qt::Horizontal, true},  // one above the other, sharing places
+        {{2200, 1030}, Qt::Vertical, true},    // only side by side one a place
+        {{1300, 2200}, Qt::Horizontal, true},  // one above the other
     };
     MdiArranger arranger(area);
     for (const Case& c : cases) {
@@ -344,8 +433,8 @@ TEST_F(MdiCrowdTest, TilingToFitTakesTheOrientationThatShowsEveryChild) {
         QApplication::processEvents();
         arranger.tileToFit(Qt::Horizontal);
         QApplication::processEvents();
-        const std::string what = std::to_string(c.mainSize.width()) + "x" +
-                                 std::to_string(c.mainSize.height());
+        const std::string what =
+            std::to_string(c.mainSize.width()) + "x" + std::to_string(c.mainSize.height());
         EXPECT_EQ(arranger.tiled(), std::optional<Qt::Orientation>(c.expected)) << what;
         expectArrangedWhole(area, true, what);
         if (c.fits) {

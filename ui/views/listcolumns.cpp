@@ -84,7 +84,20 @@ private:
         const int widest = std::max(view->sizeHintForColumn(m_column),
                                     m_list->header()->sectionSizeHint(m_column));
         const int room = m_list->viewport()->width() / 2;
-        const int width = std::max(m_base, std::min(widest, room));
+        int width = std::max(m_base, std::min(widest, room));
+        // A list too narrow even for the width the program set: the column gives way as well,
+        // so that no column lies out of sight (a stretching one keeps its least width), down
+        // to the header's least width.
+        const QHeaderView* header = m_list->header();
+        int others = 0;
+        for (int i = 0; i < header->count(); ++i) {
+            if (i == m_column || header->isSectionHidden(i)) continue;
+            others += header->sectionResizeMode(i) == QHeaderView::Stretch
+                          ? header->minimumSectionSize()
+                          : header->sectionSize(i);
+        }
+        const int inSight = m_list->viewport()->width() - others;
+        width = std::max(std::min(width, inSight), header->minimumSectionSize());
         if (width == m_list->columnWidth(m_column)) return;
         m_fitting = true;
         m_list->setColumnWidth(m_column, width);

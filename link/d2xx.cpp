@@ -56,7 +56,7 @@ FT_STATUS D2XXUnit::GetFTDeviceCount() {
 FT_STATUS D2XXUnit::GetFTDeviceSerialNo(uint32_t index) {
     ByteString s;
     const FT_STATUS st = m_driver.FT_ListSerialNumber(index, s);
-    if (st == FT_OK) ListResult = upToZero(s, 16);
+    if (st == FT_OK) ListResult = upToZero(s, FT_SerialLength);
     D2XX_ReportError("GetFTDeviceSerialNo", st);
     return st;
 }
@@ -172,7 +172,7 @@ FT_STATUS D2XXUnit::D2XX_GetDeviceInfo(uint32_t& type, uint32_t& id, ByteString&
     ByteString s, d;
     const FT_STATUS st = m_driver.FT_GetDeviceInfo(type, id, s, d);
     if (st == FT_OK) {
-        serial = upToZero(s, 16);
+        serial = upToZero(s, FT_SerialLength);
         description = upToZero(d, 64);
     }
     D2XX_ReportError("FT_GetDeviceInfo ", st);

@@ -25,6 +25,13 @@ constexpr FT_STATUS FT_OTHER_ERROR = 17;
 
 constexpr uint32_t FT_OPEN_BY_SERIAL_NUMBER = 1;
 constexpr uint32_t FT_OPEN_BY_DESCRIPTION = 2;
+// The program knows an adapter's serial by its first FT_SerialLength characters: a longer one
+// is listed cut, and an adapter is opened by its serial so cut as well as by the whole one.
+constexpr size_t FT_SerialLength = 16;
+inline bool FT_SerialMatches(const ByteString& serial, const ByteString& name) {
+    return serial == name ||
+           (name.size() == FT_SerialLength && serial.compare(0, FT_SerialLength, name) == 0);
+}
 constexpr uint32_t FT_PURGE_RX = 1;
 constexpr uint32_t FT_PURGE_TX = 2;
 

@@ -170,8 +170,9 @@ FT_STATUS FtdiDriver::openLocked(const ByteString& name, uint32_t flags,
             }
             continue;
         }
-        const bool match = (flags == FT_OPEN_BY_SERIAL_NUMBER && d.serial == name) ||
-                           (flags == FT_OPEN_BY_DESCRIPTION && d.description == name);
+        const bool match =
+            (flags == FT_OPEN_BY_SERIAL_NUMBER && FT_SerialMatches(d.serial, name)) ||
+            (flags == FT_OPEN_BY_DESCRIPTION && d.description == name);
         if (!match) continue;
         const int r = ftdi_usb_open_dev(m_ctx, d.dev);
         if (r < 0) return fail(r, FT_DEVICE_NOT_OPENED);

@@ -141,8 +141,9 @@ FT_STATUS SimFtDriver::FT_OpenEx(const ByteString& name, uint32_t flags) {
     for (size_t i = 0; i < m_adapters.size(); ++i) {
         SimAdapter& a = *m_adapters[i];
         if (!a.plugged) continue;
-        const bool match = (flags == FT_OPEN_BY_SERIAL_NUMBER && a.serial() == name) ||
-                           (flags == FT_OPEN_BY_DESCRIPTION && a.description() == name);
+        const bool match =
+            (flags == FT_OPEN_BY_SERIAL_NUMBER && FT_SerialMatches(a.serial(), name)) ||
+            (flags == FT_OPEN_BY_DESCRIPTION && a.description() == name);
         if (!match) continue;
         a.reset();  // a fresh session: nothing left over from an earlier handle
         m_open = static_cast<int>(i);

@@ -4,15 +4,15 @@
 #include "ftdidriver.h"
 
 #include <gtest/gtest.h>
-#include <cstring>
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "adapterframes.h"
 #include "adapterrx.h"
-#include "fakeui.h"
 #include "driverpath.h"
+#include "fakeui.h"
 #include "ftdichip.h"
 #include "hex.h"
 
@@ -101,6 +101,10 @@ TEST_F(ChipDriver, ListsEveryChipWithTheStandardIdsAndOpensOnlyTheAdapter) {
     ASSERT_EQ(d2xx.Open_USB_Device_By_Serial_Number("NAV0000300000000XYZ"), FT_OK);
     ASSERT_EQ(d2xx.D2XX_GetDeviceInfo(type, id, serial, description), FT_OK);
     EXPECT_EQ(serial, "NAV0000300000000");
+    // ... and the serial so cut, as the program keeps it, opens that adapter again.
+    ASSERT_EQ(d2xx.D2XX_Close(), FT_OK);
+    ASSERT_EQ(d2xx.Open_USB_Device_By_Serial_Number("NAV0000300000000"), FT_OK);
+    EXPECT_EQ(far.openAdapter(), 4);
 
     EXPECT_EQ(d2xx.D2XX_Close(), FT_OK);
     EXPECT_EQ(chip.openHandles(), 0);

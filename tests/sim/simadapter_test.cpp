@@ -69,6 +69,27 @@ protected:
     size_t first = 0, second = 0;
 };
 
+// An adapter whose serial is longer than the program keeps is opened by the whole serial and
+// by the serial as the program keeps it; a shorter piece of it names no adapter.
+TEST(SimFtDriverSerial, LongSerialOpensByItsCutForm) {
+    SimFtDriver drv;
+    drv.addAdapter("NAV00001");
+    drv.addAdapter("NAV0000300000000XYZ");
+    const struct {
+        const char* name;
+        int opened;
+    } cases[] = {{"NAV0000300000000XYZ", 1},
+                 {"NAV0000300000000", 1},
+                 {"NAV000030000000", -1},
+                 {"NAV00001", 0}};
+    for (const auto& c : cases) {
+        const FT_STATUS st = drv.FT_OpenEx(c.name, FT_OPEN_BY_SERIAL_NUMBER);
+        EXPECT_EQ(st, c.opened < 0 ? FT_DEVICE_NOT_FOUND : FT_OK) << c.name;
+        EXPECT_EQ(drv.openAdapter(), c.opened) << c.name;
+        drv.FT_Close();
+    }
+}
+
 TEST_F(SimAdapterTest, ListsOpensAndSurvivesUnplug) {
     uint32_t n = 0;
     ByteString serial, desc;

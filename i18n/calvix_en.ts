@@ -2987,6 +2987,19 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <location filename="../ui/printing.cpp" line="+82"/>
+        <source>     Der Drucker konnte nicht geöffnet werden!     </source>
+        <translation>     The printer could not be opened!     </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>konnte nicht erstellt werden!</source>
+        <translation>could not be created!</translation>
+    </message>
+</context>
+<context>
     <name>ProductForm</name>
     <message>
         <location filename="../ui/helpforms.cpp" line="+51"/>

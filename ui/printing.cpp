@@ -6,7 +6,9 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "dialoghelpers.h"
 #include "qtports.h"
+#include "translate.h"
 
 namespace {
 
@@ -69,5 +71,15 @@ bool UI_PrintPlainText(IUserInteraction& ui, const QString& text, const QString&
                        int helpContext) {
     const std::optional<PrintChoice> choice = ui.printDialog({fromQ(title), helpContext});
     if (!choice) return false;
-    return UI_PrintPlainText(*choice, text, title, columns);
+    if (UI_PrintPlainText(*choice, text, title, columns)) return true;
+    UI_ReportPrintFailure(ui, *choice);
+    return false;
+}
+
+void UI_ReportPrintFailure(IUserInteraction& ui, const PrintChoice& choice) {
+    const ByteString text =
+        choice.pdfFile.empty()
+            ? TR("Printing", "     Der Drucker konnte nicht geöffnet werden!     ")
+            : TOOL_FileMessage(choice.pdfFile, TR("Printing", "konnte nicht erstellt werden!"));
+    ui.messageBox(MsgKind::Error, text, MB_OK);
 }

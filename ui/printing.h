@@ -18,5 +18,9 @@ bool UI_PrintPlainText(const PrintChoice& choice, const QString& text, const QSt
                        int columns);
 
 // The shared print dialog, then the text printed as above; false when cancelled or failed.
+// A failure is said in a box.
 bool UI_PrintPlainText(IUserInteraction& ui, const QString& text, const QString& title, int columns,
                        int helpContext);
+
+// Says in a box that the chosen printer or PDF file could not be printed to.
+void UI_ReportPrintFailure(IUserInteraction& ui, const PrintChoice& choice);

@@ -173,6 +173,13 @@ TEST_F(TrendForm, PrintsToAPdfFileThroughTheSharedPrintDialog) {
     form->PRINT_Button()->click();
     EXPECT_EQ(rec.ui.printRequests.size(), 2u);
     EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(rec.ui.boxes.empty());
+    // a file that cannot be made is said
+    toFile.pdfFile = dir.filePath("no/such/folder/trend.pdf").toStdString();
+    rec.ui.printChoices.push_back(toFile);
+    form->PRINT_Button()->click();
+    ASSERT_EQ(rec.ui.boxes.size(), 1u);
+    EXPECT_EQ(rec.ui.boxes[0].text, "    Datei trend.pdf konnte nicht erstellt werden!    ");
 }
 
 TEST_F(TrendForm, NoChartUntilAClassIsShown) {

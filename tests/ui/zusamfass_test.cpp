@@ -11,8 +11,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "charset.h"
@@ -312,6 +312,24 @@ TEST(Printing, ChoiceOfTheDialogDecidesPageAndTarget) {
         EXPECT_TRUE(run("pdfinfo", {c.file}).contains(QString::fromLatin1(c.pageSize)));
         EXPECT_TRUE(run("pdftotext", {c.file, "-"}).contains(QStringLiteral("Zeile 2")));
     }
+}
+
+// Through the shared print dialog: a cancelled dialog says nothing, a file that cannot be
+// made is named in an error box.
+TEST(Printing, AFailedPrintIsSaid) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FakeUserInteraction ui;
+    PrintChoice choice;
+    choice.pdfFile = dir.filePath("no/such/folder/bericht.pdf").toStdString();
+    ui.printChoices = {std::nullopt, choice};
+    const QString text = QStringLiteral("Zeile 1");
+    EXPECT_FALSE(UI_PrintPlainText(ui, text, QStringLiteral("Report"), 100, 0));
+    EXPECT_TRUE(ui.boxes.empty()) << "cancelled";
+    EXPECT_FALSE(UI_PrintPlainText(ui, text, QStringLiteral("Report"), 100, 0));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].kind, MsgKind::Error);
+    EXPECT_EQ(ui.boxes[0].text, "    Datei bericht.pdf konnte nicht erstellt werden!    ");
 }
 
 }  // namespace

@@ -184,14 +184,14 @@ void TANSI_TREND_Form::PRINT_ButtonClick() {
     QPrinter printer(QPrinter::HighResolution);
     UI_ApplyPrintChoice(printer, *choice);
     printer.setDocName(windowTitle());
-    TREND_Print(printer);
+    if (!TREND_Print(printer)) UI_ReportPrintFailure(*context().ui, *choice);
 }
 
-void TANSI_TREND_Form::TREND_Print(QPrinter& printer) {
+bool TANSI_TREND_Form::TREND_Print(QPrinter& printer) {
     QCPPainter painter;
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     // The whole width of the page, one percent left free at top and bottom. The chart is laid
     // out at its size on the screen, stretched to the page's proportions, then scaled up, so
     // its texts and lines keep their weight.
@@ -203,7 +203,7 @@ void TANSI_TREND_Form::TREND_Print(QPrinter& printer) {
     painter.translate(target.topLeft());
     painter.scale(target.width() / w, target.height() / h);
     m_chart->toPainter(&painter, w, h);
-    painter.end();
+    return painter.end();
 }
 
 // ---- drawing ----

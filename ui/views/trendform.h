@@ -38,7 +38,8 @@ public:
     void TREND_Clear();
     void TREND_SetRunning(bool running);
     // Prints the chart on a printer set up by the caller (a PDF file is a printer too).
-    void TREND_Print(QPrinter& printer);
+    // false when the printer or file could not be opened.
+    bool TREND_Print(QPrinter& printer);
 
     const TrendRecorder& recorder() const { return m_rec; }
     QCustomPlot* Chart() const { return m_chart; }

@@ -164,6 +164,13 @@ bool FlashProgrammer::NextRequest() {
     m_req.Active = 0;
     MainEngine& e = m_session.engine();
     for (int move = 0; move < MovesPerRound && m_req.Step != 0 && !m_req.Active; ++move) {
+        // An adapter that stopped answering is out of service, although it may still take
+        // frames: the run sends nothing more, and the step fails as a lost link fails it. An
+        // error step only ends the run.
+        if (!e.AdapterReady && m_req.Step != m_req.ErrorStep) {
+            m_req.Step = m_req.ErrorStep;
+            continue;
+        }
         const int32_t step = m_req.Step;
         if (step >= Class5Start)
             buildSBus();

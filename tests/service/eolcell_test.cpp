@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "eolunitfaults.h"
 #include "fakeui.h"
 #include "kx3024unit.h"
 #include "kx3090unit.h"
@@ -183,13 +184,69 @@ TEST_F(EolCell, ClassOneKeepsItsChecksumInsideTheUnitsArea) {
     write("20", "99");
     EXPECT_EQ(m[0x20], 0x99);
     EXPECT_TRUE(m.checksumsRight());
-    // The checksum is written before the cell.
     const uint8_t sumBefore = m[0x80];
     write("05", "12");  // outside the area 0x10..0x7F: plain
     EXPECT_EQ(m[0x05], 0x12);
     EXPECT_EQ(m[0x80], sumBefore);
     write("80", "00");  // the checksum cell itself: plain
     EXPECT_EQ(m[0x80], 0x00);
+}
+
+// The requests of a read and a write of one cell where the unit told its areas, where a
+// class-1 unit told none and where a class-5 unit gave no memory size.
+TEST(EolCellUnits, WhatAReadAndAWriteSendFollowsTheUnitsAreas) {
+    struct Case {
+        const char* name;
+        int row;
+        std::function<std::unique_ptr<ISimControlUnit>()> make;
+        const char* address;
+        // The unit's requests to its EOL memory, and those expected for writing 0x99.
+        std::function<std::vector<ByteString>(ISimControlUnit&)> sent, expected;
+    };
+    auto wbusCells = [](ISimControlUnit& u) {
+        std::vector<ByteString> out;
+        for (const ByteString& r : static_cast<SimWBusUnit&>(u).received())
+            if (static_cast<uint8_t>(r[0]) == 0x32 || static_cast<uint8_t>(r[0]) == 0x33)
+                out.push_back(r);
+        return out;
+    };
+    const Case cases[] = {
+        {"class 1 inside its area: the checksum is written before the cell", 0,
+         [] { return std::make_unique<SimKX3090Unit>(); }, "20", wbusCells,
+         [](ISimControlUnit& u) {
+             const SimEolMemory& m = static_cast<SimKX3090Unit&>(u).eol().memory();
+             const uint8_t sum = static_cast<uint8_t>(m[0x80] - m[0x20] + 0x99);
+             return std::vector<ByteString>{H("32 00 20"), H("32 00 20"), H("32 00 80"),
+                                            H("33 00 80") + ByteString(1, static_cast<char>(sum)),
+                                            H("33 00 20 99")};
+         }},
+        {"class 1 that told no area: a plain write", 0,
+         [] { return std::make_unique<KX3090WithoutAreas>(); }, "20", wbusCells,
+         [](ISimControlUnit&) {
+             return std::vector<ByteString>{H("32 00 20"), H("33 00 20 99")};
+         }},
+        {"class 5 that gave no memory size: nothing", 4,
+         [] { return std::make_unique<KX3166WithoutAreaSizes>(); }, "12",
+         [](ISimControlUnit& u) {
+             // The session's own read of the cell at 0x40 is not the window's.
+             std::vector<ByteString> out;
+             for (const ByteString& r : static_cast<SimSBusUnit&>(u).received())
+                 if (static_cast<uint8_t>(r[0]) == 152 && r != H("98 01 40 00 01"))
+                     out.push_back(r);
+             return out;
+         },
+         [](ISimControlUnit&) { return std::vector<ByteString>{}; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CellRig rig;
+        auto unit = c.make();
+        rig.startUp(*unit, c.row);
+        const std::vector<ByteString> expected = c.expected(*unit);
+        rig.read(c.address);
+        rig.write(c.address, "99");
+        EXPECT_EQ(c.sent(*unit), expected);
+    }
 }
 
 TEST_F(EolCell, AddressNotationsAndLimits) {

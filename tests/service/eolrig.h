@@ -62,6 +62,14 @@ public:
         eol.setEditorView(&editor);
         h.engine.clients().setClient(ClientSlot::EolParamSet, &eol);
         h.engine.clients().setClient(ClientSlot::Session, &session);
+        // The main window's broadcasts of the link state and the device class.
+        h.engine.windowHooks.UI_UpdateLinkState = [this] {
+            eol.SetLinkState(h.engine.AdapterReady);
+            eol.SetDeviceClass(h.engine.DeviceClass);
+        };
+        h.engine.windowHooks.UI_UpdateSessionState = [this] {
+            eol.SetDeviceClass(h.engine.DeviceClass);
+        };
     }
     // The adapter opened, the session of the row up, and the window told both.
     void startUp(ISimControlUnit& unit, int row) {
@@ -69,7 +77,7 @@ public:
         h.sim.attachUnit(adapter, &unit);
         showAndBegin(row);
         ASSERT_TRUE(runUntil([&] { return h.engine.SessionUp; }, 15000));
-        h.advance(500);  // the session's first reads (memory areas among them)
+        h.advance(500);      // the session's first reads (memory areas among them)
         h.ui.boxes.clear();  // what the session itself told the user
         eol.SetLinkState(h.engine.AdapterReady);
         eol.SetDeviceClass(h.engine.DeviceClass);

@@ -2,6 +2,7 @@
 // afterwards, the special block goes last and once, a slow erase waits, a refused check takes
 // the recovery way, and an abort or a pulled cable leave a unit that a second run programs.
 #include <algorithm>
+#include <filesystem>
 
 #include "flashrig.h"
 #include "kx3117unit.h"
@@ -25,7 +26,8 @@ protected:
     // The image: the special block first in the file, three blocks from 0xE000 (the third one
     // partly), and one far up.
     ByteString imageFile() const {
-        return SREC_File(1, 0xE600, SREC_Pattern(16, 9)) + SREC_File(1, 0xE000, SREC_Pattern(300, 7)) +
+        return SREC_File(1, 0xE600, SREC_Pattern(16, 9)) +
+               SREC_File(1, 0xE000, SREC_Pattern(300, 7)) +
                SREC_File(2, 0x20010, SREC_Pattern(40, 8), 16);
     }
     // The addresses of the block writes the unit received, in order.
@@ -35,7 +37,8 @@ protected:
             if (r.size() > 6 && r.compare(0, 2, H("48 13")) == 0)
                 out.push_back((uint32_t{static_cast<uint8_t>(r[2])} << 24) |
                               (uint32_t{static_cast<uint8_t>(r[3])} << 16) |
-                              (uint32_t{static_cast<uint8_t>(r[4])} << 8) | static_cast<uint8_t>(r[5]));
+                              (uint32_t{static_cast<uint8_t>(r[4])} << 8) |
+                              static_cast<uint8_t>(r[5]));
         return out;
     }
     int received(const char* hex) const {
@@ -66,8 +69,8 @@ TEST_F(FlashKX3117, ProgramsTheImageAndEndsTheSession) {
 
     EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     EXPECT_EQ(progress.Caption(), "Steuergerätesoftware übertragen");
-    EXPECT_EQ(view.texts,
-              (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ", "Programmieren... "}));
+    EXPECT_EQ(view.texts, (std::vector<ByteString>{"Applikation stoppen... ", "Löschen... ",
+                                                   "Programmieren... "}));
     // five blocks: seven erases of ten, then one per block but the special one
     EXPECT_EQ(progress.Maximum(), 75);
     EXPECT_EQ(progress.Position(), 74);
@@ -206,4 +209,44 @@ TEST_F(FlashKX3117, PulledCableEndsTheRunAndTheUnitStaysProgrammable) {
     program(imageFile());
     EXPECT_EQ(progress.ModalResult(), TransferProgress::Completed);
     expectImageInUnit();
+}
+
+TEST_F(FlashKX3117, FileThatCannotBeReadShowsItsBoxAndSendsNothing) {
+    struct Case {
+        const char* name;
+        const char* file;
+        int64_t size;  // of a file of zero bytes (sparse); -1: no file
+        const char* box;
+    };
+    const Case cases[] = {
+        {"no such file", "missing.s19", -1, "    Datei missing.s19 nicht gefunden!    "},
+        {"one byte over the limit", "huge.s19", int64_t{FlashProgrammer::MaxFileBytes} + 1,
+         "    Datei huge.s19 konnte nicht geöffnet werden!    "},
+    };
+    const size_t before = unit.received().size();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        h.ui.boxes.clear();
+        memo.clear();
+        const std::string path = dir + "/" + c.file;
+        if (c.size >= 0) {
+            std::ofstream(path, std::ios::binary).close();
+            std::filesystem::resize_file(path, static_cast<uintmax_t>(c.size));
+        }
+        h.ui.fileChoices.push_back(FileDialogChoice{path, 0});
+        programmer.Execute();
+        ASSERT_EQ(h.ui.boxes.size(), 1u);
+        EXPECT_EQ(h.ui.boxes[0].kind, MsgKind::Error);
+        EXPECT_EQ(h.ui.boxes[0].text, c.box);
+        EXPECT_TRUE(memo.empty()) << "the window shows no file";
+        EXPECT_EQ(fileName, path) << "offered again next time";
+        std::filesystem::remove(path);
+    }
+    EXPECT_EQ(view.runs, 0);
+    h.advance(500);
+    for (size_t i = before; i < unit.received().size(); ++i) {
+        EXPECT_NE(static_cast<uint8_t>(unit.received()[i][0]), 0x48);
+        EXPECT_NE(unit.received()[i].rfind(H("42 0B"), 0), 0u);
+    }
+    EXPECT_TRUE(h.engine.SessionUp);
 }

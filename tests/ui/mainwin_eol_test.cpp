@@ -29,7 +29,8 @@ protected:
         // The progress dialog's modal run: program time goes on until the transfer ends it.
         f.tranzForm()->runModalHook = [this](TMAIN_Tranz_Form& d) {
             shownTitles.push_back(d.windowTitle());
-            for (int i = 0; i < 20000 && d.progress().ModalResult() == TransferProgress::NoResult; ++i)
+            for (int i = 0; i < 20000 && d.progress().ModalResult() == TransferProgress::NoResult;
+                 ++i)
                 run->advance(10);
         };
         run->showReady();
@@ -50,10 +51,11 @@ protected:
 };
 
 TEST_F(MainWindowEol, DataSetActionsMoveTheSet) {
-    for (const char* a : {"DSATZ_FILEtoSG", "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS", "DSATZ_SGtoFILE",
-                          "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS", "DSATZ_EOL_EDIT"})
+    for (const char* a : {"DSATZ_FILEtoSG", "DSATZ_FILEtoEDIT", "DSATZ_FILEtoZWIS",
+                          "DSATZ_SGtoFILE", "DSATZ_SGtoEDIT", "DSATZ_SGtoZWIS", "DSATZ_EOL_EDIT"})
         EXPECT_TRUE(enabled(a)) << a;
-    for (const char* a : {"DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel"})
+    for (const char* a :
+         {"DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG", "DSATZ_ZWISDel"})
         EXPECT_FALSE(enabled(a)) << a << ": the buffer is empty";
 
     const std::string file = path("backup.prn");
@@ -80,6 +82,56 @@ TEST_F(MainWindowEol, DataSetActionsMoveTheSet) {
     run->ui.fileChoices.push_back(FileDialogChoice{file, 1});
     trigger("DSATZ_FILEtoSG");
     EXPECT_EQ(mem.cells(), original);
+
+    // The file into the buffer, the buffer into the editor: what is edited there stays in the
+    // buffer when the editor is closed, and goes from the buffer to a file and to the unit.
+    run->advance(300);
+    run->ui.fileChoices.push_back(FileDialogChoice{file, 1});
+    trigger("DSATZ_FILEtoZWIS");
+    EXPECT_TRUE(enabled("DSATZ_ZWIStoSG"));
+    EXPECT_TRUE(enabled("DSATZ_ZWISDel"));
+    TDS_EOL_RW_Form& rw = *run->form->eolRwForm();
+    QString shown;
+    rw.showModal = [&](TDS_EOL_RW_Form& form) {
+        shown = form.EOLGrid()->item(1, 6)->text();  // address 0x05
+        form.typeIntoCell(0x05, QStringLiteral("5a"));
+        form.CloseButton()->click();
+        return form.result();
+    };
+    trigger("DSATZ_ZWIStoEDIT");
+    EXPECT_EQ(shown, QString::asprintf("%02X", original[0x05]));
+    const std::string copy = path("copy.prn");
+    run->ui.fileChoices.push_back(FileDialogChoice{copy, 1});
+    trigger("DSATZ_ZWIStoFILE");
+    TEolParamSet copied;
+    ASSERT_EQ(ParamSetFile::LoadFromFile(copy, 1, copied), ParamSetFile::LoadOk);
+    ASSERT_EQ(copied.Count, 256);
+    EXPECT_EQ(copied.item(0x06).Value, 0x5A);
+    run->advance(300);
+    trigger("DSATZ_ZWIStoSG");
+    EXPECT_EQ(mem[0x05], 0x5A);
+
+    // That file in the editor, saved from there ("In Datei speichern...") under a new name.
+    rw.showModal = [&](TDS_EOL_RW_Form& form) {
+        shown = form.EOLGrid()->item(1, 6)->text();
+        form.typeIntoCell(0x06, QStringLiteral("6b"));
+        form.SaveButton()->click();
+        return form.result();
+    };
+    const std::string edited = path("edited.prn");
+    run->advance(300);
+    run->ui.fileChoices.push_back(FileDialogChoice{copy, 1});
+    run->ui.fileChoices.push_back(FileDialogChoice{edited, 1});
+    trigger("DSATZ_FILEtoEDIT");
+    EXPECT_EQ(shown, QStringLiteral("5A"));
+    TEolParamSet saved2;
+    ASSERT_EQ(ParamSetFile::LoadFromFile(edited, 1, saved2), ParamSetFile::LoadOk);
+    ASSERT_EQ(saved2.Count, 256);
+    EXPECT_EQ(saved2.item(0x06).Value, 0x5A);
+    EXPECT_EQ(saved2.item(0x07).Value, 0x6B);
+    EXPECT_EQ(run->form->settings().ParamSetFileName, edited);
+    EXPECT_EQ(mem[0x06], original[0x06]) << "saving sends nothing to the unit";
+    EXPECT_EQ(shownTitles.size(), 4u) << "no transfer but the four to and from the unit";
     EXPECT_TRUE(run->ui.boxes.empty());
 }
 
@@ -113,11 +165,12 @@ TEST_F(MainWindowEol, EditorKeepsTheChecksumPrintsAndProgramsTheUnit) {
     ASSERT_EQ(run->ui.printRequests.size(), 1u);
     EXPECT_EQ(run->ui.printRequests[0].documentTitle, "Dataset");
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf),
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("0020\\s+AA\\s+170")))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("0020\\s+AA\\s+170"))))
+        << text.toStdString();
     EXPECT_TRUE(run->ui.boxes.empty());
 }
 

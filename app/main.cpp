@@ -92,9 +92,7 @@ int main(int argc, char** argv) {
     if (!LANG_LoadQtTexts(LanguageId()))
         std::fprintf(stderr, "Qt's German texts (qtbase_de.qm) were not found in %s\n",
                      qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QApplication::setApplicationName(QStringLiteral("Calvix"));
-    setApplicationTitle(QObject::tr("NAVIRON Diagnose"));
-    QApplication::setOrganizationName(QStringLiteral("Naviron"));
+    setProgramNames(QObject::tr("NAVIRON Diagnose"));
     QApplication::setWindowIcon(IMAGE_Icon(24));
     // Numbers in texts and files always use '.', whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -108,8 +106,8 @@ int main(int argc, char** argv) {
         for (const std::string& name : commaSeparated(*choice ? choice : kDefaultSimulation)) {
             const SimulatedUnit* chosen = simulatedUnit(name);
             if (!chosen) {
-                std::fprintf(stderr, "--simulate=%s: no such simulated unit; there are:",
-                             name.c_str());
+                std::fprintf(stderr,
+                             "--simulate=%s: no such simulated unit; there are:", name.c_str());
                 for (const SimulatedUnit& u : kSimulatedUnits) std::fprintf(stderr, " %s", u.name);
                 std::fprintf(stderr, "\n");
                 return 2;

@@ -30,6 +30,12 @@ QString applicationTitle() {
     return titleStore().isEmpty() ? QApplication::applicationName() : titleStore();
 }
 
+void setProgramNames(const QString& title) {
+    QApplication::setApplicationName(QStringLiteral("Calvix"));
+    setApplicationTitle(title);
+    QApplication::setOrganizationName(QStringLiteral("Naviron"));
+}
+
 QtTimer::QtTimer() {
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
         if (onTimeout) onTimeout();

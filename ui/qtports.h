@@ -17,6 +17,9 @@ ByteString fromQ(const QString& s);
 // caption.
 void setApplicationTitle(const QString& title);
 QString applicationTitle();
+// The program's names, set once at start: the application and organisation names (where the
+// settings live) and the application's title.
+void setProgramNames(const QString& title);
 
 class QtTimer : public ITimer {
 public:
@@ -44,8 +47,7 @@ class QtUserInteraction : public IUserInteraction {
 public:
     explicit QtUserInteraction(QWidget* parent);
     ~QtUserInteraction() override;
-    int messageBox(MsgKind kind, const ByteString& text, int buttons,
-                   int helpContext = 0) override;
+    int messageBox(MsgKind kind, const ByteString& text, int buttons, int helpContext = 0) override;
     std::optional<FileDialogChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileDialogChoice> saveFileDialog(const FileDialogRequest& request) override;
     // One printer set-up for the whole run, so the dialog offers the last choice again.

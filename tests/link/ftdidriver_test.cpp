@@ -7,10 +7,13 @@
 
 #include <chrono>
 #include <cstring>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "adapterframes.h"
 #include "adapterrx.h"
+#include "adapterselection.h"
 #include "driverpath.h"
 #include "fakeui.h"
 #include "ftdichip.h"
@@ -112,6 +115,34 @@ TEST_F(ChipDriver, ListsEveryChipWithTheStandardIdsAndOpensOnlyTheAdapter) {
     for (const char* name : {"RCV1", "NAV09999", ""})
         EXPECT_EQ(d2xx.Open_USB_Device_By_Serial_Number(name), FT_DEVICE_NOT_FOUND) << name;
     EXPECT_EQ(far.openAdapter(), -1);
+}
+
+// The adapter selection over what the driver lists behind the chip: only the adapter's
+// description counts, not the chip. A foreign cable with the same chip (listed first, with a
+// serial like an adapter's) and a device whose description only begins like the adapter's
+// stay out; a pulled adapter leaves the list at the next scan.
+TEST_F(ChipDriver, AdapterSelectionListsOnlyDevicesWithTheAdaptersDescription) {
+    far.addAdapter("NAV00007", "USB <-> Serial Cable");
+    far.addAdapter("NAV00001");
+    far.addAdapter("NAV00003", std::string(Adapter) + " 2");
+    const size_t pulled = far.addAdapter("NAV00002");
+    d2xx.ShowErrors = false;
+    AdapterSelection selection(d2xx);
+    const auto listed = [&selection] {
+        std::vector<std::string> out;
+        for (int n = 1; n <= selection.foundCount(); ++n) {
+            EXPECT_EQ(selection.entry(n).description, Adapter) << n;
+            out.push_back(selection.entry(n).serial);
+        }
+        return out;
+    };
+    selection.begin();
+    for (int tick = 1; tick < AdapterSelection::FirstScanTick; ++tick) selection.scan();
+    ASSERT_TRUE(selection.scan());
+    EXPECT_EQ(listed(), (std::vector<std::string>{"NAV00001", "NAV00002"}));
+    far.unplug(pulled);
+    EXPECT_TRUE(selection.scan());
+    EXPECT_EQ(listed(), std::vector<std::string>{"NAV00001"});
 }
 
 TEST_F(ChipDriver, ReadsHandOverAWholeReplyAtTheEventCharacterAndNeverMoreThanAsked) {

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTest>
 #include <QTreeWidget>
 #include <limits>
 
@@ -171,64 +170,6 @@ TEST_F(ErrorTest, ListColumnsAndStart) {
     EXPECT_EQ(rec.restored[0].second, 10);
 }
 
-// The list as a first run lays it out (the settings give 250, 150 and 50 pixels): in a wide
-// window one above the other and in narrow ones (the narrowest too narrow for the value
-// column's given width beside the others), then after the user set the value column's width
-// by hand.
-TEST_F(ErrorTest, ValueColumnShowsItsLongestTextWholeWhileThereIsRoom) {
-    MainSettings settings{{}, {}};
-    settings.ListColumnWidths[3] = {250, 150, 50, 0, 0};
-    LAYOUT_RestoreColumns(settings, list());
-    start(1);
-    set(dp, key("ERRSTATE", 1), "Nicht aktuell und gespeichert", 0);
-    set(dp, key("ERRBEZ", 2), "Temperatursensor Kurzschluss", 0);
-    form->ShowValues();
-    const auto widest = [this] {
-        int w = 0;
-        for (int r = 0; r < rows(); ++r)
-            w = std::max(w, list()->sizeHintForIndex(list()->model()->index(r, 1)).width());
-        return w;
-    };
-    for (int width : {1592, 525, 330, 200}) {
-        form->resize(width, 305);
-        QApplication::processEvents();
-        QApplication::processEvents();
-        SCOPED_TRACE(width);
-        const int room = list()->viewport()->width() / 2;
-        const int column = list()->columnWidth(1);
-        // What the other columns need at the least: the unit's width and the stretching
-        // parameter column's least width.
-        const int others = list()->columnWidth(2) + list()->header()->minimumSectionSize();
-        const int inSight = list()->viewport()->width() - others;
-        if (widest() <= std::min(room, inSight)) {
-            EXPECT_GE(column, widest()) << "every value whole";
-        } else {
-            EXPECT_EQ(column, std::min(std::max(room, 150), inSight)) << "at most half the list";
-        }
-        EXPECT_GE(column, std::min(150, inSight)) << "never below the width it was given";
-        EXPECT_LE(column + others, list()->viewport()->width()) << "every column in sight";
-    }
-
-    // Dragged narrower by hand: kept, whatever comes.
-    form->resize(1592, 305);
-    QApplication::processEvents();
-    QHeaderView* header = list()->header();
-    const int edge = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
-    const int y = header->height() / 2;
-    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
-    QTest::mouseMove(header->viewport(), QPoint(edge - 60, y));
-    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge - 60, y));
-    QApplication::processEvents();
-    const int byHand = list()->columnWidth(1);
-    ASSERT_LT(byHand, widest());
-    set(dp, key("ERRBEZ", 1), "Temperatursensor Kurzschluss Vorlauf", 0);
-    form->ShowValues();
-    form->resize(1000, 305);
-    QApplication::processEvents();
-    QApplication::processEvents();
-    EXPECT_EQ(list()->columnWidth(1), byHand);
-}
-
 // Each run restores the column widths the last one saved: the widening for the texts is not
 // saved, so three runs in a row give the same layout; a width set by hand is what is saved.
 TEST_F(ErrorTest, SavedColumnWidthsDoNotGrowFromRunToRun) {
@@ -246,15 +187,7 @@ TEST_F(ErrorTest, SavedColumnWidthsDoNotGrowFromRunToRun) {
         QApplication::processEvents();
         QApplication::processEvents();
         const int shown = list()->columnWidth(1);
-        if (byHand) {
-            QHeaderView* header = list()->header();
-            const int edge = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
-            const int y = header->height() / 2;
-            QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
-            QTest::mouseMove(header->viewport(), QPoint(edge + 40, y));
-            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 40, y));
-            QApplication::processEvents();
-        }
+        if (byHand) dragColumnEdge(list(), 1, 40);
         LAYOUT_SaveColumns(settings, list());
         return shown;
     };

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <chrono>
 
 #include "betriebform.h"
 #include "diagsession.h"
@@ -23,6 +24,7 @@
 #include "protokoll.h"
 #include "statuspanel.h"
 #include "trendform.h"
+#include "viewtestsupport.h"
 
 namespace {
 
@@ -251,6 +253,15 @@ TEST_F(MainWindowSession, AutomaticSearchFindsTheKLineHeater) {
 
 TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
     const QRect overviewPlace(20, 30, 500, 420);
+    // The three lists, each with value and unit columns the user widened by hand.
+    const auto lists = [](TMAIN_Form& f) {
+        return std::vector<QTreeWidget*>{f.konfigForm()->KonfList(), f.betriebForm()->BetriebList(),
+                                         f.errorForm()->ErrorList()};
+    };
+    const auto widths = [](const QTreeWidget* list) {
+        return std::vector<int>{list->columnWidth(1), list->columnWidth(2)};
+    };
+    std::vector<std::vector<int>> listWidths;
     {
         MainWinRun run(dir.path());
         TMAIN_Form& f = *run.form;
@@ -279,6 +290,15 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
         QApplication::processEvents();
         QApplication::processEvents();
         EXPECT_EQ(ov->geometry(), overviewPlace);
+        int by = 20;
+        for (QTreeWidget* list : lists(f)) {
+            const std::vector<int> before = widths(list);
+            dragColumnEdge(list, 1, by);
+            dragColumnEdge(list, 2, by + 10);
+            listWidths.push_back(widths(list));
+            EXPECT_NE(listWidths.back(), before) << "widened by hand";
+            by += 30;
+        }
         f.close();
         EXPECT_FALSE(f.engine().ThreadAlive);
         EXPECT_EQ(f.engine().USBThread(), nullptr);
@@ -292,6 +312,41 @@ TEST_F(MainWindowSession, CloseSavesTheLayoutAndTheNextStartRestoresIt) {
     EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(f.protForm()->parentWidget())->isMinimized());
     EXPECT_TRUE(f.engine().AdapterReady);
     EXPECT_EQ(f.engine().AdapterSerial, "SIM00001");
+    // Each list, given room (in a narrow one the value column gives way), has the widths of
+    // the last run.
+    ViewForm* const views[] = {f.konfigForm(), f.betriebForm(), f.errorForm()};
+    const std::vector<QTreeWidget*> restored = lists(f);
+    for (size_t i = 0; i < restored.size(); ++i) {
+        views[i]->placedWindow()->resize(1000, 400);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(widths(restored[i]), listWidths[i]) << restored[i]->objectName().toStdString();
+    }
+}
+
+// The close waits for the transfer thread to end, sleeping between its checks: the worker here
+// takes 150 ms of real time to end, and the wait looks at most about once a millisecond
+// instead of keeping a core busy.
+TEST_F(MainWindowSession, CloseWaitsForTheWorkerWithoutSpinning) {
+    using namespace std::chrono;
+    MainWinRun run(dir.path());
+    TMAIN_Form& f = *run.form;
+    run.showReady();
+    ASSERT_TRUE(f.engine().ThreadAlive);
+    constexpr auto kEnding = milliseconds(150);
+    const auto since = steady_clock::now();
+    run.mainThread.pumps.clear();
+    run.mainThread.pumps.push_back([&] {
+        if (steady_clock::now() - since < kEnding) return;
+        if (auto* t = dynamic_cast<TUSBTXRX*>(f.engine().USBThread())) t->Pass();
+    });
+    const int checksBefore = run.mainThread.processEventsCalls;
+    f.close();
+    const auto waited = duration_cast<milliseconds>(steady_clock::now() - since);
+    EXPECT_FALSE(f.engine().ThreadAlive);
+    EXPECT_GE(waited, kEnding);
+    EXPECT_LE(run.mainThread.processEventsCalls - checksBefore, waited.count() + 20)
+        << "checks in " << waited.count() << " ms";
 }
 
 }  // namespace

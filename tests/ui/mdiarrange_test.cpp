@@ -184,6 +184,38 @@ TEST_F(MdiArrangeTest, TilingsKeepEveryWindowWhole) {
     EXPECT_EQ(errors->parentWidget()->width(), areaRect().width());
 }
 
+// The overview uses its child's whole width, whatever the width the user gives the child: the
+// value fields and status fields end at the inside's right edge (less their margin), and the
+// last lamp stands as far from the right edge as the first from the left. Past the
+// overview's maximum the child grows no further, so no empty strip opens beside it.
+TEST_F(MdiArrangeTest, OverviewRowsAndLampsReachTheChildsRightEdge) {
+    QMdiSubWindow* sub = subs[0];
+    const auto inChild = [this, sub](const char* name) {
+        const QWidget* w = child<QWidget>(overview, QString::fromLatin1(name));
+        return QRect(w->mapTo(sub, QPoint(0, 0)), w->size());
+    };
+    constexpr int kFieldMargin = 15;
+    // Its smallest, side by side in a 1600 area, wide, and wider than its maximum.
+    for (int width : {0, 533, 1000, 1600}) {
+        sub->resize(width, 600);
+        QApplication::processEvents();
+        const QRect inside = sub->contentsRect();
+        SCOPED_TRACE("width " + std::to_string(width) + ": child " + rectText(sub->geometry()));
+        for (const char* field :
+             {"RPanel101", "RPanel401", "RPanel501", "RPanel601", "RPanel701", "Panel305"}) {
+            const QRect r = inChild(field);
+            EXPECT_GE(r.right(), inside.right() - kFieldMargin - 1) << field << " " << rectText(r);
+            EXPECT_LE(r.right(), inside.right()) << field;
+        }
+        // The lamps of columns 1 and 14, each a fifteenth of the width from its edge (the
+        // width's remainder of the division goes to the right).
+        const int leftGap = inChild("Image10").center().x() - inside.left();
+        const int rightGap = inside.right() - inChild("Image23").center().x();
+        EXPECT_GE(rightGap, leftGap - 1);
+        EXPECT_LE(rightGap, leftGap + 15);
+    }
+}
+
 TEST_F(MdiArrangeTest, ArrangedChildrenLeaveTheRowOfLaidAsideOnesFree) {
     // The telegram log laid aside, as the first run leaves it.
     QMdiSubWindow* log = subs[2];

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTest>
+#include <QTreeView>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -44,4 +47,15 @@ T* child(QWidget* parent, const QString& name) {
 
 inline std::string str(const QString& s) {
     return s.toStdString();
+}
+
+// The user drags the right edge of a list's column header by dx pixels.
+inline void dragColumnEdge(QTreeView* list, int column, int dx) {
+    QHeaderView* header = list->header();
+    const int edge = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+    QTest::mouseMove(header->viewport(), QPoint(edge + dx, y));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + dx, y));
+    QApplication::processEvents();
 }

@@ -3010,7 +3010,7 @@ The udev rule is missing: </translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+96"/>
+        <location filename="../app/main.cpp" line="+95"/>
         <source>NAVIRON Diagnose</source>
         <translation>NAVIRON Diagnosis</translation>
     </message>

@@ -90,7 +90,11 @@ bool BusLayerBase::sendBusTelegram(const ByteString& telegram, const ByteString&
     const bool taken = m_env.transport && m_env.transport->SendFrame(frame);
     // A frame the transport did not take awaits no answer: the record stays with the request
     // whose answer is still to come.
-    if (taken) m_sentRequest = requestData;
+    if (taken) {
+        m_askedAgain = m_lastForeign && requestData == m_sentRequest;
+        m_lastForeign = false;
+        m_sentRequest = requestData;
+    }
     if (m_env.log) m_env.log->LogTx(telegram);
     return taken;
 }
@@ -132,13 +136,16 @@ void BusLayerBase::acceptFrame() {
     // A reply that came only after its frame was written again may be the late answer to the
     // earlier write: its content answers this request, but it does not show a link that
     // answers in time, so it leaves the count running. A link whose answers all come late thus
-    // reaches the failure limit, whatever order the late answers arrive in.
-    if (!(m_env.transport && m_env.transport->ReplyAfterRepetition())) m_failures = 0;
+    // reaches the failure limit, whatever order the late answers arrive in. A request asked
+    // again after a foreign answer is such a repetition too.
+    const bool repeated = m_env.transport && m_env.transport->ReplyAfterRepetition();
+    if (!repeated && !m_askedAgain) m_failures = 0;
 }
 
 void BusLayerBase::resetFailures() {
     m_failures = 0;
     m_countIfForeign = -1;
+    m_lastForeign = m_askedAgain = false;
 }
 
 void BusLayerBase::applyFailureLimit(TResult& result) {
@@ -151,6 +158,7 @@ void BusLayerBase::applyFailureLimit(TResult& result) {
 void BusLayerBase::rejectForeignAnswer(TResult& result) {
     result.Invalid = 1;
     result.Value = BusCode::WrongAnswer;
+    m_lastForeign = true;
     if (m_countIfForeign >= 0) {
         // The frame checks had restarted the count: this answer failed after all.
         m_failures = m_countIfForeign;

@@ -48,9 +48,11 @@ bool BUS_CodeIs(long double code, int n);
 //            damaged frame.
 //
 // A reply to a frame that the transport had to write more than once is taken, but counts
-// towards the limit too: it may be the late answer to the earlier write. So a link whose
-// answers all come after the reply time-out ends in code 9 within a few exchanges instead of
-// running on stale or frozen values.
+// towards the limit too: it may be the late answer to the earlier write. The same holds for a
+// request that a caller asks again right after its answer was another request's (an error
+// entry asked once more): the answer that fits it may be the late one to the first asking. So
+// a link whose answers all come after the reply time-out ends in code 9 within a few exchanges
+// instead of running on stale or frozen values.
 //
 // The layer records the data of the request the transport took last (sentRequest()); a
 // decoder compares the fields the answer echoes with it and calls rejectForeignAnswer() on a
@@ -102,12 +104,15 @@ protected:
     void countFailure();
     // The frame checks passed: the count restarts (kept aside in case a decoder then finds
     // that the answer belongs to another request), unless the transport had to write the
-    // frame more than once.
+    // frame more than once or the request was asked again after a foreign answer.
     void acceptFrame();
     void resetFailures();
     // From the limit-th failure in a row on, every result becomes code 9 (not logged).
     void applyFailureLimit(TResult& result);
-    void forgetRequest() { m_sentRequest.clear(); }
+    void forgetRequest() {
+        m_sentRequest.clear();
+        m_lastForeign = m_askedAgain = false;
+    }
 
     void logLine(uint32_t colour, const ByteString& text);
 
@@ -122,4 +127,8 @@ private:
     // The count the last accepted answer would have made had it failed; -1 when the last
     // answer was not accepted (or has already been judged).
     int32_t m_countIfForeign = -1;
+    // The answer to the request recorded was refused as another request's; the request now
+    // awaited is that same request asked again.
+    bool m_lastForeign = false;
+    bool m_askedAgain = false;
 };

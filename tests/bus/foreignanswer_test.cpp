@@ -213,6 +213,36 @@ TEST_F(ForeignAnswers, RepliesAfterARepetitionAreTakenButCounted) {
     }
 }
 
+// A caller that asks the same again right after an answer to another request (an error entry
+// once more) may get the late answer to its first asking: the fitting answer is taken, but
+// counted as after a repetition, so a link whose every answer is late still reaches the limit.
+TEST_F(ForeignAnswers, RequestAskedAgainAfterAForeignAnswerIsTakenButCounted) {
+    b.registerKeys({"OVRZUSTAND", "OVRTEMP", "BETSTZ"});
+    for (Bus& bus : buses()) {
+        bus.make(b.env);
+        // foreign, asked again and fitting, foreign, ...: the limit-th (a foreign one) is 9
+        for (int i = 1; i <= bus.limit; ++i) {
+            if (i % 2 == 1) {
+                EXPECT_EQ(bus.decode(bus.foreign).Value, i < bus.limit ? 13 : 9)
+                    << bus.name << " " << i;
+                continue;
+            }
+            bus.make(b.env);
+            const uint64_t before = b.points.changeCounter();
+            EXPECT_EQ(bus.decode(bus.good).Invalid, 0) << bus.name << " " << i;
+            if (i == 2) {
+                EXPECT_GT(b.points.changeCounter(), before) << bus.name;
+            }
+        }
+        // The next request follows no foreign answer: its answer restarts the count.
+        bus.make(b.env);
+        EXPECT_EQ(bus.decode(bus.good).Invalid, 0) << bus.name;
+        EXPECT_EQ(bus.decode(bus.foreign).Value, 13) << bus.name << ": the count restarted";
+        bus.make(b.env);
+        bus.decode(bus.good);
+    }
+}
+
 // ---- error entries: the entry asked for ----------------------------------------------------
 
 TEST_F(ForeignAnswers, WBusErrorEntryMustCarryTheCodeAskedFor) {

@@ -219,6 +219,62 @@ TEST(KX3024Cases, FailedAnswersTakeTheirRoute) {
     }
 }
 
+// A delete, a session stop or an operating-data read that the unit refuses (code 11) or that
+// gets the answer to the request before it (code 13): the request that follows, whether the
+// operating-data view is told on the way, and nothing stored from the answer. The session runs
+// on in every case.
+TEST(KX3024Cases, RefusedCommandsAndOperatingDataGoOnWithTheCycle) {
+    struct Case {
+        const char* at;               // the request whose answer is replaced
+        void (KX3024Module::*ask)();  // makes it come; none: due at the start
+        const char* foreign;          // the answer to the request before it
+        const char* next;
+        bool operatingView;
+    };
+    const Case cases[] = {
+        {"14 ", &KX3024Module::KX3024_RequestErrorDelete, "7E", "A1 01 ", false},
+        {"20 ", &KX3024Module::KX3024_RequestStopSession, "7E", "22 1D 02 ", false},
+        {"22 22 00 ", nullptr, "7E", "22 22 01 ", false},
+        {"22 22 01 ", nullptr, "62 22 00 06 AA 2D", "22 22 02 ", false},
+        {"22 22 02 ", nullptr, "62 22 01 00 2A 05", "22 22 03 ", false},
+        {"22 22 03 ", nullptr, "62 22 02 03 2C 11", "22 1D 02 ", true},
+    };
+    for (const Case& c : cases) {
+        for (const int code : {11, 13}) {
+            SCOPED_TRACE(std::string(c.at) + "code " + std::to_string(code));
+            KX3024Bench b;
+            const ByteString service = H(c.at).substr(0, 1);
+            const ByteString answer = code == 11 ? H("7F") + service + H("22") : H(c.foreign);
+            int operatingViews = 0;
+            b.r.session.views.OperatingDataShowValues = [&] { ++operatingViews; };
+            // The views told and the values stored when the replaced answer goes out, and
+            // when the next request comes.
+            std::optional<std::pair<int, uint64_t>> atFailure, atNext;
+            ByteString next;
+            b.unit.script = [&](const ByteString& q) -> std::optional<ByteString> {
+                const auto now =
+                    std::make_pair(operatingViews, b.r.h.engine.dataPoints.changeCounter());
+                const ByteString asked = hexOf(q.substr(0, q.find_last_not_of('\xFF') + 1));
+                if (atFailure && !atNext) {
+                    atNext = now;
+                    next = asked;
+                }
+                if (atFailure || asked != c.at) return std::nullopt;
+                atFailure = now;
+                return answer;
+            };
+            b.comeUp();
+            if (c.ask) (b.module().*c.ask)();
+            b.r.h.advance(1000);
+            ASSERT_TRUE(atNext);
+            EXPECT_EQ(next, c.next);
+            EXPECT_EQ(atNext->second, atFailure->second) << "nothing stored from the answer";
+            EXPECT_EQ(atNext->first - atFailure->first, c.operatingView ? 1 : 0);
+            EXPECT_TRUE(b.r.h.engine.SessionUp);
+        }
+    }
+}
+
 TEST_F(KX3024Steps, AnswersToOtherRequestsStoreNothingAndTheFifthEndsTheSession) {
     comeUp();
     r.h.advance(1000);

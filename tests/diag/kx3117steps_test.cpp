@@ -389,6 +389,14 @@ TEST_F(KX3117Steps, ViewsAreToldAtTheirSteps) {
     EXPECT_EQ(sessionStates, 1);
 }
 
+// The unit's answer to the name request replaced by the payload given.
+std::function<std::optional<ByteString>(const ByteString&)> answerToName(const char* payload) {
+    return [a = H(payload)](const ByteString& q) -> std::optional<ByteString> {
+        if (q == H("51 0B")) return a;
+        return std::nullopt;
+    };
+}
+
 TEST(KX3117Cases, ManualStartChecksTheName) {
     struct Case {
         const char* name;
@@ -401,6 +409,10 @@ TEST(KX3117Cases, ManualStartChecksTheName) {
         {"another name", [](ScriptedKX3117& u) { u.setName("KX3090"); }, true, true, false, 1},
         {"name refused", [](ScriptedKX3117& u) { u.refuseRequests(H("51 0B")); }, false, false,
          true, 1},
+        {"name too short", [](ScriptedKX3117& u) { u.script = answerToName("D1 0B 4B 58"); }, false,
+         false, true, 1},
+        {"the bus version's answer for the name",
+         [](ScriptedKX3117& u) { u.script = answerToName("D1 0A 02"); }, false, false, true, 1},
         {"no answer", [](ScriptedKX3117& u) { u.setSilent(true); }, false, false, true, 3},
     };
     for (const Case& c : cases) {
@@ -426,6 +438,110 @@ TEST(KX3117Cases, ManualStartChecksTheName) {
             EXPECT_EQ(b.payloads().at(0), "51 0B ");
             EXPECT_EQ(b.payloads().at(1), "51 0A ");
             EXPECT_EQ(b.points().DataPointCount(), 165);
+        }
+    }
+}
+
+// A refused (code 11), too short (12) or another request's answer (13) at the steps whose
+// failures have a route of their own: the request that follows, the views told on the way,
+// and nothing stored from the answer. The session runs on in every case.
+TEST(KX3117Cases, FailedAnswersTakeTheirStepsRoute) {
+    using Bring = std::function<void(KX3117Bench&)>;
+    auto command = [](void (KX3117Module::*request)()) -> Bring {
+        return [request](KX3117Bench& b) { (b.module().*request)(); };
+    };
+    auto economy = [](int mode) -> Bring {
+        return [mode](KX3117Bench& b) { b.module().KX3117_SetEconomyMode(mode); };
+    };
+    struct Route {
+        const char* step;
+        const char* request;
+        Bring bring;           // makes the step come in a running session; none: it comes by itself
+        const char* tooShort;  // an answer too short for the step; none when none can be
+        const char* foreign;   // the answer to the request before it
+        const char* next;
+        bool operatingView;  // told between the failed answer and the next request
+    };
+    // The request before a command is the last status page's.
+    const char* const page22 = "D0 16 00 DC 01 F4 02 12 02 58";
+    // clang-format off
+    const Route routes[] = {
+        {"36: the decision, without the views", "50 16 ", nullptr, "D0 16 01 02",
+         "D0 11 03 20 03 52", "50 06 ", false},
+        {"42: the operating-data view, then the status block", "50 14 ", nullptr,
+         "D0 14 01 02 03", "D0 0B 00 00 10 00 00 20 00 30", "50 02 ", true},
+        {"50: the error list", "56 03 ", command(&KX3117Module::KX3117_RequestErrorDelete),
+         nullptr, page22, "56 01 ", false},
+        {"70", "10 ", command(&KX3117Module::KX3117_RequestOff), nullptr, page22, "50 02 ", false},
+        {"71: its heating command", "21 01 ", command(&KX3117Module::KX3117_RequestParkingHeat),
+         "A1", page22, "20 02 ", false},
+        {"72", "20 02 ", command(&KX3117Module::KX3117_RequestParkingHeat), "A0", "A1",
+         "50 02 ", false},
+        {"73: its heating command", "21 02 ",
+         command(&KX3117Module::KX3117_RequestSupplementaryHeat), "A1", page22, "20 02 ", false},
+        {"74", "20 02 ", command(&KX3117Module::KX3117_RequestSupplementaryHeat), "A0", "A1",
+         "50 02 ", false},
+        {"75", "22 02 ", command(&KX3117Module::KX3117_RequestPump), "A2", page22, "50 02 ",
+         false},
+        {"76", "23 03 ", economy(3), "A3", page22, "50 02 ", false},
+        {"77", "23 02 ", economy(2), "A3", page22, "50 02 ", false},
+        {"78", "23 01 ", economy(1), "A3", page22, "50 02 ", false},
+        {"80: the refresh goes on", "44 22 00 ",
+         [](KX3117Bench& b) {
+             b.module().KX3117_RequestPump();
+             b.r.h.advance(300);
+             b.ticks(151);
+         },
+         "C4", page22, "50 02 ", false},
+    };
+    // clang-format on
+    for (const Route& route : routes) {
+        for (const int code : {11, 12, 13}) {
+            if (code == 12 && !route.tooShort) continue;
+            SCOPED_TRACE(std::string(route.step) + ", code " + std::to_string(code));
+            KX3117Bench b;
+            const ByteString request = H(route.request);
+            const ByteString answer = code == 11   ? ByteString{'\x7F', request[0], '\x33'}
+                                      : code == 12 ? H(route.tooShort)
+                                                   : H(route.foreign);
+            int views[3] = {0, 0, 0};  // operating data; overview, trend, calibration; clear list
+            ViewHooks& v = b.r.session.views;
+            v.OperatingDataShowValues = [&] { ++views[0]; };
+            v.OverviewShowValues = v.TrendShowValues =
+                v.CalibrationShowValues = [&] { ++views[1]; };
+            v.ErrorClearErrorList = [&] { ++views[2]; };
+            // Counts and stored values when the failed answer goes out and when the next
+            // request comes.
+            struct Seen {
+                int views[3];
+                uint64_t stored;
+            };
+            std::optional<Seen> atFailure, atNext;
+            ByteString next;
+            b.unit.script = [&](const ByteString& q) -> std::optional<ByteString> {
+                const Seen now{{views[0], views[1], views[2]}, b.points().changeCounter()};
+                if (atFailure && !atNext) {
+                    atNext = now;
+                    next = hexOf(q);
+                }
+                if (atFailure || q != request) return std::nullopt;
+                atFailure = now;
+                return answer;
+            };
+            b.comeUp();
+            b.r.h.advance(300);
+            if (route.bring) route.bring(b);
+            b.r.h.advance(1000);
+            ASSERT_TRUE(atNext);
+            EXPECT_EQ(next, route.next);
+            EXPECT_EQ(atNext->stored, atFailure->stored) << "nothing stored from the answer";
+            EXPECT_EQ(atNext->views[0] - atFailure->views[0], route.operatingView ? 1 : 0);
+            EXPECT_EQ(atNext->views[1] - atFailure->views[1], 0);
+            EXPECT_EQ(atNext->views[2] - atFailure->views[2], 0);
+            EXPECT_TRUE(b.r.h.engine.SessionUp);
+            if (route.request == std::string("44 22 00 ")) {
+                EXPECT_TRUE(b.module().refreshActive());
+            }
         }
     }
 }

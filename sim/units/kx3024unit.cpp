@@ -67,6 +67,7 @@ uint32_t SimKX3024Unit::pumpMinutes() const {
 }
 
 double SimKX3024Unit::temperatureC() const {
+    if (!m_sensorPlugged) return 0.0;
     // Coolant between about 17 and 23 °C, slowly swinging; the heater never burns here.
     return 20.0 + 3.0 * std::sin(static_cast<double>(now()) / 90000.0);
 }

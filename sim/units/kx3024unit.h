@@ -35,6 +35,9 @@ public:
     // The five outputs of the component test (ignition, motor, pump, valve, lamps).
     const std::array<uint8_t, 5>& outputs() const { return m_outputs; }
     bool pumpRunning() const { return m_outputs[2] != 0; }
+    // The coolant temperature sensor: unplugged (as for the pump pressure test) it reads the
+    // lowest temperature the unit reports, 0 °C.
+    void setTemperatureSensor(bool plugged) { m_sensorPlugged = plugged; }
 
     const std::vector<ErrorEntry>& errors() const { return m_errors; }
     // Keeps the first seven.
@@ -74,6 +77,7 @@ private:
     std::array<uint8_t, EolSize> m_eol{};
     std::deque<ByteString> m_received;
     bool m_diagnosticSession = false;
+    bool m_sensorPlugged = true;
     std::array<uint8_t, 5> m_outputs{};
     int64_t m_pumpSince = -1;  // ms; the pump runs since then
     int64_t m_pumpMs = 0;      // earlier turns

@@ -7,24 +7,21 @@
 EngineHarness::EngineHarness(Options options)
     : path(sim, options.path, &ui),
       d2xx(options.driver ? *options.driver : path.driver(), &ui),
-      engine(EnginePorts{
-          clock, d2xx,
-          [this, factory = std::move(options.threadFactory)](
-              int timeoutMs, ReplyHandler onReply,
-              std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
-              // Every reply hand-over is watched, so a test can tell the reply path apart.
-              ReplyHandler watched = [this, onReply](uint8_t code, const ByteString& data) {
-                  ++m_replyDepth;
-                  ++replies;
-                  onReply(code, data);
-                  --m_replyDepth;
-              };
-              if (factory) return factory(*this, timeoutMs, watched, std::move(onFinished));
-              auto t = std::make_unique<FakeTransport>(clock, watched, std::move(onFinished));
-              m_lastFake = t.get();
-              return t;
-          },
-          log, ui, mainThread}) {
+      engine(EnginePorts{clock, d2xx,
+                         [this, factory = std::move(options.threadFactory)](
+                             int timeoutMs, ReplyHandler onReply,
+                             std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+                             // Every reply hand-over is watched, so a test can tell the reply path
+                             // apart.
+                             ReplyHandler onWatched = watched(std::move(onReply));
+                             if (factory)
+                                 return factory(*this, timeoutMs, onWatched, std::move(onFinished));
+                             auto t = std::make_unique<FakeTransport>(clock, onWatched,
+                                                                      std::move(onFinished));
+                             m_lastFake = t.get();
+                             return t;
+                         },
+                         log, ui, mainThread}) {
     ui.onBox = [this] { boxesInReplyPath += inReplyPath() ? 1 : 0; };
     mainThread.pumps.push_back([this] {
         if (m_lastFake) m_lastFake->pump();

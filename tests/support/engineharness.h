@@ -15,9 +15,10 @@
 #include "manualclock.h"
 #include "recordinghooks.h"
 #include "recordinglog.h"
+#include "replywatch.h"
 #include "simftdriver.h"
 
-class EngineHarness {
+class EngineHarness : public ReplyWatch {
 public:
     struct Options {
         // The driver the engine opens; the harness's simulated adapters when null.
@@ -59,8 +60,6 @@ public:
 
     // The current fake transfer thread (nullptr when there is none or it is not a fake).
     FakeTransport* transport() const;
-    // True while a reply hand-over is being processed.
-    bool inReplyPath() const { return m_replyDepth > 0; }
 
     ManualClock clock;
     FunctionSimClock simClock{[this] { return clock.now(); }};
@@ -73,11 +72,8 @@ public:
     RecordingHooks hooks;
     // Boxes that opened while a reply was processed (must stay 0).
     int boxesInReplyPath = 0;
-    // Reply hand-overs so far.
-    int replies = 0;
 
 private:
-    int m_replyDepth = 0;
     FakeTransport* m_lastFake = nullptr;
     bool m_stepped = false;
     std::function<bool(EngineHarness&)> m_quiet;

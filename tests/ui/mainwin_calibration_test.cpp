@@ -4,6 +4,8 @@
 // able to go on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "kaliallform.h"
 #include "kalico2forms.h"
 #include "kx3090unit.h"
@@ -19,11 +21,13 @@ public:
     TKALI_CO2_WAIT_Form& wait() { return *this->form().co2WaitForm(); }
     TKALI_CO2_EDIT_Form& edit() { return *this->form().co2EditForm(); }
     Calibration& calibration() { return this->form().kaliForm()->calibration(); }
-    // The wait dialog waits until it ends by itself, or runs this user.
+    // The wait dialog waits until it ends by itself, or runs this user. It looks every 250 ms:
+    // the start and the stabilisation take minutes of program time.
     void waitUser(std::function<void()> user = {}) {
         wait().runModal = [this, user] {
             if (user) user();
-            this->run->runUntil([&] { return !wait().isShownModal(); }, 400000);
+            for (int64_t ms = 0; ms < 400000 && wait().isShownModal(); ms += 250)
+                this->run->advance(250);
             return 0;
         };
     }
@@ -82,13 +86,14 @@ TEST(VoltageCalibration, StoresTheVoltageAndAFailedExchangeIsReportedLater) {
     // no answer: the message comes from the GUI loop, and the session goes on
     t.unit.clearRequestFaults();
     t.unit.ignoreRequests(B({0x42}));
-    bool inReply = false;
-    t.run->ui.onBox = [&] { EXPECT_FALSE(inReply); };
+    t.run->ui.onBox = [&] { EXPECT_FALSE(t.run->inReplyPath()) << "a box inside the reply path"; };
+    const int replies = t.run->replies;
     t.trigger("KAL_Spann");
-    ASSERT_TRUE(t.run->runUntil([&] { return t.box("Spannung konnte nicht kalibriert") >= 0; },
-                                20000));
+    ASSERT_TRUE(
+        t.run->runUntil([&] { return t.box("Spannung konnte nicht kalibriert") >= 0; }, 20000));
     EXPECT_EQ(t.run->ui.boxes.back().kind, MsgKind::Error);
     EXPECT_TRUE(t.form().engine().SessionUp);
+    EXPECT_GT(t.run->replies, replies);  // the reply path was watched
 }
 
 TEST(Co2Adjustment, Class3StoresTheAssignedSpeedAndSwitchesOff) {
@@ -168,6 +173,100 @@ TEST(Co2Adjustment, Class3NeedsAStateItMayStartFrom) {
     t.run->advance(1000);
     EXPECT_FALSE(t.got(B({0x57, 1})));
     EXPECT_FALSE(t.unit.heating());
+}
+
+// What the tests of a CO2 adjustment that ends without a new speed know of each class's unit.
+template <typename Unit>
+struct Co2Unit;
+template <>
+struct Co2Unit<SimKX3117Unit> {
+    static void prepare(SimKX3117Unit& u) { u.setIdleState(SimKX3117Unit::StateReady); }
+    static constexpr uint16_t StartSpeed = 3800;
+    // The request that sets a speed for the running heater.
+    static ByteString setSpeed(int rpm) { return B({0x57, 3, rpm / 100}); }
+    static bool heaterOn(const SimKX3117Unit& u) { return u.heating(); }
+};
+template <>
+struct Co2Unit<SimKX3166Unit> {
+    static void prepare(SimKX3166Unit&) {}
+    static constexpr uint16_t StartSpeed = 4000;
+    static ByteString setSpeed(int rpm) { return B({70, 1, rpm / 100}); }
+    static bool heaterOn(const SimKX3166Unit& u) { return u.override(SimKX3166Unit::HS) == 1; }
+};
+
+enum class Co2Ending { CancelWait, CancelSpeedDialog, NoToTakeOver };
+
+// The user leaves without taking a new speed over: the starting speed is set again (after the
+// speed assigned, if any), the stored one is unchanged, and the heater goes off.
+template <typename Unit>
+void co2EndsWithoutNewSpeed(Co2Ending how) {
+    using U = Co2Unit<Unit>;
+    Co2Run<Unit> t;
+    U::prepare(t.unit);
+    t.start();
+    const int assigned = U::StartSpeed + 300;
+    bool endedByButton = false;
+    if (how == Co2Ending::CancelWait) {
+        t.waitUser([&] {
+            ASSERT_TRUE(t.run->runUntil([&] { return U::heaterOn(t.unit); }, 5000));
+            t.wait().CancelButton()->click();
+            endedByButton = !t.wait().isShownModal();
+        });
+    } else {
+        t.waitUser();
+        t.editUser([&] {
+            t.edit().stepPosition(3);
+            t.edit().assignClick();
+            ASSERT_TRUE(t.run->runUntil([&] { return t.got(U::setSpeed(assigned)); }, 3000));
+            QPushButton* b = how == Co2Ending::CancelSpeedDialog ? t.edit().CancelButton()
+                                                                 : t.edit().SaveButton();
+            b->click();
+            endedByButton = !t.edit().isShownModal();
+        });
+    }
+    t.run->ui.answers = {MB_OK, MB_OK, MB_YES, MB_NO};  // pump, meter, start, take over
+    t.trigger("KAL_CO2");
+    EXPECT_TRUE(endedByButton);
+    EXPECT_EQ(t.editShown, how != Co2Ending::CancelWait);
+    const ByteString question = "Soll die Einstellung " + std::to_string(assigned) + " U/min";
+    EXPECT_EQ(t.box(question.c_str()) >= 0, how == Co2Ending::NoToTakeOver);
+    EXPECT_EQ(t.box("Störung"), -1);
+    const ByteString restore = U::setSpeed(U::StartSpeed);
+    ASSERT_TRUE(t.run->runUntil(
+        [&] { return t.got(restore) && !U::heaterOn(t.unit) && t.calibration().Req.Step == 0; },
+        10000));
+    if (how != Co2Ending::CancelWait) {
+        const auto& r = t.unit.received();
+        const auto last = [&](const ByteString& x) {
+            return std::find(r.rbegin(), r.rend(), x).base() - r.begin();
+        };
+        EXPECT_LT(last(U::setSpeed(assigned)), last(restore));
+    }
+    EXPECT_EQ(t.unit.storedSpeed(), U::StartSpeed);
+    EXPECT_FALSE(t.calibration().timerActive());
+    EXPECT_TRUE(t.form().engine().SessionUp);
+}
+
+TEST(Co2Adjustment, EndingWithoutANewSpeedRestoresTheStartingSpeedAndSwitchesOff) {
+    struct Case {
+        const char* name;
+        int deviceClass;
+        Co2Ending how;
+    };
+    const Case cases[] = {
+        {"class 3, No to the take-over question", 3, Co2Ending::NoToTakeOver},
+        {"class 3, Abbrechen in the speed dialog", 3, Co2Ending::CancelSpeedDialog},
+        {"class 5, No to the take-over question", 5, Co2Ending::NoToTakeOver},
+        {"class 5, Abbrechen in the speed dialog", 5, Co2Ending::CancelSpeedDialog},
+        {"class 5, Abbrechen in the wait dialog", 5, Co2Ending::CancelWait},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.deviceClass == 3)
+            co2EndsWithoutNewSpeed<SimKX3117Unit>(c.how);
+        else
+            co2EndsWithoutNewSpeed<SimKX3166Unit>(c.how);
+    }
 }
 
 TEST(Co2Adjustment, Class5SavesTheSpeedAndSwitchesTheMainSwitchOff) {

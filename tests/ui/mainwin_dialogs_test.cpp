@@ -11,8 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "diagsession.h"
+#include "kx3024unit.h"
+#include "kx3166unit.h"
 #include "mainwinharness.h"
 #include "teleform.h"
 
@@ -259,6 +262,99 @@ TEST_F(MainWindowExtras, FreeTelegramBesideTheSession) {
         next.form->close();
     }
     EXPECT_FALSE(stored().value("Fenster3/Open").toBool());
+}
+
+// The free telegram window on each bus against that bus's simulated unit: the class's
+// addresses and example, a typed telegram sent with "Senden" and its answer shown, and a bad
+// entry sent with Enter that gets its box and sends nothing.
+TEST_F(MainWindowExtras, FreeTelegramWindowOnEachBus) {
+    struct Case {
+        const char* bus;
+        int row;  // the device selection's row
+        uint8_t deviceClass;
+        const char* source;
+        const char* target;
+        const char* example;
+        const char* typed;
+        const char* written;      // the entry as the window writes it out
+        ByteString received;      // what the unit got
+        const char* answerStart;  // the answer field begins so
+        const char* bad;
+    };
+    const auto bytes = [](std::initializer_list<int> v) {
+        ByteString b;
+        for (int x : v) b.push_back(static_cast<char>(x));
+        return b;
+    };
+    const Case cases[] = {
+        {"W-Bus", 0, 1, "0F", "04", "50 07 (Hex)", "50 7", "50 07 ", bytes({0x50, 0x07}), "D0 07 ",
+         "50 0G"},
+        {"K-Line", 1, 2, "F1", "9D", "22 1D 02 FF FF FF FF (Hex)", "22 1D 2 FF FF FF FF",
+         "22 1D 02 FF FF FF FF ", bytes({0x22, 0x1D, 0x02, 0xFF, 0xFF, 0xFF, 0xFF}),
+         "62 1D 02 71 00 ", "22 1D 100"},
+        {"S-Bus", 4, 5, "01", "07", "14 (Hex)", "14", "14 ", bytes({0x14}), "14 ", "0x7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bus);
+        SimKX3090Unit kx3090;
+        SimKX3024Unit kx3024;
+        SimKX3166Unit kx3166;
+        ISimControlUnit* unit = c.deviceClass == 1   ? static_cast<ISimControlUnit*>(&kx3090)
+                                : c.deviceClass == 2 ? static_cast<ISimControlUnit*>(&kx3024)
+                                                     : static_cast<ISimControlUnit*>(&kx3166);
+        const auto received = [&] {
+            return c.deviceClass == 1   ? kx3090.received()
+                   : c.deviceClass == 2 ? kx3024.received()
+                                        : kx3166.received();
+        };
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        MainWinRun run(folder.path(), true, unit);
+        run.showReady();
+        TMAIN_Form& f = *run.form;
+        f.session().SelectedDeviceIndex = c.row;
+        trigger(f, "DIAG_Start");
+        ASSERT_TRUE(run.runUntil([&] { return f.engine().SessionUp; }, 15000));
+        ASSERT_EQ(f.engine().DeviceClass, c.deviceClass);
+        run.advance(500);
+        run.ui.boxes.clear();  // the class-5 notice that the computer takes over
+        TEXTRA_Tele_Form& tele = *f.teleForm();
+        trigger(f, "EXTR_TELG");
+        ASSERT_TRUE(tele.isVisible());
+        ASSERT_TRUE(tele.ComboBox1()->isEnabled());
+        EXPECT_EQ(tele.Edit1()->text(), QString::fromLatin1(c.source));
+        EXPECT_EQ(tele.Edit2()->text(), QString::fromLatin1(c.target));
+        EXPECT_EQ(tele.Label2()->text(), QString::fromLatin1(c.example));
+
+        QLineEdit* entry = tele.ComboBox1()->lineEdit();
+        QTest::keyClicks(entry, QString::fromLatin1(c.typed));
+        tele.Button2()->click();
+        EXPECT_EQ(tele.ComboBox1()->currentText(), QString::fromLatin1(c.written));
+        ASSERT_TRUE(run.runUntil([&] { return tele.Button2()->isEnabled(); }, 3000));
+        const QString answer = tele.Edit3()->text();
+        EXPECT_TRUE(answer.startsWith(QString::fromLatin1(c.answerStart))) << answer.toStdString();
+        const auto got = received();
+        EXPECT_NE(std::find(got.begin(), got.end(), c.received), got.end());
+        EXPECT_TRUE(run.ui.boxes.empty());
+
+        // a bad entry: its box, and the window sends nothing and keeps the last answer
+        entry->clear();
+        QTest::keyClicks(entry, QString::fromLatin1(c.bad));
+        QTest::keyClick(entry, Qt::Key_Return);
+        ASSERT_EQ(run.ui.boxes.size(), 1u);
+        EXPECT_EQ(run.ui.boxes[0].text, FreeTelegram::inputErrorText());
+        EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Error);
+        EXPECT_EQ(tele.client().request().Step, FreeTelegram::StepIdle);
+        run.advance(1000);
+        EXPECT_EQ(tele.client().request().Step, FreeTelegram::StepIdle);
+        EXPECT_TRUE(tele.Button2()->isEnabled());
+        EXPECT_EQ(tele.Edit3()->text(), answer);
+        EXPECT_EQ(entry->text(), QString::fromLatin1(c.bad));
+        ASSERT_EQ(tele.ComboBox1()->count(), 1);  // only the telegram sent
+        EXPECT_EQ(tele.ComboBox1()->itemText(0), QString::fromLatin1(c.written));
+        EXPECT_TRUE(f.engine().SessionUp);
+        f.close();
+    }
 }
 
 }  // namespace

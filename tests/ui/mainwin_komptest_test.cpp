@@ -4,6 +4,9 @@
 // pump pressure test counts down and switches off, and the faults end as they should.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "diagsession.h"
 #include "komptestform.h"
 #include "komptestpdp.h"
@@ -22,9 +25,9 @@ TEST(ComponentTestWindow, Class1SwitchesTheChosenComponentForItsRuntimeAndOffOnC
     EXPECT_TRUE(t.form().action(QStringLiteral("DIAG_KOMP_Test"))->isEnabled());
     t.inWindow([&] {
         TKOMP_TEST_Form& w = t.window();
-        const char* captions[] = {"Motor", "Umwälzpumpe", "Zündfunkengeber",
-                                  "Magnetventil (Ein ohne Taktung)", "Betriebsanzeige",
-                                  "Flammanzeige"};
+        const char* captions[] = {"Motor",           "Umwälzpumpe",
+                                  "Zündfunkengeber", "Magnetventil (Ein ohne Taktung)",
+                                  "Betriebsanzeige", "Flammanzeige"};
         for (int i = 0; i < 6; ++i) {
             EXPECT_TRUE(w.RadioButton(i + 1)->isVisibleTo(&w)) << i;
             EXPECT_EQ(w.RadioButton(i + 1)->text(), QString::fromUtf8(captions[i]));
@@ -145,23 +148,75 @@ TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
 }
 
 TEST(ComponentTestWindow, Class3RefusalIsShownFromTheGuiLoop) {
-    ServiceRun<SimKX3117Unit> t;
-    t.unit.setTestPlug(true);
+    // The unit loses the plug just before the request and refuses with 7F 45 22. Whether the
+    // values show the plug when the refusal is read decides the message.
+    struct Case {
+        const char* name;
+        bool valuesShowThePlug;
+        bool noPlugMessage;
+    };
+    const Case cases[] = {
+        {"the values still show the plug: failed for another reason", true, false},
+        {"the values already show it missing", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ServiceRun<SimKX3117Unit> t;
+        t.unit.setTestPlug(true);
+        t.start();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.komp().KOMP_TestPlugPresent(); }, 3000));
+        t.run->ui.onBox = [&] {
+            EXPECT_FALSE(t.run->inReplyPath()) << "a box inside the reply path";
+        };
+        const int replies = t.run->replies;
+        t.inWindow([&] {
+            t.unit.setTestPlug(false);
+            t.window().Button3()->click();
+            // the overview read meanwhile shows the coolant temperature again
+            if (!c.valuesShowThePlug)
+                t.form().engine().dataPoints.DP_SetValue("OVRTEMP", 0, "20", 20);
+            ASSERT_TRUE(
+                t.run->runUntil([&] { return t.box("Komponententest konnte nicht") >= 0; }, 3000));
+            const FakeUserInteraction::Box& shown = t.run->ui.boxes.back();
+            EXPECT_EQ(shown.kind, MsgKind::Error);
+            EXPECT_EQ(shown.text.find("Prüfstecker nicht angeschlossen!") != ByteString::npos,
+                      c.noPlugMessage)
+                << shown.text;
+            EXPECT_TRUE(t.got(B({0x45, 1, 10, 0x17, 0x70})));  // motor, 3000 U/min sent doubled
+        });
+        t.trigger("DIAG_KOMP_Test");
+        EXPECT_GT(t.run->replies, replies);  // the reply path was watched
+        EXPECT_EQ(t.unit.componentUnderTest(), 0);
+    }
+}
+
+TEST(ComponentTestWindow, CommandWithoutAnswerEndsWithoutAMessageAndTheNextOneWorks) {
+    ServiceRun<SimKX3090Unit> t;
     t.start();
-    ASSERT_TRUE(t.run->runUntil([&] { return t.komp().KOMP_TestPlugPresent(); }, 3000));
-    bool inReply = false;
-    t.run->ui.onBox = [&] { EXPECT_FALSE(inReply) << "a box inside the reply path"; };
+    t.unit.ignoreRequests(B({0x45, 4}));  // the circulation pump's command
     t.inWindow([&] {
-        // the unit loses the plug just before the request: its refusal 7F 45 22 arrives while
-        // the values still show the plug, so the test failed for another reason
-        t.unit.setTestPlug(false);
-        t.window().Button3()->click();
-        ASSERT_TRUE(t.run->runUntil([&] { return t.box("Komponententest konnte nicht") >= 0; },
-                                    3000));
-        EXPECT_EQ(t.run->ui.boxes.back().kind, MsgKind::Error);
+        TKOMP_TEST_Form& w = t.window();
+        KompTest& k = t.komp();
+        w.RadioButton(2)->click();
+        w.Button3()->click();
+        ASSERT_TRUE(
+            t.run->runUntil([&] { return k.KompReq.Step == 0 && !k.KompReq.Active; }, 20000));
+        t.run->advance(1000);
+        // tried again up to the bus layer's failure limit, then given up
+        const ByteString pumpOn = B({0x45, 4, 10, 0x00, 0xC8});
+        EXPECT_EQ(std::count(t.unit.received().begin(), t.unit.received().end(), pumpOn),
+                  t.form().session().buses().wbus.failureLimit());
+        EXPECT_EQ(t.unit.componentUnderTest(), 0);
+        EXPECT_TRUE(t.run->ui.boxes.empty());
+        EXPECT_TRUE(t.form().engine().SessionUp);
+        EXPECT_TRUE(t.form().engine().AdapterReady);
+        // the unit answers again: the same command goes through
+        t.unit.clearRequestFaults();
+        w.Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 4; }, 3000));
     });
     t.trigger("DIAG_KOMP_Test");
-    EXPECT_EQ(t.unit.componentUnderTest(), 0);
+    ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
 }
 
 TEST(ComponentTestWindow, Class4AsksForTheGasSupplyAndStopsTheStartedComponent) {
@@ -211,7 +266,7 @@ TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTh
         TKOMP_TEST_Form& w = t.window();
         KompTest& k = t.komp();
         EXPECT_EQ(k.Countdown, KompTest::NoCountdown);  // the all-off of the window's start
-        w.RadioButton(2)->click();  // circulation pump, 10 s
+        w.RadioButton(2)->click();                      // circulation pump, 10 s
         w.Button3()->click();
         EXPECT_EQ(k.Countdown, 100);
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.pumpRunning(); }, 3000));
@@ -231,7 +286,8 @@ TEST(ComponentTestWindow, Class5TimedTestEndsByItsCountdownAndStandardTimeUsesTh
         t.form().engine().dataPoints.DP_SetValue("PARKOMPDEF", 0, "0", 0);
         w.Button3()->click();
         EXPECT_EQ(k.Countdown, KompTest::FallbackCountdown);
-        ASSERT_TRUE(t.run->runUntil([&] { return k.KompReq.Step == 0 && !k.KompReq.Active; }, 3000));
+        ASSERT_TRUE(
+            t.run->runUntil([&] { return k.KompReq.Step == 0 && !k.KompReq.Active; }, 3000));
         EXPECT_TRUE(t.unit.pumpRunning());
     });
     t.trigger("DIAG_KOMP_Test");
@@ -259,9 +315,9 @@ TEST(PumpPressureTest, Class5CountsDownTwentySecondsSwitchesOffAndRunsOncePerSes
         t.run->ui.boxes.clear();
         t.run->ui.answers = {MB_OK, MB_NO};  // the maintenance notice, then the CO2 question
         t.window().Button3()->click();
-        for (const char* step : {"Wartungsarbeiten", "CO2-Wert nach Werkstatthandbuch",
-                                 "lässt sich nicht", "Achtung!", "Vorbereitung", "Durchführung",
-                                 "Beenden des Tests"})
+        for (const char* step :
+             {"Wartungsarbeiten", "CO2-Wert nach Werkstatthandbuch", "lässt sich nicht", "Achtung!",
+              "Vorbereitung", "Durchführung", "Beenden des Tests"})
             EXPECT_GE(t.box(step), 0) << step;
         EXPECT_TRUE(t.form().engine().PumpTestDone);
         ASSERT_TRUE(t.run->runUntil([&] { return t.unit.state() == 2; }, 5000));
@@ -344,6 +400,70 @@ TEST(PumpPressureTest, Class2WaitsForTheUnpluggedTemperatureSensor) {
     t.trigger("DIAG_KOMP_Test");
     EXPECT_FALSE(t.form().engine().PumpTestDone);
     for (uint8_t o : t.unit.outputs()) EXPECT_EQ(o, 0);
+}
+
+TEST(PumpPressureTest, Class2RunsMotorAndValveOnceTheSensorReadsZeroAndSwitchesThemOff) {
+    // The unplugged sensor reads 0 °C, the lowest the unit reports: exactly the limit.
+    struct Case {
+        const char* name;
+        uint8_t temperatureUnit;  // 0 °C, 1 °F
+        const char* zeroShown;    // 0 °C as the values show it
+        bool unplugWhenAsked;     // else unplugged before the test
+    };
+    const Case cases[] = {
+        {"unplugged before, Celsius", 0, "0", false},
+        {"unplugged before, Fahrenheit", 1, "32", false},
+        {"unplugged when asked", 0, "0", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ServiceRun<SimKX3024Unit> t;
+        t.start(1);
+        t.form().UNIT_LoadTemperatureTexts(c.temperatureUnit);
+        auto unplug = [&] {
+            t.unit.setTemperatureSensor(false);
+            return t.run->runUntil([&] { return t.dp("OVRTEMP") == c.zeroShown; }, 5000);
+        };
+        if (!c.unplugWhenAsked) {
+            ASSERT_TRUE(unplug());
+        }
+        // the technician pulls the sensor when the box after the execution text asks for it
+        bool unplugged = false;
+        t.run->ui.onBox = [&] {
+            const auto& b = t.run->ui.boxes;
+            if (c.unplugWhenAsked && !b.empty() &&
+                b.back().text.find("Durchführung") != ByteString::npos)
+                unplugged = unplug();
+        };
+        std::array<uint8_t, 5> during{};
+        t.countdownUser([&](TKOMP_TESTPDP&) {
+            t.run->runUntil([&] { return t.unit.outputs()[1] != 0; }, 3000);
+            during = t.unit.outputs();
+        });
+        t.inWindow([&] {
+            // notice, CO2 No, not adjustable Yes, warning, preparation, execution, [sensor]
+            t.run->ui.answers = {MB_OK, MB_NO, MB_YES, MB_OK, MB_OK, MB_OK, MB_OK};
+            t.window().RadioButton(8)->click();
+            t.window().Button3()->click();
+            // switched off at the end of the countdown, the diagnostic session still open
+            ASSERT_TRUE(t.run->runUntil([&] { return t.unit.outputs()[1] == 0; }, 3000));
+            EXPECT_TRUE(t.unit.diagnosticSession());
+        });
+        t.trigger("DIAG_KOMP_Test");
+        EXPECT_EQ(unplugged, c.unplugWhenAsked);
+        int sensorBoxes = 0;
+        for (const auto& b : t.run->ui.boxes)
+            sensorBoxes += b.text.find("Temperatursensor abstecken!") != ByteString::npos;
+        EXPECT_EQ(sensorBoxes, c.unplugWhenAsked ? 1 : 0);
+        // motor (output 2) and valve at 3 (output 4), nothing else
+        EXPECT_EQ(during, (std::array<uint8_t, 5>{0, 1, 0, 3, 0}));
+        EXPECT_EQ(t.countdownAtStart, QStringLiteral("Sie haben noch 20 Sekunden Zeit."));
+        EXPECT_EQ(t.countdownAtEnd, QStringLiteral("Sie haben noch 0 Sekunden Zeit."));
+        EXPECT_TRUE(t.form().engine().PumpTestDone);
+        EXPECT_GE(t.box("Düse einschrauben (20 Nm)"), 0);  // the class-2 finish
+        for (uint8_t o : t.unit.outputs()) EXPECT_EQ(o, 0);
+        ASSERT_TRUE(t.run->runUntil([&] { return !t.unit.diagnosticSession(); }, 5000));
+    }
 }
 
 }  // namespace

@@ -19,12 +19,13 @@
 #include "languageform.h"
 #include "mainform.h"
 #include "manualclock.h"
+#include "replywatch.h"
 #include "simftdriver.h"
 #include "unitform.h"
 #include "usbselform.h"
 #include "usbtxrx.h"
 
-class MainWinRun {
+class MainWinRun : public ReplyWatch {
 public:
     // folder: where the settings file and the program's folder are.
     // other: the unit on the adapter instead of the KX3090 (not owned).
@@ -42,11 +43,13 @@ public:
         p.mainThread = &mainThread;
         if (!programBoxes) p.ui = &ui;
         p.transferThread =
-            [](D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& main, int timeoutMs,
-               ReplyHandler onReply,
-               std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
-            return std::make_unique<TUSBTXRX>(d2xx, timers, main, timeoutMs, std::move(onReply),
-                                              std::move(onFinished), TUSBTXRX::Mode::Manual);
+            [this](D2XXUnit& d2xx, ITimerFactory& timers, IMainThread& main, int timeoutMs,
+                   ReplyHandler onReply,
+                   std::function<void()> onFinished) -> std::unique_ptr<ITransferThread> {
+            // Every reply hand-over is watched, so a test can tell the reply path apart.
+            return std::make_unique<TUSBTXRX>(d2xx, timers, main, timeoutMs,
+                                              watched(std::move(onReply)), std::move(onFinished),
+                                              TUSBTXRX::Mode::Manual);
         };
         p.settingsStore = MainSettings::iniFile(folder + "/TRELUN_10.ini");
         p.screenSize = [] { return QSize(1280, 1024); };

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,10 +123,8 @@ TEXTRA_Tele_Form::TEXTRA_Tele_Form(MainEngine& engine, BusLayers& buses, ViewCon
 
     connect(m_send, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(m_close, &QPushButton::clicked, this, [this] { Button1Click(); });
-    // Enter in the telegram entry sends, as the button would.
-    connect(m_combo->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        if (m_send->isEnabled()) Button2Click();
-    });
+    // Enter in the telegram entry sends, as the button would (see eventFilter).
+    m_combo->lineEdit()->installEventFilter(this);
     DIALOG_AddHelpKey(this, kHelpContext, m_ctx.showHelp);
 }
 
@@ -163,6 +162,16 @@ bool TEXTRA_Tele_Form::event(QEvent* e) {
 }
 
 bool TEXTRA_Tele_Form::eventFilter(QObject* watched, QEvent* e) {
+    // Enter in the telegram entry sends once and goes no further: the line edit passes the key
+    // on to the combo box, which hands it to the line edit again, so a returnPressed would come
+    // twice (a bad entry would get its box twice).
+    if (e->type() == QEvent::KeyPress && watched == m_combo->lineEdit()) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_send->isEnabled()) Button2Click();
+            return true;
+        }
+    }
     // Leaving an address edit takes its value; a range box takes the focus away again, so the
     // exit of that moment is not run twice.
     if (e->type() == QEvent::FocusOut && !m_inExit && (watched == m_edit1 || watched == m_edit2)) {

@@ -245,14 +245,6 @@ Minimums minimumsOf(Qt::Orientation orientation, const QList<QMdiSubWindow*>& ch
 
 }  // namespace
 
-bool MdiArranger::fits(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) const {
-    const QRect room = arrangeRect(false, false);
-    const Minimums m = minimumsOf(orientation, children);
-    const bool rows = orientation == Qt::Horizontal;
-    return m.along <= (rows ? room.height() : room.width()) &&
-           m.across <= (rows ? room.width() : room.height());
-}
-
 void MdiArranger::place(Qt::Orientation orientation, bool toFit,
                         const QList<QMdiSubWindow*>& shown) {
     stopFollowing();
@@ -262,12 +254,15 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
     }
     m_arranging = true;
     prepare(shown);
-    const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
-    if (toFit && !fits(orientation, shown) && fits(other, shown)) orientation = other;
+    // One child a place is the grouping with the most groups, so it is what fits best.
+    const size_t count = static_cast<size_t>(shown.size());
     std::vector<int> groups = grouping(orientation, shown);
-    if (toFit && groups.empty()) {
+    if (toFit && groups.size() < count) {
+        // The other way one a place before shared places this way, and shared places either
+        // way before scrolling.
+        const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
         std::vector<int> otherGroups = grouping(other, shown);
-        if (!otherGroups.empty()) {
+        if (otherGroups.size() == count || (groups.empty() && !otherGroups.empty())) {
             orientation = other;
             groups = std::move(otherGroups);
         }
@@ -280,7 +275,7 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
         return rows ? s->maximumHeight() : s->maximumWidth();
     };
     std::vector<QRect> places;
-    if (!groups.empty() && groups.size() < static_cast<size_t>(shown.size())) {
+    if (!groups.empty() && groups.size() < count) {
         // Every child fits the area once some share a place: the groups one after the other,
         // the children of each across it.
         scrollToOrigin();

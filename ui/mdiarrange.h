@@ -70,9 +70,6 @@ private:
     static bool sameChildren(QList<QMdiSubWindow*> a, QList<QMdiSubWindow*> b);
     // Brings the children out of their minimised or maximised states with their limits.
     void prepare(const QList<QMdiSubWindow*>& children);
-    // Whether the children fit the area without scrolling, tiled in that orientation one a
-    // place.
-    bool fits(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) const;
     // The groups the children fit the area in without scrolling, tiled in that orientation
     // (see MDI_GroupChildren); nothing when they do not fit so.
     std::vector<int> grouping(Qt::Orientation orientation,

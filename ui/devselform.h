@@ -7,11 +7,12 @@
 #include <functional>
 
 #include "modaldialog.h"
+#include "statelistener.h"
 
 class QPushButton;
 class QTreeWidget;
 
-class TDEV_SEL_Form : public QDialog, public ModalHook<TDEV_SEL_Form> {
+class TDEV_SEL_Form : public QDialog, public ModalHook<TDEV_SEL_Form>, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 101;
@@ -19,7 +20,7 @@ public:
     explicit TDEV_SEL_Form(std::function<void(int context)> showHelp, QWidget* parent = nullptr);
 
     // "automatische Suche" is offered exactly while the adapter is ready.
-    void SetLinkState(bool adapterReady);
+    void SetLinkState(bool adapterReady) override;
     bool HeldAdapterReady() const { return m_adapterReady; }
 
     // Shows the list with the row `index` selected (-1 selects the first row) and returns the

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "betriebform.h"
+#include "devselform.h"
 #include "diagsession.h"
 #include "errorform.h"
 #include "helpforms.h"
@@ -23,6 +24,7 @@
 #include "komptestform.h"
 #include "komptestpdp.h"
 #include "konfigform.h"
+#include "languageform.h"
 #include "kx3141texts.h"
 #include "kx3166texts.h"
 #include "layout.h"
@@ -42,7 +44,10 @@
 #include "flashform.h"
 #include "flashprogrammer.h"
 #include "trendform.h"
+#include "unitform.h"
+#include "usbselform.h"
 #include "usbtxrx.h"
+#include "viewcontext.h"
 #include "wbusdialects.h"
 #include "wbusdialectv.h"
 #include "zusamfass.h"
@@ -68,16 +73,12 @@ public:
     ITelegramLog* target = nullptr;
 };
 
-// The windows after the main window, in the order the program creates them, each built by
-// name below.
-const char* const kWindowOrder[] = {
-    "THELP_Info_Form",     "TANSI_PROT_Form",     "TEXTRA_USB_Sel",      "TEXTRA_Tele_Form",
-    "TDS_EOL_ADR_Form",    "TDS_EOL_RW_Form",     "TMAIN_Tranz_Form",    "TKALI_ALL_Form",
-    "TPROT_START_Form",    "TZUSAMFASS_Form",     "TANSI_KONFIG_Form",   "TANSI_BETRIEB_Form",
-    "TANSI_ERROR_Form",    "TKOMP_TEST_Form",     "TANSI_OVERVIEW_Form", "TDEV_SEL_Form",
-    "TKALI_CO2_WAIT_Form", "TKALI_CO2_EDIT_Form", "TEXTRA_SPRACHE_Form", "TKOMP_TESTPDP",
-    "TEXTRA_UNIT_Form",    "THELP_Update_Form",   "TANSI_TREND_Form",    "TEXTRA_FLASH_Form",
-};
+// Places a view in the MDI area with its placement slot.
+template <typename View>
+View* addToMdi(QMdiArea* mdi, View* view) {
+    LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(mdi, view), view->formTag());
+    return view;
+}
 
 // The longest the close waits for the transfer thread; its loop ends within milliseconds,
 // so this only guards against a driver call that never returns.
@@ -124,6 +125,7 @@ TMAIN_Form::TMAIN_Form(MainFormPorts ports, QWidget* parent)
     createStatusBar();
     FormCreate();
     createWindows();
+    createListeners();
     wireHooks();
     connectHandlers();
 }
@@ -191,105 +193,130 @@ void TMAIN_Form::createWindows() {
 
     // The parameter-set window, created before it, shows its transfers in this dialog.
     m_tranz = new TMAIN_Tranz_Form(this);
-    for (const char* name : kWindowOrder) {
-        const QString cls = QString::fromLatin1(name);
-        QWidget* w = nullptr;
-        if (cls == QLatin1String("TANSI_PROT_Form")) {
-            m_prot = new TANSI_PROT_Form(&m_settings, *m_ui);
-            QMdiSubWindow* sub = m_mdi->addSubWindow(m_prot);
-            sub->setAttribute(Qt::WA_DeleteOnClose, false);
-            LAYOUT_KeepMdiChild(sub);
-            // The size it comes back with when first brought up from laid aside.
-            sub->resize(720, 360);
-            w = m_prot;
-        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
+    // Every other window, one row each, in the order the program creates them.
+    const std::function<QWidget*()> kinds[] = {
+        [&] { return m_info = new THELP_Info_Form(ctx.showHelp, this); },
+        [&] { return m_prot = createProt(); },
+        [&] { return m_usbSel = new TEXTRA_USB_Sel(*m_d2xx, *m_timers, ctx.showHelp, this); },
+        [&] {
+            m_tele = new TEXTRA_Tele_Form(*m_engine, m_session->buses(), ctx, this);
+            m_engine->clients().setClient(ClientSlot::FreeTelegram, &m_tele->client());
+            return m_tele;
+        },
+        [&] {
+            m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
+            m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
+            return m_eolAdr;
+        },
+        [&] { return m_eolRw = createEolRw(ctx); },
+        [&] { return m_tranz; },
+        [&] { return m_kali = new TKALI_ALL_Form(*m_session, *m_timers, ctx, this); },
+        [&] { return m_protStart = createProtStart(ctx); },
+        [&] { return m_summary = createSummary(ctx); },
+        [&] {
+            return m_konfig = addToMdi(m_mdi, new TANSI_KONFIG_Form(m_engine->dataPoints, ctx));
+        },
+        [&] {
+            return m_betrieb = addToMdi(m_mdi, new TANSI_BETRIEB_Form(m_engine->dataPoints, ctx));
+        },
+        [&] {
             ViewContext c = ctx;
             c.requestErrorDelete = [this] { STEU_ERRDELExecute(); };
             c.errorDeleteEnabled = [this] {
                 QAction* a = action(QStringLiteral("STEU_ERRDEL"));
                 return a && a->isEnabled() && a->isVisible();
             };
-            m_error = new TANSI_ERROR_Form(m_engine->dataPoints, c);
-            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_error), m_error->formTag());
-            w = m_error;
-        } else if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
-            m_overview = new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx);
-            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_overview), m_overview->formTag());
-            w = m_overview;
-        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
-            m_konfig = new TANSI_KONFIG_Form(m_engine->dataPoints, ctx);
-            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_konfig), m_konfig->formTag());
-            w = m_konfig;
-        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
-            m_betrieb = new TANSI_BETRIEB_Form(m_engine->dataPoints, ctx);
-            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_betrieb), m_betrieb->formTag());
-            w = m_betrieb;
-        } else if (cls == QLatin1String("TZUSAMFASS_Form")) {
-            TZUSAMFASS_Form::Context c;
-            c.ui = m_ui;
-            c.lists = [this] { return reportLists(); };
-            c.summaryFileName = &m_settings.SummaryFileName;
-            c.showHelp = ctx.showHelp;
-            c.now = [this] { return now(); };
-            m_summary = new TZUSAMFASS_Form(std::move(c), this);
-            w = m_summary;
-        } else if (cls == QLatin1String("TMAIN_Tranz_Form")) {
-            w = m_tranz;
-        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
-            EolParamSetPorts ports{*m_engine, m_session->buses(), m_tranz->progress(),
-                                   m_settings.ParamSetFileName,
-                                   [this] {
-                                       const QDateTime t = now();
-                                       return fromQ(LANG_DateText(t.date()) + QLatin1Char(' ') +
-                                                    LANG_TimeText(t.time()));
-                                   },
-                                   [this] { UI_UpdateBufferActions(); }};
-            w = m_eolRw = new TDS_EOL_RW_Form(std::move(ports), ctx, this);
-            m_engine->clients().setClient(ClientSlot::EolParamSet, &m_eolRw->service());
-        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
-            w = m_eolAdr = new TDS_EOL_ADR_Form(*m_engine, m_session->buses(), ctx, this);
-            m_engine->clients().setClient(ClientSlot::EolCell, &m_eolAdr->service());
-        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
-            m_flash = new TEXTRA_FLASH_Form(this);
-            FlashProgrammer::Hooks hooks;
-            hooks.stopDiagnosis = [this] { DIAG_StopExecute(); };
-            hooks.today = [this] {
-                const QDate d = now().date();
-                return FlashDate{d.year(), d.month(), d.day()};
-            };
-            hooks.showFile = [this](const ByteString& text) { m_flash->showFile(text); };
-            m_flashProgrammer = std::make_unique<FlashProgrammer>(
-                *m_session, *m_ui, m_tranz->progress(), m_settings.FlashFileName, std::move(hooks));
-            m_flash->setProgrammer(m_flashProgrammer.get());
-            w = m_flash;
-        } else if (cls == QLatin1String("TPROT_START_Form")) {
-            w = m_protStart = createProtStart(ctx);
-        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
-            m_trend = new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
-                return now().toMSecsSinceEpoch() / 1000.0;
-            });
-            LAYOUT_SetTag(ViewForm::VIEW_AddToMdi(m_mdi, m_trend), m_trend->formTag());
-            w = m_trend;
-        } else if (cls == QLatin1String("TKOMP_TEST_Form")) {
-            w = m_kompTest = new TKOMP_TEST_Form(*m_session, ctx, this);
-        } else if (cls == QLatin1String("TKOMP_TESTPDP")) {
-            w = m_kompPdp = new TKOMP_TESTPDP(
-                *m_timers, [this] { return m_kompTest->komp().KOMP_CheckLink(); }, this);
-        } else if (cls == QLatin1String("TKALI_ALL_Form")) {
-            w = m_kali = new TKALI_ALL_Form(*m_session, *m_timers, ctx, this);
-        } else if (cls == QLatin1String("TKALI_CO2_WAIT_Form")) {
-            w = m_co2Wait = new TKALI_CO2_WAIT_Form(ctx, this);
-        } else if (cls == QLatin1String("TKALI_CO2_EDIT_Form")) {
-            w = m_co2Edit = new TKALI_CO2_EDIT_Form(
-                ctx, [this](int32_t speed) { m_kali->calibration().AssignSpeed(speed); }, this);
-        } else {
-            w = createDialog(cls, ctx);
-        }
+            return m_error = addToMdi(m_mdi, new TANSI_ERROR_Form(m_engine->dataPoints, c));
+        },
+        [&] { return m_kompTest = new TKOMP_TEST_Form(*m_session, ctx, this); },
+        [&] {
+            return m_overview = addToMdi(m_mdi, new TANSI_OVERVIEW_Form(m_engine->dataPoints, ctx));
+        },
+        [&] { return m_devSel = new TDEV_SEL_Form(ctx.showHelp, this); },
+        [&] { return m_co2Wait = new TKALI_CO2_WAIT_Form(ctx, this); },
+        [&] {
+            return m_co2Edit = new TKALI_CO2_EDIT_Form(
+                       ctx, [this](int32_t speed) { m_kali->calibration().AssignSpeed(speed); },
+                       this);
+        },
+        [&] { return m_language = new TEXTRA_SPRACHE_Form(*m_ui, ExeDir, {}, ctx.showHelp, this); },
+        [&] {
+            return m_kompPdp = new TKOMP_TESTPDP(
+                       *m_timers, [this] { return m_kompTest->komp().KOMP_CheckLink(); }, this);
+        },
+        [&] {
+            return m_unit = new TEXTRA_UNIT_Form(
+                       [this] { return TemperatureUnit; },
+                       [this](int32_t unit) { UNIT_LoadTemperatureTexts(unit); }, ctx.showHelp,
+                       this);
+        },
+        [&] { return m_update = new THELP_Update_Form(ctx.showHelp, this); },
+        [&] {
+            return m_trend =
+                       addToMdi(m_mdi, new TANSI_TREND_Form(m_engine->dataPoints, ctx, [this] {
+                                    return now().toMSecsSinceEpoch() / 1000.0;
+                                }));
+        },
+        [&] { return m_flash = createFlash(); },
+    };
+    for (const auto& create : kinds) {
+        QWidget* w = create();
         Q_ASSERT(w);
         m_windows.push_back(w);
     }
     // The MDI children are visible from creation.
     for (QMdiSubWindow* sub : m_mdi->subWindowList()) sub->show();
+}
+
+TANSI_PROT_Form* TMAIN_Form::createProt() {
+    auto* prot = new TANSI_PROT_Form(&m_settings, *m_ui);
+    QMdiSubWindow* sub = m_mdi->addSubWindow(prot);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    LAYOUT_KeepMdiChild(sub);
+    // The size it comes back with when first brought up from laid aside.
+    sub->resize(720, 360);
+    return prot;
+}
+
+TZUSAMFASS_Form* TMAIN_Form::createSummary(const ViewContext& ctx) {
+    TZUSAMFASS_Form::Context c;
+    c.ui = m_ui;
+    c.lists = [this] { return reportLists(); };
+    c.summaryFileName = &m_settings.SummaryFileName;
+    c.showHelp = ctx.showHelp;
+    c.now = [this] { return now(); };
+    return new TZUSAMFASS_Form(std::move(c), this);
+}
+
+TDS_EOL_RW_Form* TMAIN_Form::createEolRw(const ViewContext& ctx) {
+    EolParamSetPorts ports{
+        *m_engine,
+        m_session->buses(),
+        m_tranz->progress(),
+        m_settings.ParamSetFileName,
+        [this] {
+            const QDateTime t = now();
+            return fromQ(LANG_DateText(t.date()) + QLatin1Char(' ') + LANG_TimeText(t.time()));
+        },
+        [this] { UI_UpdateBufferActions(); }};
+    auto* eolRw = new TDS_EOL_RW_Form(std::move(ports), ctx, this);
+    m_engine->clients().setClient(ClientSlot::EolParamSet, &eolRw->service());
+    return eolRw;
+}
+
+TEXTRA_FLASH_Form* TMAIN_Form::createFlash() {
+    m_flash = new TEXTRA_FLASH_Form(this);
+    FlashProgrammer::Hooks hooks;
+    hooks.stopDiagnosis = [this] { DIAG_StopExecute(); };
+    hooks.today = [this] {
+        const QDate d = now().date();
+        return FlashDate{d.year(), d.month(), d.day()};
+    };
+    hooks.showFile = [this](const ByteString& text) { m_flash->showFile(text); };
+    m_flashProgrammer = std::make_unique<FlashProgrammer>(
+        *m_session, *m_ui, m_tranz->progress(), m_settings.FlashFileName, std::move(hooks));
+    m_flash->setProgrammer(m_flashProgrammer.get());
+    return m_flash;
 }
 
 void TMAIN_Form::wireHooks() {
@@ -422,32 +449,18 @@ void TMAIN_Form::FormClose() {
     m_protStart->PROT_Stop();
     waitForTransferThread();
     LAYOUT_SaveZOrder(m_settings, m_mdi);
-    // The windows in the order their placements are saved.
-    for (const char* name :
-         {"TKOMP_TEST_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form",
-          "TANSI_ERROR_Form", "TANSI_PROT_Form", "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form"}) {
-        const QString cls = QString::fromLatin1(name);
-        if (cls == QLatin1String("TKOMP_TEST_Form")) {
-            LAYOUT_SaveForm(m_settings, m_kompTest);
-        } else if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
-            LAYOUT_SaveForm(m_settings, m_overview->placedWindow());
-        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
-            LAYOUT_SaveForm(m_settings, m_konfig->placedWindow());
-            LAYOUT_SaveColumns(m_settings, m_konfig->KonfList());
-        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
-            LAYOUT_SaveForm(m_settings, m_betrieb->placedWindow());
-            LAYOUT_SaveColumns(m_settings, m_betrieb->BetriebList());
-        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
-            LAYOUT_SaveForm(m_settings, m_error->placedWindow());
-            LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
-        } else if (cls == QLatin1String("TANSI_PROT_Form")) {
-            m_prot->FormCloseQuery();
-        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
-            LAYOUT_SaveForm(m_settings, m_eolAdr);
-        } else if (cls == QLatin1String("TEXTRA_Tele_Form")) {
-            LAYOUT_SaveForm(m_settings, m_tele);
-        }
-    }
+    // The windows in the order their placements are saved, the main window last.
+    LAYOUT_SaveForm(m_settings, m_kompTest);
+    LAYOUT_SaveForm(m_settings, m_overview->placedWindow());
+    LAYOUT_SaveForm(m_settings, m_konfig->placedWindow());
+    LAYOUT_SaveColumns(m_settings, m_konfig->KonfList());
+    LAYOUT_SaveForm(m_settings, m_betrieb->placedWindow());
+    LAYOUT_SaveColumns(m_settings, m_betrieb->BetriebList());
+    LAYOUT_SaveForm(m_settings, m_error->placedWindow());
+    LAYOUT_SaveColumns(m_settings, m_error->ErrorList());
+    m_prot->FormCloseQuery();
+    LAYOUT_SaveForm(m_settings, m_eolAdr);
+    LAYOUT_SaveForm(m_settings, m_tele);
     LAYOUT_SaveForm(m_settings, this);
     m_settings.AdapterSerial = m_engine->AdapterSerial;
     m_settings.TemperatureUnit = TemperatureUnit;

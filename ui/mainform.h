@@ -30,6 +30,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class StateListener;
 class TDEV_SEL_Form;
 class TEXTRA_SPRACHE_Form;
 class TEXTRA_Tele_Form;
@@ -268,17 +269,18 @@ private:
     void runControl(const QString& action);
     std::function<void()> kx3117Control(KX3117Module& module, const QString& action);
     void repaintStatusBar();
-    void broadcast(const QString& window, const char* hook);
+    // The windows that hear the state broadcast, in its order (mainformstate.cpp).
+    void createListeners();
+    void broadcast(const char* window, const char* hook);
     // The summary report of this moment with an empty remark, for the measurement log's side
     // file.
     ByteString summaryReportNow() const;
+    // The windows whose making takes more than their constructor.
+    TANSI_PROT_Form* createProt();
+    TZUSAMFASS_Form* createSummary(const struct ViewContext& ctx);
+    TDS_EOL_RW_Form* createEolRw(const struct ViewContext& ctx);
+    TEXTRA_FLASH_Form* createFlash();
     TPROT_START_Form* createProtStart(const struct ViewContext& ctx);
-    // The dialogs and the free telegram window (mainformdialogs.cpp): created by class name
-    // (nullptr for any other window), and their part of the state broadcast (nullptr when the
-    // window is not one of them).
-    QWidget* createDialog(const QString& className, const struct ViewContext& ctx);
-    QWidget* dialogSetLinkState(const QString& className, bool adapterReady);
-    QWidget* dialogSetDeviceClass(const QString& className, uint8_t deviceClass);
 
     MainFormPorts m_ports;
     std::unique_ptr<ITimerFactory> m_ownTimers;
@@ -307,6 +309,16 @@ private:
     QHash<QString, QMenu*> m_menus;
 
     std::vector<QWidget*> m_windows;
+    // One window that hears the state broadcast.
+    struct Listener {
+        const char* className;  // what onBroadcast reports
+        StateListener* window;
+        int classTurn;  // its turn when the device class goes out; 0: it takes no class
+    };
+    // In the order the link state goes out.
+    std::vector<Listener> m_listeners;
+    // Those that take the device class, in the order it goes out.
+    std::vector<const Listener*> m_classRound;
     TANSI_PROT_Form* m_prot = nullptr;
     TANSI_OVERVIEW_Form* m_overview = nullptr;
     TANSI_ERROR_Form* m_error = nullptr;

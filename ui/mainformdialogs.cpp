@@ -1,5 +1,4 @@
-// The main window's dialogs and the free telegram window: how they are made, what they get of
-// the broadcast, and the actions that open them.
+// The actions that open the main window's dialogs and the free telegram window.
 #include <QCoreApplication>
 
 #include "devselform.h"
@@ -10,49 +9,6 @@
 #include "teleform.h"
 #include "unitform.h"
 #include "usbselform.h"
-#include "viewcontext.h"
-
-QWidget* TMAIN_Form::createDialog(const QString& cls, const ViewContext& ctx) {
-    if (cls == QLatin1String("THELP_Info_Form"))
-        return m_info = new THELP_Info_Form(ctx.showHelp, this);
-    if (cls == QLatin1String("TEXTRA_USB_Sel"))
-        return m_usbSel = new TEXTRA_USB_Sel(*m_d2xx, *m_timers, ctx.showHelp, this);
-    if (cls == QLatin1String("TEXTRA_Tele_Form")) {
-        m_tele = new TEXTRA_Tele_Form(*m_engine, m_session->buses(), ctx, this);
-        m_engine->clients().setClient(ClientSlot::FreeTelegram, &m_tele->client());
-        return m_tele;
-    }
-    if (cls == QLatin1String("TDEV_SEL_Form"))
-        return m_devSel = new TDEV_SEL_Form(ctx.showHelp, this);
-    if (cls == QLatin1String("TEXTRA_SPRACHE_Form"))
-        return m_language = new TEXTRA_SPRACHE_Form(*m_ui, ExeDir, {}, ctx.showHelp, this);
-    if (cls == QLatin1String("TEXTRA_UNIT_Form")) {
-        return m_unit = new TEXTRA_UNIT_Form(
-                   [this] { return TemperatureUnit; },
-                   [this](int32_t unit) { UNIT_LoadTemperatureTexts(unit); }, ctx.showHelp, this);
-    }
-    if (cls == QLatin1String("THELP_Update_Form"))
-        return m_update = new THELP_Update_Form(ctx.showHelp, this);
-    return nullptr;
-}
-
-QWidget* TMAIN_Form::dialogSetLinkState(const QString& cls, bool ready) {
-    if (cls == QLatin1String("TDEV_SEL_Form")) {
-        m_devSel->SetLinkState(ready);
-        return m_devSel;
-    }
-    if (cls == QLatin1String("TEXTRA_Tele_Form")) {
-        m_tele->SetLinkState(ready);
-        return m_tele;
-    }
-    return nullptr;
-}
-
-QWidget* TMAIN_Form::dialogSetDeviceClass(const QString& cls, uint8_t deviceClass) {
-    if (cls != QLatin1String("TEXTRA_Tele_Form")) return nullptr;
-    m_tele->SetDeviceClass(deviceClass);
-    return m_tele;
-}
 
 void TMAIN_Form::DIAG_DEV_SelExecute() {
     m_session->SelectedDeviceIndex = m_devSel->DEVSEL_Execute(m_session->SelectedDeviceIndex);

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <algorithm>
 
 #include "betriebform.h"
+#include "devselform.h"
 #include "diagsession.h"
 #include "eoladrform.h"
 #include "eolrwform.h"
@@ -23,6 +25,7 @@
 #include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
+#include "teleform.h"
 #include "flashform.h"
 #include "trendform.h"
 
@@ -82,18 +85,6 @@ const char* const kDataSetTransfers[] = {"DSATZ_FILEtoSG", "DSATZ_FILEtoEDIT", "
 const char* const kBufferActions[] = {"DSATZ_ZWIStoFILE", "DSATZ_ZWIStoEDIT", "DSATZ_ZWIStoSG",
                                       "DSATZ_ZWISDel"};
 
-// Who gets SetLinkState, and who SetDeviceClass, in their order.
-const char* const kLinkStateOrder[] = {
-    "TDEV_SEL_Form",    "TKOMP_TEST_Form",  "TPROT_START_Form", "TANSI_OVERVIEW_Form",
-    "TANSI_KONFIG_Form", "TANSI_BETRIEB_Form", "TANSI_TREND_Form", "TANSI_ERROR_Form",
-    "TANSI_PROT_Form",  "TKALI_ALL_Form",   "TEXTRA_Tele_Form", "TEXTRA_FLASH_Form",
-    "TDS_EOL_RW_Form",  "TDS_EOL_ADR_Form",
-};
-const char* const kDeviceClassOrder[] = {
-    "TKOMP_TEST_Form",  "TPROT_START_Form", "TANSI_OVERVIEW_Form", "TANSI_KONFIG_Form",
-    "TANSI_BETRIEB_Form", "TANSI_TREND_Form", "TANSI_ERROR_Form", "TKALI_ALL_Form",
-    "TDS_EOL_RW_Form",  "TDS_EOL_ADR_Form", "TEXTRA_Tele_Form", "TEXTRA_FLASH_Form",
-};
 // clang-format on
 
 }  // namespace
@@ -141,8 +132,38 @@ void TMAIN_Form::applyControlCell(const QString& name, char cell) {
 
 // ---- broadcast ----
 
-void TMAIN_Form::broadcast(const QString& window, const char* hook) {
-    if (onBroadcast) onBroadcast(window, QString::fromLatin1(hook));
+void TMAIN_Form::createListeners() {
+    // In the order the link state goes out; the number is each window's turn when the device
+    // class goes out (0: it takes none).
+    // clang-format off
+    m_listeners = {
+        {"TDEV_SEL_Form",       m_devSel,     0},
+        {"TKOMP_TEST_Form",     m_kompTest,   1},
+        {"TPROT_START_Form",    m_protStart,  2},
+        {"TANSI_OVERVIEW_Form", m_overview,   3},
+        {"TANSI_KONFIG_Form",   m_konfig,     4},
+        {"TANSI_BETRIEB_Form",  m_betrieb,    5},
+        {"TANSI_TREND_Form",    m_trend,      6},
+        {"TANSI_ERROR_Form",    m_error,      7},
+        {"TANSI_PROT_Form",     m_prot,       0},
+        {"TKALI_ALL_Form",      m_kali,       8},
+        {"TEXTRA_Tele_Form",    m_tele,      11},
+        {"TEXTRA_FLASH_Form",   m_flash,     12},
+        {"TDS_EOL_RW_Form",     m_eolRw,      9},
+        {"TDS_EOL_ADR_Form",    m_eolAdr,    10},
+    };
+    // clang-format on
+    m_classRound.clear();
+    for (const Listener& l : m_listeners) {
+        Q_ASSERT(l.window);
+        if (l.classTurn > 0) m_classRound.push_back(&l);
+    }
+    std::sort(m_classRound.begin(), m_classRound.end(),
+              [](const Listener* a, const Listener* b) { return a->classTurn < b->classTurn; });
+}
+
+void TMAIN_Form::broadcast(const char* window, const char* hook) {
+    if (onBroadcast) onBroadcast(QString::fromLatin1(window), QString::fromLatin1(hook));
 }
 
 void TMAIN_Form::UI_UpdateLinkState() {
@@ -159,49 +180,9 @@ void TMAIN_Form::UI_UpdateLinkState() {
         UI_UpdateDataSetActions();
         UI_UpdateExtrasActions();
     }
-    for (const char* name : kLinkStateOrder) {
-        const QString cls = QString::fromLatin1(name);
-        QWidget* w = nullptr;
-        if (cls == QLatin1String("TANSI_OVERVIEW_Form")) {
-            m_overview->SetLinkState(ready);
-            w = m_overview;
-        } else if (cls == QLatin1String("TANSI_KONFIG_Form")) {
-            m_konfig->SetLinkState(ready);
-            w = m_konfig;
-        } else if (cls == QLatin1String("TANSI_BETRIEB_Form")) {
-            m_betrieb->SetLinkState(ready);
-            w = m_betrieb;
-        } else if (cls == QLatin1String("TANSI_ERROR_Form")) {
-            m_error->SetLinkState(ready);
-            w = m_error;
-        } else if (cls == QLatin1String("TANSI_PROT_Form")) {
-            m_prot->SetLinkState(ready);
-            w = m_prot;
-        } else if (cls == QLatin1String("TANSI_TREND_Form")) {
-            m_trend->SetLinkState(ready);
-            w = m_trend;
-        } else if (cls == QLatin1String("TPROT_START_Form")) {
-            m_protStart->SetLinkState(ready);
-            w = m_protStart;
-        } else if (cls == QLatin1String("TEXTRA_FLASH_Form")) {
-            m_flash->SetLinkState(ready);
-            w = m_flash;
-        } else if (cls == QLatin1String("TKOMP_TEST_Form")) {
-            m_kompTest->SetLinkState(ready);
-            w = m_kompTest;
-        } else if (cls == QLatin1String("TKALI_ALL_Form")) {
-            m_kali->SetLinkState(ready);
-            w = m_kali;
-        } else if (cls == QLatin1String("TDS_EOL_RW_Form")) {
-            m_eolRw->SetLinkState(ready);
-            w = m_eolRw;
-        } else if (cls == QLatin1String("TDS_EOL_ADR_Form")) {
-            m_eolAdr->SetLinkState(ready);
-            w = m_eolAdr;
-        } else if (QWidget* d = dialogSetLinkState(cls, ready)) {
-            w = d;
-        }
-        if (w) broadcast(cls, "SetLinkState");
+    for (const Listener& l : m_listeners) {
+        l.window->SetLinkState(ready);
+        broadcast(l.className, "SetLinkState");
     }
     m_info->SetHardwareVersion(m_engine->AdapterHwVersion);
     repaintStatusBar();
@@ -221,46 +202,9 @@ void TMAIN_Form::UI_UpdateSessionState() {
         UI_UpdateDataSetActions();
         UI_UpdateExtrasActions();
         const uint8_t cls = m_engine->DeviceClass;
-        for (const char* name : kDeviceClassOrder) {
-            const QString wn = QString::fromLatin1(name);
-            QWidget* w = nullptr;
-            if (wn == QLatin1String("TANSI_OVERVIEW_Form")) {
-                m_overview->SetDeviceClass(cls);
-                w = m_overview;
-            } else if (wn == QLatin1String("TANSI_KONFIG_Form")) {
-                m_konfig->SetDeviceClass(cls);
-                w = m_konfig;
-            } else if (wn == QLatin1String("TANSI_BETRIEB_Form")) {
-                m_betrieb->SetDeviceClass(cls);
-                w = m_betrieb;
-            } else if (wn == QLatin1String("TANSI_ERROR_Form")) {
-                m_error->SetDeviceClass(cls);
-                w = m_error;
-            } else if (wn == QLatin1String("TANSI_TREND_Form")) {
-                m_trend->SetDeviceClass(cls);
-                w = m_trend;
-            } else if (wn == QLatin1String("TPROT_START_Form")) {
-                m_protStart->SetDeviceClass(cls);
-                w = m_protStart;
-            } else if (wn == QLatin1String("TEXTRA_FLASH_Form")) {
-                m_flash->SetDeviceClass(cls);
-                w = m_flash;
-            } else if (wn == QLatin1String("TKOMP_TEST_Form")) {
-                m_kompTest->SetDeviceClass(cls);
-                w = m_kompTest;
-            } else if (wn == QLatin1String("TKALI_ALL_Form")) {
-                m_kali->SetDeviceClass(cls);
-                w = m_kali;
-            } else if (wn == QLatin1String("TDS_EOL_RW_Form")) {
-                m_eolRw->SetDeviceClass(cls);
-                w = m_eolRw;
-            } else if (wn == QLatin1String("TDS_EOL_ADR_Form")) {
-                m_eolAdr->SetDeviceClass(cls);
-                w = m_eolAdr;
-            } else if (QWidget* d = dialogSetDeviceClass(wn, cls)) {
-                w = d;
-            }
-            if (w) broadcast(wn, "SetDeviceClass");
+        for (const Listener* l : m_classRound) {
+            l->window->SetDeviceClass(cls);
+            broadcast(l->className, "SetDeviceClass");
         }
     }
     repaintStatusBar();

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "eolcell.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
 class QLineEdit;
 class QPushButton;
 class QtLineEdit;
 
-class TDS_EOL_ADR_Form : public QDialog {
+class TDS_EOL_ADR_Form : public QDialog, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 4;
@@ -25,8 +26,8 @@ public:
     ~TDS_EOL_ADR_Form() override;
 
     EolCellService& service() { return *m_service; }
-    void SetLinkState(bool adapterReady) { m_service->SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_service->SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_service->SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_service->SetDeviceClass(deviceClass); }
 
     // Edit1, Edit3, Edit4 (address), Edit5..7 (current), Edit8..10 (new), in this order.
     QLineEdit* edit(int number) const;

@@ -7,13 +7,14 @@
 #include <functional>
 
 #include "eolparamset.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
 
-class TDS_EOL_RW_Form : public QDialog, public IEolEditorView {
+class TDS_EOL_RW_Form : public QDialog, public IEolEditorView, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 5;
@@ -22,8 +23,8 @@ public:
 
     EolParamSetService& service() { return m_service; }
     // The main window's hooks and actions.
-    void SetLinkState(bool adapterReady) { m_service.SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_service.SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_service.SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_service.SetDeviceClass(deviceClass); }
     bool BufferHasData() const { return m_service.BufferHasData(); }
     void WriteParamSet(int code) { m_service.WriteParamSet(code); }
     void ReadParamSet(int code) { m_service.ReadParamSet(code); }

@@ -7,10 +7,11 @@
 #include <QWidget>
 
 #include "flashprogrammer.h"
+#include "statelistener.h"
 
 class QPlainTextEdit;
 
-class TEXTRA_FLASH_Form : public QWidget {
+class TEXTRA_FLASH_Form : public QWidget, public StateListener {
     Q_OBJECT
 public:
     explicit TEXTRA_FLASH_Form(QWidget* parent);
@@ -22,10 +23,10 @@ public:
     void Execute() {
         if (m_programmer) m_programmer->Execute();
     }
-    void SetLinkState(bool adapterReady) {
+    void SetLinkState(bool adapterReady) override {
         if (m_programmer) m_programmer->SetLinkState(adapterReady);
     }
-    void SetDeviceClass(uint8_t deviceClass) {
+    void SetDeviceClass(uint8_t deviceClass) override {
         if (m_programmer) m_programmer->SetDeviceClass(deviceClass);
     }
     // The loaded file, shown in the window.

@@ -10,9 +10,10 @@
 #include "calibration.h"
 #include "qtcontrols.h"
 #include "servicedialog.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
-class TKALI_ALL_Form : public ServiceDialog {
+class TKALI_ALL_Form : public ServiceDialog, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 6;
@@ -22,8 +23,8 @@ public:
                    QWidget* parent = nullptr);
 
     Calibration& calibration() { return m_calibration; }
-    void SetLinkState(bool adapterReady) { m_calibration.SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_calibration.SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_calibration.SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_calibration.SetDeviceClass(deviceClass); }
     void RunVoltageAdjust() { m_calibration.RunVoltageAdjust(); }
     void RunCO2Adjust() { m_calibration.RunCO2Adjust(); }
 

@@ -13,9 +13,10 @@
 #include "komptest.h"
 #include "qtcontrols.h"
 #include "servicedialog.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
-class TKOMP_TEST_Form : public ServiceDialog {
+class TKOMP_TEST_Form : public ServiceDialog, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 12;
@@ -23,8 +24,8 @@ public:
     TKOMP_TEST_Form(DiagSession& session, ViewContext context, QWidget* parent = nullptr);
 
     KompTest& komp() { return m_komp; }
-    void SetLinkState(bool adapterReady) { m_komp.SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_komp.SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_komp.SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_komp.SetDeviceClass(deviceClass); }
 
     QRadioButton* RadioButton(int tag) const { return m_radios.at(static_cast<size_t>(tag - 1)); }
     QLineEdit* Edit1() const { return m_edit1; }

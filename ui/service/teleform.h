@@ -9,6 +9,7 @@
 
 #include "freetelegram.h"
 #include "qtcontrols.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
 class QComboBox;
@@ -16,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TEXTRA_Tele_Form : public QDialog, private IFreeTelegramView {
+class TEXTRA_Tele_Form : public QDialog, private IFreeTelegramView, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 3;
@@ -29,8 +30,8 @@ public:
 
     // The request client that goes into the scheduler's free telegram slot.
     FreeTelegram& client() { return *m_client; }
-    void SetLinkState(bool adapterReady) { m_client->SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_client->SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_client->SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_client->SetDeviceClass(deviceClass); }
 
     void Button2Click() { m_client->Button2Click(); }
     void Button1Click() { close(); }

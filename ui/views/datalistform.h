@@ -10,19 +10,20 @@
 
 #include "datalisttables.h"
 #include "datapoints.h"
+#include "statelistener.h"
 #include "valuelist.h"
 #include "viewform.h"
 
 class QTreeWidget;
 
-class DataListForm : public ViewForm {
+class DataListForm : public ViewForm, public StateListener {
     Q_OBJECT
 public:
     ~DataListForm() override;
 
     // The main window's state hooks: each acts only when its value changes.
-    void SetLinkState(bool adapterReady);
-    void SetDeviceClass(uint8_t deviceClass);
+    void SetLinkState(bool adapterReady) override;
+    void SetDeviceClass(uint8_t deviceClass) override;
     // Rewrites the value column from the data-point table.
     void ShowValues();
 

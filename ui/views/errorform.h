@@ -10,6 +10,7 @@
 
 #include "datapoints.h"
 #include "dialoghelpers.h"
+#include "statelistener.h"
 #include "valuelist.h"
 #include "viewform.h"
 
@@ -17,7 +18,7 @@ class QAction;
 class QTreeWidget;
 struct ErrorClassRows;
 
-class TANSI_ERROR_Form : public ViewForm {
+class TANSI_ERROR_Form : public ViewForm, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 10;
@@ -37,8 +38,8 @@ public:
     ~TANSI_ERROR_Form() override;
 
     // The main window's state hooks: each acts only when its value changes.
-    void SetLinkState(bool adapterReady);
-    void SetDeviceClass(uint8_t deviceClass);
+    void SetLinkState(bool adapterReady) override;
+    void SetDeviceClass(uint8_t deviceClass) override;
     // Rebuilds the list after an error-memory read; rewrites only cells that changed.
     void ShowValues();
     // After the control unit confirmed the deletion (classes 1 and 3): count 0, codes 0.

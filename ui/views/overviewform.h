@@ -9,12 +9,13 @@
 
 #include "datapoints.h"
 #include "overviewtables.h"
+#include "statelistener.h"
 #include "viewform.h"
 
 class LampImage;
 class TrackBar;
 
-class TANSI_OVERVIEW_Form : public ViewForm {
+class TANSI_OVERVIEW_Form : public ViewForm, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 13;
@@ -25,8 +26,8 @@ public:
     ~TANSI_OVERVIEW_Form() override;
 
     // The main window's state hooks: each acts only when its value changes.
-    void SetLinkState(bool adapterReady);
-    void SetDeviceClass(uint8_t deviceClass);
+    void SetLinkState(bool adapterReady) override;
+    void SetDeviceClass(uint8_t deviceClass) override;
     // Refresh from the data-point table after a status reply; writes only what changed.
     void ShowValues();
     // The device-status line of the held class (also written into the measurement log).

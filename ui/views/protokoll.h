@@ -12,12 +12,13 @@
 
 #include "ports.h"
 #include "protokollfile.h"
+#include "statelistener.h"
 
 class MainSettings;
 class QAction;
 class QTimer;
 
-class TANSI_PROT_Form : public QWidget, public ITelegramLog {
+class TANSI_PROT_Form : public QWidget, public ITelegramLog, public StateListener {
     Q_OBJECT
 public:
     // Name of an operating state of a device class (the bus layer's and modules' text
@@ -41,7 +42,7 @@ public:
     void LogLine(uint32_t colour, const ByteString& text) override;
     void LogStateChange(uint8_t deviceClass, int32_t oldState, int32_t newState) override;
 
-    void SetLinkState(bool ready);
+    void SetLinkState(bool ready) override;
     void setStateTextHook(StateTextHook hook) { m_stateText = std::move(hook); }
     // The clock of the stamps in pause lines and the recording file.
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "measurementlog.h"
+#include "statelistener.h"
 #include "viewcontext.h"
 
 class MainSettings;
@@ -14,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class UpDownButtons;
 
-class TPROT_START_Form : public QDialog {
+class TPROT_START_Form : public QDialog, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 7;
@@ -34,8 +35,8 @@ public:
     void PROT_Stop();
     void PROT_SetFileName(const QString& name);
     void PROT_EnableControls(bool on);
-    void SetLinkState(bool adapterReady) { m_log.SetLinkState(adapterReady); }
-    void SetDeviceClass(uint8_t deviceClass) { m_log.SetDeviceClass(deviceClass); }
+    void SetLinkState(bool adapterReady) override { m_log.SetLinkState(adapterReady); }
+    void SetDeviceClass(uint8_t deviceClass) override { m_log.SetDeviceClass(deviceClass); }
 
     void Button3Click();
     void Edit2Exit();

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "datapoints.h"
+#include "statelistener.h"
 #include "trendplot.h"
 #include "trendrecorder.h"
 #include "viewform.h"
@@ -18,7 +19,7 @@ class QLabel;
 class QPrinter;
 class QPushButton;
 
-class TANSI_TREND_Form : public ViewForm {
+class TANSI_TREND_Form : public ViewForm, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 14;
@@ -29,8 +30,8 @@ public:
                      TrendRecorder::Clock now = {}, QWidget* parent = nullptr);
 
     // The main window's state hooks: each acts only when its value changes.
-    void SetLinkState(bool adapterReady);
-    void SetDeviceClass(uint8_t deviceClass);
+    void SetLinkState(bool adapterReady) override;
+    void SetDeviceClass(uint8_t deviceClass) override;
     // A status reply was decoded: one point per series, then the time axis follows.
     void ShowValues();
 

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "betriebform.h"
+#include "devicelist.h"
 #include "devselform.h"
 #include "diagsession.h"
 #include "errorform.h"
@@ -323,15 +324,15 @@ void TMAIN_Form::wireHooks() {
     static_cast<ForwardingLog*>(m_logForward.get())->target = m_prot;
     m_prot->setStateTextHook([](uint8_t deviceClass, int32_t state) -> ByteString {
         switch (deviceClass) {
-            case 1:
+            case dcKX3090:
                 return WBusDialectV::WBUS_StateTextV(deviceClass, state);
-            case 2:
+            case dcKX3024:
                 return KLineLayer::KLINE_StateText(deviceClass, static_cast<uint8_t>(state));
-            case 3:
+            case dcKX3117:
                 return WBusDialectS::WBUS_StateTextS(deviceClass, state);
-            case 4:
+            case dcKX3141:
                 return KX3141_StateText(static_cast<uint16_t>(state));
-            case 5:
+            case dcKX3166:
                 return KX3166_StateText(static_cast<uint16_t>(state));
             default:
                 return {};  // the boot loader names no states

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "betriebform.h"
+#include "devicelist.h"
 #include "diagsession.h"
 #include "eoladrform.h"
 #include "eolrwform.h"
@@ -564,12 +565,12 @@ void TMAIN_Form::HELP_IndexExecute() {
 void TMAIN_Form::DIAG_KOMP_TestExecute() {
     KompTest& komp = m_kompTest->komp();
     const uint8_t cls = m_engine->DeviceClass;
-    if (cls == 0 || cls >= 6) {
+    if (cls == dcNone || cls >= dcLoader) {
         m_ui->messageBox(MsgKind::Information,
                          fromQ(tr("     Der Komponententest wird nicht unterstützt!      ")), MB_OK);
     } else if (!komp.TestAllowed) {
         m_ui->messageBox(MsgKind::Warning, KompTest::notPossibleText(), MB_OK);
-    } else if (cls == 3 || cls == 5) {
+    } else if (cls == dcKX3117 || cls == dcKX3166) {
         komp.ExecuteWithTestPlug();
     } else {
         komp.Execute();

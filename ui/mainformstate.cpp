@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "betriebform.h"
+#include "devicelist.h"
 #include "devselform.h"
 #include "diagsession.h"
 #include "eoladrform.h"
@@ -213,31 +214,31 @@ void TMAIN_Form::UI_UpdateSessionState() {
 // ---- group routines ----
 
 void TMAIN_Form::UI_UpdateSummaryActions() {
-    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
+    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != dcNone;
     enableAction(QStringLiteral("DIAG_ZUSAM_Save"), on);
     enableAction(QStringLiteral("DIAG_ZUSAM_Print"), on);
     enableAction(QStringLiteral("DIAG_ZUSAM_Open"), true);
 }
 
 void TMAIN_Form::UI_UpdateLogActions() {
-    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != 0;
+    const bool on = m_engine->AdapterReady && m_engine->DeviceClass != dcNone;
     enableAction(QStringLiteral("DIAG_PROT_Start"), on && !MeasurementLogActive);
     enableAction(QStringLiteral("DIAG_PROT_Stop"), on && MeasurementLogActive);
 }
 
 void TMAIN_Form::UI_UpdateControlActions() {
     const uint8_t cls = m_engine->DeviceClass;
-    if (cls > 6) return;
+    if (cls > dcLoader) return;
     for (const ControlRow& r : kControlRows)
         applyControlCell(QString::fromLatin1(r.name), r.cells[cls]);
     QAction* stand = action(QStringLiteral("STEU_Stand"));
-    stand->setToolTip(cls == 5 ? action(QStringLiteral("STEU_L_HS_EIN"))->toolTip()
-                               : tr("Standheizen"));
+    stand->setToolTip(cls == dcKX3166 ? action(QStringLiteral("STEU_L_HS_EIN"))->toolTip()
+                                      : tr("Standheizen"));
     QAction* spar1 = action(QStringLiteral("STEU_Spar_1"));
-    if (cls == 3) {
+    if (cls == dcKX3117) {
         spar1->setText(tr("Sparbetrieb &1"));
         spar1->setToolTip(tr("Sparbetrieb 1"));
-    } else if (cls == 5 || cls == 6) {
+    } else if (cls == dcKX3166 || cls == dcLoader) {
         spar1->setText(tr("&Sparbetrieb Ein/Aus"));
         spar1->setToolTip(tr("Sparbetrieb Ein- bzw. Ausschalten"));
     }
@@ -249,28 +250,28 @@ void TMAIN_Form::UI_UpdateCalibActions() {
     // Per class: KAL_CO2, then KAL_Spann.
     static const char* const kCells[] = {"-v", "-E", "--", "E-", "--", "E-", "--"};
     const uint8_t cls = m_engine->DeviceClass;
-    if (cls > 6) return;
+    if (cls > dcLoader) return;
     applyControlCell(QStringLiteral("KAL_CO2"), kCells[cls][0]);
     applyControlCell(QStringLiteral("KAL_Spann"), kCells[cls][1]);
 }
 
 void TMAIN_Form::UI_UpdateDataSetActions() {
     const uint8_t cls = m_engine->DeviceClass;
-    const bool shown = cls != 6;
+    const bool shown = cls != dcLoader;
     setShown(QStringLiteral("Datensatz1"), shown);
     for (const QAction* a : std::as_const(m_actions))
         if (a->property("Category").toString() == QLatin1String("Datensatz"))
             setShown(a->objectName(), shown);
     if (!shown) return;
-    const bool transfers = !MeasurementLogActive && m_engine->AdapterReady && cls != 0;
+    const bool transfers = !MeasurementLogActive && m_engine->AdapterReady && cls != dcNone;
     for (const char* n : kDataSetTransfers) enableAction(QString::fromLatin1(n), transfers);
     enableAction(QStringLiteral("DSATZ_EOL_EDIT"), true);
     UI_UpdateBufferActions();
 }
 
 void TMAIN_Form::UI_UpdateBufferActions() {
-    const bool on = !MeasurementLogActive && m_engine->AdapterReady && m_engine->DeviceClass != 0 &&
-                    m_eolRw && m_eolRw->BufferHasData();
+    const bool on = !MeasurementLogActive && m_engine->AdapterReady &&
+                    m_engine->DeviceClass != dcNone && m_eolRw && m_eolRw->BufferHasData();
     for (const char* n : kBufferActions) enableAction(QString::fromLatin1(n), on);
 }
 
@@ -281,13 +282,13 @@ void TMAIN_Form::UI_UpdateExtrasActions() {
     setShown(QStringLiteral("EXTR_FLASH"), true);
     setShown(QStringLiteral("N6"), true);
     switch (m_engine->DeviceClass) {
-        case 0:
+        case dcNone:
             enableAction(QStringLiteral("EXTR_UNIT"), true);
             enableAction(QStringLiteral("EXTR_FLASH"), false);
             break;
-        case 3:
-        case 5:
-        case 6:
+        case dcKX3117:
+        case dcKX3166:
+        case dcLoader:
             enableAction(QStringLiteral("EXTR_UNIT"), false);
             enableAction(QStringLiteral("EXTR_FLASH"), true);
             break;
@@ -361,7 +362,7 @@ std::function<void()> class4Command(DiagSession& session, const QString& name) {
         {"STEU_UP_AUS", &KX3141Module::KX3141_RequestPumpOff},
         {"STEU_ERRDEL", &KX3141Module::KX3141_RequestErrorDelete},
     };
-    return tableCommand(session, 4, kCommands, name);
+    return tableCommand(session, dcKX3141, kCommands, name);
 }
 
 std::function<void()> class5Command(DiagSession& session, const QString& name) {
@@ -384,7 +385,7 @@ std::function<void()> class5Command(DiagSession& session, const QString& name) {
         {"STEU_L_SPAR_AUS", &KX3166Module::KX3166_RequestSPAROff},
         {"STEU_L_SPAR_LINE", &KX3166Module::KX3166_RequestSPARLine},
     };
-    return tableCommand(session, 5, kCommands, name);
+    return tableCommand(session, dcKX3166, kCommands, name);
 }
 
 }  // namespace
@@ -395,9 +396,9 @@ QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
     const QString released = QCoreApplication::translate(
         "TMAIN_Form", "     Gleichzeitig wird eine eventuell vorliegende Verriegelung aufgehoben.");
     switch (cls) {
-        case 1:
+        case dcKX3090:
             return ask + "\r\n\r\n" + released;
-        case 3:
+        case dcKX3117:
             return ask + "\r\n\r\n" + released + "\r\n\r\n" +
                    QCoreApplication::translate(
                        "TMAIN_Form",
@@ -410,13 +411,13 @@ QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
                        "     für 10s vom Bordnetz trennen. Anschließend die Diagnose neu starten "
                        "und die\r\n"
                        "     softwareseitige Heizgeräteverriegelung mit der Taste F5 löschen.");
-        case 2:
+        case dcKX3024:
             return ask + "\r\n\r\n" +
                    QCoreApplication::translate("TMAIN_Form",
                                                "     Eine eventuell vorliegende Verriegelung muss "
                                                "separat aufgehoben werden.");
-        case 4:
-        case 5:
+        case dcKX3141:
+        case dcKX3166:
             return ask + "\r\n\r\n" + released + "\r\n\r\n" +
                    QCoreApplication::translate(
                        "TMAIN_Form",
@@ -432,25 +433,26 @@ QString TMAIN_Form::errorDeleteConfirmation(uint8_t cls) {
 void TMAIN_Form::runControl(const QString& name) {
     const uint8_t cls = m_engine->DeviceClass;
     std::function<void()> command;
-    if (cls == 1) {
-        if (auto* m = m_session->moduleAs<KX3090Module>(1)) {
+    if (cls == dcKX3090) {
+        if (auto* m = m_session->moduleAs<KX3090Module>(dcKX3090)) {
             if (name == QLatin1String("STEU_AUS")) command = [m] { m->KX3090_RequestOff(); };
             if (name == QLatin1String("STEU_UP")) command = [m] { m->KX3090_RequestPump(); };
             if (name == QLatin1String("STEU_ERRDEL"))
                 command = [m] { m->KX3090_RequestErrorDelete(); };
         }
     }
-    if (cls == 2) {
-        if (auto* m = m_session->moduleAs<KX3024Module>(2)) {
+    if (cls == dcKX3024) {
+        if (auto* m = m_session->moduleAs<KX3024Module>(dcKX3024)) {
             if (name == QLatin1String("STEU_ERRDEL"))
                 command = [m] { m->KX3024_RequestErrorDelete(); };
         }
     }
-    if (cls == 3) {
-        if (auto* m = m_session->moduleAs<KX3117Module>(3)) command = kx3117Control(*m, name);
+    if (cls == dcKX3117) {
+        if (auto* m = m_session->moduleAs<KX3117Module>(dcKX3117))
+            command = kx3117Control(*m, name);
     }
-    if (cls == 4) command = class4Command(*m_session, name);
-    if (cls == 5) command = class5Command(*m_session, name);
+    if (cls == dcKX3141) command = class4Command(*m_session, name);
+    if (cls == dcKX3166) command = class5Command(*m_session, name);
     if (!command) return;
     if (name == QLatin1String("STEU_Heiz") || name == QLatin1String("STEU_Stand") ||
         name == QLatin1String("STEU_Zuheiz")) {

@@ -3,6 +3,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "devicelist.h"
+
 DataListForm::DataListForm(const DataPointTable& dataPoints, ViewContext context,
                            const Shape& shape, RowKeys rowKeys, QWidget* parent)
     : ViewForm(shape.formTag, shape.helpContext, std::move(context), parent),
@@ -38,7 +40,7 @@ void DataListForm::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_heldDeviceClass) return;
     m_heldDeviceClass = deviceClass;
     if (!m_heldAdapterReady) return;
-    if (deviceClass != 0)
+    if (deviceClass != dcNone)
         BuildList();
     else
         m_list->clear();

@@ -1,5 +1,7 @@
 #include "datalisttables.h"
 
+#include "devicelist.h"
+
 namespace {
 
 // clang-format off
@@ -45,14 +47,14 @@ const DataListKeys kNone;
 
 const DataListKeys& KONFIG_RowKeys(uint8_t deviceClass) {
     switch (deviceClass) {
-        case 1:
-        case 3:  // the same W-Bus identification as class 1
+        case dcKX3090:
+        case dcKX3117:  // the same W-Bus identification as class 1
             return kKonfigWBus;
-        case 2:
+        case dcKX3024:
             return kKonfigKLine;
-        case 4:
+        case dcKX3141:
             return kKonfigClass4;
-        case 5:
+        case dcKX3166:
             return kKonfigClass5;
         default:
             return kNone;
@@ -61,15 +63,15 @@ const DataListKeys& KONFIG_RowKeys(uint8_t deviceClass) {
 
 const DataListKeys& BETRIEB_RowKeys(uint8_t deviceClass) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             return kBetriebClass1;
-        case 2:
+        case dcKX3024:
             return kBetriebClass2;
-        case 3:
+        case dcKX3117:
             return kBetriebClass3;
-        case 4:
+        case dcKX3141:
             return kBetriebClass4;
-        case 5:
+        case dcKX3166:
             return kBetriebClass5;
         default:
             return kNone;

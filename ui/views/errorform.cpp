@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "devicelist.h"
 #include "errortables.h"
 #include "qtports.h"
 #include "rounding.h"
@@ -90,7 +91,7 @@ void TANSI_ERROR_Form::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_heldDeviceClass) return;
     m_heldDeviceClass = deviceClass;
     m_refreshDue = true;  // another row set, even for an unchanged table
-    if (m_heldAdapterReady && deviceClass == 0) emptyList();
+    if (m_heldAdapterReady && deviceClass == dcNone) emptyList();
     updateDeleteAction();
 }
 
@@ -105,8 +106,8 @@ void TANSI_ERROR_Form::updateDeleteAction() {
     m_deleteAction->setVisible(static_cast<bool>(ctx.requestErrorDelete));
     m_deleteAction->setEnabled(ctx.errorDeleteEnabled
                                    ? ctx.errorDeleteEnabled()
-                                   : m_heldAdapterReady && m_heldDeviceClass >= 1 &&
-                                         m_heldDeviceClass <= 5);
+                                   : m_heldAdapterReady && m_heldDeviceClass >= dcKX3090 &&
+                                         m_heldDeviceClass <= dcKX3166);
 }
 
 // ---- the list ------------------------------------------------------------------------------
@@ -191,7 +192,7 @@ void TANSI_ERROR_Form::ERROR_SetRow(int row, const ByteString& key, bool valid) 
 }
 
 void TANSI_ERROR_Form::ClearErrorList() {
-    if (m_heldDeviceClass != 1 && m_heldDeviceClass != 3) return;
+    if (m_heldDeviceClass != dcKX3090 && m_heldDeviceClass != dcKX3117) return;
     m_dp.DP_SetValue("OVRERRCNT", 0, "0", 0);
     for (int n = 1; n <= kSlots; ++n) m_dp.DP_SetValue(keyOf("ERRCODE", n), 0, "", 0);
     ShowValues();

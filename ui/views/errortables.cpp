@@ -4,6 +4,8 @@
 #include <iterator>
 #include <utility>
 
+#include "devicelist.h"
+
 namespace {
 
 const ErrorClassRows kRows1{
@@ -61,15 +63,15 @@ int lookup(const Pair (&table)[N], int32_t code) {
 
 const ErrorClassRows* ERROR_ClassRows(uint8_t deviceClass) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             return &kRows1;
-        case 2:
+        case dcKX3024:
             return &kRows2;
-        case 3:
+        case dcKX3117:
             return &kRows3;
-        case 4:
+        case dcKX3141:
             return &kRows4;
-        case 5:
+        case dcKX3166:
             return &kRows5;
         default:
             return nullptr;
@@ -78,20 +80,20 @@ const ErrorClassRows* ERROR_ClassRows(uint8_t deviceClass) {
 
 int ERROR_HelpContext(uint8_t deviceClass, int32_t code) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             return lookup(kHelp1, code);
-        case 2: {
+        case dcKX3024: {
             const auto it = std::find(std::begin(kCodes2), std::end(kCodes2), code);
             return it == std::end(kCodes2) ? 0 : 2201 + static_cast<int>(it - std::begin(kCodes2));
         }
-        case 3:
+        case dcKX3117:
             return lookup(kHelp3, code);
-        case 4:
+        case dcKX3141:
             if (code == 1) return 2401;
             if (code == 51 || code == 52 || code == 55) return 2451;
             if (code >= 2 && code <= 59) return 2400 + code;
             return 0;
-        case 5:
+        case dcKX3166:
             return lookup(kHelp5, code);
         default:
             return 0;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "devicelist.h"
 #include "lampimage.h"
 #include "qtports.h"
 #include "rounding.h"
@@ -131,7 +132,7 @@ void TANSI_OVERVIEW_Form::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_heldDeviceClass) return;
     m_heldDeviceClass = deviceClass;
     if (!m_heldAdapterReady) return;
-    if (deviceClass != 0) {
+    if (deviceClass != dcNone) {
         OVERVIEW_BuildLayout();
     } else {
         OVERVIEW_ShowElements();
@@ -171,7 +172,7 @@ void TANSI_OVERVIEW_Form::OVERVIEW_BuildLayout() {
         Label300->setText(tr8(layout->statusLabels[1]));
         Label301->setText(layout->statusLabels[2][0] ? tr8(layout->statusLabels[2]) : QString());
         Panel304->setVisible(layout->line3);
-        if (m_heldDeviceClass <= 3) {
+        if (m_heldDeviceClass <= dcKX3117) {
             Panel305->clear();
             Panel303->clear();
             Panel304->clear();
@@ -245,11 +246,11 @@ void TANSI_OVERVIEW_Form::ShowValues() {
     const QString status = toQ(OVERVIEW_BuildDeviceStatusText());
     const auto text = [this](const char* key) { return toQ(m_dp.DP_Find(key).Value.Text); };
     switch (m_heldDeviceClass) {
-        case 1:
+        case dcKX3090:
             setStatusText(Panel305, text("OVRZUSTAND"));
             setStatusText(Panel303, status);
             break;
-        case 4: {
+        case dcKX3141: {
             QString state = text("OVRZUSTAND");
             const QString time = text("OVRZUSTAND_Z");
             if (!time.isEmpty()) state += QStringLiteral(" [") + time + QStringLiteral("s]");
@@ -305,9 +306,9 @@ void TANSI_OVERVIEW_Form::OVERVIEW_BuildDeviceStatusText(ByteString& text) const
     text.clear();
     const ByteString errors = fromQ(tr8(QT_TRANSLATE_NOOP("TANSI_OVERVIEW_Form", "Fehler")));
     switch (m_heldDeviceClass) {
-        case 1:
-        case 2:
-        case 3: {
+        case dcKX3090:
+        case dcKX3024:
+        case dcKX3117: {
             text = m_dp.DP_GetValue("OVRERRCNT").Text + " " + errors + " ";
             if (const OverviewClassLayout* layout = OVERVIEW_ClassLayout(m_heldDeviceClass)) {
                 for (const OverviewFlag& f : layout->statusFlags)
@@ -315,10 +316,10 @@ void TANSI_OVERVIEW_Form::OVERVIEW_BuildDeviceStatusText(ByteString& text) const
             }
             break;
         }
-        case 4:
+        case dcKX3141:
             text = m_dp.DP_GetValue("OVRERRCODE").Text;
             break;
-        case 5:
+        case dcKX3166:
             if (m_dp.DP_GetValue("OVRSTV").Bit != 0)
                 text = errors + " " + "STFL";
             else

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "devicelist.h"
+
 const char* const kOverviewContext = "TANSI_OVERVIEW_Form";
 
 const char* const kSwitchThresholdHint = QT_TRANSLATE_NOOP(
@@ -153,15 +155,15 @@ const OverviewClassLayout kClass5{
 
 const OverviewClassLayout* OVERVIEW_ClassLayout(uint8_t deviceClass) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             return &kClass1;
-        case 2:
+        case dcKX3024:
             return &kClass2;
-        case 3:
+        case dcKX3117:
             return &kClass3;
-        case 4:
+        case dcKX3141:
             return &kClass4;
-        case 5:
+        case dcKX3166:
             return &kClass5;
         default:
             return nullptr;
@@ -170,6 +172,6 @@ const OverviewClassLayout* OVERVIEW_ClassLayout(uint8_t deviceClass) {
 
 OverviewRange OVERVIEW_TemperatureRange(uint8_t deviceClass, int temperatureUnit) {
     const bool fahrenheit = temperatureUnit == 1;
-    if (deviceClass == 4) return {-40, fahrenheit ? 290 : 140, 10};
+    if (deviceClass == dcKX3141) return {-40, fahrenheit ? 290 : 140, 10};
     return {-40, fahrenheit ? 260 : 120, 10};
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "devicelist.h"
 #include "dialoghelpers.h"
 #include "layout.h"
 #include "qtports.h"
@@ -122,7 +123,7 @@ void TANSI_PROT_Form::LogRx(const ByteString& bytes) {
 
 void TANSI_PROT_Form::LogStateChange(uint8_t deviceClass, int32_t oldState, int32_t newState) {
     // The first state of a session (from -1) is not a change worth a line.
-    if (oldState < 0 || deviceClass < 1 || deviceClass > 5 || !m_stateText) return;
+    if (oldState < 0 || deviceClass < dcKX3090 || deviceClass > dcKX3166 || !m_stateText) return;
     LogLine(LogColour::Black, "(" + m_stateText(deviceClass, oldState) + " -> " +
                                   m_stateText(deviceClass, newState) + ")");
 }

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <functional>
+#include <map>
 #include <set>
 
 #include "betriebform.h"
@@ -245,6 +247,65 @@ TEST_F(MainWindowState, BroadcastReachesEveryWindowInOrder) {
     EXPECT_FALSE(f.overviewForm()->HeldAdapterReady());
     EXPECT_FALSE(f.devSelForm()->HeldAdapterReady());
     EXPECT_FALSE(f.teleForm()->client().HeldAdapterReady());
+}
+
+// Each name the broadcast reports is the window that has just been told: when a hook is
+// reported, that window already holds the new value (a name paired with the wrong window
+// reports one that is told later, or not at all).
+TEST_F(MainWindowState, BroadcastReportsTheWindowItHasJustTold) {
+    TMAIN_Form& f = *run.form;
+    // The windows that show what they hold: the adapter state and the device class (none for
+    // a window that takes no class).
+    struct Held {
+        std::function<bool()> ready;
+        std::function<int()> deviceClass;
+    };
+    const std::map<std::string, Held> held = {
+        {"TDEV_SEL_Form", {[&] { return f.devSelForm()->HeldAdapterReady(); }, {}}},
+        {"TKOMP_TEST_Form",
+         {[&] { return f.kompTestForm()->komp().HeldAdapterReady; },
+          [&] { return f.kompTestForm()->komp().HeldDeviceClass; }}},
+        {"TPROT_START_Form",
+         {[&] { return f.protStartForm()->log().HeldAdapterReady; },
+          [&] { return f.protStartForm()->log().HeldDeviceClass; }}},
+        {"TANSI_OVERVIEW_Form",
+         {[&] { return f.overviewForm()->HeldAdapterReady(); },
+          [&] { return f.overviewForm()->HeldDeviceClass(); }}},
+        {"TANSI_KONFIG_Form",
+         {[&] { return f.konfigForm()->HeldAdapterReady(); },
+          [&] { return f.konfigForm()->HeldDeviceClass(); }}},
+        {"TANSI_BETRIEB_Form",
+         {[&] { return f.betriebForm()->HeldAdapterReady(); },
+          [&] { return f.betriebForm()->HeldDeviceClass(); }}},
+        {"TANSI_TREND_Form",
+         {[&] { return f.trendForm()->recorder().HeldAdapterReady(); },
+          [&] { return f.trendForm()->recorder().HeldDeviceClass(); }}},
+        {"TANSI_ERROR_Form",
+         {[&] { return f.errorForm()->HeldAdapterReady(); },
+          [&] { return f.errorForm()->ERROR_GetDeviceType(); }}},
+        {"TANSI_PROT_Form", {[&] { return f.protForm()->HeldAdapterReady(); }, {}}},
+        {"TEXTRA_Tele_Form",
+         {[&] { return f.teleForm()->client().HeldAdapterReady(); },
+          [&] { return f.teleForm()->client().HeldDeviceClass(); }}},
+    };
+    std::set<std::string> seen;
+    std::vector<std::string> notYetTold;
+    f.onBroadcast = [&](const QString& window, const QString& hook) {
+        const auto it = held.find(window.toStdString());
+        if (it == held.end()) return;
+        const std::string call = hook.toStdString() + " " + it->first;
+        seen.insert(call);
+        const Held& h = it->second;
+        const bool told = hook == QLatin1String("SetLinkState")
+                              ? h.ready()
+                              : h.deviceClass && h.deviceClass() == 1;
+        if (!told) notYetTold.push_back(call);
+    };
+    apply(true, true, 1);
+    EXPECT_EQ(notYetTold, std::vector<std::string>{});
+    size_t expectedCalls = 0;
+    for (const auto& [name, h] : held) expectedCalls += h.deviceClass ? 2 : 1;
+    EXPECT_EQ(seen.size(), expectedCalls);
 }
 
 TEST_F(MainWindowState, WindowsAreCreatedOnceInTheirOrder) {

@@ -3,7 +3,8 @@
 // cells; the class-3 unit (dialect S) opens a memory session with 0x48 sub 1 and moves runs of
 // up to 16 cells. Both run with the adapter in bus mode 7, and both leave the block mode
 // through the exit steps (35/36/37, after a failure 40/41/42), which return the unit and the
-// adapter to normal diagnosis even after an abort.
+// adapter to normal diagnosis even after an abort. What differs between the two classes is
+// their transfer description (EOL_TransferClass).
 #include "buslayers.h"
 #include "eolparamset.h"
 #include "mainengine.h"
@@ -22,8 +23,6 @@ TParamlist params(std::initializer_list<TResult> values) {
 
 uint8_t byteAt(const ByteString& s, size_t i) { return static_cast<uint8_t>(s[i]); }
 
-constexpr int32_t Class3Run = 16;
-
 }  // namespace
 
 bool EolParamSetService::sendBusConfig(uint8_t mode, long double t1, long double t2,
@@ -34,24 +33,26 @@ bool EolParamSetService::sendBusConfig(uint8_t mode, long double t1, long double
 }
 
 bool EolParamSetService::reqReadBlock(int32_t address) {
+    const EolTransferClass& tc = transferClass();
     ByteString payload;
-    if (DeviceClass == 1)
+    if (tc.way == EolTransferClass::WBusV)
         return m_ports.buses.wbus.WBUS_BuildRawRequest(3, 0, params({num(address & 0xFF)}), payload);
     return m_ports.buses.wbusS.WBUS_BuildRequestS(
-        0x48, 3, params({num(3), num(address), num(Class3Run - 1)}), payload);
+        0x48, 3, params({num(3), num(address), num(tc.maxRun - 1)}), payload);
 }
 
 bool EolParamSetService::reqWriteBlock(int32_t index) {
     if (index > WorkSet.Count) return false;
+    const EolTransferClass& tc = transferClass();
     ByteString payload;
-    if (DeviceClass == 1) {
+    if (tc.way == EolTransferClass::WBusV) {
         const TEolItem& it = WorkSet.item(index);
         CurAddress = it.Address;
         ExpectedValue = it.Value;
         return m_ports.buses.wbus.WBUS_BuildRawRequest(
             4, 0, params({num(it.Address & 0xFF), num(it.Value)}), payload);
     }
-    const int32_t n = runLength(index, Class3Run);
+    const int32_t n = runLength(index, tc.maxRun);
     ByteString cells;
     for (int32_t i = 0; i < n; ++i) cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
     CurAddress = WorkSet.item(index).Address;
@@ -61,87 +62,92 @@ bool EolParamSetService::reqWriteBlock(int32_t index) {
 }
 
 void EolParamSetService::buildBlockStep() {
-    const uint8_t cls = DeviceClass;
-    const bool known = cls == 1 || cls == 3;
+    const EolTransferClass& tc = transferClass();
+    const bool dialectV = tc.way == EolTransferClass::WBusV;
+    const bool dialectS = tc.way == EolTransferClass::WBusS;
+    const bool known = tc.blockMode();
     ByteString payload;
     switch (Req.Step) {
-        case 29:
+        case BlockWriteStart:
             CurAddress = CurIndex <= WorkSet.Count ? WorkSet.item(CurIndex).Address : 0;
             PageOrCount = CurIndex <= WorkSet.Count ? (CurAddress >> 8) & 0xFF : -1;
             Writing = true;
-            Req.Step = 30;
+            Req.Step = BlockEnter;
             [[fallthrough]];
-        case 30:
-            if (Req.Step == 30 && !Writing) PageOrCount = (CurIndex >> 8) & 0xFF;
+        case BlockEnter:
+            if (Req.Step == BlockEnter && !Writing) PageOrCount = (CurIndex >> 8) & 0xFF;
             if (PageOrCount < 0 || !known) {
-                Req.Step = 50;
+                Req.Step = BlockFailed;
                 return;
             }
-            if (cls == 1)
+            if (dialectV)
                 sent(m_ports.buses.wbusV.WBUS_BuildRequestV(
                          0x34, 2, params({num(64), num(PageOrCount)}), payload),
-                     50);
+                     BlockFailed);
             else
                 sent(m_ports.buses.wbusS.WBUS_BuildRequestS(0x48, 2, params({num(1), num(7)}),
                                                             payload),
-                     50);
+                     BlockFailed);
             return;
-        case 31:
+        case BlockBusMode:
             if (!known) {
-                Req.Step = 50;
+                Req.Step = BlockFailed;
                 return;
             }
-            sent(cls == 1 ? sendBusConfig(7, 5, 20, 500) : sendBusConfig(7, 20, 100, 750), 50);
+            sent(sendBusConfig(7, tc.blockTimes[0], tc.blockTimes[1], tc.blockTimes[2]),
+                 BlockFailed);
             return;
-        case 32:
+        case BlockRead:
             if (!known) {
-                Req.Step = 41;
+                Req.Step = FailUnit;
                 return;
             }
-            sent(reqReadBlock(CurIndex), cls == 1 ? 41 : 40);
+            sent(reqReadBlock(CurIndex), tc.blockFailExit);
             return;
-        case 33:
+        case BlockWrite:
             if (!known) {
-                Req.Step = 41;
+                Req.Step = FailUnit;
                 return;
             }
-            sent(reqWriteBlock(CurIndex), cls == 1 ? 41 : 40);
+            sent(reqWriteBlock(CurIndex), tc.blockFailExit);
             return;
-        case 34:
-            if (cls != 1) {
-                Req.Step = 41;
+        case BlockPageChange:
+            if (!dialectV) {
+                Req.Step = FailUnit;
                 return;
             }
             sent(m_ports.buses.wbus.WBUS_BuildRawRequest(5, 0, params({num(PageOrCount)}), payload),
-                 41);
+                 FailUnit);
             return;
-        case 35:
-        case 40:
-            if (cls != 3) {
-                Req.Step = 41;
+        case ExitSession:
+        case FailSession:
+            if (!dialectS) {
+                Req.Step = FailUnit;
                 return;
             }
-            sent(m_ports.buses.wbusS.WBUS_BuildRequestS(0x48, 1, params({num(2)}), payload), 41);
+            sent(m_ports.buses.wbusS.WBUS_BuildRequestS(0x48, 1, params({num(2)}), payload),
+                 FailUnit);
             return;
-        case 36:
-        case 41:
-            if (cls == 1)
-                sent(m_ports.buses.wbus.WBUS_BuildRawRequest(9, 0, params({}), payload), 42);
-            else if (cls == 3)
+        case ExitUnit:
+        case FailUnit:
+            if (dialectV)
+                sent(m_ports.buses.wbus.WBUS_BuildRawRequest(9, 0, params({}), payload),
+                     FailBusMode);
+            else if (dialectS)
                 sent(m_ports.buses.wbusS.WBUS_BuildRequestS(0x48, 1, params({num(9)}), payload),
-                     42);
+                     FailBusMode);
             else
-                Req.Step = 42;
+                Req.Step = FailBusMode;
             return;
-        case 37:
-        case 42:
+        case ExitBusMode:
+        case FailBusMode:
             if (!known) {
-                Req.Step = 50;
+                Req.Step = BlockFailed;
                 return;
             }
-            sent(sendBusConfig(3, 5, 20, 500), 50);
+            sent(sendBusConfig(3, 5, 20, 500), BlockFailed);
             return;
-        case 50:
+        case BlockFailed:
             finish(TransferProgress::Failed, 0);
             return;
         default:
@@ -151,7 +157,7 @@ void EolParamSetService::buildBlockStep() {
 }
 
 void EolParamSetService::evaluateBlockStep(const ByteString& reply) {
-    const uint8_t cls = DeviceClass;
+    const bool dialectV = transferClass().way == EolTransferClass::WBusV;
     BusLayers& b = m_ports.buses;
     TResult r;
     // A checked answer: the next step, or the layer's move for a failed one.
@@ -162,45 +168,45 @@ void EolParamSetService::evaluateBlockStep(const ByteString& reply) {
             Req.Step = next;
     };
     switch (Req.Step) {
-        case 30:
-            if (cls == 1)
+        case BlockEnter:
+            if (dialectV)
                 b.wbusV.WBUS_ReadAndDecodeV(reply, 1, 0x34, WBus::NO_SUB, r);
             else
                 b.wbusS.WBUS_ReadAndDecodeS(reply, 2, 0x48, 1, r);
-            onAnswer(31);
+            onAnswer(BlockBusMode);
             return;
-        case 31:
+        case BlockBusMode:
             Req.Step = m_ports.engine.adapterFrames.ADP_CheckBusConfigAck(reply)
-                           ? (Writing ? 33 : 32)
+                           ? (Writing ? BlockWrite : BlockRead)
                            : Req.ErrorStep;
             return;
-        case 32:
+        case BlockRead:
             evaluateBlockRead(reply);
             return;
-        case 33:
+        case BlockWrite:
             evaluateBlockWrite(reply);
             return;
-        case 34:
+        case BlockPageChange:
             b.wbus.WBUS_ReceiveRawChecked(reply, 1, 5, r);
-            onAnswer(Writing ? 33 : 32);
+            onAnswer(Writing ? BlockWrite : BlockRead);
             return;
-        case 35:
-        case 40:
+        case ExitSession:
+        case FailSession:
             b.wbusS.WBUS_ReadAndDecodeS(reply, 2, 0x48, 2, r);
-            onAnswer(Req.Step == 35 ? 36 : 41);
+            onAnswer(Req.Step == ExitSession ? ExitUnit : FailUnit);
             return;
-        case 36:
-        case 41:
-            if (cls == 1)
+        case ExitUnit:
+        case FailUnit:
+            if (dialectV)
                 b.wbus.WBUS_ReceiveRawChecked(reply, 1, 9, r);
             else
                 b.wbusS.WBUS_ReadAndDecodeS(reply, 1, 0x48, 9, r);
-            onAnswer(Req.Step == 36 ? 37 : 42);
+            onAnswer(Req.Step == ExitUnit ? ExitBusMode : FailBusMode);
             return;
-        case 37:
-        case 42: {
+        case ExitBusMode:
+        case FailBusMode: {
             const bool ack = m_ports.engine.adapterFrames.ADP_CheckBusConfigAck(reply);
-            Req.Step = ack && Req.Step == 37 ? 0 : 50;
+            Req.Step = ack && Req.Step == ExitBusMode ? 0 : BlockFailed;
             return;
         }
         default:
@@ -210,7 +216,7 @@ void EolParamSetService::evaluateBlockStep(const ByteString& reply) {
 
 void EolParamSetService::evaluateBlockRead(const ByteString& reply) {
     TResult r;
-    if (DeviceClass == 1) {
+    if (transferClass().way == EolTransferClass::WBusV) {
         m_ports.buses.wbus.WBUS_ReceiveRawChecked(reply, 2, 3, r);
         if (r.Invalid) return WBusLayer::WBUS_StepOnError(Req, Req, r.Value);
         if (byteAt(r.Text, 0) != (CurIndex & 0xFF)) {
@@ -219,10 +225,10 @@ void EolParamSetService::evaluateBlockRead(const ByteString& reply) {
         }
         WorkSet.AddItem(CurIndex, byteAt(r.Text, 1));
         ++CurIndex;
-        if (afterProgress(36, 36)) return;
+        if (afterProgress(ExitUnit, ExitUnit)) return;
         if ((CurIndex & 0xFF) == 0) {
             PageOrCount = (CurIndex >> 8) & 0xFF;
-            Req.Step = 34;
+            Req.Step = BlockPageChange;
         }
         return;
     }
@@ -240,13 +246,13 @@ void EolParamSetService::evaluateBlockRead(const ByteString& reply) {
     for (size_t i = 0; i < count; ++i) {
         WorkSet.AddItem(CurIndex, byteAt(t, 4 + i));
         ++CurIndex;
-        if (afterProgress(35, 35)) return;
+        if (afterProgress(ExitSession, ExitSession)) return;
     }
 }
 
 void EolParamSetService::evaluateBlockWrite(const ByteString& reply) {
     TResult r;
-    if (DeviceClass == 1) {
+    if (transferClass().way == EolTransferClass::WBusV) {
         m_ports.buses.wbus.WBUS_ReceiveRawChecked(reply, 2, 4, r);
         if (r.Invalid) return WBusLayer::WBUS_StepOnError(Req, Req, r.Value);
         if (byteAt(r.Text, 0) != (CurAddress & 0xFF) || byteAt(r.Text, 1) != ExpectedValue) {
@@ -254,12 +260,12 @@ void EolParamSetService::evaluateBlockWrite(const ByteString& reply) {
             return;
         }
         ++CurIndex;
-        if (afterProgress(36, 36)) return;
+        if (afterProgress(ExitUnit, ExitUnit)) return;
         CurAddress = WorkSet.item(CurIndex).Address;
         const int32_t page = (CurAddress >> 8) & 0xFF;
         if (page != PageOrCount) {
             PageOrCount = page;
-            Req.Step = 34;
+            Req.Step = BlockPageChange;
         }
         return;
     }
@@ -275,5 +281,5 @@ void EolParamSetService::evaluateBlockWrite(const ByteString& reply) {
         return;
     }
     CurIndex += count;
-    afterProgress(36, 35);
+    afterProgress(ExitUnit, ExitSession);
 }

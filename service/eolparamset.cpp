@@ -1,7 +1,8 @@
 #include "eolparamset.h"
 
-#include "buslayers.h"
 #include "buscommon.h"
+#include "buslayers.h"
+#include "devicelist.h"
 #include "dialoghelpers.h"
 #include "mainengine.h"
 #include "paramsetfile.h"
@@ -17,7 +18,28 @@ ByteString padded(const ByteString& text) {
     return "    " + text + "    ";
 }
 
+using T = EolTransferClass;
+using S = EolParamSetService;
+
+// Index = device class. Per class: the way, the highest address (the K-Line unit takes one
+// address byte), the longest run, the S-Bus message, its memory area and the read answer's
+// minimum length, whether the unit reads past its end, the block mode's bus timing and the
+// exit a failed block read or write takes.
+const EolTransferClass kTransfer[] = {
+    {},                                                                      // dcNone
+    {T::WBusV, 0xFFFF, 1, 0, 0, 0, false, {5, 20, 500}, S::FailUnit},        // dcKX3090
+    {T::KLine, 255, 1, 0, 0, 0, false, {0, 0, 0}, 0},                        // dcKX3024
+    {T::WBusS, 0xFFFF, 16, 0, 0, 0, false, {20, 100, 750}, S::FailSession},  // dcKX3117
+    {T::SBus, 0xFFFF, 8, 151, 0, 4, true, {0, 0, 0}, 0},                     // dcKX3141
+    {T::SBus, 0xFFFF, 120, 152, 1, 5, false, {0, 0, 0}, 0},                  // dcKX3166
+};
+
 }  // namespace
+
+const EolTransferClass& EOL_TransferClass(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kTransfer / sizeof kTransfer[0];
+    return deviceClass < n ? kTransfer[deviceClass] : kTransfer[dcNone];
+}
 
 EolParamSetService::EolParamSetService(EolParamSetPorts ports) : m_ports(std::move(ports)) {
     WorkSet.ClearItems();
@@ -86,7 +108,7 @@ void EolParamSetService::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == DeviceClass) return;
     DeviceClass = deviceClass;
     if (!LinkUp) return;
-    if (deviceClass == 0) {
+    if (deviceClass == dcNone) {
         if (Busy) m_ports.progress.SetModalResult(TransferProgress::Failed);
         if (m_view) m_view->enableProgram(false);
         return;
@@ -159,12 +181,12 @@ void EolParamSetService::WriteParamSet(int code) {
 void EolParamSetService::transferToUnit(const ByteString& displayName) {
     CurIndex = 1;
     LastIndex = WorkSet.Count;
-    const bool block = DeviceClass == 1 || DeviceClass == 3;
-    Req.Step = block ? 29 : 10;
-    Req.ErrorStep = block ? 50 : 12;
+    const EolTransferClass& tc = transferClass();
+    Req.Step = tc.blockMode() ? BlockWriteStart : WriteStart;
+    Req.ErrorStep = tc.blockMode() ? BlockFailed : WriteFailed;
     // An empty set has nothing to send; a K-Line unit takes one address byte, so a set with
     // higher addresses would write the wrong cells. Both end at once as a failed transfer.
-    if (WorkSet.Count == 0 || (DeviceClass == 2 && WorkSet.Highest > 255)) Req.Step = Req.ErrorStep;
+    if (WorkSet.Count == 0 || WorkSet.Highest > tc.highestAddress) Req.Step = Req.ErrorStep;
     Busy = true;
     const int32_t result = m_ports.progress.Execute(
         TR(CTX, "Parametersatz übertragen"), TR(CTX, "Sende ") + displayName, WorkSet.Count);
@@ -204,11 +226,12 @@ void EolParamSetService::ReadParamSet(int code) {
         LastIndex = Rules.ReadLast;
         Writing = false;
         WorkSet.ClearItems();
-        const bool block = DeviceClass == 1 || DeviceClass == 3;
-        Req.Step = block ? 30 : 20;
-        Req.ErrorStep = block ? 50 : 21;
-        // A class-5 unit that gave no size for its memory has nothing to read.
-        if (DeviceClass == 5 && m_ports.buses.sbus.SBUS_GetAreaSize(1) <= 0) Req.Step = 21;
+        const EolTransferClass& tc = transferClass();
+        Req.Step = tc.blockMode() ? BlockEnter : ReadCells;
+        Req.ErrorStep = tc.blockMode() ? BlockFailed : ReadFailed;
+        // A unit that reads an S-Bus memory area but gave no size for it has nothing to read.
+        if (tc.sbusArea != 0 && m_ports.buses.sbus.SBUS_GetAreaSize(tc.sbusArea) <= 0)
+            Req.Step = ReadFailed;
         Busy = true;
         result = m_ports.progress.Execute(TR(CTX, "Parametersatz auslesen"),
                                           TR(CTX, "Empfange ") + displayName, Rules.ReadLast);
@@ -291,14 +314,14 @@ bool EolParamSetService::afterProgress(int32_t stopStep, int32_t doneStep) {
 }
 
 void EolParamSetService::buildStep() {
-    if (Req.Step >= 29)
+    if (Req.Step >= BlockWriteStart)
         buildBlockStep();
     else
         buildSimpleStep();
 }
 
 void EolParamSetService::evaluateStep(const ByteString& reply) {
-    if (Req.Step >= 29)
+    if (Req.Step >= BlockWriteStart)
         evaluateBlockStep(reply);
     else
         evaluateSimpleStep(reply);

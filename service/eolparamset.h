@@ -18,6 +18,41 @@ struct BusLayers;
 class MainEngine;
 class TransferProgress;
 
+// How the parameter-set transfer talks to the unit of one device class: everything of the
+// transfer that differs between the classes is here.
+struct EolTransferClass {
+    enum Way : uint8_t {
+        NoWay,  // the class has no parameter-set transfer
+        KLine,  // single cells over the K-Line
+        SBus,   // runs of cells in the S-Bus memory messages
+        WBusV,  // W-Bus block mode, dialect V: raw frames of one cell, pages of 256 cells
+        WBusS,  // W-Bus block mode, dialect S: a memory session moving runs of cells
+    };
+    Way way = NoWay;
+    // The highest address the unit's telegrams can carry.
+    int32_t highestAddress = 0xFFFF;
+    // The longest run of consecutive cells one telegram carries.
+    int32_t maxRun = 0;
+    // S-Bus: the memory message, the memory area its telegrams name (0: none) and the
+    // minimum length of a read's answer.
+    uint8_t sbusMessage = 0;
+    uint8_t sbusArea = 0;
+    uint8_t sbusReadMinLength = 0;
+    // S-Bus: the unit reads past its memory. A short answer or the answer code 23 ends the
+    // read, and the last two cells read are not part of the set. Otherwise one answer of at
+    // most maxRun cells is the whole read.
+    bool readsPastEnd = false;
+    // Block mode: the adapter's bus timing while in it (ms), and the exit step that a failed
+    // read or write takes.
+    long double blockTimes[3] = {0, 0, 0};
+    int32_t blockFailExit = 0;
+
+    bool blockMode() const { return way == WBusV || way == WBusS; }
+};
+
+// The transfer of a device class; a class without one gives the description of NoWay.
+const EolTransferClass& EOL_TransferClass(uint8_t deviceClass);
+
 // What the window does for the logic: the modal editor and its program button.
 class IEolEditorView {
 public:
@@ -45,6 +80,33 @@ public:
     // Editor results.
     static constexpr int EditorProgram = 6;
     static constexpr int EditorSave = 7;
+
+    // The steps of the transfer machines; 0 is idle.
+    enum : int32_t {
+        // Single cells and runs (K-Line and S-Bus).
+        WriteStart = 10,
+        WriteCells = 11,
+        WriteFailed = 12,
+        ReadCells = 20,
+        ReadFailed = 21,
+        // Block mode (W-Bus): writing starts one step before the entry, reading at the entry;
+        // then the adapter's bus mode, the reads or writes and the page change.
+        BlockWriteStart = 29,
+        BlockEnter = 30,
+        BlockBusMode = 31,
+        BlockRead = 32,
+        BlockWrite = 33,
+        BlockPageChange = 34,
+        // Leaving the block mode, after success or abort (exit) and after a failure (fail):
+        // the memory session closed, the unit back to diagnosis, the adapter's bus mode.
+        ExitSession = 35,
+        ExitUnit = 36,
+        ExitBusMode = 37,
+        FailSession = 40,
+        FailUnit = 41,
+        FailBusMode = 42,
+        BlockFailed = 50,
+    };
 
     explicit EolParamSetService(EolParamSetPorts ports);
     void setEditorView(IEolEditorView* view) { m_view = view; }
@@ -103,9 +165,9 @@ private:
     // ---- the step machines (eoltransfer.cpp, eolblockmode.cpp) ----
     void buildStep();
     void evaluateStep(const ByteString& reply);
-    void buildSimpleStep();                         // classes 2, 4 and 5
+    void buildSimpleStep();  // K-Line and S-Bus
     void evaluateSimpleStep(const ByteString& reply);
-    void buildBlockStep();                          // classes 1 and 3
+    void buildBlockStep();  // W-Bus block mode
     void evaluateBlockStep(const ByteString& reply);
     void evaluateBlockRead(const ByteString& reply);
     void evaluateBlockWrite(const ByteString& reply);
@@ -121,15 +183,15 @@ private:
     bool reqFam2Open();
     bool reqFam2Read(int32_t address);
     bool reqFam2Write(int32_t index);
-    bool reqFam4Read(int32_t address);
-    bool reqFam5Read(int32_t address, int32_t length);
-    bool reqSBusWrite(int32_t index, uint8_t messageId, int32_t maxRun);
+    bool reqSBusRead(int32_t address);
+    bool reqSBusWrite(int32_t index);
     bool reqReadBlock(int32_t address);
     bool reqWriteBlock(int32_t index);
     // The run of items from index on whose addresses follow each other, at most maxRun long.
     int32_t runLength(int32_t index, int32_t maxRun) const;
+    const EolTransferClass& transferClass() const { return EOL_TransferClass(DeviceClass); }
 
     EolParamSetPorts m_ports;
     IEolEditorView* m_view = nullptr;
-    int32_t m_sentCount = 0;  // cells of the block write in flight (class 3)
+    int32_t m_sentCount = 0;  // cells of the dialect-S block write in flight
 };

@@ -1,6 +1,7 @@
 // The parameter-set transfer of the classes that move single cells or short runs: the K-Line
 // unit (class 2, four cells per read, one per write) and the S-Bus units (class 4 with runs of
-// up to 8 cells, class 5 with runs of up to 120 in memory area 1).
+// up to 8 cells, class 5 with runs of up to 120 in memory area 1). What differs between the
+// classes is their transfer description (EOL_TransferClass).
 #include "buslayers.h"
 #include "eolparamset.h"
 #include "transferprogress.h"
@@ -17,7 +18,6 @@ TParamlist params(std::initializer_list<TResult> values) {
 }
 
 constexpr int32_t AddressEnd = 0x10000;  // a read never goes past 0xFFFF
-constexpr int32_t Class5MaxRun = 120;
 
 }  // namespace
 
@@ -43,72 +43,73 @@ bool EolParamSetService::reqFam2Write(int32_t index) {
         0x87, 0x2E, 3, params({num(0x21), num(it.Address), num(it.Value)}), data);
 }
 
-bool EolParamSetService::reqFam4Read(int32_t address) {
+// A unit that names no memory area is read a run at a time; one that does, in one request of
+// as many cells as the area holds, at most a run.
+bool EolParamSetService::reqSBusRead(int32_t address) {
+    const EolTransferClass& tc = transferClass();
     ByteString data;
-    return m_ports.buses.sbus.SBUS_BuildRequest(0, 151, 2, params({num(address), num(8)}), data);
+    if (tc.sbusArea == 0)
+        return m_ports.buses.sbus.SBUS_BuildRequest(0, tc.sbusMessage, 2,
+                                                    params({num(address), num(tc.maxRun)}), data);
+    const int32_t n = std::min(m_ports.buses.sbus.SBUS_GetAreaSize(tc.sbusArea), tc.maxRun);
+    return m_ports.buses.sbus.SBUS_BuildRequest(
+        0, tc.sbusMessage, 3, params({num(tc.sbusArea), num(address), num(n)}), data);
 }
 
-bool EolParamSetService::reqFam5Read(int32_t address, int32_t length) {
-    ByteString data;
-    const int32_t n = std::min(length, Class5MaxRun);
-    return m_ports.buses.sbus.SBUS_BuildRequest(0, 152, 3, params({num(1), num(address), num(n)}),
-                                                data);
-}
-
-bool EolParamSetService::reqSBusWrite(int32_t index, uint8_t messageId, int32_t maxRun) {
-    const int32_t n = runLength(index, maxRun);
+bool EolParamSetService::reqSBusWrite(int32_t index) {
+    const EolTransferClass& tc = transferClass();
+    const int32_t n = runLength(index, tc.maxRun);
     if (n == 0) return false;
     ByteString cells;
     for (int32_t i = 0; i < n; ++i) cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
     PageOrCount = n;
     ByteString data;
-    if (messageId == 151)
+    if (tc.sbusArea == 0)
         return m_ports.buses.sbus.SBUS_BuildRequest(
-            0, 151, 3, params({num(CurAddress), num(n), TResult::ofText(cells)}), data);
+            0, tc.sbusMessage, 3, params({num(CurAddress), num(n), TResult::ofText(cells)}), data);
     return m_ports.buses.sbus.SBUS_BuildRequest(
-        0, 152, 4, params({num(1), num(CurAddress), num(n), TResult::ofText(cells)}), data);
+        0, tc.sbusMessage, 4,
+        params({num(tc.sbusArea), num(CurAddress), num(n), TResult::ofText(cells)}), data);
 }
 
 // ---- steps ----
 
 void EolParamSetService::buildSimpleStep() {
-    const uint8_t cls = DeviceClass;
+    const EolTransferClass::Way way = transferClass().way;
     auto addressOfCurrent = [this] {
         if (CurIndex <= WorkSet.Count) CurAddress = WorkSet.item(CurIndex).Address;
     };
     switch (Req.Step) {
-        case 10:
-            if (cls == 2) {
-                sent(reqFam2Open(), 12);
-            } else if (cls == 4 || cls == 5) {
+        case WriteStart:
+            if (way == EolTransferClass::KLine) {
+                sent(reqFam2Open(), WriteFailed);
+            } else if (way == EolTransferClass::SBus) {
                 addressOfCurrent();
-                Req.Step = 11;
-                sent(reqSBusWrite(CurIndex, cls == 4 ? 151 : 152, cls == 4 ? 8 : Class5MaxRun), 12);
+                Req.Step = WriteCells;
+                sent(reqSBusWrite(CurIndex), WriteFailed);
             } else {
-                Req.Step = 12;
+                Req.Step = WriteFailed;
             }
             return;
-        case 11:
+        case WriteCells:
             addressOfCurrent();
-            if (cls == 2)
-                sent(reqFam2Write(CurIndex), 12);
-            else if (cls == 4 || cls == 5)
-                sent(reqSBusWrite(CurIndex, cls == 4 ? 151 : 152, cls == 4 ? 8 : Class5MaxRun), 12);
+            if (way == EolTransferClass::KLine)
+                sent(reqFam2Write(CurIndex), WriteFailed);
+            else if (way == EolTransferClass::SBus)
+                sent(reqSBusWrite(CurIndex), WriteFailed);
             else
-                Req.Step = 12;
+                Req.Step = WriteFailed;
             return;
-        case 20:
-            if (cls == 2)
-                sent(reqFam2Read(CurIndex), 21);
-            else if (cls == 4)
-                sent(reqFam4Read(CurIndex), 21);
-            else if (cls == 5)
-                sent(reqFam5Read(CurIndex, m_ports.buses.sbus.SBUS_GetAreaSize(1)), 21);
+        case ReadCells:
+            if (way == EolTransferClass::KLine)
+                sent(reqFam2Read(CurIndex), ReadFailed);
+            else if (way == EolTransferClass::SBus)
+                sent(reqSBusRead(CurIndex), ReadFailed);
             else
-                Req.Step = 21;
+                Req.Step = ReadFailed;
             return;
-        case 12:
-        case 21:
+        case WriteFailed:
+        case ReadFailed:
             finish(TransferProgress::Failed, 0);
             return;
         default:
@@ -119,19 +120,19 @@ void EolParamSetService::buildSimpleStep() {
 
 void EolParamSetService::evaluateSimpleStep(const ByteString& reply) {
     switch (Req.Step) {
-        case 10: {
+        case WriteStart: {
             TResult r;
             m_ports.buses.kline.KLINE_ReadAndDecode(reply, 0x34, 1, r);
             if (r.Invalid)
                 KLineLayer::KLINE_StepOnErrorSkip(Req, Req, r.Value);
             else
-                Req.Step = 11;
+                Req.Step = WriteCells;
             return;
         }
-        case 11:
+        case WriteCells:
             evaluateSimpleWrite(reply);
             return;
-        case 20:
+        case ReadCells:
             evaluateSimpleRead(reply);
             return;
         default:
@@ -140,8 +141,9 @@ void EolParamSetService::evaluateSimpleStep(const ByteString& reply) {
 }
 
 void EolParamSetService::evaluateSimpleWrite(const ByteString& reply) {
+    const EolTransferClass& tc = transferClass();
     TResult r;
-    if (DeviceClass == 2) {
+    if (tc.way == EolTransferClass::KLine) {
         m_ports.buses.kline.KLINE_ReadAndDecode(reply, 0x2E, 0x21, r);
         if (r.Invalid) return KLineLayer::KLINE_StepOnErrorSkip(Req, Req, r.Value);
         const ByteString& t = r.Text;  // D1 (service answer), D2 (0x21), D3 address, D4 value
@@ -152,8 +154,7 @@ void EolParamSetService::evaluateSimpleWrite(const ByteString& reply) {
         }
         ++CurIndex;
     } else {
-        const uint8_t id = DeviceClass == 4 ? 151 : 152;
-        m_ports.buses.sbus.SBUS_ReadAndDecode(0, reply, 4, id, r);
+        m_ports.buses.sbus.SBUS_ReadAndDecode(0, reply, 4, tc.sbusMessage, r);
         if (r.Invalid) return SBusLayer::SBUS_StepOnError(Req, Req, r.Value);
         if (static_cast<int32_t>(r.Value) != CurAddress ||
             static_cast<int32_t>(r.Text.size()) != PageOrCount) {
@@ -166,8 +167,9 @@ void EolParamSetService::evaluateSimpleWrite(const ByteString& reply) {
 }
 
 void EolParamSetService::evaluateSimpleRead(const ByteString& reply) {
+    const EolTransferClass& tc = transferClass();
     TResult r;
-    if (DeviceClass == 2) {
+    if (tc.way == EolTransferClass::KLine) {
         m_ports.buses.kline.KLINE_ReadAndDecode(reply, 0x22, 0x21, r);
         if (r.Invalid) return KLineLayer::KLINE_StepOnErrorSkip(Req, Req, r.Value);
         const ByteString& t = r.Text;  // D1, D2 (0x21), D3 address, D4..D7 the four cells
@@ -186,13 +188,11 @@ void EolParamSetService::evaluateSimpleRead(const ByteString& reply) {
         afterProgress(0, 0);
         return;
     }
-    const bool class4 = DeviceClass == 4;
-    const uint8_t id = class4 ? 151 : 152;
-    m_ports.buses.sbus.SBUS_ReadAndDecode(0, reply, class4 ? 4 : 5, id, r);
+    m_ports.buses.sbus.SBUS_ReadAndDecode(0, reply, tc.sbusReadMinLength, tc.sbusMessage, r);
     if (r.Invalid) {
-        // The class-4 unit answers past its memory with code 23: the read is complete, and
-        // the last two cells read are not part of the set.
-        if (class4 && BUS_CodeIs(r.Value, 23)) {
+        // A unit that reads past its memory answers there with code 23: the read is complete,
+        // and the last two cells read are not part of the set.
+        if (tc.readsPastEnd && BUS_CodeIs(r.Value, 23)) {
             WorkSet.SetItemCount(WorkSet.Count - 2);
             finish(TransferProgress::Completed, 0);
             return;
@@ -212,10 +212,11 @@ void EolParamSetService::evaluateSimpleRead(const ByteString& reply) {
         Req.Step = 0;
         return;
     }
-    if (class4 && r.Text.size() < 8) {
+    const size_t run = static_cast<size_t>(tc.maxRun);
+    if (tc.readsPastEnd && r.Text.size() < run) {
         WorkSet.SetItemCount(WorkSet.Count - 2);
         finish(TransferProgress::Completed, 0);
-    } else if (!class4 && r.Text.size() <= static_cast<size_t>(Class5MaxRun)) {
+    } else if (!tc.readsPastEnd && r.Text.size() <= run) {
         finish(TransferProgress::Completed, 0);
     } else if (CurIndex >= AddressEnd) {
         // A unit that never answers short would have the read wrap round its addresses.

@@ -1,6 +1,7 @@
 #include "eolcell.h"
 
 #include "buslayers.h"
+#include "devicelist.h"
 #include "mainengine.h"
 #include "textconv.h"
 
@@ -32,6 +33,42 @@ enum : int32_t {
 
 constexpr int32_t Class2ChecksumCell = 43;
 
+// What the window does differently per device class.
+struct CellClass {
+    enum Way : uint8_t { NoWay, WBusV, KLine, WBusS, SBus };
+    // How a write keeps the unit's stored checksum: not at all, inside the checksummed area
+    // of the W-Bus memory-area table (8-bit sum), or below the checksum cell (16-bit sum).
+    enum Keeping : uint8_t { NoKeeping, KeepInArea, KeepBelowCell };
+    static constexpr int32_t FromAreaSize = -1;  // the highest address is the area's size - 1
+
+    Way way = NoWay;
+    int32_t maxAddress = 0;
+    // S-Bus: the memory message and the memory area its telegrams name (0: none).
+    uint8_t sbusMessage = 0;
+    uint8_t sbusArea = 0;
+    // The minimum length of an answer and the value's 1-based position in its data.
+    uint8_t minLength = 0;
+    size_t valuePosition = 0;
+    Keeping keeping = NoKeeping;
+};
+
+using C = CellClass;
+
+// Index = device class.
+const CellClass kCellClasses[] = {
+    {},                                                      // dcNone
+    {C::WBusV, 255, 0, 0, 3, 3, C::KeepInArea},              // dcKX3090
+    {C::KLine, 255, 0, 0, 0, 4, C::KeepBelowCell},           // dcKX3024
+    {C::WBusS, 0xFFFF, 0, 0, 3, 3, C::NoKeeping},            // dcKX3117
+    {C::SBus, 0xFFFF, 151, 0, 4, 1, C::NoKeeping},           // dcKX3141
+    {C::SBus, C::FromAreaSize, 152, 1, 5, 1, C::NoKeeping},  // dcKX3166
+};
+
+const CellClass& cellClass(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kCellClasses / sizeof kCellClasses[0];
+    return deviceClass < n ? kCellClasses[deviceClass] : kCellClasses[dcNone];
+}
+
 }  // namespace
 
 EolCellService::EolCellService(MainEngine& engine, BusLayers& buses, EolCellControls controls)
@@ -52,32 +89,23 @@ void EolCellService::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == DeviceClass) return;
     DeviceClass = deviceClass;
     if (!LinkUp) return;
-    if (deviceClass == 0) {
+    if (deviceClass == dcNone) {
         EnableControls(false);
         return;
     }
-    if (deviceClass <= 5) {
+    const CellClass& cc = cellClass(deviceClass);
+    if (cc.way != CellClass::NoWay) {
         EnableControls(true);
-        switch (deviceClass) {
-            case 1: {
-                const WBusLayer& w = m_buses.wbus;
-                MaxAddress = 255;
-                ChecksumCell = w.WBUS_GetAreaWordC(1);
-                AreaFirst = w.WBUS_GetAreaWordA(1);
-                AreaLast = w.WBUS_GetAreaWordB(1);
-                break;
-            }
-            case 2:
-                MaxAddress = 255;
-                ChecksumCell = Class2ChecksumCell;
-                break;
-            case 3:
-            case 4:
-                MaxAddress = 0xFFFF;
-                break;
-            default:
-                MaxAddress = m_buses.sbus.SBUS_GetAreaSize(1) - 1;
-                break;
+        MaxAddress = cc.maxAddress == CellClass::FromAreaSize
+                         ? m_buses.sbus.SBUS_GetAreaSize(cc.sbusArea) - 1
+                         : cc.maxAddress;
+        if (cc.keeping == CellClass::KeepInArea) {
+            const WBusLayer& w = m_buses.wbus;
+            ChecksumCell = w.WBUS_GetAreaWordC(1);
+            AreaFirst = w.WBUS_GetAreaWordA(1);
+            AreaLast = w.WBUS_GetAreaWordB(1);
+        } else if (cc.keeping == CellClass::KeepBelowCell) {
+            ChecksumCell = Class2ChecksumCell;
         }
     }
     if (MaxAddress < Address) Address = MaxAddress;
@@ -168,22 +196,20 @@ void EolCellService::Button3Click() {
     if (Running()) return;
     if (NewValue < 0 || Address < 0) return;
     WriteValue = NewValue;
-    switch (DeviceClass) {
-        case 1: {
+    const CellClass& cc = cellClass(DeviceClass);
+    if (cc.way == CellClass::NoWay) return;
+    switch (cc.keeping) {
+        case CellClass::KeepInArea: {
             const bool area = AreaFirst >= 0 && AreaLast >= 0 && ChecksumCell >= 0 &&
                               Address >= AreaFirst && Address <= AreaLast;
             Req.Step = area ? V1ReadCell : StepWrite;
             break;
         }
-        case 2:
+        case CellClass::KeepBelowCell:
             Req.Step = Address < ChecksumCell ? K2Open : StepWrite;
             break;
-        case 3:
-        case 4:
-        case 5:
-            Req.Step = StepWrite;
-            break;
         default:
+            Req.Step = StepWrite;
             break;
     }
 }
@@ -227,44 +253,48 @@ bool EolCellService::sendKLine(uint8_t service, std::initializer_list<long doubl
 }
 
 bool EolCellService::sendRead(int32_t address) {
+    const CellClass& cc = cellClass(DeviceClass);
     ByteString d;
-    switch (DeviceClass) {
-        case 1:
+    switch (cc.way) {
+        case CellClass::WBusV:
             return sent(m_buses.wbusV.WBUS_BuildRequestV(0x32, 1, params({1.0L * address}), d));
-        case 2:
+        case CellClass::KLine:
             return sendKLine(0x22, {0x21, 1.0L * address});
-        case 3:
+        case CellClass::WBusS:
             return sent(m_buses.wbusS.WBUS_BuildRequestS(0x32, 1, params({1.0L * address}), d));
-        case 4:
-            return sent(m_buses.sbus.SBUS_BuildRequest(0, 151, 2, params({1.0L * address, 1}), d));
-        case 5:
-            return sent(
-                m_buses.sbus.SBUS_BuildRequest(0, 152, 3, params({1, 1.0L * address, 1}), d));
+        case CellClass::SBus:
+            if (cc.sbusArea == 0)
+                return sent(m_buses.sbus.SBUS_BuildRequest(0, cc.sbusMessage, 2,
+                                                           params({1.0L * address, 1}), d));
+            return sent(m_buses.sbus.SBUS_BuildRequest(
+                0, cc.sbusMessage, 3, params({1.0L * cc.sbusArea, 1.0L * address, 1}), d));
         default:
             return false;
     }
 }
 
 bool EolCellService::sendWrite(int32_t address, int32_t value) {
+    const CellClass& cc = cellClass(DeviceClass);
     ByteString d;
     TParamlist p;
-    switch (DeviceClass) {
-        case 1:
+    switch (cc.way) {
+        case CellClass::WBusV:
             return sent(m_buses.wbusV.WBUS_BuildRequestV(
                 0x33, 2, params({1.0L * address, 1.0L * value}), d));
-        case 2:
+        case CellClass::KLine:
             return sendKLine(0x2E, {0x21, 1.0L * address, 1.0L * value});
-        case 3:
+        case CellClass::WBusS:
             return sent(m_buses.wbusS.WBUS_BuildRequestS(
                 0x33, 2, params({1.0L * address, 1.0L * value}), d));
-        case 4:
-            p = params({1.0L * address, 1});
-            p[3] = TResult::ofText(ByteString(1, static_cast<char>(value)));
-            return sent(m_buses.sbus.SBUS_BuildRequest(0, 151, 3, p, d));
-        case 5:
-            p = params({1, 1.0L * address, 1});
+        case CellClass::SBus:
+            if (cc.sbusArea == 0) {
+                p = params({1.0L * address, 1});
+                p[3] = TResult::ofText(ByteString(1, static_cast<char>(value)));
+                return sent(m_buses.sbus.SBUS_BuildRequest(0, cc.sbusMessage, 3, p, d));
+            }
+            p = params({1.0L * cc.sbusArea, 1.0L * address, 1});
             p[4] = TResult::ofText(ByteString(1, static_cast<char>(value)));
-            return sent(m_buses.sbus.SBUS_BuildRequest(0, 152, 4, p, d));
+            return sent(m_buses.sbus.SBUS_BuildRequest(0, cc.sbusMessage, 4, p, d));
         default:
             return false;
     }
@@ -352,21 +382,19 @@ int32_t EolCellService::at(const TResult& r, size_t position) {
 }
 
 bool EolCellService::decode(const ByteString& reply, uint8_t service, TResult& r) {
-    switch (DeviceClass) {
-        case 1:
-            m_buses.wbusV.WBUS_ReadAndDecodeV(reply, 3, service, WBus::NO_SUB, r);
+    const CellClass& cc = cellClass(DeviceClass);
+    switch (cc.way) {
+        case CellClass::WBusV:
+            m_buses.wbusV.WBUS_ReadAndDecodeV(reply, cc.minLength, service, WBus::NO_SUB, r);
             break;
-        case 2:
+        case CellClass::KLine:
             m_buses.kline.KLINE_ReadAndDecode(reply, service, service == 0x34 ? 1 : 0x21, r);
             break;
-        case 3:
-            m_buses.wbusS.WBUS_ReadAndDecodeS(reply, 3, service, WBus::NO_SUB, r);
+        case CellClass::WBusS:
+            m_buses.wbusS.WBUS_ReadAndDecodeS(reply, cc.minLength, service, WBus::NO_SUB, r);
             break;
-        case 4:
-            m_buses.sbus.SBUS_ReadAndDecode(0, reply, 4, 151, r);
-            break;
-        case 5:
-            m_buses.sbus.SBUS_ReadAndDecode(0, reply, 5, 152, r);
+        case CellClass::SBus:
+            m_buses.sbus.SBUS_ReadAndDecode(0, reply, cc.minLength, cc.sbusMessage, r);
             break;
         default:
             r = TResult::failure(BusCode::Data);
@@ -376,12 +404,12 @@ bool EolCellService::decode(const ByteString& reply, uint8_t service, TResult& r
 }
 
 void EolCellService::stepOnError(long double code, bool singleExchange) {
-    switch (DeviceClass) {
-        case 1:
-        case 3:
+    switch (cellClass(DeviceClass).way) {
+        case CellClass::WBusV:
+        case CellClass::WBusS:
             WBusLayer::WBUS_StepOnError(Req, Req, code);
             break;
-        case 2: {
+        case CellClass::KLine: {
             const int32_t step = Req.Step;
             KLineLayer::KLINE_StepOnErrorSkip(Req, Req, code);
             // A single read or write has no next step: skipping on would run the write after a
@@ -403,16 +431,16 @@ void EolCellService::done(int32_t shownValue) {
 
 void EolCellService::evaluateStep(const ByteString& reply) {
     TResult r;
-    // The value's position in the decoded answer: W-Bus 3, K-Line 4, S-Bus 1.
-    const size_t pos = DeviceClass == 2 ? 4 : (DeviceClass == 4 || DeviceClass == 5) ? 1 : 3;
+    const CellClass& cc = cellClass(DeviceClass);
     const int32_t step = Req.Step;
     switch (step) {
         case StepRead:
         case StepWrite: {
             const bool write = step == StepWrite;
-            const uint8_t service = DeviceClass == 2 ? (write ? 0x2E : 0x22) : (write ? 0x33 : 0x32);
+            const uint8_t service =
+                cc.way == CellClass::KLine ? (write ? 0x2E : 0x22) : (write ? 0x33 : 0x32);
             if (!decode(reply, service, r)) return stepOnError(r.Value, true);
-            done(at(r, pos));
+            done(at(r, cc.valuePosition));
             return;
         }
         case K2Open:

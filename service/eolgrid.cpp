@@ -1,6 +1,7 @@
 #include "eolgrid.h"
 
 #include "buscommon.h"
+#include "devicelist.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -47,13 +48,13 @@ std::vector<int32_t> EolGrid::UpdateChecksums() {
     const EolClassRules& r = m_rules;
     if (r.CsPos1 < 0) return written;
     switch (m_deviceClass) {
-        case 1:
+        case dcKX3090:
             keepArea(r.CsStart1, r.CsEnd1, r.CsPos1, 1, written);
             break;
-        case 2:
+        case dcKX3024:
             keepArea(r.CsStart1, r.CsEnd1, r.CsPos1, 2, written);
             break;
-        case 3:
+        case dcKX3117:
             keepArea(r.CsStart1, r.CsEnd1, r.CsPos1, 2, written);
             keepArea(r.CsStart2, r.CsEnd2, r.CsPos2, 2, written);
             break;

@@ -1,5 +1,7 @@
 #include "eolset.h"
 
+#include "devicelist.h"
+
 void TEolParamSet::ClearItems() {
     for (int32_t i = 1; i <= Count; ++i) m_present[static_cast<size_t>(item(i).Address)] = 0;
     Count = 0;
@@ -33,21 +35,21 @@ bool TEolParamSet::HasAddr(int32_t address) const {
 
 void EOL_SetClassRules(uint8_t deviceClass, const EolAreaInfo& a, EolClassRules& r) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             r = EolClassRules{0, 255, a.A[1], a.B[1], a.C[1], 0, 0, -1};
             break;
-        case 2:
+        case dcKX3024:
             r = EolClassRules{0, 255, 0, 42, 43, 0, 0, -1};
             break;
-        case 3: {
+        case dcKX3117: {
             const int32_t last = a.C[2] < 0 ? r.ReadLast : a.C[2] + 1;
             r = EolClassRules{0, last, a.A[1], a.B[1] - 2, a.C[1], a.A[2], a.B[2] - 2, a.C[2]};
             break;
         }
-        case 4:
+        case dcKX3141:
             r = EolClassRules{0, 252, 0, 0, 0, 0, 0, 0};
             break;
-        case 5:
+        case dcKX3166:
             r = EolClassRules{0, a.SBusSize1 <= 0 ? a.SBusSize1 : a.SBusSize1 - 1, 0, 0, 0, 0, 0, 0};
             break;
         default:

@@ -2,16 +2,36 @@
 
 #include <algorithm>
 
+#include "devicelist.h"
+
 namespace {
-constexpr uint32_t Class3First = 0xE000;
-constexpr uint32_t Class3EndBelow = 0x3FFFF;
-constexpr uint32_t SBusFirst = 0x10000;
+
 constexpr int32_t Class3EraseProgress = 70;  // seven erased ranges, ten steps each
+
+using F = FlashClass;
+
+// Index = device class. Per class: the way, the block layout, the image's address range,
+// whether it needs the special block, the extra progress and whether the unit leaves its
+// application first.
+const FlashClass kFlashClasses[] = {
+    {},                                                                               // dcNone
+    {},                                                                               // dcKX3090
+    {},                                                                               // dcKX3024
+    {F::WBusMemory, {128, 0xFF}, 0xE000, 0x3FFFF, true, Class3EraseProgress, false},  // dcKX3117
+    {},                                                                               // dcKX3141
+    {F::SBusBootLoader, {64, 0x00}, 0x10000, 0, false, 0, true},                      // dcKX3166
+    {F::SBusBootLoader, {64, 0x00}, 0x10000, 0, false, 0, false},                     // dcLoader
+};
+
 }  // namespace
 
+const FlashClass& FLASH_Class(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kFlashClasses / sizeof kFlashClasses[0];
+    return deviceClass < n ? kFlashClasses[deviceClass] : kFlashClasses[dcNone];
+}
+
 FlashBlockLayout FLASH_BlockLayout(uint8_t deviceClass) {
-    if (deviceClass == 3) return {128, 0xFF};
-    return {64, 0x00};
+    return FLASH_Class(deviceClass).layout;
 }
 
 void FlashImage::FLASH_ClearBlocks() {
@@ -80,18 +100,13 @@ const FlashBlock* FlashImage::specialBlock() const {
 }
 
 bool FLASH_CheckRange(uint8_t deviceClass, const FlashImage& image, int32_t& progressMaximum) {
-    const int32_t blocks = static_cast<int32_t>(image.blocks().size());
-    switch (deviceClass) {
-        case 3:
-            progressMaximum = blocks + Class3EraseProgress;
-            return !image.empty() && image.minimumStart() >= Class3First &&
-                   image.maximumEnd() < Class3EndBelow && image.specialBlock() != nullptr;
-        case 5:
-        case 6:
-            progressMaximum = blocks;
-            return !image.empty() && image.minimumStart() >= SBusFirst;
-        default:
-            progressMaximum = 0;
-            return false;
+    const FlashClass& fc = FLASH_Class(deviceClass);
+    if (fc.way == FlashClass::NoProgramming) {
+        progressMaximum = 0;
+        return false;
     }
+    progressMaximum = static_cast<int32_t>(image.blocks().size()) + fc.extraProgress;
+    return !image.empty() && image.minimumStart() >= fc.first &&
+           (fc.endBelow == 0 || image.maximumEnd() < fc.endBelow) &&
+           (!fc.needsSpecialBlock || image.specialBlock() != nullptr);
 }

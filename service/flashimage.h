@@ -22,6 +22,30 @@ struct FlashBlockLayout {
     uint32_t size;
     uint8_t fill;
 };
+
+// How the software of a device class is programmed: everything of the programming that
+// differs between the classes is here.
+struct FlashClass {
+    enum Way : uint8_t {
+        NoProgramming,   // the class takes no software
+        WBusMemory,      // the W-Bus memory services
+        SBusBootLoader,  // the S-Bus boot loader
+    };
+    Way way = NoProgramming;
+    FlashBlockLayout layout = {64, 0x00};
+    // The image's addresses: from first on, and below endBelow (0: no upper limit).
+    uint32_t first = 0;
+    uint32_t endBelow = 0;
+    // The image must hold the special block, which is written last.
+    bool needsSpecialBlock = false;
+    // Progress steps besides one per block (the erased ranges).
+    int32_t extraProgress = 0;
+    // The unit runs its application and is first switched into its boot loader.
+    bool leavesApplication = false;
+};
+// The programming of a device class; a class without one gives that of NoProgramming.
+const FlashClass& FLASH_Class(uint8_t deviceClass);
+
 FlashBlockLayout FLASH_BlockLayout(uint8_t deviceClass);
 
 class FlashImage {

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "charset.h"
-#include "dialoghelpers.h"
+#include "devicelist.h"
 #include "diagsession.h"
+#include "dialoghelpers.h"
 #include "safefile.h"
 #include "srecord.h"
 #include "translate.h"
@@ -129,15 +130,16 @@ void FlashProgrammer::FLASH_PrepareStamp(uint8_t deviceClass) {
     m_progress = 0;
     m_savedStep = 0;
     m_lastBuiltStep = 0;
-    if (deviceClass == 3) {
+    const FlashClass& fc = FLASH_Class(deviceClass);
+    if (fc.way == FlashClass::WBusMemory) {
         m_blockIndex = nextPlainBlock(0);
         m_req.Step = ClassWBusStart;
-        m_req.ErrorStep = 36;
+        m_req.ErrorStep = ClassWBusErrorStep;
         return;
     }
     // A class-6 run must not inherit the error step of an earlier run.
-    m_req.Step = deviceClass == 5 ? Class5Start : Class6Start;
-    m_req.ErrorStep = 100;
+    m_req.Step = fc.leavesApplication ? Class5Start : Class6Start;
+    m_req.ErrorStep = SBusErrorStep;
     m_blockNumber = 1;
     m_address = m_image.minimumStart();
     m_crc = 0;
@@ -215,7 +217,7 @@ void FlashProgrammer::SetLinkState(bool adapterReady) {
 void FlashProgrammer::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_lastDeviceClass) return;
     m_lastDeviceClass = deviceClass;
-    if (deviceClass == 0 && m_transferRunning && !m_done)
+    if (deviceClass == dcNone && m_transferRunning && !m_done)
         m_progressWindow.SetModalResult(TransferProgress::Closed);
 }
 

@@ -81,9 +81,14 @@ public:
     int32_t negativeAnswers() const { return m_negatives; }
     const FlashDate& stamp() const { return m_stamp; }
 
+    // Where the machines start, and where they go after a failure. The W-Bus machine (class 3)
+    // enters the programming state; the S-Bus machine starts with leaving the application
+    // (class 5) or, for a unit already in its boot loader, with the fingerprint.
     static constexpr int32_t ClassWBusStart = 12;
+    static constexpr int32_t ClassWBusErrorStep = 36;
     static constexpr int32_t Class5Start = 80;
     static constexpr int32_t Class6Start = 89;
+    static constexpr int32_t SBusErrorStep = 100;
 
 private:
     // The class-3 machine (steps 12..61) and the S-Bus machine (80..110).

@@ -24,12 +24,12 @@ constexpr uint8_t ProgrammerId = 101, ProgrammerSerial = 1;
 constexpr int32_t FirstKeepAliveTicks = 100, KeepAliveTicks = 500;
 
 enum Step : int32_t {
-    Leave = 80,
+    Leave = FlashProgrammer::Class5Start,
     LoaderBus = 81,
     LoaderWait = 82,
     OpenSession = 83,
     BusVersion = 84,
-    Begin = 89,
+    Begin = FlashProgrammer::Class6Start,
     Fingerprint = 90,
     Erase1 = 91,
     EraseWait = 92,
@@ -40,7 +40,7 @@ enum Step : int32_t {
     Verify = 97,
     Start = 98,
     StartWait = 99,
-    Failed = 100,
+    Failed = FlashProgrammer::SBusErrorStep,
     KeepAlive = 110,
 };
 

@@ -4,6 +4,7 @@
 // (0x48 sub 2), the session closed and the unit back in its application. A failure after the
 // first erase takes the recovery way, which brings the unit back into normal operation before
 // the failure is reported.
+#include "devicelist.h"
 #include "diagsession.h"
 #include "flashprogrammer.h"
 #include "translate.h"
@@ -33,7 +34,7 @@ constexpr int32_t FirstErase = 15, LastErase = 21;
 constexpr uint32_t AnnouncedFirst = 0xE000, AnnouncedLast = 0x3FFFF;
 
 enum Step : int32_t {
-    Enter = 12,
+    Enter = FlashProgrammer::ClassWBusStart,
     OpenSession = 13,
     ProgrammingBus = 14,
     AnnounceRange = 22,
@@ -44,7 +45,7 @@ enum Step : int32_t {
     NormalBus = 27,
     Leave = 28,
     FailNotPossible = 35,
-    FailState = 36,
+    FailState = FlashProgrammer::ClassWBusErrorStep,
     Recover = 40,
     RecoverClose = 41,
     RecoverBus = 42,
@@ -61,7 +62,7 @@ void FlashProgrammer::buildWBus() {
     MainEngine& e = m_session.engine();
     const int32_t step = m_req.Step;
     // The recovery stops as soon as there is nobody to talk to; the hooks give the result.
-    if (step >= Recover && step <= RecoverLeave && (e.DeviceClass == 0 || !e.AdapterReady)) {
+    if (step >= Recover && step <= RecoverLeave && (e.DeviceClass == dcNone || !e.AdapterReady)) {
         m_req.Step = 0;
         return;
     }
@@ -74,7 +75,7 @@ void FlashProgrammer::buildWBus() {
     }
     switch (step) {
         case Enter:
-            if (e.DeviceClass != 3) {
+            if (FLASH_Class(e.DeviceClass).way != FlashClass::WBusMemory) {
                 m_req.Step = FailNotPossible;
                 return;
             }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "devicelist.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -9,8 +10,12 @@
 
 namespace {
 
-// The addresses the window starts from for a device class, and what it offers as example.
+enum class Bus { None, WBus, KLine, SBus };
+
+// The bus the window sends on for a device class, the addresses it starts from, and what it
+// offers as example.
 struct ClassAddresses {
+    Bus bus;
     const char* sourceText;
     uint8_t source;
     const char* targetText;
@@ -19,33 +24,20 @@ struct ClassAddresses {
     uint8_t highestAddress;
 };
 
-// Index = device class 1..6.
+// Index = device class (dcNone has no bus).
 const ClassAddresses kAddresses[] = {
-    {},
-    {"0F", 0x0F, "04", 0x04, "50 07 (Hex)", 0x0F},                 // W-Bus
-    {"F1", 0xF1, "9D", 0x9D, "22 1D 02 FF FF FF FF (Hex)", 0xFF},  // K-Line
-    {"0F", 0x0F, "04", 0x04, "50 07 (Hex)", 0x0F},                 // W-Bus
-    {"01", 0x01, "07", 0x07, "14 (Hex)", 0xFF},                    // S-Bus heater
-    {"01", 0x01, "07", 0x07, "14 (Hex)", 0xFF},                    // S-Bus heater
-    {"01", 0x01, "03", 0x03, "14 (Hex)", 0xFF},                    // S-Bus boot loader
+    {Bus::None, "", 0, "", 0, "", 0},                                          // dcNone
+    {Bus::WBus, "0F", 0x0F, "04", 0x04, "50 07 (Hex)", 0x0F},                  // dcKX3090
+    {Bus::KLine, "F1", 0xF1, "9D", 0x9D, "22 1D 02 FF FF FF FF (Hex)", 0xFF},  // dcKX3024
+    {Bus::WBus, "0F", 0x0F, "04", 0x04, "50 07 (Hex)", 0x0F},                  // dcKX3117
+    {Bus::SBus, "01", 0x01, "07", 0x07, "14 (Hex)", 0xFF},                     // dcKX3141
+    {Bus::SBus, "01", 0x01, "07", 0x07, "14 (Hex)", 0xFF},                     // dcKX3166
+    {Bus::SBus, "01", 0x01, "03", 0x03, "14 (Hex)", 0xFF},                     // dcLoader
 };
-
-enum class Bus { None, WBus, KLine, SBus };
+constexpr size_t ClassCount = sizeof kAddresses / sizeof kAddresses[0];
 
 Bus busOf(uint8_t deviceClass) {
-    switch (deviceClass) {
-        case 1:
-        case 3:
-            return Bus::WBus;
-        case 2:
-            return Bus::KLine;
-        case 4:
-        case 5:
-        case 6:
-            return Bus::SBus;
-        default:
-            return Bus::None;
-    }
+    return deviceClass < ClassCount ? kAddresses[deviceClass].bus : Bus::None;
 }
 
 // Every typed K-Line telegram goes out with this format byte, whatever its length.
@@ -72,13 +64,14 @@ void FreeTelegram::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_deviceClass) return;
     m_deviceClass = deviceClass;
     if (!m_adapterReady) return;
-    if (deviceClass == 0) {
+    if (deviceClass == dcNone) {
         TELE_EnableControls(false);
         clearHistory();
         return;
     }
     TELE_EnableControls(true);
-    if (deviceClass > 6) return;  // no bus of its own: the addresses stay as they are
+    // A class with no bus of its own: the addresses stay as they are.
+    if (deviceClass >= ClassCount) return;
     const ClassAddresses& a = kAddresses[deviceClass];
     m_view.sourceEdit().setText(a.sourceText);
     m_source = a.source;

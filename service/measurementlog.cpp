@@ -1,5 +1,6 @@
 #include "measurementlog.h"
 
+#include "devicelist.h"
 #include "diagreport.h"
 #include "dialoghelpers.h"
 #include "safefile.h"
@@ -29,9 +30,9 @@ void MeasurementLog::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == HeldDeviceClass) return;
     HeldDeviceClass = deviceClass;
     if (!HeldAdapterReady) return;
-    if (m_hooks.enableControls) m_hooks.enableControls(deviceClass != 0);
+    if (m_hooks.enableControls) m_hooks.enableControls(deviceClass != dcNone);
     // Another class keeps a running log; its next lines follow the new class's columns.
-    if (deviceClass == 0) PROT_Stop();
+    if (deviceClass == dcNone) PROT_Stop();
 }
 
 bool MeasurementLog::PROT_Begin(const ByteString& fileName, int32_t intervalSeconds) {

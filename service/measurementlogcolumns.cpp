@@ -1,5 +1,6 @@
 #include "measurementlogcolumns.h"
 
+#include "devicelist.h"
 #include "translate.h"
 
 #define CTX "TPROT_START_Form"
@@ -197,15 +198,15 @@ LogColumnSet set(const LogColumn (&columns)[N]) {
 
 LogColumnSet PROT_Columns(uint8_t deviceClass) {
     switch (deviceClass) {
-        case 1:
+        case dcKX3090:
             return set(kClass1);
-        case 2:
+        case dcKX3024:
             return set(kClass2);
-        case 3:
+        case dcKX3117:
             return set(kClass3);
-        case 4:
+        case dcKX3141:
             return set(kClass4);
-        case 5:
+        case dcKX3166:
             return set(kClass5);
         default:
             return {nullptr, 0};

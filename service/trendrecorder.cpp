@@ -1,5 +1,7 @@
 #include "trendrecorder.h"
 
+#include "devicelist.h"
+
 TrendRecorder::TrendRecorder(const DataPointTable& dataPoints, Clock now,
                              std::function<int32_t()> temperatureUnit)
     : m_dp(dataPoints),
@@ -29,7 +31,7 @@ void TrendRecorder::SetLinkState(bool adapterReady) {
 void TrendRecorder::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == m_heldDeviceClass) return;
     m_heldDeviceClass = deviceClass;
-    if (m_heldAdapterReady) TREND_Configure(deviceClass != 0);
+    if (m_heldAdapterReady) TREND_Configure(deviceClass != dcNone);
 }
 
 void TrendRecorder::TREND_Configure(bool active) {
@@ -38,7 +40,7 @@ void TrendRecorder::TREND_Configure(bool active) {
         TREND_Clear();
         m_setup = TREND_Unconfigured();
         m_legendVisible = false;
-    } else if (cls >= 1 && cls <= 5) {
+    } else if (cls >= dcKX3090 && cls <= dcKX3166) {
         TREND_Clear();
         m_setup = TREND_ClassSetup(cls, m_temperatureUnit ? m_temperatureUnit() : 0);
         m_legendVisible = true;
@@ -73,7 +75,7 @@ void TrendRecorder::TREND_ScrollTimeAxis() {
 void TrendRecorder::ShowValues() {
     if (!m_running) return;
     const uint8_t cls = m_heldDeviceClass;
-    if (cls < 1 || cls > 5) return;
+    if (cls < dcKX3090 || cls > dcKX3166) return;
     for (int series : TrendSampleOrder) {
         const ByteString& key = m_setup[static_cast<size_t>(series)].key;
         if (!key.empty()) TREND_SampleValue(series, key);

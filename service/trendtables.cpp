@@ -1,5 +1,6 @@
 #include "trendtables.h"
 
+#include "devicelist.h"
 #include "rounding.h"
 #include "translate.h"
 
@@ -81,9 +82,19 @@ const DigitalRow kClass5Rows[] = {
 };
 // clang-format on
 
+struct DigitalRows {
+    const DigitalRow* first;
+    size_t count;
+};
+
 template <size_t N>
-void applyDigital(TrendSetup& s, const DigitalRow (&rows)[N]) {
-    for (const DigitalRow& r : rows) {
+constexpr DigitalRows rowsOf(const DigitalRow (&rows)[N]) {
+    return {rows, N};
+}
+
+void applyDigital(TrendSetup& s, DigitalRows rows) {
+    for (size_t i = 0; i < rows.count; ++i) {
+        const DigitalRow& r = rows.first[i];
         TrendSeriesSetup& d = s[static_cast<size_t>(r.series)];
         d.colour = r.colour;
         d.title = TOOL_Translate(CTX, r.title);
@@ -96,31 +107,63 @@ void applyDigital(TrendSetup& s, const DigitalRow (&rows)[N]) {
     }
 }
 
-// The keys of the analog series 7 and 10 to 12 by class (index 1..5); nullptr: not sampled.
+// The keys of the analog series 7 and 10 to 12; nullptr: not sampled.
 struct AnalogKeys {
     const char* overheat;  // series 7
     const char* blower;    // series 10
     const char* lower;     // series 11
     const char* upper;     // series 12
 };
-const AnalogKeys kAnalogKeys[6] = {
-    {nullptr, nullptr, nullptr, nullptr},
-    {nullptr, nullptr, nullptr, nullptr},
-    {nullptr, "OVRUBG", "OVRTEMPUNT", "OVRTEMPOBE"},
-    {"BETTEMPUEH", "OVRBGRPM", "OVRTEMPUNT", "OVRTEMPOBE"},
-    {"OVRTEMPUEHS", nullptr, "OVRTEMPUNT", "OVRTEMPOBE"},
-    {"OVRTEMPUEHS", "OVRBGRPM", "OVRTEMPUNT", "OVRTEMPOBE"},
+
+// What the blower series 10 shows: kept in its place without a title (so the chart leaves
+// room for it), the blower's voltage, its speed, or nothing at all.
+enum class Blower { Untitled, Voltage, Speed, None };
+
+// What the chart of one class draws besides the common on/off rows.
+struct TrendClass {
+    DigitalRows rows;
+    AnalogKeys keys;
+    int32_t analogBandStart;  // where the analog axes' band starts, percent of the plot
+    Blower blower;
+    int32_t rightMarginFactor;
 };
+
+// Index = device class; the classes that have a chart.
+const TrendClass kTrendClasses[] = {
+    {},  // dcNone
+    {rowsOf(kClass1Rows), {nullptr, nullptr, nullptr, nullptr}, 28, Blower::Untitled, 50},
+    {rowsOf(kClass2Rows), {nullptr, "OVRUBG", "OVRTEMPUNT", "OVRTEMPOBE"}, 34, Blower::Voltage, 33},
+    {rowsOf(kClass3Rows),
+     {"BETTEMPUEH", "OVRBGRPM", "OVRTEMPUNT", "OVRTEMPOBE"},
+     36,
+     Blower::Speed,
+     30},
+    {rowsOf(kClass4Rows),
+     {"OVRTEMPUEHS", nullptr, "OVRTEMPUNT", "OVRTEMPOBE"},
+     34,
+     Blower::None,
+     50},
+    {rowsOf(kClass5Rows),
+     {"OVRTEMPUEHS", "OVRBGRPM", "OVRTEMPUNT", "OVRTEMPOBE"},
+     36,
+     Blower::Speed,
+     30},
+};
+
+// The chart of a class; nullptr for a class without one (none, the boot loader).
+const TrendClass* trendClass(uint8_t cls) {
+    return cls >= dcKX3090 && cls <= dcKX3166 ? &kTrendClasses[cls] : nullptr;
+}
 
 ByteString withUnit(const char* title, const ByteString& unit) {
     return TOOL_Translate(CTX, title) + " [" + unit + "]";
 }
 
-void applyAnalog(TrendSetup& s, uint8_t cls, int32_t temperatureUnit) {
-    const int32_t start = cls == 1 ? 28 : (cls == 2 || cls == 4) ? 34 : 36;
+void applyAnalog(TrendSetup& s, const TrendClass& tc, int32_t temperatureUnit) {
+    const int32_t start = tc.analogBandStart;
     const ByteString u = temperatureUnit == 1 ? "°F" : "°C";
     const double tempMax = temperatureUnit == 1 ? 260 : 130;
-    const AnalogKeys& keys = kAnalogKeys[cls];
+    const AnalogKeys& keys = tc.keys;
     auto set = [&](int series, bool visible, bool right, uint32_t colour, ByteString title,
                    double min, double max, double inc, const char* key) {
         TrendSeriesSetup& a = s[static_cast<size_t>(series)];
@@ -144,15 +187,20 @@ void applyAnalog(TrendSetup& s, uint8_t cls, int32_t temperatureUnit) {
     set(8, true, true, Green, withUnit(QT_TRANSLATE_NOOP(CTX, "UB"), "V"), 0, 30, 2, "OVRUB");
     set(9, true, true, Orange, withUnit(QT_TRANSLATE_NOOP(CTX, "FW"), "V"), 0, 5, 0.5, "OVRUFL");
     s[9].labelFormat = "0.0";
-    if (cls == 1) {
-        // Kept in its place without a title, so the class-1 chart leaves room for it.
-        set(10, false, true, Maroon, "", 0, 8000, 500, nullptr);
-    } else if (cls == 2) {
-        set(10, true, true, Maroon, withUnit(QT_TRANSLATE_NOOP(CTX, "BM"), "V"), 0, 30, 2,
-            keys.blower);
-    } else if (cls == 3 || cls == 5) {
-        set(10, true, true, Maroon, withUnit(QT_TRANSLATE_NOOP(CTX, "BM"), TR(CTX, "U/min")), 0,
-            8000, 500, keys.blower);
+    switch (tc.blower) {
+        case Blower::Untitled:
+            set(10, false, true, Maroon, "", 0, 8000, 500, nullptr);
+            break;
+        case Blower::Voltage:
+            set(10, true, true, Maroon, withUnit(QT_TRANSLATE_NOOP(CTX, "BM"), "V"), 0, 30, 2,
+                keys.blower);
+            break;
+        case Blower::Speed:
+            set(10, true, true, Maroon, withUnit(QT_TRANSLATE_NOOP(CTX, "BM"), TR(CTX, "U/min")), 0,
+                8000, 500, keys.blower);
+            break;
+        case Blower::None:
+            break;
     }
     const bool lowerUpper = keys.lower != nullptr;
     set(11, false, false, Blue, lowerUpper ? withUnit(QT_TRANSLATE_NOOP(CTX, "T_US"), u) : "", -41,
@@ -206,47 +254,17 @@ TrendSetup TREND_ClassSetup(uint8_t cls, int32_t temperatureUnit) {
     s[16].bandStart = 22, s[16].bandEnd = 24;
     s[17].bandStart = 28, s[17].bandEnd = 30;
     s[5].bandStart = 31, s[5].bandEnd = 33;
-    switch (cls) {
-        case 1:
-            applyDigital(s, kCommonRows);
-            applyDigital(s, kClass1Rows);
-            break;
-        case 2:
-            applyDigital(s, kCommonRows);
-            applyDigital(s, kClass2Rows);
-            break;
-        case 3:
-            applyDigital(s, kCommonRows);
-            applyDigital(s, kClass3Rows);
-            break;
-        case 4:
-            applyDigital(s, kCommonRows);
-            applyDigital(s, kClass4Rows);
-            break;
-        case 5:
-            applyDigital(s, kCommonRows);
-            applyDigital(s, kClass5Rows);
-            break;
-        default:
-            return TREND_Unconfigured();
-    }
-    applyAnalog(s, cls, temperatureUnit);
+    const TrendClass* tc = trendClass(cls);
+    if (!tc) return TREND_Unconfigured();
+    applyDigital(s, rowsOf(kCommonRows));
+    applyDigital(s, tc->rows);
+    applyAnalog(s, *tc, temperatureUnit);
     return s;
 }
 
 int32_t TREND_RightMarginFactor(uint8_t cls) {
-    switch (cls) {
-        case 1:
-        case 4:
-            return 50;
-        case 2:
-            return 33;
-        case 3:
-        case 5:
-            return 30;
-        default:
-            return 95;
-    }
+    const TrendClass* tc = trendClass(cls);
+    return tc ? tc->rightMarginFactor : 95;
 }
 
 double TREND_TimeSpan(int index) {

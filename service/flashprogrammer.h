@@ -70,15 +70,11 @@ public:
     // ---- state, for the window and tests ----
     const TUSBREQ& request() const { return m_req; }
     const FlashImage& image() const { return m_image; }
-    const ByteString& fileText() const { return m_text; }
     int32_t progressMaximum() const { return m_progressMax; }
-    int32_t progressPosition() const { return m_progress; }
     int failure() const { return m_failure; }
     bool done() const { return m_done; }
-    bool transferRunning() const { return m_transferRunning; }
     uint32_t runningCrc() const { return m_crc; }
     int32_t keepAliveCounter() const { return m_keepAlive; }
-    int32_t negativeAnswers() const { return m_negatives; }
     const FlashDate& stamp() const { return m_stamp; }
 
     // Where the machines start, and where they go after a failure. The W-Bus machine (class 3)

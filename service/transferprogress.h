@@ -35,7 +35,6 @@ public:
     };
 
     explicit TransferProgress(ITransferProgressView* view = nullptr) : m_view(view) {}
-    void setView(ITransferProgressView* view) { m_view = view; }
 
     // Shows the dialog modally and returns its result. The last result set before the dialog
     // is gone wins. Without a view, or while the dialog is already shown by another transfer,

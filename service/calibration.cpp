@@ -68,6 +68,7 @@ void Calibration::linkLost() {
         if (m_storeUncertain) m_engine.PendingCalibrationUncertain = true;
     } else if (m_voltageSent) {
         m_engine.flagServiceInterrupted(TR(CTX, "Die Spannungskalibrierung"), ByteString());
+        m_engine.PendingVoltageFail = false;  // this message says more
     }
     m_heaterOn = m_offAsked = m_voltageSent = m_storeUncertain = false;
     endDialogs(ResultFault);
@@ -439,7 +440,8 @@ bool Calibration::NextRequest() {
         case 3:
             Req.Step = 0;
             m_voltageSent = false;
-            m_engine.PendingVoltageFail = true;
+            // Without the link its interruption message has told it already.
+            if (linkOk()) m_engine.PendingVoltageFail = true;
             return false;
         case 50:
         case 51:

@@ -693,10 +693,11 @@ void KompTest::evaluateStep(const ByteString& reply) {
                          BUS_CodeIs(res.Value, BusCode::TooShort) ||
                          res.Value >= SBus::NEGATIVE_BASE;
     noteAnswered(false, refused);
+    const bool off = offCommandSent();
     failStep(res.Value);
     // A failed off is sent again while the link allows it: given up, the component would
     // stay on with nobody told. The layer's failure limit (code 9) ends it.
-    if (offCommandSent() && m_onLabel != 0 && KompReq.Step != step &&
+    if (off && m_onLabel != 0 && KompReq.Step != step &&
         !BUS_CodeIs(res.Value, BusCode::FailureLimit) && m_engine.AdapterReady &&
         m_engine.DeviceClass != 0 && ++m_offRetries <= BusCode::FailureLimit) {
         KompReq.Step = step;

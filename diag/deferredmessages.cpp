@@ -88,12 +88,14 @@ ByteString interruptionText(const MessageFlags& f) {
         return t + TR(CTX,
                       "     Der Wert wurde möglicherweise gespeichert. Bitte prüfen Sie ihn in "
                       "einer neuen Diagnosesitzung.     ");
-    return t + replaced(TR(CTX, "     Möglicherweise ist noch eingeschaltet: %1     "),
-                        f.InterruptedItem) +
+    return t +
+           replaced(TR(CTX, "     Möglicherweise ist noch eingeschaltet: %1     "),
+                    f.InterruptedItem) +
            "\r\n\r\n" +
            TR(CTX,
-              "     Schalten Sie es am Heizgerät aus, oder starten Sie eine neue Diagnosesitzung     "
-              "\r\n     und schalten Sie es im Programm aus.     ");
+              "     Schalten Sie es am Heizgerät aus, oder starten Sie eine neue "
+              "Diagnosesitzung     \r\n"
+              "     und schalten Sie es im Programm aus.     ");
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include "diagsession.h"
 #include "kx3166module.h"
-#include "sbuslayer.h"
 #include "rounding.h"
+#include "sbuslayer.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -355,14 +355,13 @@ void Calibration::stopHeaterLine() {
 }
 
 bool Calibration::afterFailedFinish(int32_t step) {
+    // Only a refusal says the unit did not take it; a store whose answer never came, came
+    // late or answered another request may have been carried out all the same.
     const bool refused = BUS_CodeIs(m_failCode, BusCode::Rejected) ||
                          BUS_CodeIs(m_failCode, BusCode::TooShort) ||
-                         BUS_CodeIs(m_failCode, BusCode::WrongAnswer) ||
                          m_failCode >= SBus::NEGATIVE_BASE;
-    // A store whose answer never came may have been carried out all the same.
     const bool storeFailed = (step == 52 && m_sentStep == 41) || (step == 110 && m_sentStep == 90);
-    if (storeFailed && m_storingNew && !refused && !BUS_CodeIs(m_failCode, BusCode::WrongAnswer))
-        m_storeUncertain = true;
+    if (storeFailed && m_storingNew && !refused) m_storeUncertain = true;
     if (step != 52 || !linkOk() || !m_heaterOn) return false;
     // Class 3: the heater still runs; it is switched off while the link allows it, and the
     // off is sent again after a failed answer up to the failure limit.
@@ -449,9 +448,15 @@ bool Calibration::NextRequest() {
             endDialogs(ResultFailed);
             m_timer->stop();
             Req.Step = step == 51 ? 41 : 0;
-            if (step == 52 && afterFailedFinish(step)) return NextRequest();
-            // No box inside the reply path: the message waits for the GUI loop.
-            if (step == 52) m_engine.PendingCalibrationFault = true;
+            if (step == 52) {
+                const bool offAgain = afterFailedFinish(step);
+                // No box inside the reply path: the message waits for the GUI loop. A store
+                // that may have been kept says so once the heater is off; a failed off is
+                // a fault only once it is given up.
+                if (m_sentStep != 42 ? !m_storeUncertain : !offAgain)
+                    m_engine.PendingCalibrationFault = true;
+                if (offAgain) return NextRequest();
+            }
             return false;
         case 110: {
             afterFailedFinish(step);

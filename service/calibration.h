@@ -143,12 +143,12 @@ private:
     DiagSession& m_session;
     MainEngine& m_engine;
     std::unique_ptr<ITimer> m_timer;
-    bool m_heaterOn = false;       // started by the adjustment, not yet seen switched off
-    bool m_offAsked = false;       // class 5: the main switch line off was handed to the module
-    bool m_voltageSent = false;    // the calibration request is under way
-    bool m_storingNew = false;     // the store under way keeps the new speed
-    bool m_storeUncertain = false; // its answer failed (not a refusal): it may have been kept
-    int32_t m_sentStep = 0;        // the step of the request under way
-    long double m_failCode = 0;    // why its answer failed
+    bool m_heaterOn = false;        // started by the adjustment, not yet seen switched off
+    bool m_offAsked = false;        // class 5: the main switch line off was handed to the module
+    bool m_voltageSent = false;     // the calibration request is under way
+    bool m_storingNew = false;      // the store under way keeps the new speed
+    bool m_storeUncertain = false;  // its answer failed (not a refusal): it may have been kept
+    int32_t m_sentStep = 0;         // the step of the request under way
+    long double m_failCode = 0;     // why its answer failed
     int m_offRetries = 0;
 };

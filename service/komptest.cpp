@@ -752,11 +752,14 @@ void KompTest::DiagTick() {
 bool KompTest::offCommandSent() const {
     switch (KompReq.Step) {
         case 21:
-        case 41: return true;
+        case 41:
+            return true;
         case 1:
         case 11:
-        case 40: return m_sentComponent == 0;
-        default: return false;
+        case 40:
+            return m_sentComponent == 0;
+        default:
+            return false;
     }
 }
 
@@ -792,8 +795,8 @@ void KompTest::noteAnswered(bool accepted, bool refused) {
 
 void KompTest::linkGone() {
     if (m_onLabel == 0) return;
-    const ByteString function = m_onPumpTest ? TR(CTX, "Die Pumpendruckprüfung")
-                                             : TR(CTX, "Der Komponententest");
+    const ByteString function =
+        m_onPumpTest ? TR(CTX, "Die Pumpendruckprüfung") : TR(CTX, "Der Komponententest");
     ByteString item;
     if (m_onPumpTest && deviceClass() != 3)
         item = TOOL_Translate(CTX, kompCaption(1)) + ", " + TOOL_Translate(CTX, kompCaption(9));

@@ -167,7 +167,7 @@ private:
     int m_onLabel = 0;
     bool m_onPumpTest = false;
     bool m_pumpTestRunning = false;
-    int32_t m_onTicks = -1;     // 100 ms ticks until the unit's own runtime ends; -1 none
-    int m_offRetries = 0;       // an off command sent again after a failed answer
+    int32_t m_onTicks = -1;       // 100 ms ticks until the unit's own runtime ends; -1 none
+    int m_offRetries = 0;         // an off command sent again after a failed answer
     bool m_linkLossTold = false;  // the interruption message says the link is gone
 };

@@ -111,7 +111,9 @@ public:
         for (const auto& b : this->run->ui.boxes) n += b.text.find(fragment) != ByteString::npos;
         return n;
     }
-    bool told() { return r().runUntil([&] { return count(kInterrupted) > 0; }, 60000); }
+    bool told() {
+        return r().runUntil([&] { return count(kInterrupted) > 0; }, 60000);
+    }
     bool anythingOn() const {
         return T::kompOn(this->unit) || T::pumpOn(this->unit) || T::heaterOn(this->unit);
     }
@@ -167,12 +169,11 @@ void co2Case(Run<Unit>& t, int phase, Fault fault, bool& wasOn) {
     };
     t.wait().runModal = [&] {
         if (phase < 2) {
-            EXPECT_TRUE(t.r().runUntil([&] { return t.calibration().Phase == base + phase; },
-                                       200000));
+            EXPECT_TRUE(
+                t.r().runUntil([&] { return t.calibration().Phase == base + phase; }, 200000));
             inject();
         }
-        for (int64_t ms = 0; ms < 400000 && t.wait().isShownModal(); ms += 250)
-            t.r().advance(250);
+        for (int64_t ms = 0; ms < 400000 && t.wait().isShownModal(); ms += 250) t.r().advance(250);
         return 0;
     };
     t.edit().runModal = [&] {
@@ -222,9 +223,15 @@ void runCase(const Case& c) {
     }
     bool wasOn = c.fn == Function::Voltage, toldInside = true;
     switch (c.fn) {
-        case Function::Co2: co2Case(t, c.phase, c.fault, wasOn); break;
-        case Function::Voltage: voltageCase(t, c.fault); break;
-        default: componentCase(t, c.fn, c.fault, wasOn, toldInside); break;
+        case Function::Co2:
+            co2Case(t, c.phase, c.fault, wasOn);
+            break;
+        case Function::Voltage:
+            voltageCase(t, c.fault);
+            break;
+        default:
+            componentCase(t, c.fn, c.fault, wasOn, toldInside);
+            break;
     }
     EXPECT_TRUE(wasOn);
     if (c.fn == Function::Voltage) {
@@ -298,8 +305,8 @@ void runCase(const Case& c) {
     EXPECT_TRUE(t.r().runUntil([&] { return !t.anythingOn(); }, 5000));
     if constexpr (T::Class == 5) {
         if (c.fn == Function::Co2) {
-            EXPECT_TRUE(t.r().runUntil(
-                [&] { return t.unit.override(SimKX3166Unit::HS) == 0; }, 5000));
+            EXPECT_TRUE(
+                t.r().runUntil([&] { return t.unit.override(SimKX3166Unit::HS) == 0; }, 5000));
         }
     }
     t.r().advance(1000);
@@ -331,7 +338,9 @@ TEST(ServiceInterruption, Class3ComponentAndPumpPressureTest) {
     runTable<SimKX3117Unit>(
         {Function::ComponentPermanent, Function::ComponentTimed, Function::PumpTest});
 }
-TEST(ServiceInterruption, Class3Co2Adjustment) { runTable<SimKX3117Unit>({Function::Co2}, 3); }
+TEST(ServiceInterruption, Class3Co2Adjustment) {
+    runTable<SimKX3117Unit>({Function::Co2}, 3);
+}
 TEST(ServiceInterruption, Class4ComponentTest) {
     runTable<SimKX3141Unit>({Function::ComponentPermanent, Function::ComponentTimed});
 }
@@ -339,6 +348,8 @@ TEST(ServiceInterruption, Class5ComponentAndPumpPressureTest) {
     runTable<SimKX3166Unit>(
         {Function::ComponentPermanent, Function::ComponentTimed, Function::PumpTest});
 }
-TEST(ServiceInterruption, Class5Co2Adjustment) { runTable<SimKX3166Unit>({Function::Co2}, 3); }
+TEST(ServiceInterruption, Class5Co2Adjustment) {
+    runTable<SimKX3166Unit>({Function::Co2}, 3);
+}
 
 }  // namespace

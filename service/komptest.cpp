@@ -368,7 +368,10 @@ int KompTest::pumpTestRadio() const {
 bool KompTest::KOMP_CheckLink() {
     if (m_engine.AdapterReady && m_engine.DeviceClass != 0) return true;
     // The interruption message already says so, with what may still be on.
-    if (m_linkLossTold) return false;
+    if (m_linkLossTold) {
+        m_linkLossTold = false;
+        return false;
+    }
     box(MsgKind::Error, TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     "), MB_OK);
     return false;
 }

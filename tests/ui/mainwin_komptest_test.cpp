@@ -103,6 +103,23 @@ TEST(ComponentTestWindow, Class2StartsTheSessionSwitchesOutputsAndEndsTheSession
     EXPECT_TRUE(t.run->ui.boxes.empty());
 }
 
+TEST(ComponentTestWindow, Class2RefusedStopOfTheSessionIsAskedAgain) {
+    ServiceRun<SimKX3024Unit> t;
+    t.start(1);
+    t.inWindow([&] {
+        t.window().RadioButton(3)->click();
+        t.window().Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.outputs()[2] == 1; }, 3000));
+        t.unit.refuseRequests(B({0x20}));
+    });
+    t.trigger("DIAG_KOMP_Test");
+    ASSERT_TRUE(t.run->runUntil([&] { return t.unit.refusedCount() >= 2; }, 5000));
+    t.unit.clearRequestFaults();
+    ASSERT_TRUE(t.run->runUntil([&] { return !t.unit.diagnosticSession(); }, 5000));
+    for (uint8_t o : t.unit.outputs()) EXPECT_EQ(o, 0);
+    EXPECT_TRUE(t.form().engine().SessionUp);
+}
+
 TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
     ServiceRun<SimKX3117Unit> t;
     t.start();

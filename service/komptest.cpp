@@ -773,8 +773,9 @@ void KompTest::noteSent() {
     if (offCommandSent()) return;
     m_offRetries = 0;
     m_onPumpTest = m_pumpTestRunning;
+    // The pump pressure test's codes are not in the list; its caption marks them.
     m_onLabel = m_onPumpTest ? 17 : labelOf(deviceClass(), CmdComponent);
-    if (m_onLabel == 0) m_onLabel = 17;  // a code outside the list: still something on
+    if (m_onLabel == 0) m_onLabel = 17;
     // Classes 1, 3 and 4 switch a timed component off by themselves; class 5 counts here.
     const uint8_t cls = deviceClass();
     const bool unitRuntime = cls == 1 || cls == 3 || cls == 4;

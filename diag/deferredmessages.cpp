@@ -14,7 +14,7 @@ struct DeferredMessage {
     const char* text;  // nullptr: the update notice window
 };
 
-// In order of priority.
+// In order of priority (the interruption message, which has texts of its own, comes first).
 const DeferredMessage messages[] = {
     {&MessageFlags::PendingNoConnection, MsgKind::Error,
      QT_TRANSLATE_NOOP(CTX,
@@ -55,6 +55,11 @@ const DeferredMessage messages[] = {
      QT_TRANSLATE_NOOP(CTX,
                        "     Es ist eine Störung aufgetreten,\r\n"
                        "     beheben Sie zunächst die Fehlerursache.     ")},
+    {&MessageFlags::PendingCalibrationUncertain, MsgKind::Warning,
+     QT_TRANSLATE_NOOP(CTX,
+                       "     Die Einstellung wurde möglicherweise gespeichert.     \r\n"
+                       "     Das Heizgerät hat das Speichern nicht rechtzeitig bestätigt;     \r\n"
+                       "     bitte prüfen Sie die Einstellung.     ")},
     {&MessageFlags::ShowUpdateNotice, MsgKind::Information, nullptr},
     {&MessageFlags::PendingChangeNotice, MsgKind::Information,
      QT_TRANSLATE_NOOP(
@@ -67,9 +72,40 @@ const DeferredMessage messages[] = {
          "     Beenden sie die aktuelle Diagnosesitzung um diesen Status aufzuheben.      ")},
 };
 
+ByteString replaced(ByteString text, const ByteString& value) {
+    const size_t at = text.find("%1");
+    if (at != ByteString::npos) text.replace(at, 2, value);
+    return text;
+}
+
+// The function interrupted, what may still be running and how to switch it off; without a
+// running item, that a value sent may or may not have been stored.
+ByteString interruptionText(const MessageFlags& f) {
+    ByteString t =
+        TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     ") + "\r\n\r\n" +
+        replaced(TR(CTX, "     %1 wurde abgebrochen.     "), f.InterruptedFunction) + "\r\n";
+    if (f.InterruptedItem.empty())
+        return t + TR(CTX,
+                      "     Der Wert wurde möglicherweise gespeichert. Bitte prüfen Sie ihn in "
+                      "einer neuen Diagnosesitzung.     ");
+    return t +
+           replaced(TR(CTX, "     Möglicherweise ist noch eingeschaltet: %1     "),
+                    f.InterruptedItem) +
+           "\r\n\r\n" +
+           TR(CTX,
+              "     Schalten Sie es am Heizgerät aus, oder starten Sie eine neue "
+              "Diagnosesitzung     \r\n"
+              "     und schalten Sie es im Programm aus.     ");
+}
+
 }  // namespace
 
 bool showNextDeferredMessage(MessageFlags& flags, IUserInteraction& ui, const WindowHooks& hooks) {
+    if (flags.PendingServiceInterrupted) {
+        flags.PendingServiceInterrupted = false;
+        ui.messageBox(MsgKind::Error, interruptionText(flags), MB_OK);
+        return true;
+    }
     for (const DeferredMessage& m : messages) {
         if (!(flags.*m.flag)) continue;
         // Cleared first: a flag set again while its box is open is shown once more later.

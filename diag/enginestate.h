@@ -40,6 +40,12 @@ struct SessionState {
 // Failures found while a reply is processed only set one of these; the 100 ms adapter tick
 // shows them, one per tick, in this order.
 struct MessageFlags {
+    // A service function lost the link while it had the heater or a component switched on
+    // (or a store under way); the two texts, already translated, name the function and what
+    // may still be running (empty: nothing is on, the store's outcome is unknown).
+    bool PendingServiceInterrupted = false;
+    ByteString InterruptedFunction;
+    ByteString InterruptedItem;
     bool PendingNoConnection = false;
     bool PendingNoConnectionManual = false;
     bool PendingUnsupported = false;
@@ -49,6 +55,14 @@ struct MessageFlags {
     bool PendingCompTestFail = false;
     bool PendingNoTestPlug = false;
     bool PendingCalibrationFault = false;  // the CO2 adjustment failed while finishing
+    bool PendingCalibrationUncertain = false;  // its store may have been kept (no answer)
     bool ShowUpdateNotice = false;  // runs the update notice window instead of a box
     bool PendingChangeNotice = false;
+
+    // Flags the interruption message for this function and what may still run.
+    void flagServiceInterrupted(const ByteString& function, const ByteString& item) {
+        PendingServiceInterrupted = true;
+        InterruptedFunction = function;
+        InterruptedItem = item;
+    }
 };

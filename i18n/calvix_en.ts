@@ -4002,7 +4002,7 @@ The udev rule is missing: </translation>
         <translation>Invalid telegram input!</translation>
     </message>
     <message>
-        <location filename="../ui/service/teleform.cpp" line="+44"/>
+        <location filename="../ui/service/teleform.cpp" line="+45"/>
         <source>freie Telegrammeingabe</source>
         <translation>free telegram input</translation>
     </message>
@@ -4164,14 +4164,29 @@ The udev rule is missing: </translation>
 <context>
     <name>TKALI_ALL_Form</name>
     <message>
-        <location filename="../service/calibration.cpp" line="+44"/>
+        <location filename="../service/calibration.cpp" line="+45"/>
         <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
      beheben Sie zunächst die Fehlerursache.     </source>
         <translation>     A fault has occurred,<byte value="xd"/>
      first remove the cause of the fault.     </translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+22"/>
+        <source>Die CO2-Einstellung</source>
+        <translation>The CO2 adjustment</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heizgerät</source>
+        <translation>Heater</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Spannungskalibrierung</source>
+        <translation>The voltage calibration</translation>
+    </message>
+    <message>
+        <location line="+75"/>
         <source>     Das Heizgerät konnte nicht gestartet werden.      </source>
         <translation>     The heater could not be started.      </translation>
     </message>
@@ -4183,7 +4198,7 @@ The udev rule is missing: </translation>
      or &quot;Circulation pump without heating function&quot;.      </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>     Zur Ausführung dieser Funktion<byte value="xd"/>
      ist ein CO2-Messgerät erforderlich.     </source>
         <translation>     This function requires<byte value="xd"/>
@@ -4675,7 +4690,7 @@ The udev rule is missing: </translation>
         <translation>Circulation pump (NHP)</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+137"/>
         <source>     Der Komponententest ist derzeit nicht möglich!<byte value="xd"/>
 <byte value="xd"/>
      Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     <byte value="xd"/>
@@ -4697,12 +4712,12 @@ The udev rule is missing: </translation>
         <translation>     Please connect the test plug in place of the temperature sensor.     </translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+92"/>
         <source>U/min</source>
         <translation>rpm</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+91"/>
         <source>     Die Kommunikation zum Heizgerät ist unterbrochen!     </source>
         <translation>     The communication with the heater is interrupted!     </translation>
     </message>
@@ -4758,6 +4773,16 @@ The udev rule is missing: </translation>
      - Connect the temperature sensor<byte value="xd"/>
      - Then reconnect the heater to the vehicle supply       <byte value="xd"/>
      - Restart the diagnosis</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>Die Pumpendruckprüfung</source>
+        <translation>The pump pressure test</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Der Komponententest</source>
+        <translation>The component test</translation>
     </message>
     <message>
         <location filename="../ui/service/komptestform.cpp" line="+15"/>
@@ -4901,7 +4926,16 @@ The udev rule is missing: </translation>
      first remove the cause of the fault.     </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>     Die Einstellung wurde möglicherweise gespeichert.     <byte value="xd"/>
+     Das Heizgerät hat das Speichern nicht rechtzeitig bestätigt;     <byte value="xd"/>
+     bitte prüfen Sie die Einstellung.     </source>
+        <translation>     The setting was possibly stored.     <byte value="xd"/>
+     The heater did not confirm the storing in time;     <byte value="xd"/>
+     please check the setting.     </translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>     Wenn sie aktiv per Diagnose Änderungen am Heizgerät vornehmen,      <byte value="xd"/>
      durch: HS, UPFA, Kl.61, Spar ein- oder ausschalten oder eine      <byte value="xd"/>
      CO2-Einstellung durchführen, wird ihr Computer zum Master      <byte value="xd"/>
@@ -4914,6 +4948,33 @@ The udev rule is missing: </translation>
      and the external controls are ignored for this session.      <byte value="xd"/>
 <byte value="xd"/>
      End the current diagnosis session to cancel this status.      </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>     Die Kommunikation zum Heizgerät ist unterbrochen!     </source>
+        <translation>     The communication with the heater is interrupted!     </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>     %1 wurde abgebrochen.     </source>
+        <translation>     %1 was interrupted.     </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>     Der Wert wurde möglicherweise gespeichert. Bitte prüfen Sie ihn in einer neuen Diagnosesitzung.     </source>
+        <translation>     The value was possibly stored. Please check it in a new diagnosis session.     </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>     Möglicherweise ist noch eingeschaltet: %1     </source>
+        <translation>     Possibly still switched on: %1     </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>     Schalten Sie es am Heizgerät aus, oder starten Sie eine neue Diagnosesitzung     <byte value="xd"/>
+     und schalten Sie es im Programm aus.     </source>
+        <translation>     Switch it off at the heater, or start a new diagnosis session     <byte value="xd"/>
+     and switch it off in the program.     </translation>
     </message>
     <message>
         <location filename="../ui/mainformactions.cpp" line="+55"/>

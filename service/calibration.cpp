@@ -3,6 +3,7 @@
 #include "diagsession.h"
 #include "kx3166module.h"
 #include "rounding.h"
+#include "sbuslayer.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -52,7 +53,24 @@ int Calibration::box(MsgKind kind, const ByteString& text, int buttons, int help
 
 // ---- broadcasts ----
 
+bool Calibration::heaterMayRun() const {
+    if (!m_heaterOn) return false;
+    if (DeviceClass != 5 || !m_offAsked) return true;
+    // The module keeps the line's off state and sends it with every refresh once it took it.
+    const KX3166Module* m = m_session.moduleAs<KX3166Module>(5);
+    return m && m->pending(KX3166Module::HSOff);
+}
+
 void Calibration::linkLost() {
+    // The technician is told once what the interruption may have left running or unsure.
+    if (heaterMayRun()) {
+        m_engine.flagServiceInterrupted(TR(CTX, "Die CO2-Einstellung"), TR(CTX, "Heizgerät"));
+        if (m_storeUncertain) m_engine.PendingCalibrationUncertain = true;
+    } else if (m_voltageSent) {
+        m_engine.flagServiceInterrupted(TR(CTX, "Die Spannungskalibrierung"), ByteString());
+        m_engine.PendingVoltageFail = false;  // this message says more
+    }
+    m_heaterOn = m_offAsked = m_voltageSent = m_storeUncertain = false;
     endDialogs(ResultFault);
     Voltage = -1.0;
     PendingFlags.fill(false);
@@ -148,6 +166,8 @@ void Calibration::ReportStateNotAllowed() {
 
 void Calibration::RunCO2Adjust() {
     StartSpeed = -1;
+    m_storingNew = m_storeUncertain = false;
+    m_offRetries = 0;
     if (!CO2StateAllowed()) {
         ReportStateNotAllowed();
         return;
@@ -189,6 +209,7 @@ void Calibration::RunCO2Adjust() {
                                     std::to_string(AssignedSpeed) + " " + TR(CTX, "U/min") +
                                     TR(CTX, " übernommen werden?     ");
         if (box(MsgKind::Question, question, MB_YES | MB_NO) == MB_YES) {
+            m_storingNew = true;
             if (DeviceClass == 3)
                 RequestFinish();
             else
@@ -324,7 +345,31 @@ void Calibration::KALI_CO2_Timer() {
 // ---- requests ----
 
 void Calibration::stopHeaterLine() {
-    if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) m->KX3166_RequestHSOff();
+    if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) {
+        m->KX3166_RequestHSOff();
+        m_offAsked = true;
+        // Its outcome is known now: the line goes off with the module's next round.
+        if (m_storeUncertain) m_engine.PendingCalibrationUncertain = true;
+        m_storeUncertain = false;
+    }
+}
+
+bool Calibration::afterFailedFinish(int32_t step) {
+    // Only a refusal says the unit did not take it; a store whose answer never came, came
+    // late or answered another request may have been carried out all the same.
+    const bool refused = BUS_CodeIs(m_failCode, BusCode::Rejected) ||
+                         BUS_CodeIs(m_failCode, BusCode::TooShort) ||
+                         m_failCode >= SBus::NEGATIVE_BASE;
+    const bool storeFailed = (step == 52 && m_sentStep == 41) || (step == 110 && m_sentStep == 90);
+    if (storeFailed && m_storingNew && !refused) m_storeUncertain = true;
+    if (step != 52 || !linkOk() || !m_heaterOn) return false;
+    // Class 3: the heater still runs; it is switched off while the link allows it, and the
+    // off is sent again after a failed answer up to the failure limit.
+    if (m_sentStep == 42 &&
+        (BUS_CodeIs(m_failCode, BusCode::FailureLimit) || ++m_offRetries > BusCode::FailureLimit))
+        return false;
+    Req.Step = 42;
+    return true;
 }
 
 void Calibration::takeFlag() {
@@ -393,7 +438,9 @@ bool Calibration::NextRequest() {
             return false;
         case 3:
             Req.Step = 0;
-            m_engine.PendingVoltageFail = true;
+            m_voltageSent = false;
+            // Without the link its interruption message has told it already.
+            if (linkOk()) m_engine.PendingVoltageFail = true;
             return false;
         case 50:
         case 51:
@@ -401,10 +448,18 @@ bool Calibration::NextRequest() {
             endDialogs(ResultFailed);
             m_timer->stop();
             Req.Step = step == 51 ? 41 : 0;
-            // No box inside the reply path: the message waits for the GUI loop.
-            if (step == 52) m_engine.PendingCalibrationFault = true;
+            if (step == 52) {
+                const bool offAgain = afterFailedFinish(step);
+                // No box inside the reply path: the message waits for the GUI loop. A store
+                // that may have been kept says so once the heater is off; a failed off is
+                // a fault only once it is given up.
+                if (m_sentStep != 42 ? !m_storeUncertain : !offAgain)
+                    m_engine.PendingCalibrationFault = true;
+                if (offAgain) return NextRequest();
+            }
             return false;
         case 110: {
+            afterFailedFinish(step);
             const bool dialogShown = (view.wait && view.wait->isShown()) ||
                                      (view.edit && view.edit->isShown());
             endDialogs(ResultFailed);
@@ -420,6 +475,9 @@ bool Calibration::NextRequest() {
     }
     if (sendStep()) {
         Req.Active = 1;
+        m_sentStep = step;
+        if (step == 1) m_voltageSent = true;
+        if (step == 10) m_heaterOn = true;  // the start: the unit may take it unanswered
     } else if (!m_engine.AdapterReady) {
         Req.Step = 0;  // not held over for a reopened adapter
     }
@@ -431,6 +489,7 @@ void Calibration::evaluate3(const ByteString& reply) {
     TResult res;
     const TUSBREQ before = Req;
     auto fail = [&](bool skip) {
+        m_failCode = res.Value;
         if (skip)
             WBusLayer::WBUS_StepOnErrorSkip(before, Req, res.Value);
         else
@@ -509,6 +568,10 @@ void Calibration::evaluate3(const ByteString& reply) {
         case 42:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x10, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
+            m_heaterOn = false;
+            m_offRetries = 0;
+            if (m_storeUncertain) m_engine.PendingCalibrationUncertain = true;
+            m_storeUncertain = false;
             Req.Step = 0;
             return;
         default:
@@ -523,6 +586,7 @@ void Calibration::evaluate5(const ByteString& reply) {
         // A refusal too ends in the failure step: the steps after a refused request have no
         // request of their own and would leave the heater running.
         const TUSBREQ before = Req;
+        m_failCode = res.Value;
         SBusLayer::SBUS_StepOnError(before, Req, res.Value);
         return;
     }
@@ -534,7 +598,11 @@ void Calibration::evaluate5(const ByteString& reply) {
             Phase = 10;
             TickCount = 0;
             if (view.wait) view.wait->SetStage(0);
-            if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) m->KX3166_RequestHSOn();
+            if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) {
+                m->KX3166_RequestHSOn();
+                m_heaterOn = true;
+                m_offAsked = false;
+            }
             m_timer->start();
             break;
         case 90:
@@ -562,6 +630,8 @@ bool Calibration::EvaluateReply(uint8_t status, const ByteString& reply) {
             WBusLayer::WBUS_StepOnErrorSkip(before, Req, res.Value);
         else
             Req.Step = 0;
+        // Sent again (the same step) it is still under way; else its outcome is known.
+        if (Req.Step != 1) m_voltageSent = false;
     } else if (step >= 60) {
         evaluate5(reply);
     } else {

@@ -135,8 +135,20 @@ private:
     void evaluate5(const ByteString& reply);
     bool linkOk() const { return LinkUp && DeviceClass != 0; }
     void stopHeaterLine();
+    // Whether the heater may still be running on the adjustment's start.
+    bool heaterMayRun() const;
+    // A step without a request after a failed store or switch-off (steps 52, 110).
+    bool afterFailedFinish(int32_t step);
 
     DiagSession& m_session;
     MainEngine& m_engine;
     std::unique_ptr<ITimer> m_timer;
+    bool m_heaterOn = false;        // started by the adjustment, not yet seen switched off
+    bool m_offAsked = false;        // class 5: the main switch line off was handed to the module
+    bool m_voltageSent = false;     // the calibration request is under way
+    bool m_storingNew = false;      // the store under way keeps the new speed
+    bool m_storeUncertain = false;  // its answer failed (not a refusal): it may have been kept
+    int32_t m_sentStep = 0;         // the step of the request under way
+    long double m_failCode = 0;     // why its answer failed
+    int m_offRetries = 0;
 };

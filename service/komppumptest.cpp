@@ -136,6 +136,8 @@ void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
                 return;
     }
 
+    // What goes on now is the pump pressure test's, for the message should the link go.
+    m_pumpTestRunning = true;
     switch (variant) {
         case 2: KOMP_SetCommand(9, 0, false, 0, false); break;
         case 3: KOMP_SetCommand(2, 20, false, -1, true); break;
@@ -145,5 +147,6 @@ void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
     const int result = view.runCountdown ? view.runCountdown() : 2;
     // Off whatever the countdown ended with.
     KOMP_SetCommand(0, 0, false, 0, variant != 2);
+    m_pumpTestRunning = false;
     if (result != 3) box(MsgKind::Information, finishText(variant), MB_OK);
 }

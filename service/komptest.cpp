@@ -116,6 +116,14 @@ ClassTable tableOf(uint8_t deviceClass) {
     }
 }
 
+// The caption label of a component code in a class's list (0: none).
+int labelOf(uint8_t deviceClass, uint8_t code) {
+    const ClassTable t = tableOf(deviceClass);
+    for (int i = 0; i < t.count; ++i)
+        if (t.rows[i].code == code && !t.rows[i].pumpTest) return t.rows[i].komp;
+    return 0;
+}
+
 const Row* rowOf(uint8_t deviceClass, int radio) {
     const ClassTable t = tableOf(deviceClass);
     return radio >= 1 && radio <= t.count ? &t.rows[radio - 1] : nullptr;
@@ -200,11 +208,18 @@ void KompTest::disable() {
 void KompTest::SetLinkState(bool adapterReady) {
     if (adapterReady == HeldAdapterReady) return;
     HeldAdapterReady = adapterReady;
-    if (!adapterReady) disable();
+    if (!adapterReady) {
+        linkGone();
+        disable();
+    }
 }
 
 void KompTest::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == HeldDeviceClass) return;
+    if (deviceClass == 0)
+        linkGone();
+    else
+        m_linkLossTold = false;
     HeldDeviceClass = deviceClass;
     if (!HeldAdapterReady) return;
     if (deviceClass != 0)
@@ -352,6 +367,11 @@ int KompTest::pumpTestRadio() const {
 
 bool KompTest::KOMP_CheckLink() {
     if (m_engine.AdapterReady && m_engine.DeviceClass != 0) return true;
+    // The interruption message already says so, with what may still be on.
+    if (m_linkLossTold) {
+        m_linkLossTold = false;
+        return false;
+    }
     box(MsgKind::Error, TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     "), MB_OK);
     return false;
 }
@@ -605,6 +625,7 @@ bool KompTest::NextRequest() {
         case 41:
             if (sendStep()) {
                 KompReq.Active = 1;
+                noteSent();
             } else if (!m_engine.AdapterReady) {
                 // Without an adapter the command is dropped, not held over for a later one
                 // (possibly another unit).
@@ -666,11 +687,25 @@ void KompTest::evaluateStep(const ByteString& reply) {
             return;
     }
     if (!res.Invalid) {
+        noteAnswered(true, false);
         KompReq.Step = next;
         return;
     }
     const int32_t step = KompReq.Step;
+    const bool refused = BUS_CodeIs(res.Value, BusCode::Rejected) ||
+                         BUS_CodeIs(res.Value, BusCode::TooShort) ||
+                         res.Value >= SBus::NEGATIVE_BASE;
+    noteAnswered(false, refused);
+    const bool off = offCommandSent();
     failStep(res.Value);
+    // A failed off is sent again while the link allows it: given up, the component would
+    // stay on with nobody told. The layer's failure limit (code 9) ends it.
+    if (off && m_onLabel != 0 && KompReq.Step != step &&
+        !BUS_CodeIs(res.Value, BusCode::FailureLimit) && m_engine.AdapterReady &&
+        m_engine.DeviceClass != 0 && ++m_offRetries <= BusCode::FailureLimit) {
+        KompReq.Step = step;
+        return;
+    }
     // The unit's refusal of a W-Bus component test says why.
     if (step == 1 && KompReq.Step == 2 && CmdComponent != 0) {
         if (res.Text == ByteString("\x7F\x45\x22")) {
@@ -701,6 +736,11 @@ bool KompTest::EvaluateReply(uint8_t status, const ByteString& reply) {
 }
 
 void KompTest::DiagTick() {
+    // The unit ends a timed component by its own runtime.
+    if (m_onTicks > 0 && --m_onTicks == 0) {
+        m_onLabel = 0;
+        m_onTicks = -1;
+    }
     if (Countdown < 1 || Countdown >= NoCountdown) return;
     if (Countdown == 1) {
         KOMP_Switch(false, false);
@@ -708,4 +748,68 @@ void KompTest::DiagTick() {
     } else {
         --Countdown;
     }
+}
+
+// ---- what is on ----
+
+bool KompTest::offCommandSent() const {
+    switch (KompReq.Step) {
+        case 21:
+        case 41:
+            return true;
+        case 1:
+        case 11:
+        case 40:
+            return m_sentComponent == 0;
+        default:
+            return false;
+    }
+}
+
+void KompTest::noteSent() {
+    const int32_t step = KompReq.Step;
+    if (step == 10) return;  // the class-2 session request switches nothing
+    m_sentComponent = step == 21 || step == 41 ? 0 : CmdComponent;
+    if (offCommandSent()) return;
+    m_offRetries = 0;
+    m_onPumpTest = m_pumpTestRunning;
+    // The pump pressure test's codes are not in the list; its caption marks them.
+    m_onLabel = m_onPumpTest ? 17 : labelOf(deviceClass(), CmdComponent);
+    if (m_onLabel == 0) m_onLabel = 17;
+    // Classes 1, 3 and 4 switch a timed component off by themselves; class 5 counts here.
+    const uint8_t cls = deviceClass();
+    const bool unitRuntime = cls == 1 || cls == 3 || cls == 4;
+    m_onTicks = unitRuntime && CmdRuntime > 0 && CmdRuntime < 255 ? CmdRuntime * 10 + 10 : -1;
+}
+
+void KompTest::noteAnswered(bool accepted, bool refused) {
+    if (KompReq.Step == 10) return;
+    if (offCommandSent()) {
+        if (accepted) {
+            m_onLabel = 0;
+            m_onTicks = -1;
+            m_offRetries = 0;
+        }
+    } else if (refused) {
+        // The unit said no: nothing went on.
+        m_onLabel = 0;
+        m_onTicks = -1;
+    }
+}
+
+void KompTest::linkGone() {
+    if (m_onLabel == 0) return;
+    const ByteString function =
+        m_onPumpTest ? TR(CTX, "Die Pumpendruckprüfung") : TR(CTX, "Der Komponententest");
+    ByteString item;
+    if (m_onPumpTest && deviceClass() != 3)
+        item = TOOL_Translate(CTX, kompCaption(1)) + ", " + TOOL_Translate(CTX, kompCaption(9));
+    else if (m_onPumpTest)
+        item = TOOL_Translate(CTX, kompCaption(2));
+    else
+        item = TOOL_Translate(CTX, kompCaption(m_onLabel));
+    m_engine.flagServiceInterrupted(function, item);
+    m_onLabel = 0;
+    m_onTicks = -1;
+    m_linkLossTold = true;
 }

@@ -130,6 +130,10 @@ public:
     static ByteString notPossibleText();
     static ByteString testPlugText();
 
+    // What the program switched on and has not seen switched off again: the caption label of
+    // the component (0: nothing), and whether the pump pressure test switched it.
+    int switchedOnLabel() const { return m_onLabel; }
+
 private:
     static bool validTag(int tag) { return tag >= 1 && tag <= RadioCount; }
     // The device class byte without its top bit.
@@ -144,6 +148,13 @@ private:
     void failStep(long double code);
     // A command given while the previous one's reply is awaited runs once that reply is in.
     void setStep(int32_t step);
+    // The request just sent: an on command marks its component as possibly on.
+    void noteSent();
+    // The answer to the request sent: an acknowledged off clears the mark, a refused on too.
+    void noteAnswered(bool accepted, bool refused);
+    // The link went: with something on, the technician is told once (deferred).
+    void linkGone();
+    bool offCommandSent() const;
 
     DiagSession& m_session;
     MainEngine& m_engine;
@@ -152,4 +163,11 @@ private:
     ByteString m_setpointUnit;
     ByteString m_runtimeUnit;
     int32_t m_queuedStep = -1;  // -1: none
+    uint8_t m_sentComponent = 0;  // the component code of the request under way
+    int m_onLabel = 0;
+    bool m_onPumpTest = false;
+    bool m_pumpTestRunning = false;
+    int32_t m_onTicks = -1;       // 100 ms ticks until the unit's own runtime ends; -1 none
+    int m_offRetries = 0;         // an off command sent again after a failed answer
+    bool m_linkLossTold = false;  // the interruption message says the link is gone
 };

@@ -133,6 +133,11 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         // on to the next entry could take its end marker for this one's and miscount.
         if (step >= 70 && step < 70 + MaxErrorEntries && codeIs(res, BusCode::WrongAnswer))
             out.Step = step;
+        // The stop of the unit's diagnostic session ends the component test's outputs: after
+        // a refused, short or foreign answer it is asked again, up to the failure limit.
+        if (step == 80 && !codeIs(res, BusCode::FailureLimit) &&
+            ++m_stopSessionRetries <= BusCode::FailureLimit)
+            out.Step = step;
         if (step == 10 && out.Step == out.ErrorStep) {
             // No communication: wake the unit again, up to the limit.
             DIAG_IdentityCheckFailed(m_session, false, out, WakeupLimit);
@@ -249,6 +254,7 @@ void KX3024Module::decisionStep(TUSBREQ& out) {
         out.Step = 60;
     } else if (m_stopSessionPending) {
         m_stopSessionPending = false;
+        m_stopSessionRetries = 0;
         out.Step = 80;
     } else if (m_polls.operatingDataDue) {
         m_polls.operatingDataDue = false;

@@ -62,6 +62,7 @@ private:
     bool m_firstPass = false;
     bool m_errorDeletePending = false;
     bool m_stopSessionPending = false;
+    int m_stopSessionRetries = 0;  // the stop asked again after a failed answer
     DM_Polls m_polls;
     // The name read at step 11 of this session; empty until then.
     ByteString m_deviceName;

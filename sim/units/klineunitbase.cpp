@@ -52,6 +52,12 @@ std::optional<ByteString> SimKLineUnit::answer(const ByteString& t) {
         return frameAnswer(tester, ByteString(kStartAnswer, sizeof kStartAnswer));
     }
     if (!m_communicating) return std::nullopt;
+    for (const ByteString& prefix : m_refused)
+        if (!data.empty() && data.compare(0, prefix.size(), prefix) == 0) {
+            ++m_refusedCount;
+            return frameAnswer(tester,
+                               refusal(static_cast<uint8_t>(data[0]), ConditionsNotCorrect));
+        }
     auto a = answerData(data);
     if (!a) return std::nullopt;
     return frameAnswer(tester, *a);

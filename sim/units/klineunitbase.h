@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "simunit.h"
 
@@ -34,6 +35,11 @@ public:
     // A unit that stays silent answers nothing at all (the adapter reports no bus answer).
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
+    // Requests whose data begins with the prefix (service first) are refused (conditions not
+    // correct) until the faults are cleared.
+    void refuseRequests(const ByteString& prefix) { m_refused.push_back(prefix); }
+    void clearRequestFaults() { m_refused.clear(); }
+    int refusedCount() const { return m_refusedCount; }  // requests refused so
     // A communication was begun (wake-up, then StartCommunication) and has not ended.
     bool communicating() const { return m_communicating; }
     int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
@@ -56,6 +62,8 @@ protected:
 private:
     const ISimClock* m_clock = nullptr;
     bool m_silent = false;
+    std::vector<ByteString> m_refused;
+    int m_refusedCount = 0;
     bool m_listening = false;  // woken, StartCommunication may come
     bool m_communicating = false;
 };

@@ -28,3 +28,10 @@ void SimKX3141Unit::registerServiceCommands() {
         return reply(15, p);
     });
 }
+
+void SimKX3141Unit::sessionEnded() {
+    // The diagnosis's component test and its heating and pump commands end with its session.
+    m_componentActive = false;
+    m_heatCommanded = false;
+    m_pumpCommanded = false;
+}

@@ -118,6 +118,7 @@ protected:
         advance();
         m_lastRequest = now();
     }
+    void sessionEnded() override;
 
 private:
     void registerMessages();

@@ -49,3 +49,10 @@ void SimKX3166Unit::registerServiceCommands() {
                                 m_storedSpeed / 100, SpeedMin / 100, SpeedMax / 100}));
     });
 }
+
+void SimKX3166Unit::sessionEnded() {
+    // Ending the session lifts the take-over: the lines follow their wires again, and a
+    // component test the diagnosis started stops.
+    m_override.fill(255);
+    m_componentActive = false;
+}

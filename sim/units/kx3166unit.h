@@ -103,6 +103,7 @@ public:
 
 protected:
     void beforeRequest() override { advance(); }
+    void sessionEnded() override;
 
 private:
     void registerMessages();

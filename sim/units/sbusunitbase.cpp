@@ -81,5 +81,7 @@ std::optional<ByteString> SimSBusUnit::answer(const ByteString& t) {
         h == m_handlers.end() ? std::optional<ByteString>(negative(RefusedUnknown, id))
                               : h->second(data.substr(1));
     if (!a || a->empty()) return std::nullopt;
+    for (const ByteString& prefix : m_lost)
+        if (data.compare(0, prefix.size(), prefix) == 0) return std::nullopt;
     return frameTelegram(static_cast<uint8_t>(t[1]), m_address, *a, m_answerCrc);
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "simunit.h"
 
@@ -38,10 +39,14 @@ public:
     uint8_t address() const { return m_address; }
     bool sessionOpen() const { return m_sessionOpen; }
     // A wake-up begins a new conversation: the session must be opened again.
-    void wakeup() override { m_sessionOpen = false; }
+    void wakeup() override { closeSession(); }
     // A silent unit answers nothing (the adapter reports no bus answer).
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
+    // Requests whose data begins with the prefix (message ID first) are carried out, but their
+    // answers never reach the adapter in time (an answer that comes too late), until cleared.
+    void loseAnswers(const ByteString& prefix) { m_lost.push_back(prefix); }
+    void clearRequestFaults() { m_lost.clear(); }
     // Answers end with the CRC-16 instead of the 8-bit checksum.
     void setAnswerWithCrc(bool crc) { m_answerCrc = crc; }
     int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
@@ -68,7 +73,15 @@ protected:
     // Message 30 with the parameters (1, key) opens the session, and keeps it open when
     // repeated (answer 01); other parameters are refused. onOpen runs at every opening.
     void acceptSession(uint32_t key, std::function<void()> onOpen = nullptr);
-    void closeSession() { m_sessionOpen = false; }
+    // Ends the session (a wake-up, a lapse, the boot loader); sessionEnded runs when it was open.
+    void closeSession() {
+        if (!m_sessionOpen) return;
+        m_sessionOpen = false;
+        sessionEnded();
+    }
+    // What the diagnosis had taken over ends with its session (line overrides, a component
+    // test); the unit returns to its own control.
+    virtual void sessionEnded() {}
     // Runs before a request is handed to its handler (units whose state follows time).
     virtual void beforeRequest() {}
 
@@ -79,5 +92,6 @@ private:
     bool m_answerCrc = false;
     bool m_sessionOpen = false;
     std::map<uint8_t, Handler> m_handlers;
+    std::vector<ByteString> m_lost;
     std::deque<ByteString> m_received;
 };

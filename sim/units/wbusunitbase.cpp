@@ -30,7 +30,7 @@ std::optional<ByteString> SimWBusUnit::answer(const ByteString& t) {
     if (!payload.empty() && matches(m_refused, payload))
         return frameAnswer(refusal(static_cast<uint8_t>(payload[0])));
     auto p = answerPayload(payload);
-    if (!p) return std::nullopt;
+    if (!p || matches(m_lost, payload)) return std::nullopt;
     return frameAnswer(*p);
 }
 

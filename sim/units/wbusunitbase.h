@@ -22,7 +22,10 @@ public:
     // refused (7F, command, 33) or left unanswered, until the faults are cleared.
     void refuseRequests(const ByteString& prefix) { m_refused.push_back(prefix); }
     void ignoreRequests(const ByteString& prefix) { m_ignored.push_back(prefix); }
-    void clearRequestFaults() { m_refused.clear(), m_ignored.clear(); }
+    // Requests with the prefix are carried out, but their answers never reach the adapter in
+    // time (an answer that comes too late for its request).
+    void loseAnswers(const ByteString& prefix) { m_lost.push_back(prefix); }
+    void clearRequestFaults() { m_refused.clear(), m_ignored.clear(), m_lost.clear(); }
     int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
 
     // The request payloads the unit received, oldest first: the last ReceivedKept of them, so
@@ -45,6 +48,6 @@ private:
 
     const ISimClock* m_clock = nullptr;
     bool m_silent = false;
-    std::vector<ByteString> m_refused, m_ignored;
+    std::vector<ByteString> m_refused, m_ignored, m_lost;
     std::deque<ByteString> m_received;
 };

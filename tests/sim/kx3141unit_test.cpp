@@ -110,6 +110,22 @@ TEST_F(SimKX3141, MemoryReadsEndShortOrRefusedPastTheirEnd) {
     EXPECT_EQ(ask("96 2D 00 01"), H("00 08 96"));
 }
 
+TEST_F(SimKX3141, TheSessionsEndStopsTheComponentTest) {
+    unit.setIdleState(SimKX3141Unit::Off);
+    for (bool lapse : {true, false}) {
+        SCOPED_TRACE(lapse ? "no request for longer than the time-out" : "a new wake-up");
+        openSession();
+        EXPECT_EQ(ask("0E 02 00"), H("0E 02 00"));  // the pump on until switched off
+        EXPECT_EQ(unit.componentUnderTest(), 2);
+        if (lapse)
+            pass(SimKX3141Unit::SessionTimeoutMs + 1000);
+        else
+            unit.wakeup();
+        EXPECT_FALSE(unit.sessionOpen());
+        EXPECT_EQ(unit.componentUnderTest(), 0);
+    }
+}
+
 TEST_F(SimKX3141, HeatsThroughItsPhasesWhileHeatingIsCommanded) {
     openSession();
     EXPECT_EQ(ask("0A 01"), H("0A 01"));

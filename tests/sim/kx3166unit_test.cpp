@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "hex.h"
 
 namespace {
@@ -75,6 +77,25 @@ TEST_F(SimKX3166, SessionOpensStaysWithTheKeepAliveAndEndsWithoutIt) {
     EXPECT_EQ(ask("0A 00"), H("00 04 0A"));
 }
 
+TEST_F(SimKX3166, TheSessionsEndLiftsTheTakeOverAndStopsTheComponentTest) {
+    for (bool lapse : {true, false}) {
+        SCOPED_TRACE(lapse ? "no keep-alive for longer than the time-out" : "a new wake-up");
+        openSession();
+        EXPECT_EQ(ask("0C 01"), H("0C 01"));                    // the pump line overridden on
+        EXPECT_EQ(ask("0E 03 00 00 00"), H("0E 03 00 00 00"));  // the pump on until switched off
+        EXPECT_EQ(unit.componentUnderTest(), SimKX3166Unit::ComponentPump);
+        if (lapse)
+            pass(SimKX3166Unit::SessionTimeoutMs + 1000);
+        else
+            unit.wakeup();
+        EXPECT_FALSE(unit.sessionOpen());
+        EXPECT_EQ(unit.override(SimKX3166Unit::UPFA), 255);
+        EXPECT_EQ(unit.componentUnderTest(), 0);
+        pass(100);
+        EXPECT_EQ(unit.state(), 2);
+    }
+}
+
 TEST_F(SimKX3166, HeatsThroughItsPhasesWhileTheMainSwitchIsOn) {
     openSession();
     struct Phase {
@@ -100,19 +121,25 @@ TEST_F(SimKX3166, HeatsThroughItsPhasesWhileTheMainSwitchIsOn) {
     EXPECT_GT(unit.coolantC(), 35.0);
     EXPECT_EQ(ask("11 01"), H("11 01"));  // terminal 61: supplementary heating
     EXPECT_EQ(unit.state(), 15);
-    // heats up to the upper threshold, runs on, waits with the pump until it has cooled
-    pass(120000);
+    // heats up to the upper threshold, runs on, waits with the pump until it has cooled; the
+    // keep-alive holds the session, whose end would lift the main switch's override
+    const auto live = [&](int64_t ms) {
+        for (; ms > 0; ms -= 60000) {
+            pass(std::min<int64_t>(ms, 60000));
+            openSession();
+        }
+    };
+    live(120000);
     EXPECT_EQ(unit.state(), 3);
     EXPECT_GE(unit.coolantC(), 75.0);
     int64_t waited = 0;
-    for (; unit.state() == 3 && waited < 400000; waited += 1000) pass(1000);
+    for (; unit.state() == 3 && waited < 400000; waited += 1000) live(1000);
     EXPECT_EQ(unit.state(), 10);  // a new start once it is below the lower threshold
     EXPECT_LT(unit.coolantC(), 70.0);
     EXPECT_GT(waited, 100000);
     EXPECT_EQ(unit.counters().starts, 1875u);
     // off: run-on, then ready
     const double heat = unit.counters().heatSeconds;
-    openSession();  // long since the last keep-alive
     EXPECT_EQ(ask("0D 00 FF FF FF"), H("0D 00 FF FF FF"));
     EXPECT_EQ(unit.state(), 17);
     pass(31000);

@@ -326,3 +326,50 @@ TEST(Co2Adjustment, Class5PulledCableEndsTheDialogAndTheSessionCanStartAgain) {
 }
 
 }  // namespace
+
+// The store's answer never comes in time (the unit took it): the heater is switched off while
+// the link is up, and the result is "possibly stored", not a fault.
+template <typename Unit>
+void co2StoreAnswerLate(const ByteString& storeRequest) {
+    using U = Co2Unit<Unit>;
+    Co2Run<Unit> t;
+    U::prepare(t.unit);
+    t.start();
+    t.run->ui.onBox = [&] { EXPECT_FALSE(t.run->inReplyPath()) << "a box inside the reply path"; };
+    const int assigned = U::StartSpeed + 200;
+    t.waitUser();
+    t.editUser([&] {
+        t.edit().stepPosition(2);
+        t.edit().assignClick();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.got(U::setSpeed(assigned)); }, 3000));
+        t.unit.loseAnswers(storeRequest);
+        t.edit().SaveButton()->click();
+    });
+    t.run->ui.answers = {MB_OK, MB_OK, MB_YES, MB_YES};  // pump, meter, start, take over
+    t.trigger("KAL_CO2");
+    ASSERT_TRUE(t.editShown);
+    ASSERT_TRUE(t.run->runUntil([&] { return t.box("möglicherweise gespeichert") >= 0; }, 30000));
+    EXPECT_EQ(t.run->ui.boxes.back().kind, MsgKind::Warning);
+    ASSERT_TRUE(t.run->runUntil([&] { return !U::heaterOn(t.unit); }, 5000));
+    EXPECT_TRUE(t.got(storeRequest));
+    EXPECT_EQ(t.unit.storedSpeed(), assigned);
+    EXPECT_EQ(t.box("Störung"), -1);
+    EXPECT_EQ(t.box("wurde abgebrochen"), -1);
+    EXPECT_TRUE(t.form().engine().SessionUp);
+    t.run->advance(2000);
+    int uncertain = 0;
+    for (const auto& b : t.run->ui.boxes)
+        uncertain += b.text.find("möglicherweise gespeichert") != ByteString::npos;
+    EXPECT_EQ(uncertain, 1);
+}
+
+TEST(Co2Adjustment, StoreWithoutAnswerIsPossiblyStoredAndTheHeaterGoesOff) {
+    {
+        SCOPED_TRACE("class 3");
+        co2StoreAnswerLate<SimKX3117Unit>(B({0x57, 6}));
+    }
+    {
+        SCOPED_TRACE("class 5");
+        co2StoreAnswerLate<SimKX3166Unit>(B({70, 2, 42}));  // 4200 U/min
+    }
+}

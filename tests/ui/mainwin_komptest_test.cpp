@@ -103,6 +103,23 @@ TEST(ComponentTestWindow, Class2StartsTheSessionSwitchesOutputsAndEndsTheSession
     EXPECT_TRUE(t.run->ui.boxes.empty());
 }
 
+TEST(ComponentTestWindow, Class2RefusedStopOfTheSessionIsAskedAgain) {
+    ServiceRun<SimKX3024Unit> t;
+    t.start(1);
+    t.inWindow([&] {
+        t.window().RadioButton(3)->click();
+        t.window().Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.outputs()[2] == 1; }, 3000));
+        t.unit.refuseRequests(B({0x20}));
+    });
+    t.trigger("DIAG_KOMP_Test");
+    ASSERT_TRUE(t.run->runUntil([&] { return t.unit.refusedCount() >= 2; }, 5000));
+    t.unit.clearRequestFaults();
+    ASSERT_TRUE(t.run->runUntil([&] { return !t.unit.diagnosticSession(); }, 5000));
+    for (uint8_t o : t.unit.outputs()) EXPECT_EQ(o, 0);
+    EXPECT_TRUE(t.form().engine().SessionUp);
+}
+
 TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
     ServiceRun<SimKX3117Unit> t;
     t.start();
@@ -217,6 +234,48 @@ TEST(ComponentTestWindow, CommandWithoutAnswerEndsWithoutAMessageAndTheNextOneWo
     });
     t.trigger("DIAG_KOMP_Test");
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
+}
+
+TEST(ComponentTestWindow, RefusedSwitchOffIsSentAgainUntilTheUnitTakesIt) {
+    ServiceRun<SimKX3090Unit> t;
+    t.start();
+    const ByteString off = B({0x45, 0, 0, 0, 0});
+    t.inWindow([&] {
+        TKOMP_TEST_Form& w = t.window();
+        KompTest& k = t.komp();
+        w.RadioButton(2)->click();
+        w.Edit2()->setText(QStringLiteral("0"));
+        k.Edit2Exit();
+        t.run->ui.answers = {MB_YES};
+        w.Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 4; }, 3000));
+        // the unit refuses the first offs; the program keeps asking and the last one goes in
+        t.unit.refuseRequests(B({0x45, 0}));
+        w.Button2()->click();
+        const auto offs = [&] {
+            return std::count(t.unit.received().begin(), t.unit.received().end(), off);
+        };
+        ASSERT_TRUE(t.run->runUntil([&] { return offs() >= 2; }, 3000));
+        t.unit.clearRequestFaults();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
+        EXPECT_GE(offs(), 3);
+        EXPECT_TRUE(t.run->runUntil([&] { return k.switchedOnLabel() == 0; }, 1000));
+        // refused for good: asked up to the failure limit, then given up, still marked on
+        w.Button3()->click();
+        ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 4; }, 3000));
+        t.unit.refuseRequests(B({0x45, 0}));
+        const auto before = offs();
+        w.Button2()->click();
+        ASSERT_TRUE(
+            t.run->runUntil([&] { return k.KompReq.Step == 0 && !k.KompReq.Active; }, 5000));
+        t.run->advance(1000);
+        EXPECT_EQ(offs() - before, 1 + BusCode::FailureLimit);
+        EXPECT_EQ(k.switchedOnLabel(), 4);  // the circulation pump's caption
+        t.unit.clearRequestFaults();
+    });
+    t.trigger("DIAG_KOMP_Test");
+    ASSERT_TRUE(t.run->runUntil([&] { return t.unit.componentUnderTest() == 0; }, 3000));
+    EXPECT_TRUE(t.run->ui.boxes.size() <= 2u);  // the two questions of runtime 0
 }
 
 TEST(ComponentTestWindow, Class4AsksForTheGasSupplyAndStopsTheStartedComponent) {

@@ -5243,12 +5243,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+258"/>
+        <location line="+264"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-257"/>
+        <location line="-263"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
@@ -5519,7 +5519,7 @@ The udev rule is missing: </translation>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>
@@ -5688,7 +5688,7 @@ The udev rule is missing: </translation>
      the required flow rate is reached.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <source>     Sollen die Fehler wirklich gelöscht werden?     </source>
         <translation>     Do you really want to clear the errors?     </translation>
     </message>
@@ -6053,12 +6053,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location filename="../ui/views/protstartform.cpp" line="+53"/>
-        <location line="+92"/>
+        <location line="+108"/>
         <source>Protokolldatei</source>
         <translation>Log file</translation>
     </message>
     <message>
-        <location line="-89"/>
+        <location line="-105"/>
         <source> Einstellungen </source>
         <translation> Settings </translation>
     </message>
@@ -6088,7 +6088,12 @@ The udev rule is missing: </translation>
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
+        <source>Bitte einen Dateinamen angeben.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Protokoll-Datei  (*.log)|*.LOG|Text-Datei  (*.txt)|*.TXT</source>
         <translation>Log file  (*.log)|*.LOG|Text file  (*.txt)|*.TXT</translation>
     </message>
@@ -6122,12 +6127,12 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+28"/>
-        <location line="+94"/>
+        <location line="+96"/>
         <source>Zusammenfassung anzeigen</source>
         <translation>Show summary</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-76"/>
         <source>&amp;Drucken</source>
         <translation>&amp;Print</translation>
     </message>
@@ -6142,7 +6147,7 @@ The udev rule is missing: </translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Reportdatei öffnen</source>
         <translation>Open report file</translation>
     </message>

@@ -179,7 +179,7 @@ void Calibration::RunCO2Adjust() {
             MB_OK | MB_CANCEL, kCo2HelpContext) != MB_OK)
         return;
     if (box(MsgKind::Question, TR(CTX, "     Heizgerät für die CO2-Einstellung jetzt starten?     "),
-            MB_YES | MB_NO) != MB_YES)
+            MB_YES | MB_NO, kCo2HelpContext) != MB_YES)
         return;
     if (!CO2StateAllowed()) {
         ReportStateNotAllowed();

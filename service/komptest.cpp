@@ -189,8 +189,8 @@ ByteString KompTest::testPlugText() {
     return TR(CTX, "     Bitte den Prüfstecker anstelle des Temperatursensor anstecken.     ");
 }
 
-int KompTest::box(MsgKind kind, const ByteString& text, int buttons) {
-    return m_engine.userInteraction().messageBox(kind, text, buttons);
+int KompTest::box(MsgKind kind, const ByteString& text, int buttons, int helpContext) {
+    return m_engine.userInteraction().messageBox(kind, text, buttons, helpContext);
 }
 
 void KompTest::refresh() {
@@ -538,7 +538,7 @@ int KompTest::ExecuteWithTestPlug() {
                "     - anschließend das Heizgerät wieder an das Bordnetz anschließen       \r\n"
                "     - Diagnose neu starten\r\n"
                "     - Komponententest starten"),
-            MB_OK) != MB_OK)
+            MB_OK, HelpContext) != MB_OK)
         return 0;
     if (TestAllowed) {
         for (;;) {
@@ -554,7 +554,7 @@ int KompTest::ExecuteWithTestPlug() {
                            "     - anschließend das Heizgerät wieder an das Bordnetz "
                            "anschließen       \r\n"
                            "     - Diagnose neu starten"),
-                        MB_OK);
+                        MB_OK, HelpContext);
                 return result;
             }
             if (box(MsgKind::Warning, testPlugText(), MB_OK | MB_CANCEL) != MB_OK) return 0;

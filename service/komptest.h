@@ -140,7 +140,7 @@ private:
     uint8_t deviceClass() const { return HeldDeviceClass & 0x7F; }
     // The radio of the pump pressure test in the class's list (0: none).
     int pumpTestRadio() const;
-    int box(MsgKind kind, const ByteString& text, int buttons);
+    int box(MsgKind kind, const ByteString& text, int buttons, int helpContext = 0);
     void disable();
     void refresh();
     bool sendStep();

@@ -160,13 +160,19 @@ void TMAIN_Form::createActions() {
 // enabling, and runs the action.
 QAction* TMAIN_Form::addMenuEntry(QMenu* menu, const QString& entryName, QAction* base,
                                   const QString& caption, bool followVisible, const QString& hint) {
-    auto* entry = new QAction(base->icon(), caption.isEmpty() ? base->text() : caption, this);
+    // The line names the action's key, but the key stays the action's alone: a second enabled
+    // holder of it (the line's shortcut is live while the menu bar has the focus) makes the
+    // key ambiguous, and then it does nothing at all.
+    const QString key = base->shortcut().toString(QKeySequence::NativeText);
+    auto withKey = [key](const QString& text) {
+        return key.isEmpty() || text.contains('\t') ? text : text + '\t' + key;
+    };
+    auto* entry = new QAction(base->icon(), withKey(caption.isEmpty() ? base->text() : caption),
+                              this);
     entry->setObjectName(entryName);
-    entry->setShortcut(base->shortcut());
-    entry->setShortcutContext(Qt::WidgetShortcut);  // the key belongs to the action
     entry->setVisible(base->isVisible());
-    auto follow = [entry, base, caption, followVisible, hint] {
-        if (caption.isEmpty()) entry->setText(base->text());
+    auto follow = [entry, base, caption, followVisible, hint, withKey] {
+        if (caption.isEmpty()) entry->setText(withKey(base->text()));
         entry->setToolTip(hint.isEmpty() ? base->toolTip() : hint);
         if (followVisible) entry->setVisible(base->isVisible());
         entry->setEnabled(base->isEnabled());

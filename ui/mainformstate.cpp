@@ -332,6 +332,9 @@ QString pumpConfirmation() {
         "     die erforderliche Durchflussmenge erreicht wird.");
 }
 
+// The counter delete question's help topic: the action's own.
+constexpr int kCounterDeleteHelp = 314;
+
 QString counterDeleteConfirmation() {
     return QCoreApplication::translate(
         "TMAIN_Form",
@@ -463,7 +466,7 @@ void TMAIN_Form::runControl(const QString& name) {
             return;
     } else if (name == QLatin1String("STEU_CNTDEL")) {
         if (m_ui->messageBox(MsgKind::Question, fromQ(counterDeleteConfirmation()),
-                             MB_YES | MB_NO) != MB_YES)
+                             MB_YES | MB_NO, kCounterDeleteHelp) != MB_YES)
             return;
     }
     command();

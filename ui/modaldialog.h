@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <functional>
 
+#include "qtports.h"
+
 class QHBoxLayout;
 class QPushButton;
 
@@ -26,7 +28,11 @@ public:
     std::function<int(Dialog& dialog)> showModal;
 
 protected:
-    int runModal(Dialog& dialog) { return showModal ? showModal(dialog) : dialog.exec(); }
+    int runModal(Dialog& dialog) {
+        if (showModal) return showModal(dialog);
+        UI_PrepareDialog(&dialog);
+        return dialog.exec();
+    }
 };
 
 // F1 inside the dialog opens its help topic.

@@ -42,6 +42,48 @@ QtTimer::QtTimer() {
     });
 }
 
+namespace {
+
+bool staysOnTop(const QWidget* w) {
+    return w && (w->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// A window of the program the user works in: shown, not a menu or tool tip.
+bool isOpenWindow(const QWidget* w) {
+    return w && w->isWindow() && w->isVisible() &&
+           !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip ||
+             w->windowType() == Qt::SplashScreen);
+}
+
+}  // namespace
+
+QWidget* UI_DialogOwner(QWidget* fallback) {
+    // A running modal dialog opened the box; else the window stays on top and has the user;
+    // else any window of the program that stays on top (the box must not open behind it).
+    if (QWidget* modal = QApplication::activeModalWidget(); isOpenWindow(modal)) return modal;
+    if (QWidget* active = QApplication::activeWindow(); isOpenWindow(active) && staysOnTop(active))
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (isOpenWindow(w) && staysOnTop(w) && w != fallback) return w;
+    return fallback;
+}
+
+void UI_PrepareDialog(QWidget* dialog) {
+    // Above every other window of the program, stay-on-top ones included: such a dialog stays
+    // on top itself while another window of the program does.
+    bool onTopOpen = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != dialog && isOpenWindow(w) && staysOnTop(w)) onTopOpen = true;
+    if (onTopOpen && !staysOnTop(dialog) && !dialog->isVisible())
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // Once shown it comes to the front with the focus.
+    QTimer::singleShot(0, dialog, [dialog] {
+        if (!dialog->isVisible()) return;
+        dialog->raise();
+        dialog->activateWindow();
+    });
+}
+
 QtUserInteraction::QtUserInteraction(QWidget* parent) : m_parent(parent) {}
 
 QtUserInteraction::~QtUserInteraction() = default;
@@ -69,10 +111,8 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
             icon = QMessageBox::Information;
             break;
     }
-    // A box asked for by a window that stays on top must come up above that window.
-    QWidget* parent = QApplication::activeWindow();
-    if (!parent || !(parent->windowFlags() & Qt::WindowStaysOnTopHint)) parent = m_parent;
-    QMessageBox box(icon, applicationTitle(), toQ(text), qb, parent);
+    QMessageBox box(icon, applicationTitle(), toQ(text), qb, UI_DialogOwner(m_parent));
+    UI_PrepareDialog(&box);
     // Help closes a message box: it shows its topic and brings the box back, so only the
     // box's own buttons (or Escape and the close box, as Cancel) end it.
     bool helpPressed = false;
@@ -81,10 +121,13 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
                          [&helpPressed] { helpPressed = true; });
     }
     int pressed = 0;
+    bool again = false;
     do {
+        if (again) UI_PrepareDialog(&box);  // back in front after the help topic
         helpPressed = false;
         pressed = box.exec();
         if (helpPressed && showHelp) showHelp(helpContext);
+        again = helpPressed;
     } while (helpPressed);
     switch (pressed) {
         case QMessageBox::Ok:
@@ -128,7 +171,8 @@ using DefaultExtension = std::function<ByteString(const ByteString&, int)>;
 std::optional<FileDialogChoice> runFileDialog(QWidget* parent, const FileDialogRequest& r,
                                               QFileDialog::AcceptMode mode,
                                               const DefaultExtension& defaultExtension = {}) {
-    QFileDialog dlg(parent, toQ(r.title), toQ(r.initialDir));
+    QFileDialog dlg(UI_DialogOwner(parent), toQ(r.title), toQ(r.initialDir));
+    UI_PrepareDialog(&dlg);
     dlg.setAcceptMode(mode);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // the program asks itself
     const QStringList filters = toQtFilters(r.filter);
@@ -164,7 +208,8 @@ std::optional<FileDialogChoice> QtUserInteraction::saveFileDialog(const FileDial
 std::optional<PrintChoice> QtUserInteraction::printDialog(const PrintRequest& r) {
     if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setDocName(toQ(r.documentTitle));
-    QPrintDialog dlg(m_printer.get(), m_parent);
+    QPrintDialog dlg(m_printer.get(), UI_DialogOwner(m_parent));
+    UI_PrepareDialog(&dlg);
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     PrintChoice c;

@@ -42,6 +42,14 @@ public:
 
 class QPrinter;
 
+// Every box and dialog of the program comes up in front of all its other windows, the ones that
+// stay on top included, with the focus. UI_DialogOwner is its parent: the modal dialog or the
+// stay-on-top window that opened it, else any window that stays on top, else `fallback`.
+// UI_PrepareDialog, called before the dialog is shown, keeps it above the stay-on-top windows
+// and brings it to the front once it shows.
+QWidget* UI_DialogOwner(QWidget* fallback);
+void UI_PrepareDialog(QWidget* dialog);
+
 // Message boxes and the main window's open, save and print dialogs.
 class QtUserInteraction : public IUserInteraction {
 public:

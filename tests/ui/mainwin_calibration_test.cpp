@@ -129,10 +129,13 @@ TEST(Co2Adjustment, Class3StoresTheAssignedSpeedAndSwitchesOff) {
     for (const char* text : {"Stellen Sie sicher das die Umwälzpumpe", "CO2-Messgerät",
                              "jetzt starten?", "Soll die Einstellung 4100 U/min übernommen"})
         EXPECT_GE(t.box(text), 0) << text;
-    // the warning about the CO2 meter offers its help topic beside OK and Cancel
+    // the warning about the CO2 meter and the start question offer the topic's help
     const FakeUserInteraction::Box& meter = t.run->ui.boxes.at(t.box("CO2-Messgerät"));
     EXPECT_EQ(meter.buttons, MB_OK | MB_CANCEL);
     EXPECT_EQ(meter.helpContext, 410);
+    const FakeUserInteraction::Box& start = t.run->ui.boxes.at(t.box("jetzt starten?"));
+    EXPECT_EQ(start.buttons, MB_YES | MB_NO);
+    EXPECT_EQ(start.helpContext, 410);
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.storedSpeed() == 4100; }, 3000));
     ASSERT_TRUE(t.run->runUntil([&] { return !t.unit.heating(); }, 3000));
     EXPECT_TRUE(t.got(B({0x10})));

@@ -168,6 +168,7 @@ TEST_F(MainWindowClass5, DeletesAskFirst) {
     ASSERT_EQ(run->ui.boxes.size(), 4u);
     EXPECT_EQ(run->ui.boxes[3].kind, MsgKind::Question);
     EXPECT_EQ(run->ui.boxes[3].buttons, MB_YES | MB_NO);
+    EXPECT_EQ(run->ui.boxes[3].helpContext, 314);  // the action's help topic
     EXPECT_EQ(run->ui.boxes[3].text,
               "     Sollen die Zeiten und Zähler wirklich gelöscht werden?     \r\n\r\n"
               "     Achtung: Die Betriebsspannung muss anschließend getrennt werden!     ");

@@ -131,7 +131,8 @@ TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
     EXPECT_FALSE(shown);
     EXPECT_EQ(t.box("Vorbereitung des Komponententests"), 0);
     EXPECT_EQ(t.box("Bitte den Prüfstecker anstelle"), 1);
-    EXPECT_EQ(t.run->ui.boxes.size(), 2u);
+    ASSERT_EQ(t.run->ui.boxes.size(), 2u);
+    EXPECT_EQ(t.run->ui.boxes[0].helpContext, KompTest::HelpContext);  // its Help button
 
     // with the plug the window opens at once and ends with the instructions to undo it
     t.unit.setTestPlug(true);
@@ -161,7 +162,9 @@ TEST(ComponentTestWindow, Class3NeedsTheTestPlug) {
         EXPECT_FALSE(t.got(B({0x45, 8, 10, 0xFF, 0xFF})));
     });
     t.trigger("DIAG_KOMP_Test");
-    EXPECT_GE(t.box("Beenden des Komponententests"), 0);
+    const int finish = t.box("Beenden des Komponententests");
+    ASSERT_GE(finish, 0);
+    EXPECT_EQ(t.run->ui.boxes[finish].helpContext, KompTest::HelpContext);
 }
 
 TEST(ComponentTestWindow, Class3RefusalIsShownFromTheGuiLoop) {

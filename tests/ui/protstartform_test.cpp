@@ -94,6 +94,7 @@ TEST_F(ProtStartDialog, TheIntervalStaysWithinOneToAThousand) {
 }
 
 TEST_F(ProtStartDialog, ControlsFollowLinkAndClass) {
+    form.Edit1()->setText(dir.filePath("a.log"));
     form.SetLinkState(true);
     form.SetDeviceClass(1);
     for (QWidget* w : std::initializer_list<QWidget*>{form.Button2(), form.Button3(), form.Edit1(),
@@ -136,6 +137,39 @@ TEST_F(ProtStartDialog, StartTakesTheDialogsValues) {
     EXPECT_EQ(form.log().PROTTimer().interval(), 30000);
     EXPECT_TRUE(form.log().LogOpen);
     form.PROT_Stop();
+    EXPECT_FALSE(form.log().LogOpen);
+}
+
+TEST_F(ProtStartDialog, OkWaitsForAFileName) {
+    form.SetLinkState(true);
+    form.SetDeviceClass(1);
+    struct Case {
+        QString name;
+        bool ok;
+    };
+    const Case cases[] = {{QString(), false},
+                          {QStringLiteral("   "), false},
+                          {dir.path() + "/", false},
+                          {QStringLiteral("C:\\Protokolle\\"), false},
+                          {dir.filePath("neu"), true},
+                          {QStringLiteral("a"), true}};
+    for (const Case& c : cases) {
+        form.Edit1()->setText(c.name);
+        EXPECT_EQ(form.Button2()->isEnabled(), c.ok) << c.name.toStdString();
+        EXPECT_EQ(form.Button2()->toolTip().isEmpty(), c.ok) << c.name.toStdString();
+    }
+    // Started with no name: OK cannot close the dialog, so no file with no name is reported.
+    settings.LogFileName.clear();
+    int clicks = 0;
+    form.showModal = [&](TPROT_START_Form& d) {
+        EXPECT_FALSE(d.Button2()->isEnabled());
+        d.Button2()->click();
+        ++clicks;
+        return d.result();
+    };
+    EXPECT_FALSE(form.PROT_Start());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(rec.ui.boxes.empty());
     EXPECT_FALSE(form.log().LogOpen);
 }
 

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "qtports.h"
+
 class ServiceDialog : public QDialog {
 public:
     using QDialog::QDialog;
@@ -14,6 +16,7 @@ public:
     int showModal() {
         m_shown = true;
         m_ended = false;
+        if (!runModal) UI_PrepareDialog(this);
         const int r = runModal ? runModal() : exec();
         m_shown = false;
         return m_ended ? m_result : r;

@@ -123,7 +123,10 @@ TEXTRA_Tele_Form::TEXTRA_Tele_Form(MainEngine& engine, BusLayers& buses, ViewCon
 
     connect(m_send, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(m_close, &QPushButton::clicked, this, [this] { Button1Click(); });
-    // Enter in the telegram entry sends, as the button would (see eventFilter).
+    // Enter in the telegram entry sends, as the button would (see eventFilter). A key from the
+    // keyboard goes to the combo box, which has the focus and hands the key to its line edit
+    // directly, past any filter there; a key given to the line edit comes to it first.
+    m_combo->installEventFilter(this);
     m_combo->lineEdit()->installEventFilter(this);
     DIALOG_AddHelpKey(this, kHelpContext, m_ctx.showHelp);
 }
@@ -165,7 +168,7 @@ bool TEXTRA_Tele_Form::eventFilter(QObject* watched, QEvent* e) {
     // Enter in the telegram entry sends once and goes no further: the line edit passes the key
     // on to the combo box, which hands it to the line edit again, so a returnPressed would come
     // twice (a bad entry would get its box twice).
-    if (e->type() == QEvent::KeyPress && watched == m_combo->lineEdit()) {
+    if (e->type() == QEvent::KeyPress && (watched == m_combo || watched == m_combo->lineEdit())) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (m_send->isEnabled()) Button2Click();

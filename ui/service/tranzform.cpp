@@ -56,6 +56,7 @@ void TMAIN_Tranz_Form::runModal(const ByteString& caption, const ByteString& tex
         runModalHook(*this);
         hide();
     } else {
+        UI_PrepareDialog(this);
         exec();
     }
 }

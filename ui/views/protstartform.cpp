@@ -97,8 +97,11 @@ TPROT_START_Form::TPROT_START_Form(const DataPointTable& dataPoints, MainSetting
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // OK waits for a file name.
+    connect(m_edit1, &QLineEdit::textChanged, this, [this] { updateOk(); });
     connect(m_browse, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (!namesAFile()) return;
         Edit2Exit();  // Enter on the interval counts as leaving it
         done(ResultOk);
     });
@@ -112,6 +115,7 @@ TPROT_START_Form::TPROT_START_Form(const DataPointTable& dataPoints, MainSetting
 bool TPROT_START_Form::PROT_Start() {
     PROT_SetFileName(toQ(m_settings->LogFileName));
     m_upDown->setPosition(m_settings->LogInterval);
+    if (!showModal) UI_PrepareDialog(this);
     const int result = showModal ? showModal(*this) : exec();
     if (result != ResultOk) return false;
     PROT_SetFileName(m_edit1->text());
@@ -130,8 +134,20 @@ void TPROT_START_Form::PROT_SetFileName(const QString& name) {
     m_edit1->setText(toQ(used));
 }
 
+bool TPROT_START_Form::namesAFile() const {
+    // Blank, or only a folder: there is no file to write to yet.
+    const QString name = m_edit1->text().trimmed();
+    return !name.isEmpty() && !name.endsWith('/') && !name.endsWith('\\');
+}
+
+void TPROT_START_Form::updateOk() {
+    m_ok->setEnabled(m_controlsOn && namesAFile());
+    m_ok->setToolTip(namesAFile() ? QString() : tr("Bitte einen Dateinamen angeben."));
+}
+
 void TPROT_START_Form::PROT_EnableControls(bool on) {
-    m_ok->setEnabled(on);
+    m_controlsOn = on;
+    updateOk();
     m_browse->setEnabled(on);
     m_upDown->setEnabled(on);
     for (QLineEdit* e : {m_edit1, m_edit2}) {

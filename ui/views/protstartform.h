@@ -58,6 +58,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Whether the name field names a file (not blank, not only a folder); OK waits for one.
+    bool namesAFile() const;
+    void updateOk();
+
     MainSettings* m_settings;
     ViewContext m_ctx;
     MeasurementLog m_log;
@@ -68,6 +72,7 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_inExit = false;
+    bool m_controlsOn = true;  // as PROT_EnableControls last set them
 };
 
 // Two small arrow buttons that count a position within a range and show it in an edit.

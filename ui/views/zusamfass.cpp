@@ -127,7 +127,9 @@ void TZUSAMFASS_Form::centre() {
 }
 
 int TZUSAMFASS_Form::showModal() {
-    return runModal ? runModal(*this) : exec();
+    if (runModal) return runModal(*this);
+    UI_PrepareDialog(this);
+    return exec();
 }
 
 // ---- the three commands ----------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "srecord.h"
 
+#include <algorithm>
+
 #include "translate.h"
 
 #define CTX "TEXTRA_FLASH_Form"
@@ -60,7 +62,36 @@ Fault readRecord(std::string_view line, uint32_t& address, ByteString& data) {
     return Fault::None;
 }
 
+// The line end at or after pos, looked for no further than one character past the longest
+// record: npos when the line is longer than that.
+size_t lineEnd(std::string_view text, size_t pos) {
+    const size_t limit = std::min(text.size(), pos + FLASH_LongestRecordLine + 1);
+    for (size_t i = pos; i < limit; ++i)
+        if (text[i] == '\r' || text[i] == '\n') return i;
+    return limit - pos > FLASH_LongestRecordLine ? std::string_view::npos : limit;
+}
+
+ByteString overlongMessage(int line) {
+    return lineMessage(QT_TRANSLATE_NOOP(CTX, "      Daten fehlerhaft in Zeile %d!     "), line);
+}
+
 }  // namespace
+
+bool FLASH_CheckLineLengths(std::string_view text, ByteString& message) {
+    int lineNumber = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = lineEnd(text, pos);
+        ++lineNumber;
+        if (end == std::string_view::npos) {
+            message = overlongMessage(lineNumber);
+            return false;
+        }
+        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        pos = end + (crLf ? 2 : 1);
+    }
+    return true;
+}
 
 bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& image,
                     ByteString& message) {
@@ -71,12 +102,16 @@ bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& imag
     ByteString data;
     size_t pos = 0;
     while (pos < text.size()) {
-        size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
+        const size_t end = lineEnd(text, pos);
+        ++lineNumber;
+        // No record is that long: refused before anything of it is looked at.
+        if (end == std::string_view::npos) {
+            message = overlongMessage(lineNumber);
+            return false;
+        }
         const std::string_view line = text.substr(pos, end - pos);
         const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
         pos = end + (crLf ? 2 : 1);
-        ++lineNumber;
         if (line.size() < 2 || line[0] != 'S' || line[1] < '1' || line[1] > '3') continue;
         uint32_t address = 0;
         switch (readRecord(line, address, data)) {

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "settings.h"
 #include "settingskeys.h"
 #include "translate.h"
 
@@ -85,6 +86,9 @@ QString LANG_ReadSelection(QSettings& store, const QString& programFile) {
 }
 
 QString LANG_ReadSelection(const QString& programFile) {
+    // A store that cannot be used (a pipe in its place would block) holds no choice.
+    if (!SETTINGS_FileProblem(SETTINGS_UserStoreFile(SettingsKey::LocalesApplication)).isEmpty())
+        return {};
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, SettingsKey::Organisation,
                     SettingsKey::LocalesApplication);
     return LANG_ReadSelection(store, programFile);
@@ -98,6 +102,8 @@ bool LANG_StoreSelection(QSettings& store, const QString& programFile, const QSt
 }
 
 bool LANG_StoreSelection(const QString& programFile, const QString& code) {
+    if (!SETTINGS_FileProblem(SETTINGS_UserStoreFile(SettingsKey::LocalesApplication)).isEmpty())
+        return false;
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, SettingsKey::Organisation,
                     SettingsKey::LocalesApplication);
     return LANG_StoreSelection(store, programFile, code);

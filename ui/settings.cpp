@@ -240,7 +240,8 @@ void MainSettings::readValues(const QSettings* s) {
 }
 
 bool MainSettings::SETTINGS_Save() {
-    if (!m_store) return false;
+    m_problem.clear();
+    if (!m_store) return false;  // set aside at the load, and said then
     QSettings& s = *m_store;
     const QSize screen = currentScreen();
     s.setValue(key(K::Screen, K::ScreenHeight), screen.height());
@@ -271,7 +272,6 @@ bool MainSettings::SETTINGS_Save() {
     s.sync();
     const bool ok = s.status() == QSettings::NoError;
     m_store.reset();
-    m_problem.clear();
     if (!ok)
         m_problem =
             QCoreApplication::translate(

@@ -57,7 +57,8 @@ public:
     // file could not be used.
     bool SETTINGS_Load();
     // Writes every value and releases the store; false when the store cannot be written, and
-    // problem() then names the file and the reason. Does nothing (false) when no store is open.
+    // problem() then names the file and the reason. Does nothing (false, and no problem) when
+    // no store is open.
     bool SETTINGS_Save();
     // The message for the user about the last load or save that failed; empty when it did not.
     const QString& problem() const { return m_problem; }

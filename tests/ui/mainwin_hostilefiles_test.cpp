@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cstring>
 #include <functional>
 
 #include "dialoghelpers.h"
@@ -175,6 +177,76 @@ TEST_F(MainWindowHostileFiles, EveryReaderAndWriterRefusesWhatIsNoRegularFileAtO
             run->form->protForm()->PROT_LOG()->setChecked(false);
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The settings file of a run: a pipe or a folder in its place is set aside and the window
+// comes up on the defaults, saying once which file it could not use; a folder that cannot be
+// written any more gets one message at the exit.
+TEST(MainWindowSettingsFile, OneUnusableFileOneMessageAndTheWindowStillComesUp) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& file)> make;
+    };
+    const Case cases[] = {
+        {"named pipe", [](const std::string& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0666), 0); }},
+        {"folder", [](const std::string& f) { ASSERT_EQ(::mkdir(f.c_str(), 0777), 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const std::string file = dir.filePath("TRELUN_10.ini").toStdString();
+        c.make(file);
+        HOSTILE_HangGuard guard(file, std::chrono::milliseconds(3000));
+        {
+            MainWinRun run(dir.path());
+            EXPECT_FALSE(guard.finish()) << "waited on the settings file";
+            EXPECT_TRUE(run.ui.boxes.empty()) << "the message waits for the window";
+            run.showReady();
+            EXPECT_TRUE(run.form->isMaximized()) << "the first-run placement";
+            ASSERT_EQ(run.ui.boxes.size(), 1u);
+            EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Error);
+            EXPECT_NE(run.ui.boxes[0].text.find(file), ByteString::npos);
+            EXPECT_NE(run.ui.boxes[0].text.find("Grundeinstellungen"), ByteString::npos);
+            run.advance(500);
+            run.form->close();
+            EXPECT_EQ(run.ui.boxes.size(), 1u) << "said once";
+        }
+        EXPECT_EQ(HOSTILE_State(file), c.name == std::string("folder") ? "folder" : "pipe");
+    }
+}
+
+TEST(MainWindowSettingsFile, ASaveThatFailsAtTheExitIsSaid) {
+    QTemporaryDir dir;
+    ::chmod(dir.path().toLocal8Bit().constData(), 0777);
+    const QString folder = dir.filePath("ro");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    {
+        MainWinRun first(folder);
+        first.showReady();
+        first.form->close();
+    }
+    const std::string file = (folder + "/TRELUN_10.ini").toStdString();
+    const std::string before = HOSTILE_State(file);
+    ASSERT_NE(before, "missing");
+    ASSERT_EQ(::chmod(folder.toLocal8Bit().constData(), 0555), 0);
+    MainWinRun run(folder);
+    run.showReady();
+    EXPECT_TRUE(run.ui.boxes.empty());
+    run.form->settings().AdapterSerial = "NV0815B";
+    {
+        HOSTILE_AsOrdinaryUser user;
+        run.form->close();
+    }
+    ASSERT_EQ(run.ui.boxes.size(), 1u);
+    EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Error);
+    EXPECT_EQ(run.ui.boxes[0].text,
+              "     Die Einstellungen konnten nicht in " + file + " gespeichert werden (" +
+                  std::strerror(EACCES) + ").     ");
+    EXPECT_EQ(HOSTILE_State(file), before);
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ enum class FullDevice { Refuse, Accept };
 // the wrong kind). Accept lets a log that is appended to be written to /dev/full, so that it
 // meets the write error of a full disk rather than a refusal. The descriptor returned blocks
 // as usual again.
-int TOOL_OpenRegularFile(const ByteString& fileName, int flags, FullDevice full = FullDevice::Refuse);
+int TOOL_OpenRegularFile(const ByteString& fileName, int flags,
+                         FullDevice full = FullDevice::Refuse);
 
 // Never replaces anything that is not a regular file the user may write, nor a file through a
 // temporary name that is not a regular file.

@@ -191,7 +191,8 @@ ByteString MeasurementLogLines::PROT_BuildLine(const LogClockReading& at,
 std::unique_ptr<MeasurementLogFile> MeasurementLogFile::open(const ByteString& fileName) {
     if (fileName.empty()) return nullptr;
     // Never a pipe, a device or a folder; the full device stays, for its write error.
-    const int fd = TOOL_OpenRegularFile(fileName, O_WRONLY | O_APPEND | O_CREAT, FullDevice::Accept);
+    const int fd =
+        TOOL_OpenRegularFile(fileName, O_WRONLY | O_APPEND | O_CREAT, FullDevice::Accept);
     if (fd < 0) return nullptr;
     return std::unique_ptr<MeasurementLogFile>(new MeasurementLogFile(fd));
 }

@@ -46,7 +46,8 @@ bool looksLikeShortItem(const ByteString& line) {
 LineOutcome judgeLine(const ByteString& kept, int filterIndex, const TEolParamSet& set,
                       int32_t& address, int32_t& value) {
     const ByteString line = TOOL_TextBeforeSemicolon(kept);
-    if (line.size() < 6) return looksLikeShortItem(line) ? LineOutcome::Error : LineOutcome::Skipped;
+    if (line.size() < 6)
+        return looksLikeShortItem(line) ? LineOutcome::Error : LineOutcome::Skipped;
     address = static_cast<int32_t>(TOOL_HexToInt(TOOL_StripBlanks(line.substr(0, 4))));
     const int64_t v = TOOL_HexToInt(TOOL_StripBlanks(line.substr(4, 9)));
     value = static_cast<int32_t>(v);

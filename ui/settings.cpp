@@ -37,11 +37,9 @@ QString columnValue(int i) {
     return K::ListColumnPrefix + QString::number(i);
 }
 
-constexpr char kContext[] = "MainSettings";
-
 QString errnoText(int error) {
     if (error == EINVAL)
-        return QCoreApplication::translate(kContext, "keine gewöhnliche Datei");
+        return QCoreApplication::translate("MainSettings", "keine gewöhnliche Datei");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -84,8 +82,7 @@ QString toQ(const ByteString& s) {
 QString saveReason(const QString& path) {
     const QFileInfo info(path);
     errno = 0;
-    if (!QDir().mkpath(info.absolutePath()))
-        return errnoText(errno != 0 ? errno : EACCES);
+    if (!QDir().mkpath(info.absolutePath())) return errnoText(errno != 0 ? errno : EACCES);
     const QString probe = info.absolutePath() + QStringLiteral("/.settings-probe~");
     const int fd = TOOL_OpenRegularFile(probe.toStdString(), O_WRONLY | O_CREAT | O_EXCL);
     if (fd < 0) return errnoText(errno);
@@ -93,7 +90,7 @@ QString saveReason(const QString& path) {
     ::unlink(probe.toStdString().c_str());
     const QString problem = SETTINGS_FileProblem(path);
     if (!problem.isEmpty()) return problem;
-    return QCoreApplication::translate(kContext, "Schreibfehler");
+    return QCoreApplication::translate("MainSettings", "Schreibfehler");
 }
 
 }  // namespace
@@ -198,16 +195,16 @@ bool MainSettings::SETTINGS_Load() {
         if (!m_store)
             reason = errnoText(ENOENT);
         else if (m_store->status() == QSettings::AccessError)
-            reason = QCoreApplication::translate(kContext, "kein Lesezugriff");
+            reason = QCoreApplication::translate("MainSettings", "kein Lesezugriff");
         else if (m_store->status() == QSettings::FormatError)
-            reason = QCoreApplication::translate(kContext, "ungültiger Inhalt");
+            reason = QCoreApplication::translate("MainSettings", "ungültiger Inhalt");
     }
     if (!reason.isEmpty()) {
         // The file is set aside: not read, and not overwritten at exit.
         m_store.reset();
         readValues(nullptr);
         m_problem = QCoreApplication::translate(
-                        kContext,
+                        "MainSettings",
                         "     Die Einstellungsdatei %1 kann nicht verwendet werden (%2).     \r\n"
                         "     Das Programm startet mit den Grundeinstellungen.     ")
                         .arg(QDir::toNativeSeparators(m_storeFactory.file), reason);
@@ -273,9 +270,10 @@ bool MainSettings::SETTINGS_Save() {
     const bool ok = s.status() == QSettings::NoError;
     m_store.reset();
     if (!ok)
-        m_problem =
-            QCoreApplication::translate(
-                kContext, "     Die Einstellungen konnten nicht in %1 gespeichert werden (%2).     ")
-                .arg(QDir::toNativeSeparators(m_storeFactory.file), saveReason(m_storeFactory.file));
+        m_problem = QCoreApplication::translate(
+                        "MainSettings",
+                        "     Die Einstellungen konnten nicht in %1 gespeichert werden (%2).     ")
+                        .arg(QDir::toNativeSeparators(m_storeFactory.file),
+                             saveReason(m_storeFactory.file));
     return ok;
 }

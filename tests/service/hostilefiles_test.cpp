@@ -3,13 +3,14 @@
 // was there, and only the log that is appended to meets the full device's write error. The
 // main window's test shows the boxes; this one reaches the routines behind the open dialogs,
 // which filter most of these out first.
+#include "hostilefiles.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <functional>
 
-#include "hostilefiles.h"
 #include "measurementlogfile.h"
 #include "paramsetfile.h"
 #include "safefile.h"
@@ -71,7 +72,8 @@ TEST(HostileFiles, TheFileRoutinesRefuseWhatIsNoRegularFile) {
             Outcome got;
             {
                 std::unique_ptr<HOSTILE_AsOrdinaryUser> user;
-                if (h.kind == HostileKind::ReadOnly) user = std::make_unique<HOSTILE_AsOrdinaryUser>();
+                if (h.kind == HostileKind::ReadOnly)
+                    user = std::make_unique<HOSTILE_AsOrdinaryUser>();
                 got = row.attempt(h.path);
             }
             EXPECT_FALSE(guard.finish()) << "waited on the file";

@@ -92,8 +92,8 @@ TEST(ParamSetFile, EveryLineEndEndsALineAndEveryItemIsRead) {
     const ByteString sep = ";" + ByteString(73, '*');
     const std::vector<std::pair<int32_t, int>> three{{0x10, 1}, {0x11, 0xA5}, {0xFF, 0x0A}};
     const auto withEnds = [&](const std::vector<ByteString>& ends) {
-        const ByteString lines[] = {sep,         ";  " + kStamp,   sep,  "0010  01     1",
-                                    "0011  A5     165", "00FF  0A     10", sep};
+        const ByteString lines[] = {
+            sep, ";  " + kStamp, sep, "0010  01     1", "0011  A5     165", "00FF  0A     10", sep};
         ByteString out;
         for (size_t i = 0; i < std::size(lines); ++i) out += lines[i] + ends[i % ends.size()];
         return out;
@@ -140,7 +140,9 @@ TEST(ParamSetFile, ALineThatHoldsAnItemTheReaderCannotTakeStopsAtItsNumber) {
         {"short line of an address and a value", file("0001  02\r\n2 3\r\n"), 5, {{1, 2}}},
         {"address and value with a tab", file("1A\t3F\r\n"), 4, {}},
         {"CR-only file with a bad value in its third item",
-         ";\r0001  02\r0002  03\r0003  XY\r0004  05\r", 4, {{1, 2}, {2, 3}}},
+         ";\r0001  02\r0002  03\r0003  XY\r0004  05\r",
+         4,
+         {{1, 2}, {2, 3}}},
     };
     for (const Case& c : cases) {
         TEolParamSet set;

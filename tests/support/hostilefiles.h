@@ -110,8 +110,7 @@ private:
 // and the test reports the hang instead of waiting for ever. A hang elsewhere ends the run.
 class HOSTILE_HangGuard {
 public:
-    HOSTILE_HangGuard(std::string pipe, std::chrono::milliseconds limit)
-        : m_pipe(std::move(pipe)) {
+    HOSTILE_HangGuard(std::string pipe, std::chrono::milliseconds limit) : m_pipe(std::move(pipe)) {
         ::signal(SIGPIPE, SIG_IGN);
         m_thread = std::thread([this, limit] {
             std::unique_lock<std::mutex> lock(m_mutex);

@@ -81,21 +81,32 @@ TEST_F(MainWindowHostileFiles, EveryReaderAndWriterRefusesWhatIsNoRegularFileAtO
         std::function<ByteString(const std::string&)> fullBox;  // empty: the refusal
     };
     const std::vector<Row> rows{
-        {"parameter set read", ".prn", true, paramSet(),
+        {"parameter set read",
+         ".prn",
+         true,
+         paramSet(),
          [&](const std::string& file) {
              choose(file);
              trigger("DSATZ_FILEtoZWIS");
          },
          [&](const std::string& file) { return box(file, notOpened); },
-         [](const std::string&) { return ByteString(); }, {}},
-        {"summary report read", ".txt", true, "Bericht\r\n",
+         [](const std::string&) { return ByteString(); },
+         {}},
+        {"summary report read",
+         ".txt",
+         true,
+         "Bericht\r\n",
          [&](const std::string& file) {
              choose(file);
              trigger("DIAG_ZUSAM_Open");
          },
          [&](const std::string& file) { return box(file, notOpened); },
-         [](const std::string&) { return ByteString(); }, {}},
-        {"software file read", ".s19", true, badRecord + "\r\n",
+         [](const std::string&) { return ByteString(); },
+         {}},
+        {"software file read",
+         ".s19",
+         true,
+         badRecord + "\r\n",
          [&](const std::string& file) {
              choose(file, 0);
              trigger("EXTR_FLASH");
@@ -105,19 +116,32 @@ TEST_F(MainWindowHostileFiles, EveryReaderAndWriterRefusesWhatIsNoRegularFileAtO
              return ByteString("      Checksumme fehlerhaft in Zeile 1!     ");
          },
          {}},
-        {"parameter set write", ".prn", false, "alt\r\n",
+        {"parameter set write",
+         ".prn",
+         false,
+         "alt\r\n",
          [&](const std::string& file) {
              choose(file);
              trigger("DSATZ_ZWIStoFILE");
          },
-         [&](const std::string& file) { return box(file, notCreated); }, {}, {}},
-        {"summary report write", ".txt", false, "alt\r\n",
+         [&](const std::string& file) { return box(file, notCreated); },
+         {},
+         {}},
+        {"summary report write",
+         ".txt",
+         false,
+         "alt\r\n",
          [&](const std::string& file) {
              choose(file);
              trigger("DIAG_ZUSAM_Save");
          },
-         [&](const std::string& file) { return box(file, notCreated); }, {}, {}},
-        {"measurement log", ".log", false, "alt\r\n",
+         [&](const std::string& file) { return box(file, notCreated); },
+         {},
+         {}},
+        {"measurement log",
+         ".log",
+         false,
+         "alt\r\n",
          [&](const std::string& file) {
              run->form->protStartForm()->showModal = [file](TPROT_START_Form& d) {
                  d.Edit1()->setText(QString::fromStdString(file));
@@ -127,17 +151,23 @@ TEST_F(MainWindowHostileFiles, EveryReaderAndWriterRefusesWhatIsNoRegularFileAtO
              };
              trigger("DIAG_PROT_Start");
          },
-         [&](const std::string& file) { return box(file, notCreated); }, {},
+         [&](const std::string& file) { return box(file, notCreated); },
+         {},
          [](const std::string& file) {
              return "     Fehler beim schreiben in die Messwerteprotokolldatei '" +
                     TOOL_FileNameOnly(file) + "' !     ";
          }},
-        {"telegram log recording", ".txt", false, "alt\r\n",
+        {"telegram log recording",
+         ".txt",
+         false,
+         "alt\r\n",
          [&](const std::string& file) {
              choose(file);
              run->form->protForm()->PROT_LOG()->trigger();
          },
-         [&](const std::string& file) { return box(file, notOpened); }, {}, {}},
+         [&](const std::string& file) { return box(file, notOpened); },
+         {},
+         {}},
     };
 
     int n = 0;
@@ -151,7 +181,8 @@ TEST_F(MainWindowHostileFiles, EveryReaderAndWriterRefusesWhatIsNoRegularFileAtO
             HOSTILE_HangGuard guard(h.path, std::chrono::milliseconds(2000));
             {
                 std::unique_ptr<HOSTILE_AsOrdinaryUser> user;
-                if (h.kind == HostileKind::ReadOnly) user = std::make_unique<HOSTILE_AsOrdinaryUser>();
+                if (h.kind == HostileKind::ReadOnly)
+                    user = std::make_unique<HOSTILE_AsOrdinaryUser>();
                 row.attempt(h.path);
             }
             run->advance(200);  // a message that waits for the event loop comes now
@@ -243,9 +274,9 @@ TEST(MainWindowSettingsFile, ASaveThatFailsAtTheExitIsSaid) {
     }
     ASSERT_EQ(run.ui.boxes.size(), 1u);
     EXPECT_EQ(run.ui.boxes[0].kind, MsgKind::Error);
-    EXPECT_EQ(run.ui.boxes[0].text,
-              "     Die Einstellungen konnten nicht in " + file + " gespeichert werden (" +
-                  std::strerror(EACCES) + ").     ");
+    EXPECT_EQ(run.ui.boxes[0].text, "     Die Einstellungen konnten nicht in " + file +
+                                        " gespeichert werden (" + std::strerror(EACCES) +
+                                        ").     ");
     EXPECT_EQ(HOSTILE_State(file), before);
 }
 

@@ -184,7 +184,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeUsedIsSetAsideAndTheRunStartsOnDefaults) 
         std::function<void(const QString& file)> make;
     };
     const Case cases[] = {
-        {"garbage", [this](const QString&) { writeFile("[Screen\nHeight=1024\n[Fenster2]\nTop=5\n"); }},
+        {"garbage",
+         [this](const QString&) { writeFile("[Screen\nHeight=1024\n[Fenster2]\nTop=5\n"); }},
         {"named pipe",
          [](const QString& file) { ASSERT_EQ(::mkfifo(file.toLocal8Bit().constData(), 0666), 0); }},
         {"folder", [](const QString& file) { ASSERT_TRUE(QDir().mkpath(file + "/Fenster1")); }},
@@ -241,9 +242,8 @@ TEST_F(SettingsTest, ASaveIntoAReadOnlyFolderNamesTheFileAndTheReason) {
     s->AdapterSerial = "NV0815B";
     EXPECT_FALSE(s->SETTINGS_Save());
     EXPECT_EQ(s->problem(), "     Die Einstellungen konnten nicht in " +
-                                QDir::toNativeSeparators(path()) +
-                                " gespeichert werden (" + QString::fromLocal8Bit(strerror(EACCES)) +
-                                ").     ");
+                                QDir::toNativeSeparators(path()) + " gespeichert werden (" +
+                                QString::fromLocal8Bit(strerror(EACCES)) + ").     ");
     QFile f(path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);

@@ -3971,23 +3971,22 @@ The udev rule is missing: </translation>
         <translation>Starting application... </translation>
     </message>
     <message>
-        <location filename="../service/srecord.cpp" line="+125"/>
+        <location filename="../service/srecord.cpp" line="+139"/>
         <source>      Adresse fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid address in line %d!     </translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+53"/>
+        <location line="-64"/>
         <source>      Daten fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid data in line %d!     </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+70"/>
         <source>      Checksumme fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid checksum in line %d!     </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>      Keine Programmdaten in der Datei gefunden!     </source>
         <translation>      No program data found in the file!     </translation>
     </message>

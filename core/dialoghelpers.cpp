@@ -1,5 +1,6 @@
 #include "dialoghelpers.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -164,7 +165,13 @@ void TOOL_OpenFileDialog(IUserInteraction& ui, const ByteString& title, const By
     result.Value = choice->filterIndex;
     result.Text = choice->fileName;
     if (mustExist && !TOOL_FileExists(choice->fileName)) {
-        ui.messageBox(MsgKind::Error, TOOL_FileMessage(choice->fileName, RS_NotFound()), MB_OK);
+        // Something that is there but is no regular file (a folder, a pipe, a device) cannot
+        // be opened; only what is not there at all is "not found".
+        struct stat st;
+        const bool there = ::stat(choice->fileName.c_str(), &st) == 0;
+        ui.messageBox(MsgKind::Error,
+                      TOOL_FileMessage(choice->fileName, there ? RS_NotOpened() : RS_NotFound()),
+                      MB_OK);
         return;
     }
     result.Invalid = 0;

@@ -1,8 +1,9 @@
-// libFuzzer target of the parameter-set file reader: arbitrary bytes as a .prn or .eol file
-// (any line shape: short, long, headings, comments, control characters, any line ends). A
-// file read with success must be written and read back to the same set, and the grid editor
-// must take the set with any class rules and any typed cell text without a write outside its
-// data.
+// libFuzzer target of the parameter-set file reader: arbitrary bytes as a .prn and as an .eol
+// file (any line shape: short, long, headings, comments, control characters, any line ends).
+// A file read with success must be written and read back to the same set, in memory, and the
+// grid editor must take the set with any class rules and any typed cell text without a write
+// outside its data. The seeds in fuzz/corpus/paramset are files as the program and workshops
+// write them.
 #include <cstdint>
 #include <cstdlib>
 
@@ -26,19 +27,14 @@ int32_t word(const uint8_t* d, size_t n, size_t i) {
     return i + 1 < n ? static_cast<int16_t>(d[i] | (d[i + 1] << 8)) : -1;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
-    const int filter = data[0] % 3 + 1;  // 1 .prn, 2 .eol, 3 neither
-    const ByteString content(reinterpret_cast<const char*>(data + 1), size - 1);
-
-    TEolParamSet set;
+// Reads the file as one variant; a set read with success must be written and read back to
+// the same set.
+void readAndRoundTrip(const ByteString& content, int filter, TEolParamSet& set,
+                      TEolParamSet& back) {
     const int32_t result = ParamSetFile::read(content, filter, set);
     if (result == ParamSetFile::LoadOk) {
         if (set.Count < 1) std::abort();
         const ByteString written = ParamSetFile::write(set, "01.01.2026 00:00:00");
-        TEolParamSet back;
         if (ParamSetFile::read(written, filter, back) != ParamSetFile::LoadOk) std::abort();
         if (back.Count != set.Count) std::abort();
         for (int32_t i = 1; i <= set.Count; ++i)
@@ -48,11 +44,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (result < 0) {
         std::abort();
     }
+}
+
+}  // namespace
+
+// The whole input is the file, so that real files serve as seeds as they are. It is read as
+// .eol and as .prn; the editor then takes the .prn set.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const ByteString content(reinterpret_cast<const char*>(data), size);
+    // Made once: a set holds a table over the whole address space, and building it anew for
+    // every input would take most of the run. The reader clears them.
+    static TEolParamSet set, back;
+    readAndRoundTrip(content, ParamSetFile::FilterEol, set, back);
+    readAndRoundTrip(content, ParamSetFile::FilterPrn, set, back);
+    if (ParamSetFile::read(content, 3, back) != ParamSetFile::LoadNothing) std::abort();
 
     // The editor on what was read (also a partial set after an error), with rules taken from
     // the first bytes of the file.
-    const uint8_t* d = data + 1;
-    const size_t n = size - 1;
+    const uint8_t* d = data;
+    const size_t n = size;
     EolAreaInfo areas;
     for (int a = 1; a <= 2; ++a) {
         areas.A[a] = word(d, n, static_cast<size_t>(6 * a - 6));
@@ -61,10 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     areas.SBusSize1 = word(d, n, 12);
     SilentUi ui;
+    static EolGrid grids[5];
     for (uint8_t cls = 1; cls <= 5; ++cls) {
         EolClassRules rules;
         EOL_SetClassRules(cls, areas, rules);
-        EolGrid grid;
+        EolGrid& grid = grids[cls - 1];
         grid.ItemsToGridData(set, cls, rules);
         if (grid.GridData.size() != static_cast<size_t>(grid.GridLength) + 1) std::abort();
         std::vector<int32_t> changed;

@@ -2946,7 +2946,7 @@ The udev rule is missing: </translation>
 <context>
     <name>MAIN_TOOL</name>
     <message>
-        <location filename="../core/dialoghelpers.cpp" line="+15"/>
+        <location filename="../core/dialoghelpers.cpp" line="+16"/>
         <source>      Eingabe fehlerhaft!      </source>
         <translation>      Invalid input!      </translation>
     </message>
@@ -2987,9 +2987,44 @@ The udev rule is missing: </translation>
     </message>
 </context>
 <context>
+    <name>MainSettings</name>
+    <message>
+        <location filename="../ui/settings.cpp" line="+42"/>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Schreibfehler</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>kein Lesezugriff</source>
+        <translation>no read access</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ungültiger Inhalt</source>
+        <translation>invalid content</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>     Die Einstellungsdatei %1 kann nicht verwendet werden (%2).     <byte value="xd"/>
+     Das Programm startet mit den Grundeinstellungen.     </source>
+        <translation>     The settings file %1 cannot be used (%2).     <byte value="xd"/>
+     The program starts with the default settings.     </translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>     Die Einstellungen konnten nicht in %1 gespeichert werden (%2).     </source>
+        <translation>     The settings could not be saved in %1 (%2).     </translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
-        <location filename="../ui/printing.cpp" line="+82"/>
+        <location filename="../ui/printing.cpp" line="+90"/>
         <source>     Der Drucker konnte nicht geöffnet werden!     </source>
         <translation>     The printer could not be opened!     </translation>
     </message>
@@ -3936,22 +3971,22 @@ The udev rule is missing: </translation>
         <translation>Starting application... </translation>
     </message>
     <message>
-        <location filename="../service/srecord.cpp" line="+90"/>
+        <location filename="../service/srecord.cpp" line="+139"/>
         <source>      Adresse fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid address in line %d!     </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
         <source>      Daten fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid data in line %d!     </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+70"/>
         <source>      Checksumme fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid checksum in line %d!     </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>      Keine Programmdaten in der Datei gefunden!     </source>
         <translation>      No program data found in the file!     </translation>
     </message>
@@ -4828,7 +4863,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TMAIN_Form</name>
     <message>
-        <location filename="../ui/settingslanguage.cpp" line="+47"/>
+        <location filename="../ui/settingslanguage.cpp" line="+48"/>
         <source>DEU</source>
         <translation>ENG</translation>
     </message>
@@ -6036,7 +6071,7 @@ The udev rule is missing: </translation>
         <translation>BM actual [rpm]</translation>
     </message>
     <message>
-        <location filename="../service/measurementlogfile.cpp" line="+71"/>
+        <location filename="../service/measurementlogfile.cpp" line="+72"/>
         <source>Zusammenfassung</source>
         <translation>Summary</translation>
     </message>

@@ -107,6 +107,13 @@ bool FlashProgrammer::FLASH_LoadFile(const ByteString& fileName) {
         m_ui.messageBox(MsgKind::Error, TOOL_FileMessage(fileName, RS_NotOpened()), MB_OK);
         return false;
     }
+    // A line longer than any record is refused before the text is shown: the text view would
+    // take a very long time to lay out a line of megabytes.
+    ByteString message;
+    if (!::FLASH_CheckLineLengths(bytes, message)) {
+        m_ui.messageBox(MsgKind::Error, message, MB_OK);
+        return false;
+    }
     m_text = std::move(bytes);
     if (m_hooks.showFile) m_hooks.showFile(TOOL_Windows1252ToUtf8(m_text));
     return true;

@@ -9,6 +9,7 @@
 #include "charset.h"
 #include "measurementlogcolumns.h"
 #include "rounding.h"
+#include "safefile.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -189,7 +190,9 @@ ByteString MeasurementLogLines::PROT_BuildLine(const LogClockReading& at,
 
 std::unique_ptr<MeasurementLogFile> MeasurementLogFile::open(const ByteString& fileName) {
     if (fileName.empty()) return nullptr;
-    const int fd = ::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Never a pipe, a device or a folder; the full device stays, for its write error.
+    const int fd =
+        TOOL_OpenRegularFile(fileName, O_WRONLY | O_APPEND | O_CREAT, FullDevice::Accept);
     if (fd < 0) return nullptr;
     return std::unique_ptr<MeasurementLogFile>(new MeasurementLogFile(fd));
 }

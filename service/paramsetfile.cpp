@@ -1,7 +1,9 @@
 #include "paramsetfile.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "buscommon.h"
 #include "safefile.h"
@@ -20,23 +22,48 @@ constexpr size_t kKeptPerLine = 16;
 // One line: what it gives for the set.
 enum class LineOutcome { Skipped, Item, Error };
 
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// A short line that still holds an address and a value (hex words between blanks, "1A 3F"):
+// it is an item that cannot be read, not a line to pass over.
+bool looksLikeShortItem(const ByteString& line) {
+    int words = 0;
+    bool inWord = false;
+    for (const unsigned char c : line) {
+        if (c <= 32) {
+            inWord = false;
+            continue;
+        }
+        if (!isHexDigit(static_cast<char>(c))) return false;
+        if (!inWord) ++words;
+        inWord = true;
+    }
+    return words >= 2;
+}
+
 LineOutcome judgeLine(const ByteString& kept, int filterIndex, const TEolParamSet& set,
                       int32_t& address, int32_t& value) {
     const ByteString line = TOOL_TextBeforeSemicolon(kept);
-    if (line.size() < 6) return LineOutcome::Skipped;
+    if (line.size() < 6)
+        return looksLikeShortItem(line) ? LineOutcome::Error : LineOutcome::Skipped;
     address = static_cast<int32_t>(TOOL_HexToInt(TOOL_StripBlanks(line.substr(0, 4))));
     const int64_t v = TOOL_HexToInt(TOOL_StripBlanks(line.substr(4, 9)));
     value = static_cast<int32_t>(v);
     if (v > 255 || (filterIndex == FilterEol && address > 255)) return LineOutcome::Error;
-    if (address < 0) return LineOutcome::Skipped;  // a heading: the address is no hex number
+    // A heading: the address is no hex number. With a value beside it, though, the line is an
+    // item whose address was damaged, and skipping it would lose the item unnoticed.
+    if (address < 0) return v >= 0 ? LineOutcome::Error : LineOutcome::Skipped;
     // An address with no readable value would write 0xFF to the unit.
     if (v < 0) return LineOutcome::Error;
     if (set.HasAddr(address)) return LineOutcome::Error;
     return LineOutcome::Item;
 }
 
-// Splits a stream of bytes into lines (LF ends a line, a CR before it is dropped) keeping the
-// first characters of each; feed() returns false once a line ended the reading.
+// Splits a stream of bytes into lines keeping the first characters of each. CR LF, LF and
+// a lone CR each end a line, so a file from any system gives all its lines. feed() returns
+// false once a line ended the reading.
 class LineReader {
 public:
     LineReader(int filterIndex, TEolParamSet& set) : m_filter(filterIndex), m_set(set) {}
@@ -44,21 +71,20 @@ public:
     bool feed(const char* data, size_t n) {
         for (size_t i = 0; i < n; ++i) {
             const char c = data[i];
-            if (c == '\n') {
-                m_pendingCr = false;  // CR LF: the CR belongs to the line end
+            const bool lfOfCrLf = c == '\n' && m_afterCr;
+            m_afterCr = c == '\r';
+            if (lfOfCrLf) continue;  // the CR before it ended the line already
+            if (c == '\r' || c == '\n') {
                 if (!endLine()) return false;
                 continue;
             }
-            if (m_pendingCr) keep('\r');
-            m_pendingCr = c == '\r';
-            if (!m_pendingCr) keep(c);
+            keep(c);
             m_open = true;
         }
         return true;
     }
     // The end of the input; the result of the whole read.
     int32_t finish() {
-        if (m_pendingCr) keep('\r');
         if (m_open && !endLine()) return m_result;
         return m_set.Count >= 1 ? LoadOk : LoadNothing;
     }
@@ -92,7 +118,7 @@ private:
     TEolParamSet& m_set;
     ByteString m_kept;
     bool m_open = false;
-    bool m_pendingCr = false;
+    bool m_afterCr = false;
     int32_t m_lines = 0;
     int32_t m_result = LoadNothing;
 };
@@ -114,17 +140,22 @@ int32_t read(const ByteString& content, int filterIndex, TEolParamSet& set) {
 int32_t LoadFromFile(const ByteString& fileName, int filterIndex, TEolParamSet& set) {
     set.ClearItems();
     if (filterIndex != FilterPrn && filterIndex != FilterEol) return LoadNothing;
-    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(fileName.c_str(), "rb"), &std::fclose);
-    if (!f) return LoadNothing;
+    const int fd = TOOL_OpenRegularFile(fileName, O_RDONLY);
+    if (fd < 0) return LoadNothing;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     LineReader reader(filterIndex, set);
     char buffer[8192];
     for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, f.get());
-        if (n > 0 && !reader.feed(buffer, n)) return reader.result();
-        if (n < sizeof buffer) break;
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        // A read error stops at the lines read so far.
+        if (n < 0) return reader.lines();
+        if (n == 0) break;
+        if (!reader.feed(buffer, static_cast<size_t>(n))) return reader.result();
     }
-    // A read error stops at the lines read so far.
-    if (std::ferror(f.get())) return reader.lines();
     return reader.finish();
 }
 

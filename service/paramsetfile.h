@@ -6,9 +6,10 @@
 //   001A  3F     63          one line per item: address, value in hex, value in decimal
 //   ;*************************************************************************
 //
-// Reading never trusts the file: lines that hold no item (short lines, headings, comments)
-// are skipped, and a line whose address is valid but whose value is not stops the reading with
-// that line's number.
+// Reading never trusts the file: CR LF, LF and a lone CR all end a line; lines that hold no
+// item (short lines, headings, comments) are skipped, and a line that holds an item the reader
+// cannot take (a valid address without a valid value, a value beside a damaged address, a
+// short line of an address and a value) stops the reading with that line's number.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "srecord.h"
 
+#include <algorithm>
+
 #include "translate.h"
 
 #define CTX "TEXTRA_FLASH_Form"
@@ -60,23 +62,70 @@ Fault readRecord(std::string_view line, uint32_t& address, ByteString& data) {
     return Fault::None;
 }
 
+// The line end at or after pos, looked for no further than one character past the longest
+// record: npos when the line is longer than that.
+size_t lineEnd(std::string_view text, size_t pos) {
+    const size_t limit = std::min(text.size(), pos + FLASH_LongestRecordLine + 1);
+    for (size_t i = pos; i < limit; ++i)
+        if (text[i] == '\r' || text[i] == '\n') return i;
+    return limit - pos > FLASH_LongestRecordLine ? std::string_view::npos : limit;
+}
+
+ByteString dataFault(int line) {
+    return lineMessage(QT_TRANSLATE_NOOP(CTX, "      Daten fehlerhaft in Zeile %d!     "), line);
+}
+
+// The text line by line (CR LF, LF or CR ends a line), counted from 1; it stops at a line
+// longer than any record before looking at the rest of it.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_text(text) {}
+    // The next line; false at the end of the text or at a line that is too long.
+    bool next(std::string_view& line) {
+        if (m_pos >= m_text.size()) return false;
+        const size_t end = lineEnd(m_text, m_pos);
+        ++m_number;
+        if (end == std::string_view::npos) {
+            m_overlong = true;
+            return false;
+        }
+        line = m_text.substr(m_pos, end - m_pos);
+        const bool crLf = end + 1 < m_text.size() && m_text[end] == '\r' && m_text[end + 1] == '\n';
+        m_pos = end + (crLf ? 2 : 1);
+        return true;
+    }
+    int number() const { return m_number; }
+    bool overlong() const { return m_overlong; }
+
+private:
+    std::string_view m_text;
+    size_t m_pos = 0;
+    int m_number = 0;
+    bool m_overlong = false;
+};
+
 }  // namespace
+
+bool FLASH_CheckLineLengths(std::string_view text, ByteString& message) {
+    Lines lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
+    }
+    if (!lines.overlong()) return true;
+    message = dataFault(lines.number());
+    return false;
+}
 
 bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& image,
                     ByteString& message) {
     image.FLASH_ClearBlocks();
     message.clear();
     bool ok = false;
-    int lineNumber = 0;
     ByteString data;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(pos, end - pos);
-        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
-        pos = end + (crLf ? 2 : 1);
-        ++lineNumber;
+    Lines lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
+        const int lineNumber = lines.number();
         if (line.size() < 2 || line[0] != 'S' || line[1] < '1' || line[1] > '3') continue;
         uint32_t address = 0;
         switch (readRecord(line, address, data)) {
@@ -90,12 +139,17 @@ bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& imag
                 message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Adresse fehlerhaft in Zeile %d!     "), lineNumber);
                 return false;
             case Fault::Data:
-                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Daten fehlerhaft in Zeile %d!     "), lineNumber);
+                message = dataFault(lineNumber);
                 return false;
             case Fault::Checksum:
                 message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Checksumme fehlerhaft in Zeile %d!     "), lineNumber);
                 return false;
         }
+    }
+    // No record is that long: refused before anything of it is looked at.
+    if (lines.overlong()) {
+        message = dataFault(lines.number());
+        return false;
     }
     if (!ok) message = TR(CTX, "      Keine Programmdaten in der Datei gefunden!     ");
     return ok;

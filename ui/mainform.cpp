@@ -172,7 +172,11 @@ void TMAIN_Form::createEngine() {
 }
 
 void TMAIN_Form::FormCreate() {
-    m_settings.SETTINGS_Load();
+    // A settings file that cannot be used is said once, when the window is up.
+    if (!m_settings.SETTINGS_Load() && !m_settings.problem().isEmpty())
+        m_mainThread->post([this, text = fromQ(m_settings.problem())] {
+            m_ui->messageBox(MsgKind::Error, text, MB_OK);
+        });
     m_engine->AdapterSerial = m_settings.AdapterSerial;
     HELP_SelectFile();
     LANG_SetDateFormats();
@@ -465,5 +469,6 @@ void TMAIN_Form::FormClose() {
     LAYOUT_SaveForm(m_settings, this);
     m_settings.AdapterSerial = m_engine->AdapterSerial;
     m_settings.TemperatureUnit = TemperatureUnit;
-    m_settings.SETTINGS_Save();
+    if (!m_settings.SETTINGS_Save() && !m_settings.problem().isEmpty())
+        m_ui->messageBox(MsgKind::Error, fromQ(m_settings.problem()), MB_OK);
 }

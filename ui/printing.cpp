@@ -1,5 +1,8 @@
 #include "printing.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -8,6 +11,7 @@
 
 #include "dialoghelpers.h"
 #include "qtports.h"
+#include "safefile.h"
 #include "translate.h"
 
 namespace {
@@ -58,6 +62,10 @@ bool UI_PrintPlainText(const PrintChoice& choice, const QString& text, const QSt
 
     // The text document prints without telling whether the device opened: ask first.
     if (!choice.pdfFile.empty()) {
+        // Never a pipe or a device: the printer would wait on it for ever.
+        const int fd = TOOL_OpenRegularFile(choice.pdfFile, O_WRONLY | O_CREAT);
+        if (fd < 0) return false;
+        ::close(fd);
         QFile file(toQ(choice.pdfFile));
         if (!file.open(QIODevice::WriteOnly)) return false;
     } else if (!printer.isValid()) {

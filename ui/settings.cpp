@@ -1,10 +1,20 @@
 #include "settings.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+#include <cerrno>
+#include <cstring>
 
+#include "safefile.h"
 #include "settingskeys.h"
 
 namespace K = SettingsKey;
@@ -27,17 +37,26 @@ QString columnValue(int i) {
     return K::ListColumnPrefix + QString::number(i);
 }
 
-// A value that is missing, or that does not hold what its type needs, gives the default.
-int32_t readInt(const QSettings& s, const QString& k, int32_t def) {
-    const QVariant v = s.value(k);
+QString errnoText(int error) {
+    if (error == EINVAL)
+        return QCoreApplication::translate("MainSettings", "keine gewöhnliche Datei");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A value that is missing, or that does not hold what its type needs, gives the default; so
+// does every value when there is no store.
+int32_t readInt(const QSettings* s, const QString& k, int32_t def) {
+    if (!s) return def;
+    const QVariant v = s->value(k);
     if (!v.isValid()) return def;
     bool ok = false;
     const int i = v.toString().trimmed().toInt(&ok);
     return ok ? i : def;
 }
 
-bool readBool(const QSettings& s, const QString& k, bool def) {
-    const QVariant v = s.value(k);
+bool readBool(const QSettings* s, const QString& k, bool def) {
+    if (!s) return def;
+    const QVariant v = s->value(k);
     if (!v.isValid()) return def;
     const QString t = v.toString().trimmed().toLower();
     if (t == QLatin1String("true") || t == QLatin1String("1")) return true;
@@ -45,8 +64,9 @@ bool readBool(const QSettings& s, const QString& k, bool def) {
     return def;
 }
 
-ByteString readString(const QSettings& s, const QString& k) {
-    const QVariant v = s.value(k);
+ByteString readString(const QSettings* s, const QString& k) {
+    if (!s) return {};
+    const QVariant v = s->value(k);
     if (!v.isValid()) return {};
     // A hand-edited text with a comma reads back as a list; it is still one text.
     if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(',').toStdString();
@@ -57,7 +77,41 @@ QString toQ(const ByteString& s) {
     return QString::fromStdString(s);
 }
 
+// Why the store's file could not be written: the reason of the first thing that fails on the
+// way to it (its folder, the file itself), or the store's own word.
+QString saveReason(const QString& path) {
+    const QFileInfo info(path);
+    errno = 0;
+    if (!QDir().mkpath(info.absolutePath())) return errnoText(errno != 0 ? errno : EACCES);
+    const QString probe = info.absolutePath() + QStringLiteral("/.settings-probe~");
+    const int fd = TOOL_OpenRegularFile(probe.toStdString(), O_WRONLY | O_CREAT | O_EXCL);
+    if (fd < 0) return errnoText(errno);
+    ::close(fd);
+    ::unlink(probe.toStdString().c_str());
+    const QString problem = SETTINGS_FileProblem(path);
+    if (!problem.isEmpty()) return problem;
+    return QCoreApplication::translate("MainSettings", "Schreibfehler");
+}
+
 }  // namespace
+
+QString SETTINGS_FileProblem(const QString& path) {
+    if (path.isEmpty()) return {};
+    const int fd = TOOL_OpenRegularFile(path.toStdString(), O_RDONLY);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    // Not there yet (nor its folder): a first run, the save makes it.
+    if (errno == ENOENT || errno == ENOTDIR) return {};
+    return errnoText(errno);
+}
+
+QString SETTINGS_UserStoreFile(const char* application) {
+    // Where the native format keeps a user's store on this platform.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+           K::Organisation + '/' + application + QStringLiteral(".conf");
+}
 
 bool operator==(const TFormPlacement& a, const TFormPlacement& b) {
     return a.State == b.State && a.Left == b.Left && a.Top == b.Top && a.Height == b.Height &&
@@ -67,10 +121,10 @@ bool operator==(const TFormPlacement& a, const TFormPlacement& b) {
 MainSettings::MainSettings() : MainSettings(userStore(), {}) {}
 
 MainSettings::StoreFactory MainSettings::userStore() {
-    return [] {
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           K::Organisation, K::Application);
-    };
+    return {SETTINGS_UserStoreFile(K::Application), [] {
+                return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                   K::Organisation, K::Application);
+            }};
 }
 
 MainSettings::MainSettings(StoreFactory store, ScreenSize screen)
@@ -79,7 +133,7 @@ MainSettings::MainSettings(StoreFactory store, ScreenSize screen)
 MainSettings::~MainSettings() = default;
 
 MainSettings::StoreFactory MainSettings::iniFile(const QString& path) {
-    return [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); };
+    return {path, [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); }};
 }
 
 QSize MainSettings::currentScreen() const {
@@ -103,7 +157,7 @@ const int32_t* MainSettings::columnWidth(int listTag, int column) const {
     return const_cast<MainSettings*>(this)->columnWidth(listTag, column);
 }
 
-void MainSettings::readWindowSlot(QSettings& s, int n, const QSize& screen) {
+void MainSettings::readWindowSlot(const QSettings* s, int n, const QSize& screen) {
     const QString sec = windowSection(n);
     TFormPlacement& p = FormPlacement[n];
     // On a smaller screen than last time the old positions may lie off it: start at 0.
@@ -128,12 +182,39 @@ void MainSettings::readWindowSlot(QSettings& s, int n, const QSize& screen) {
 }
 
 bool MainSettings::SETTINGS_Load() {
-    m_store = m_storeFactory ? m_storeFactory() : nullptr;
-    if (!m_store || m_store->status() != QSettings::NoError) {
-        m_store.reset();
+    m_store.reset();
+    m_problem.clear();
+    if (!m_storeFactory) {
+        readValues(nullptr);
         return false;
     }
-    QSettings& s = *m_store;
+    // Looked at first: QSettings would wait for ever on a pipe in the file's place.
+    QString reason = SETTINGS_FileProblem(m_storeFactory.file);
+    if (reason.isEmpty()) {
+        m_store = m_storeFactory.open();
+        if (!m_store)
+            reason = errnoText(ENOENT);
+        else if (m_store->status() == QSettings::AccessError)
+            reason = QCoreApplication::translate("MainSettings", "kein Lesezugriff");
+        else if (m_store->status() == QSettings::FormatError)
+            reason = QCoreApplication::translate("MainSettings", "ungültiger Inhalt");
+    }
+    if (!reason.isEmpty()) {
+        // The file is set aside: not read, and not overwritten at exit.
+        m_store.reset();
+        readValues(nullptr);
+        m_problem = QCoreApplication::translate(
+                        "MainSettings",
+                        "     Die Einstellungsdatei %1 kann nicht verwendet werden (%2).     \r\n"
+                        "     Das Programm startet mit den Grundeinstellungen.     ")
+                        .arg(QDir::toNativeSeparators(m_storeFactory.file), reason);
+        return false;
+    }
+    readValues(m_store.get());
+    return true;
+}
+
+void MainSettings::readValues(const QSettings* s) {
     const QSize screen = currentScreen();
     StoredScreenHeight = readInt(s, key(K::Screen, K::ScreenHeight), screen.height());
     StoredScreenWidth = readInt(s, key(K::Screen, K::ScreenWidth), screen.width());
@@ -153,11 +234,11 @@ bool MainSettings::SETTINGS_Load() {
     FlashFileName = readString(s, key(K::File, K::FileFlash));
     LogInterval = 1;  // the stored interval is not taken over: each run starts with 1 s
     TemperatureUnit = readInt(s, key(K::Unit, K::UnitTemp), -1);
-    return true;
 }
 
 bool MainSettings::SETTINGS_Save() {
-    if (!m_store) return false;
+    m_problem.clear();
+    if (!m_store) return false;  // set aside at the load, and said then
     QSettings& s = *m_store;
     const QSize screen = currentScreen();
     s.setValue(key(K::Screen, K::ScreenHeight), screen.height());
@@ -188,5 +269,11 @@ bool MainSettings::SETTINGS_Save() {
     s.sync();
     const bool ok = s.status() == QSettings::NoError;
     m_store.reset();
+    if (!ok)
+        m_problem = QCoreApplication::translate(
+                        "MainSettings",
+                        "     Die Einstellungen konnten nicht in %1 gespeichert werden (%2).     ")
+                        .arg(QDir::toNativeSeparators(m_storeFactory.file),
+                             saveReason(m_storeFactory.file));
     return ok;
 }

@@ -15,9 +15,21 @@
 
 class QSettings;
 
+// The settings file at a path, looked at without reading it and without waiting on it: empty
+// when it can be used (or does not exist yet), else the reason why not. QSettings would block
+// on a pipe in its place, so every store is looked at before it is constructed.
+QString SETTINGS_FileProblem(const QString& path);
+// The file of a per-user store of the program's organisation in the native format.
+QString SETTINGS_UserStoreFile(const char* application);
+
 class MainSettings {
 public:
-    using StoreFactory = std::function<std::unique_ptr<QSettings>()>;
+    // Where the settings live: the file, and how to open the store on it.
+    struct StoreFactory {
+        QString file;
+        std::function<std::unique_ptr<QSettings>()> open;
+        explicit operator bool() const { return static_cast<bool>(open); }
+    };
     using ScreenSize = std::function<QSize()>;
 
     static constexpr int SlotCount = 20;
@@ -39,12 +51,17 @@ public:
     MainSettings(const MainSettings&) = delete;
     MainSettings& operator=(const MainSettings&) = delete;
 
-    // Opens the store and reads every value. false when the store cannot be read: the fields
-    // not read keep their zero values and the save at exit writes nothing.
+    // Opens the store and reads every value. false when the store cannot be read (the file is
+    // no regular file, may not be read or cannot be parsed): every field then has its default,
+    // the file is left as it is, the save at exit writes nothing, and problem() says which
+    // file could not be used.
     bool SETTINGS_Load();
-    // Writes every value and releases the store; false when the store cannot be written.
-    // Does nothing (false) when no store is open.
+    // Writes every value and releases the store; false when the store cannot be written, and
+    // problem() then names the file and the reason. Does nothing (false, and no problem) when
+    // no store is open.
     bool SETTINGS_Save();
+    // The message for the user about the last load or save that failed; empty when it did not.
+    const QString& problem() const { return m_problem; }
     // The store is open (the load succeeded and no save has run yet).
     bool hasStore() const { return m_store != nullptr; }
 
@@ -72,9 +89,11 @@ public:
 
 private:
     QSize currentScreen() const;
-    void readWindowSlot(QSettings& s, int n, const QSize& screen);
+    void readValues(const QSettings* s);
+    void readWindowSlot(const QSettings* s, int n, const QSize& screen);
 
     StoreFactory m_storeFactory;
     ScreenSize m_screen;
     std::unique_ptr<QSettings> m_store;  // the open store, from the load to the save
+    QString m_problem;
 };

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "settings.h"
 #include "settingskeys.h"
 #include "translate.h"
 
@@ -84,7 +85,16 @@ QString LANG_ReadSelection(QSettings& store, const QString& programFile) {
     return store.value(selectionKey(programFile)).toString();
 }
 
+namespace {
+// The user's store is looked at before it is opened: a pipe in its place would block, and a
+// store that cannot be used holds no choice and takes none.
+bool userStoreUsable() {
+    return SETTINGS_FileProblem(SETTINGS_UserStoreFile(SettingsKey::LocalesApplication)).isEmpty();
+}
+}  // namespace
+
 QString LANG_ReadSelection(const QString& programFile) {
+    if (!userStoreUsable()) return {};
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, SettingsKey::Organisation,
                     SettingsKey::LocalesApplication);
     return LANG_ReadSelection(store, programFile);
@@ -98,6 +108,7 @@ bool LANG_StoreSelection(QSettings& store, const QString& programFile, const QSt
 }
 
 bool LANG_StoreSelection(const QString& programFile, const QString& code) {
+    if (!userStoreUsable()) return false;
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, SettingsKey::Organisation,
                     SettingsKey::LocalesApplication);
     return LANG_StoreSelection(store, programFile, code);

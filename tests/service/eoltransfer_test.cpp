@@ -334,6 +334,9 @@ TEST_F(EolTransfer, FileErrorsStopBeforeTheUnit) {
          "    Datei eol_bad.eol Syntaxfehler beim öffnen in Zeile 2!     "},
         {"0001  11\r\n0100  22\r\n",
          "    Datei eol_bad.eol Syntaxfehler beim öffnen in Zeile 2!     "},
+        // CR alone ends a line: the third item's damaged address is found in its own line
+        {"0001  11\r0002  22\r00G3  33\r0004  44\r",
+         "    Datei eol_bad.eol Syntaxfehler beim öffnen in Zeile 3!     "},
     };
     const std::string file = tempFile("eol_bad.eol");
     for (const Case& c : cases) {

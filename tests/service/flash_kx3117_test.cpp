@@ -222,6 +222,9 @@ TEST_F(FlashKX3117, FileThatCannotBeReadShowsItsBoxAndSendsNothing) {
         {"no such file", "missing.s19", -1, "    Datei missing.s19 nicht gefunden!    "},
         {"one byte over the limit", "huge.s19", int64_t{FlashProgrammer::MaxFileBytes} + 1,
          "    Datei huge.s19 konnte nicht geöffnet werden!    "},
+        // the whole file one line of zero bytes: refused before the window would lay it out
+        {"the limit on one line", "line.s19", int64_t{FlashProgrammer::MaxFileBytes},
+         "      Daten fehlerhaft in Zeile 1!     "},
     };
     const size_t before = unit.received().size();
     for (const Case& c : cases) {

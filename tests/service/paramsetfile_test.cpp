@@ -88,6 +88,74 @@ TEST(ParamSetFile, ReaderOnATableOfFiles) {
     }
 }
 
+TEST(ParamSetFile, EveryLineEndEndsALineAndEveryItemIsRead) {
+    const ByteString sep = ";" + ByteString(73, '*');
+    const std::vector<std::pair<int32_t, int>> three{{0x10, 1}, {0x11, 0xA5}, {0xFF, 0x0A}};
+    const auto withEnds = [&](const std::vector<ByteString>& ends) {
+        const ByteString lines[] = {
+            sep, ";  " + kStamp, sep, "0010  01     1", "0011  A5     165", "00FF  0A     10", sep};
+        ByteString out;
+        for (size_t i = 0; i < std::size(lines); ++i) out += lines[i] + ends[i % ends.size()];
+        return out;
+    };
+    struct Case {
+        const char* name;
+        ByteString content;
+    };
+    const Case cases[] = {
+        {"CR LF", withEnds({"\r\n"})},
+        {"LF", withEnds({"\n"})},
+        {"CR", withEnds({"\r"})},
+        {"mixed", withEnds({"\r", "\n", "\r\n"})},
+        {"CR without one at the end", withEnds({"\r"}).substr(0, withEnds({"\r"}).size() - 1)},
+    };
+    const std::string file = ::testing::TempDir() + "/psf_ends.eol";
+    for (const Case& c : cases) {
+        TEolParamSet set;
+        EXPECT_EQ(ParamSetFile::read(c.content, 2, set), ParamSetFile::LoadOk) << c.name;
+        EXPECT_EQ(itemsOf(set), three) << c.name;
+        // From a file the bytes come in pieces; a CR LF split between two stays one line end.
+        std::ofstream(file, std::ios::binary) << ByteString(8191, ';') + "\r\n" + c.content;
+        TEolParamSet fromDisk;
+        EXPECT_EQ(ParamSetFile::LoadFromFile(file, 2, fromDisk), ParamSetFile::LoadOk) << c.name;
+        EXPECT_EQ(itemsOf(fromDisk), three) << c.name;
+    }
+    // The two layouts the program and the workshops write stay byte for byte.
+    for (const char* end : {"\r\n", "\n"}) {
+        TEolParamSet set;
+        ASSERT_EQ(ParamSetFile::read(withEnds({end}), 2, set), ParamSetFile::LoadOk);
+        EXPECT_EQ(ParamSetFile::write(set, kStamp), withEnds({"\r\n"}));
+    }
+}
+
+TEST(ParamSetFile, ALineThatHoldsAnItemTheReaderCannotTakeStopsAtItsNumber) {
+    struct Case {
+        const char* name;
+        ByteString content;
+        int32_t line;
+        std::vector<std::pair<int32_t, int>> items;
+    };
+    const Case cases[] = {
+        {"value beside a damaged address", file("0001  02\r\n00G2  03     3\r\n"), 5, {{1, 2}}},
+        {"short line of an address and a value", file("0001  02\r\n2 3\r\n"), 5, {{1, 2}}},
+        {"address and value with a tab", file("1A\t3F\r\n"), 4, {}},
+        {"CR-only file with a bad value in its third item",
+         ";\r0001  02\r0002  03\r0003  XY\r0004  05\r",
+         4,
+         {{1, 2}, {2, 3}}},
+    };
+    for (const Case& c : cases) {
+        TEolParamSet set;
+        EXPECT_EQ(ParamSetFile::read(c.content, 1, set), c.line) << c.name;
+        EXPECT_EQ(itemsOf(set), c.items) << c.name;
+    }
+    // Lines that hold no item are still passed over.
+    TEolParamSet set;
+    EXPECT_EQ(ParamSetFile::read(file("12\r\nAdresse Wert 1\r\n\x1A\r\n0001  02\r\n"), 1, set),
+              ParamSetFile::LoadOk);
+    EXPECT_EQ(itemsOf(set), (std::vector<std::pair<int32_t, int>>{{1, 2}}));
+}
+
 TEST(ParamSetFile, FilesOnDisk) {
     const std::string dir = ::testing::TempDir();
     const std::string good = dir + "/psf_good.prn", missing = dir + "/psf_missing.prn";

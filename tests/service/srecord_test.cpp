@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <chrono>
 
 #include "hex.h"
 #include "srecords.h"
@@ -122,6 +123,52 @@ TEST(SRecordReader, BadRecordsStopWithTheirLine) {
         EXPECT_FALSE(FLASH_ParseS19(file, 3, img, msg));
         EXPECT_EQ(msg, c.message);
     }
+}
+
+TEST(SRecordReader, ALineLongerThanAnyRecordIsRefusedWithItsNumber) {
+    // The longest record there is: S3, count 0xFF, address, 250 data bytes, checksum.
+    const ByteString longest = SREC_Record(3, 0x10000, SREC_Pattern(250));
+    ASSERT_EQ(longest.size(), FLASH_LongestRecordLine);
+    const ByteString kLine3 = "      Daten fehlerhaft in Zeile 3!     ";
+    struct Case {
+        const char* what;
+        ByteString line;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"the longest record", longest, true},
+        {"the longest record and a blank", longest + " ", false},
+        {"a comment line one too long", ByteString(FLASH_LongestRecordLine + 1, 'x'), false},
+        {"the last line, without a line end, one too long", "S0" + ByteString(513, '0'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ByteString file = lines({"S00600004844521B", SREC_Record(3, 0x10040, "A")}) + c.line;
+        for (const ByteString& ending : {ByteString("\r\n"), ByteString()}) {
+            FlashImage img;
+            ByteString msg, checked;
+            EXPECT_EQ(FLASH_ParseS19(file + ending, 5, img, msg), c.ok);
+            EXPECT_EQ(FLASH_CheckLineLengths(file + ending, checked), c.ok);
+            if (!c.ok) {
+                EXPECT_EQ(msg, kLine3);
+                EXPECT_EQ(checked, kLine3);
+            }
+        }
+    }
+}
+
+TEST(SRecordReader, A32MiBLineIsRefusedAtOnce) {
+    ByteString file = lines({"S00600004844521B"});
+    file += "S3" + ByteString(32u << 20, 'F');  // one line, hexadecimal all through
+    const auto start = std::chrono::steady_clock::now();
+    FlashImage img;
+    ByteString msg, checked;
+    EXPECT_FALSE(FLASH_CheckLineLengths(file, checked));
+    EXPECT_FALSE(FLASH_ParseS19(file, 6, img, msg));
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(msg, "      Daten fehlerhaft in Zeile 2!     ");
+    EXPECT_EQ(checked, msg);
+    EXPECT_LT(took, std::chrono::milliseconds(100));
 }
 
 TEST(SRecordReader, FileWithoutDataRecords) {

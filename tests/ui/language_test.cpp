@@ -2,15 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "dialoghelpers.h"
 #include "fakeui.h"
+#include "hostilefiles.h"
 #include "protokoll.h"
+#include "settings.h"
 #include "settingslanguage.h"
 #include "translate.h"
 
@@ -108,6 +112,23 @@ TEST_F(LanguageTest, ChoiceIsStoredPerProgramFile) {
     plain.close();
     QSettings broken(dir.filePath("plain/Locales.ini"), QSettings::IniFormat);
     EXPECT_FALSE(LANG_StoreSelection(broken, program, "ENG"));
+}
+
+TEST_F(LanguageTest, AUserStoreThatIsNoRegularFileHoldsNoChoiceAndIsLeftAlone) {
+    // The user's own store (the test's configuration folder): a pipe in its place.
+    const QString file = SETTINGS_UserStoreFile("Locales");
+    if (QFileInfo::exists(file)) GTEST_SKIP() << "a store is there already: " << file.toStdString();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+    ASSERT_EQ(::mkfifo(file.toLocal8Bit().constData(), 0666), 0);
+    struct Remove {
+        QString f;
+        ~Remove() { QFile::remove(f); }
+    } remove{file};
+    HOSTILE_HangGuard guard(file.toStdString(), std::chrono::milliseconds(2000));
+    EXPECT_EQ(LANG_ReadSelection("/opt/calvix/bin/calvix"), "");
+    EXPECT_FALSE(LANG_StoreSelection("/opt/calvix/bin/calvix", "ENG"));
+    EXPECT_FALSE(guard.finish()) << "waited on the store";
+    EXPECT_EQ(HOSTILE_State(file.toStdString()), "pipe");
 }
 
 TEST_F(LanguageTest, DatesAndTimesFollowTheLanguage) {

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cstring>
+#include <functional>
+
+#include "hostilefiles.h"
 
 namespace {
 
@@ -161,23 +166,84 @@ TEST_F(SettingsTest, SmallerScreenMovesWindowsToTheCornerAndKeepsThemInside) {
     EXPECT_EQ(same->FormPlacement[2], (TFormPlacement{3, 700, 500, 1100, 1500, false, -1}));
 }
 
-TEST_F(SettingsTest, UnreadableStoreLeavesZerosAndWritesNothing) {
-    writeFile("[Screen\nHeight=1024\n[Fenster2]\nTop=5\n");
-    auto s = make();
-    EXPECT_FALSE(s->SETTINGS_Load());
-    EXPECT_FALSE(s->hasStore());
-    EXPECT_FALSE(s->ScreenInit);
-    EXPECT_EQ(s->FormPlacement[1], TFormPlacement{});
-    EXPECT_EQ(s->FormPlacement[2], TFormPlacement{});
-    EXPECT_EQ(s->ListColumnWidths[1][0], 0);
-    EXPECT_EQ(s->TemperatureUnit, 0);
+// The values a first run starts with on the test's screen.
+void expectDefaults(const MainSettings& s) {
+    EXPECT_TRUE(s.ScreenInit);
+    EXPECT_EQ(s.FormPlacement[1], (TFormPlacement{2, 20, 20, 994, 1279, false, -1}));
+    EXPECT_EQ(s.FormPlacement[2], (TFormPlacement{0, 20, 20, 994, 1279, false, -1}));
+    EXPECT_EQ(s.ListColumnWidths[1][0], 250);
+    EXPECT_EQ(s.ListColumnWidths[5][2], 50);
+    EXPECT_EQ(s.AdapterSerial, "");
+    EXPECT_EQ(s.LogInterval, 1);
+    EXPECT_EQ(s.TemperatureUnit, -1);
+}
 
+TEST_F(SettingsTest, AStoreThatCannotBeUsedIsSetAsideAndTheRunStartsOnDefaults) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& file)> make;
+    };
+    const Case cases[] = {
+        {"garbage",
+         [this](const QString&) { writeFile("[Screen\nHeight=1024\n[Fenster2]\nTop=5\n"); }},
+        {"named pipe",
+         [](const QString& file) { ASSERT_EQ(::mkfifo(file.toLocal8Bit().constData(), 0666), 0); }},
+        {"folder", [](const QString& file) { ASSERT_TRUE(QDir().mkpath(file + "/Fenster1")); }},
+        {"no read access",
+         [this](const QString& file) {
+             writeFile("[USB]\nDevice=NV1\n");
+             ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::WriteOwner));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(m_dir.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(m_dir.path()));
+        ::chmod(m_dir.path().toLocal8Bit().constData(), 0777);
+        c.make(path());
+        const std::string before = HOSTILE_State(path().toStdString());
+        HOSTILE_HangGuard guard(path().toStdString(), std::chrono::milliseconds(2000));
+        {
+            HOSTILE_AsOrdinaryUser user;  // so that a file without read access is one
+            auto s = make();
+            s->FormPlacement[3].Top = 77;  // a start on defaults also sets what a store lacks
+            EXPECT_FALSE(s->SETTINGS_Load());
+            EXPECT_FALSE(guard.finish()) << "waited on the settings file";
+            EXPECT_FALSE(s->hasStore());
+            expectDefaults(*s);
+            EXPECT_EQ(s->FormPlacement[3].Top, 20);
+            EXPECT_TRUE(s->problem().startsWith("     Die Einstellungsdatei " +
+                                                QDir::toNativeSeparators(path()) +
+                                                " kann nicht verwendet werden ("))
+                << s->problem().toStdString();
+            EXPECT_TRUE(s->problem().endsWith(
+                ").     \r\n     Das Programm startet mit den Grundeinstellungen.     "));
+            // The file is left as it was, also at the end of the run.
+            s->FormPlacement[2].Top = 99;
+            EXPECT_FALSE(s->SETTINGS_Save());
+        }
+        EXPECT_EQ(HOSTILE_State(path().toStdString()), before);
+    }
+}
+
+TEST_F(SettingsTest, ASaveIntoAReadOnlyFolderNamesTheFileAndTheReason) {
+    // The layout of an earlier run, in a folder that has since become read-only.
+    writeFile("[USB]\nDevice=NV4711A\n[Fenster2]\nWS=3\nTop=5\n");
     const QByteArray before = [&] {
         QFile f(path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    s->FormPlacement[2].Top = 99;
+    ASSERT_EQ(::chmod(m_dir.path().toLocal8Bit().constData(), 0555), 0);
+    HOSTILE_AsOrdinaryUser user;
+    auto s = make();
+    ASSERT_TRUE(s->SETTINGS_Load());
+    EXPECT_TRUE(s->problem().isEmpty());
+    EXPECT_EQ(s->AdapterSerial, "NV4711A");
+    s->AdapterSerial = "NV0815B";
     EXPECT_FALSE(s->SETTINGS_Save());
+    EXPECT_EQ(s->problem(), "     Die Einstellungen konnten nicht in " +
+                                QDir::toNativeSeparators(path()) + " gespeichert werden (" +
+                                QString::fromLocal8Bit(strerror(EACCES)) + ").     ");
     QFile f(path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);

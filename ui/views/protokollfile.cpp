@@ -1,16 +1,39 @@
 #include "protokollfile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 
 #include "charset.h"
 #include "qtports.h"
+#include "safefile.h"
 
 QByteArray toWindows1252(const QString& text) {
     return QByteArray::fromStdString(TOOL_Utf8ToWindows1252(fromQ(text)));
 }
 
+namespace {
+
+// A file opened the program's safe way for appending: a pipe, a device or a folder is
+// refused at once instead of blocking the window until someone reads the pipe.
+class RecordFile : public QFile {
+public:
+    using QFile::QFile;
+    bool open(OpenMode mode) override {
+        const int fd = TOOL_OpenRegularFile(fromQ(fileName()), O_WRONLY | O_APPEND | O_CREAT,
+                                            FullDevice::Accept);
+        if (fd < 0) return false;
+        if (QFile::open(fd, mode, QFileDevice::AutoCloseHandle)) return true;
+        ::close(fd);
+        return false;
+    }
+};
+
+}  // namespace
+
 ProtocolRecordFile::ProtocolRecordFile()
-    : ProtocolRecordFile([](const QString& name) { return std::make_unique<QFile>(name); }) {}
+    : ProtocolRecordFile([](const QString& name) { return std::make_unique<RecordFile>(name); }) {}
 
 ProtocolRecordFile::ProtocolRecordFile(DeviceFactory factory) : m_factory(std::move(factory)) {}
 

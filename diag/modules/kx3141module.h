@@ -23,10 +23,7 @@ public:
     void Stop() override;
 
     void KX3141_RegisterDataPoints(const ByteString& identText) { RegisterDataPoints(identText); }
-    void KX3141_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3141_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3141_OnTimer() { OnTimer(); }
-    void KX3141_Stop() { Stop(); }
 
     // Command setters: they only mark what the next decision step serves. Heating and pump
     // store their state at once, so the refresh carries it.
@@ -49,11 +46,8 @@ public:
 
     // Unit state, readable for the windows and tests.
     bool firstPass() const { return m_firstPass; }
-    bool pending(Pending p) const { return m_pending[p]; }
     bool refreshActive() const { return m_refresh.active; }
     bool refreshDue() const { return m_refresh.due; }
-    uint8_t heatingState() const { return m_heating; }
-    uint8_t pumpState() const { return m_pump; }
     uint8_t errorEntryIndex() const { return m_errorEntries.index(); }
 
     static constexpr int32_t RefreshReload = 150;

@@ -24,10 +24,7 @@ public:
     void Stop() override;
 
     void KX3166_RegisterDataPoints(const ByteString& identText) { RegisterDataPoints(identText); }
-    void KX3166_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3166_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3166_OnTimer() { OnTimer(); }
-    void KX3166_Stop() { Stop(); }
 
     // Command setters: they only mark what the next decision step serves. A line request
     // stores the override at once (and its check marks), so the refresh carries it.
@@ -83,20 +80,12 @@ public:
     };
 
     // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
-    bool pending(Pending p) const { return m_pending[p]; }
-    bool counterDeletePending() const { return m_counterDeletePending; }
     bool refreshActive() const { return m_refresh.active; }
     bool refreshDue() const { return m_refresh.due; }
-    bool componentTestActive() const { return m_componentTest.active; }
     bool componentTestDue() const { return m_componentTest.due; }
     bool keepAliveActive() const { return m_keepAlive.active; }
     bool keepAliveDue() const { return m_keepAlive.due; }
     uint8_t lineHS() const { return m_lines[LineHS]; }
-    uint8_t lineSPAR() const { return m_lines[LineSPAR]; }
-    uint8_t lineUPFA() const { return m_lines[LineUPFA]; }
-    uint8_t lineKL61() const { return m_lines[LineKL61]; }
-    uint8_t errorEntryIndex() const { return m_errorEntries.index(); }
 
     static constexpr int32_t RefreshReload = 150;
     static constexpr int32_t ComponentTestReload = 30;

@@ -100,12 +100,6 @@ void KX3141Module::OnTimer() {
 
 // ---- requests ----
 
-bool KX3141Module::send(uint8_t id, std::initializer_list<long double> params) {
-    ByteString data;
-    return m_session.buses().sbus.SBUS_BuildRequest(0, id, static_cast<uint8_t>(params.size()),
-                                                    DM_Params(params), data);
-}
-
 void KX3141Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     out.Active = 0;
@@ -169,12 +163,6 @@ void KX3141Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         evaluateSuccess(r.Step, res, out);
     if (s->toCycle && out.Step == r.Step + 1) out.Step = CycleStep;
     if (out.Step == DecisionStep) decisionStep(out);
-}
-
-void KX3141Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
-    if (!DIAG_CheckSBusIdentification(m_session, dcKX3141, res, out)) return;
-    RegisterDataPoints(res.Text);
-    out.Step = 11;
 }
 
 void KX3141Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {

@@ -190,14 +190,6 @@ void KX3166Module::OnTimer() {
 
 // ---- requests ----
 
-bool KX3166Module::send(uint8_t id, std::initializer_list<long double> params) {
-    TParamlist p;
-    size_t k = 1;
-    for (long double v : params) p[k++].Value = v;
-    ByteString data;
-    return m_session.buses().sbus.SBUS_BuildRequest(0, id, static_cast<uint8_t>(k - 1), p, data);
-}
-
 void KX3166Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     out.Active = 0;
@@ -265,12 +257,6 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     }
     if (s->toCycle && out.Step == r.Step + 1) out.Step = CycleStep;
     if (out.Step == DecisionStep) decisionStep(out);
-}
-
-void KX3166Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
-    if (!DIAG_CheckSBusIdentification(m_session, dcKX3166, res, out)) return;
-    RegisterDataPoints(res.Text);
-    out.Step = 11;
 }
 
 void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {

@@ -11,5 +11,5 @@ bool SBusModule::send(uint8_t id, std::initializer_list<long double> params) {
 void SBusModule::evaluateIdentification(const TResult& res, TUSBREQ& out) {
     if (!DIAG_CheckSBusIdentification(m_session, m_deviceClass, res, out)) return;
     RegisterDataPoints(res.Text);
-    out.Step = 11;
+    out.Step = OpenSessionStep;
 }

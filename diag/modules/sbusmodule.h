@@ -20,13 +20,21 @@ public:
     static constexpr int32_t RefreshReload = 150;
 
 protected:
+    // The steps both machines share: the identity check after a manual start, the opening of
+    // the session (where a recognised unit enters), the first of the cyclic reads, and the
+    // error entry read one by one after a status change.
+    static constexpr int32_t IdentificationStep = 10;
+    static constexpr int32_t OpenSessionStep = 11;
+    static constexpr int32_t CycleStep = 40;
+    static constexpr int32_t ErrorEntryStep = 50;
+
     SBusModule(DiagSession& session, uint8_t deviceClass)
         : m_session(session), m_deviceClass(deviceClass) {}
 
     // Sends one request (message id with its byte parameters); true when the transport took it.
     bool send(uint8_t id, std::initializer_list<long double> params);
     // The identification answer after a manual start: when it names this class, the class's
-    // data points are registered and the session is opened next (step 11).
+    // data points are registered and the session is opened next.
     void evaluateIdentification(const TResult& res, TUSBREQ& out);
 
     DiagSession& m_session;

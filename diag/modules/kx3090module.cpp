@@ -6,6 +6,31 @@
 
 namespace {
 
+// The steps the machine goes to by name. The steps between, which only run on to the next
+// number (the identification block up to the fuel page at 23, the cyclic status pages), are
+// their block's named start plus an offset.
+constexpr int32_t NameCheckStep = 10;    // identity check after a manual start
+constexpr int32_t BusVersionStep = 11;   // a recognised unit enters here
+constexpr int32_t IdentPagesFirst = 14;  // identification subs 1..7 at steps 14..20
+constexpr int32_t IdentPagesLast = 20;
+constexpr int32_t IdentEndStep = 24;    // end of the identification block
+constexpr int32_t CycleStep = 30;       // the cyclic status block 30..35
+constexpr int32_t LiveValuesStep = 35;  // its last page: the live values are shown
+constexpr int32_t DecisionStep = 36;
+constexpr int32_t OperatingDataStep = 40;
+constexpr int32_t OperatingDataEnd = 41;
+constexpr int32_t ErrorDeleteStep = 50;
+constexpr int32_t ErrorListStep = 51;    // the error memory read: the list, then its entries
+constexpr int32_t ErrorEntryFirst = 60;  // at most nine entries, steps 60..68
+constexpr int32_t ErrorEntryLast = 68;
+constexpr int32_t ErrorReadEnd = 69;
+constexpr int32_t OffStep = 70;
+constexpr int32_t OffEnd = 71;
+constexpr int32_t PumpStep = 75;
+constexpr int32_t PumpEnd = 76;
+constexpr int32_t RefreshStep = 80;  // the keep-up of the running command
+constexpr int32_t RefreshEnd = 81;
+
 struct ReplyCheck {
     uint8_t minimumLength, command, sub;
 };
@@ -15,36 +40,39 @@ constexpr uint8_t NoSub = 255;
 // What each step's answer is checked against (minimum length, command, expected sub).
 bool replyCheckOf(int32_t step, ReplyCheck& c) {
     static const uint8_t identMin[] = {6, 11, 7, 4, 4, 2, 2};  // subs 1..7
-    if (step >= 14 && step <= 20) {
-        c = {identMin[step - 14], 0x51, static_cast<uint8_t>(step - 13)};
+    if (step >= IdentPagesFirst && step <= IdentPagesLast) {
+        const int32_t sub = step - IdentPagesFirst + 1;
+        c = {identMin[sub - 1], 0x51, static_cast<uint8_t>(sub)};
         return true;
     }
-    if (step >= 60 && step <= 69) {
+    if (step >= ErrorEntryFirst && step <= ErrorReadEnd) {
         c = {12, 0x56, 2};
         return true;
     }
+    // clang-format off
     switch (step) {
-        case 10: c = {9, 0x51, 11}; return true;
-        case 11: c = {2, 0x51, 10}; return true;
-        case 12: c = {2, 0x51, 12}; return true;
-        case 13: c = {7, 0x38, NoSub}; return true;
-        case 21: c = {3, 0x51, 9}; return true;
-        case 22: c = {15, 0x53, 2}; return true;
-        case 23: c = {2, 0x50, 4}; return true;
-        case 30: c = {6, 0x50, 2}; return true;
-        case 31: c = {2, 0x50, 3}; return true;
-        case 32: c = {9, 0x50, 5}; return true;
-        case 33: c = {7, 0x50, 7}; return true;
-        case 34: c = {3, 0x60, 160}; return true;
-        case 35: c = {6, 0x50, 15}; return true;
-        case 40: c = {9, 0x50, 6}; return true;
-        case 50: c = {0, 0x56, NoSub}; return true;
-        case 51: c = {2, 0x56, 1}; return true;
-        case 70: c = {0, 0x10, NoSub}; return true;
-        case 75: c = {1, 0x24, NoSub}; return true;
-        case 80: c = {1, 0x44, NoSub}; return true;
+        case NameCheckStep: c = {9, 0x51, 11}; return true;
+        case BusVersionStep: c = {2, 0x51, 10}; return true;
+        case BusVersionStep + 1: c = {2, 0x51, 12}; return true;
+        case BusVersionStep + 2: c = {7, 0x38, NoSub}; return true;
+        case IdentPagesLast + 1: c = {3, 0x51, 9}; return true;
+        case IdentPagesLast + 2: c = {15, 0x53, 2}; return true;
+        case IdentPagesLast + 3: c = {2, 0x50, 4}; return true;
+        case CycleStep: c = {6, 0x50, 2}; return true;
+        case CycleStep + 1: c = {2, 0x50, 3}; return true;
+        case CycleStep + 2: c = {9, 0x50, 5}; return true;
+        case CycleStep + 3: c = {7, 0x50, 7}; return true;
+        case CycleStep + 4: c = {3, 0x60, 160}; return true;
+        case LiveValuesStep: c = {6, 0x50, 15}; return true;
+        case OperatingDataStep: c = {9, 0x50, 6}; return true;
+        case ErrorDeleteStep: c = {0, 0x56, NoSub}; return true;
+        case ErrorListStep: c = {2, 0x56, 1}; return true;
+        case OffStep: c = {0, 0x10, NoSub}; return true;
+        case PumpStep: c = {1, 0x24, NoSub}; return true;
+        case RefreshStep: c = {1, 0x44, NoSub}; return true;
         default: return false;
     }
+    // clang-format on
 }
 
 }  // namespace
@@ -94,42 +122,46 @@ void KX3090Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out.Active = 0;
     const int32_t step = r.Step;
     bool sent = false;
-    if (step == 10 || step == 11) out.ErrorStep = 7;
-    if (step == 30) out.ErrorStep = 7;
-    if (step >= 14 && step <= 20) {
-        sent = send(0x51, {static_cast<long double>(step - 13)});
-    } else if (step >= 60 && step <= 68) {
+    if (step == NameCheckStep || step == BusVersionStep) out.ErrorStep = ssEnd;
+    if (step == CycleStep) out.ErrorStep = ssEnd;
+    if (step >= IdentPagesFirst && step <= IdentPagesLast) {
+        sent = send(0x51, {static_cast<long double>(step - IdentPagesFirst + 1)});
+    } else if (step >= ErrorEntryFirst && step <= ErrorEntryLast) {
         // The entry's code as one byte, taken from the error list already read.
         const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
         const TResult code = m_session.engine().dataPoints.DP_GetValue("ERRCODE" + std::to_string(index));
         sent = send(0x56, {2}, ByteString(1, static_cast<char>(TOOL_Round<uint8_t>(code.Value))));
     } else {
+        // clang-format off
         switch (step) {
-            case 10: sent = send(0x51, {11}); break;
-            case 11: sent = send(0x51, {10}); break;
-            case 12: sent = send(0x51, {12}); break;
-            case 13: sent = send(0x38, {}); break;
-            case 21: sent = send(0x51, {9}); break;
-            case 22: sent = send(0x53, {2}); break;
-            case 23: sent = send(0x50, {4}); break;
-            case 30: sent = send(0x50, {2}); break;
-            case 31: sent = send(0x50, {3}); break;
-            case 32: sent = send(0x50, {5}); break;
-            case 33: sent = send(0x50, {7}); break;
-            case 34: sent = send(0x60, {0xA0}); break;
-            case 35: sent = send(0x50, {15}); break;
-            case 40: sent = send(0x50, {6}); break;
-            case 50: sent = send(0x56, {3}); break;
-            case 51: sent = send(0x56, {1}); break;
-            case 70: sent = send(0x10, {}); break;
-            case 75: sent = send(0x24, {60}); break;
-            case 80: sent = send(0x44, {static_cast<long double>(m_refreshCommand), 0}); break;
+            case NameCheckStep: sent = send(0x51, {11}); break;
+            case BusVersionStep: sent = send(0x51, {10}); break;
+            case BusVersionStep + 1: sent = send(0x51, {12}); break;
+            case BusVersionStep + 2: sent = send(0x38, {}); break;
+            case IdentPagesLast + 1: sent = send(0x51, {9}); break;
+            case IdentPagesLast + 2: sent = send(0x53, {2}); break;
+            case IdentPagesLast + 3: sent = send(0x50, {4}); break;
+            case CycleStep: sent = send(0x50, {2}); break;
+            case CycleStep + 1: sent = send(0x50, {3}); break;
+            case CycleStep + 2: sent = send(0x50, {5}); break;
+            case CycleStep + 3: sent = send(0x50, {7}); break;
+            case CycleStep + 4: sent = send(0x60, {0xA0}); break;
+            case LiveValuesStep: sent = send(0x50, {15}); break;
+            case OperatingDataStep: sent = send(0x50, {6}); break;
+            case ErrorDeleteStep: sent = send(0x56, {3}); break;
+            case ErrorListStep: sent = send(0x56, {1}); break;
+            case OffStep: sent = send(0x10, {}); break;
+            case PumpStep: sent = send(0x24, {60}); break;
+            case RefreshStep:
+                sent = send(0x44, {static_cast<long double>(m_refreshCommand), 0});
+                break;
             default:
                 // A step without a request goes back to the cyclic reads and sends nothing
                 // now; the next round sends.
-                out.Step = 30;
+                out.Step = CycleStep;
                 return;
         }
+        // clang-format on
     }
     out.Active = sent ? 1 : 0;
 }
@@ -138,7 +170,7 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     ReplyCheck c;
     if (!replyCheckOf(r.Step, c)) {
-        out.Step = 30;
+        out.Step = CycleStep;
         settle(out);
         return;
     }
@@ -148,14 +180,14 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     ViewHooks& v = m_session.views;
     const int32_t step = r.Step;
 
-    if (step == 50) {
+    if (step == ErrorDeleteStep) {
         // Whatever the delete's outcome, the error list is read right after it.
         m_polls.errorPollServed(ErrorPollReload);
     }
 
     if (res.Invalid) {
         WBusLayer::WBUS_StepOnErrorSkip(r, out, res.Value);
-        if (step == 10) {
+        if (step == NameCheckStep) {
             const bool rejected = res.Value == BusCode::Rejected || res.Value == BusCode::TooShort ||
                                   res.Value == BusCode::WrongAnswer;
             // A unit that answers but not with a name is not the chosen heater.
@@ -169,35 +201,35 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 
     out.Step = step + 1;
     switch (step) {
-        case 10:
+        case NameCheckStep:
             if (res.Text != "KX3090") e.PendingMismatch = true;
             RegisterDataPoints();
             e.dataPoints.DP_SetValue("CFGNAME", 0, res.Text, 0);
             break;
-        case 35:
+        case LiveValuesStep:
             callHook(v.OverviewShowValues);
             callHook(v.TrendShowValues);
             callHook(v.CalibrationShowValues);
             break;
-        case 51:
+        case ErrorListStep:
             if (TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value) != 0) {
-                out.Step = 60;
+                out.Step = ErrorEntryFirst;
             } else {
                 callHook(v.ErrorShowValues);
-                out.Step = 30;
+                out.Step = CycleStep;
             }
             break;
-        case 80:
+        case RefreshStep:
             if (res.Text.empty() || static_cast<uint8_t>(res.Text[0]) != 0) {
                 m_refreshActive = false;
                 m_refreshDue = false;
             }
             break;
         default:
-            if (step >= 60 && step <= 69 &&
+            if (step >= ErrorEntryFirst && step <= ErrorReadEnd &&
                 TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value) <
                     m_session.buses().wbus.WBUS_GetErrorIndex())
-                out.Step = 69;
+                out.Step = ErrorReadEnd;
             break;
     }
     settle(out);
@@ -206,22 +238,22 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 void KX3090Module::settle(TUSBREQ& out) {
     ViewHooks& v = m_session.views;
     switch (out.Step) {
-        case 24:
-        case 71:
-        case 76:
-        case 81:
-            out.Step = 30;
+        case IdentEndStep:
+        case OffEnd:
+        case PumpEnd:
+        case RefreshEnd:
+            out.Step = CycleStep;
             return;
-        case 36:
+        case DecisionStep:
             decisionStep(out);
             return;
-        case 41:
+        case OperatingDataEnd:
             callHook(v.OperatingDataShowValues);
-            out.Step = 30;
+            out.Step = CycleStep;
             return;
-        case 69:
+        case ErrorReadEnd:
             callHook(v.ErrorShowValues);
-            out.Step = 30;
+            out.Step = CycleStep;
             return;
         default:
             return;
@@ -235,23 +267,23 @@ void KX3090Module::decisionStep(TUSBREQ& out) {
     }
     if (m_polls.operatingDataDue) {
         m_polls.operatingDataDue = false;
-        out.Step = 40;
+        out.Step = OperatingDataStep;
     } else if (m_offPending) {
         m_offPending = false;
-        out.Step = 70;
+        out.Step = OffStep;
     } else if (m_pumpPending) {
         m_pumpPending = false;
-        out.Step = 75;
+        out.Step = PumpStep;
     } else if (m_refreshDue) {
         m_refreshDue = false;
-        out.Step = 80;
+        out.Step = RefreshStep;
     } else if (m_errorDeletePending) {
         m_errorDeletePending = false;
-        out.Step = 50;
+        out.Step = ErrorDeleteStep;
     } else if (m_polls.errorPollDue) {
         m_polls.errorPollDue = false;
-        out.Step = 51;
+        out.Step = ErrorListStep;
     } else {
-        out.Step = 30;
+        out.Step = CycleStep;
     }
 }

@@ -264,10 +264,7 @@ void KX3024Module::settle(TUSBREQ& out) {
 }
 
 void KX3024Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     if (m_errorDeletePending) {
         m_errorDeletePending = false;
         out.Step = ErrorDeleteStep;

@@ -261,10 +261,7 @@ void KX3090Module::settle(TUSBREQ& out) {
 }
 
 void KX3090Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     if (m_polls.operatingDataDue) {
         m_polls.operatingDataDue = false;
         out.Step = OperatingDataStep;

@@ -330,10 +330,7 @@ void KX3117Module::succeededAt(int32_t step, const TResult& res, TUSBREQ& out) {
 }
 
 void KX3117Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     struct Choice {
         bool* flag;
         int32_t step;

@@ -96,12 +96,7 @@ void KX3024Module::RegisterDataPoints(const ByteString&) {
     // other) heater.
     m_errorDeletePending = false;
     m_stopSessionPending = false;
-    MainEngine& e = m_session.engine();
-    e.dataPoints.DP_Clear();
-    registerPoints();
-    e.DIAG_Timer().stop();
-    m_polls.restart();
-    e.DIAG_Timer().start();
+    DIAG_RegisterPolledPoints(m_session, m_polls, [this] { registerPoints(); });
 }
 
 void KX3024Module::OnTimer() {

@@ -82,12 +82,7 @@ void KX3090Module::RegisterDataPoints(const ByteString&) {
     m_offPending = m_pumpPending = m_refreshActive = m_refreshDue = false;
     // A delete confirmed in an earlier session must never reach this (maybe other) heater.
     m_errorDeletePending = false;
-    MainEngine& e = m_session.engine();
-    e.dataPoints.DP_Clear();
-    registerPoints();
-    e.DIAG_Timer().stop();
-    m_polls.restart();
-    e.DIAG_Timer().start();
+    DIAG_RegisterPolledPoints(m_session, m_polls, [this] { registerPoints(); });
 }
 
 void KX3090Module::KX3090_RequestOff() {

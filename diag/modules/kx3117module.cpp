@@ -95,12 +95,7 @@ void KX3117Module::RegisterDataPoints(const ByteString&) {
     // A delete confirmed in an earlier session must never reach this (maybe other) heater.
     m_errorDeletePending = false;
     checkEconomyModes(false, false);
-    MainEngine& e = m_session.engine();
-    e.dataPoints.DP_Clear();
-    registerPoints();
-    e.DIAG_Timer().stop();
-    m_polls.restart();
-    e.DIAG_Timer().start();
+    DIAG_RegisterPolledPoints(m_session, m_polls, [this] { registerPoints(); });
 }
 
 void KX3117Module::KX3117_RequestOff() {

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 
 #include "translate.h"
@@ -70,6 +71,15 @@ void BUS_MoveStep(const TUSBREQ& request, TUSBREQ& out, StepMove move) {
     else if (move == StepMove::Next && r.Step < std::numeric_limits<int32_t>::max())
         ++r.Step;
     out = r;
+}
+
+void BUS_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code) {
+    StepMove move = StepMove::Stay;
+    for (int c : {0, 3, 4, 9})
+        if (BUS_CodeIs(code, c)) move = StepMove::Error;
+    for (int c : {11, 12, 13})
+        if (BUS_CodeIs(code, c)) move = StepMove::Next;
+    BUS_MoveStep(request, out, move);
 }
 
 bool BUS_CodeIs(long double code, int n) {

@@ -29,6 +29,9 @@ enum class StepMove { Stay, Next, Error };
 void BUS_MoveStep(const TUSBREQ& request, TUSBREQ& out, StepMove move);
 // True when the result code is exactly the whole number n.
 bool BUS_CodeIs(long double code, int n);
+// The W-Bus and K-Line rule after a failed answer: codes 0, 3, 4 and 9 go to the error step,
+// 11 to 13 skip to the next step, any other code repeats the request.
+void BUS_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code);
 
 // ---- the part of a layer that talks to the adapter -----------------------------------------
 

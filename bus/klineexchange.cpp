@@ -56,12 +56,7 @@ void KLineLayer::KLINE_ReceiveAnswer(uint8_t expectedTarget, uint8_t expectedSou
 }
 
 void KLineLayer::KLINE_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code) {
-    StepMove move = StepMove::Stay;
-    for (int c : {0, 3, 4, 9})
-        if (BUS_CodeIs(code, c)) move = StepMove::Error;
-    for (int c : {11, 12, 13})
-        if (BUS_CodeIs(code, c)) move = StepMove::Next;
-    BUS_MoveStep(request, out, move);
+    BUS_StepOnErrorSkip(request, out, code);
 }
 
 bool KLineLayer::KLINE_BuildRequest(uint8_t format, uint8_t service, uint8_t count,

@@ -13,12 +13,7 @@ void WBusLayer::WBUS_Reset() {
 }
 
 void WBusLayer::WBUS_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code) {
-    StepMove move = StepMove::Stay;
-    for (int c : {0, 3, 4, 9})
-        if (BUS_CodeIs(code, c)) move = StepMove::Error;
-    for (int c : {11, 12, 13})
-        if (BUS_CodeIs(code, c)) move = StepMove::Next;
-    BUS_MoveStep(request, out, move);
+    BUS_StepOnErrorSkip(request, out, code);
 }
 
 void WBusLayer::WBUS_StepOnError(const TUSBREQ& request, TUSBREQ& out, long double code) {

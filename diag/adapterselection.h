@@ -35,7 +35,6 @@ public:
     bool USBSEL_AddFound(const ByteString& description, const ByteString& serial);
     // Clears the entries behind the found ones; true when any of them held text.
     bool USBSEL_ClearRest();
-    void USBSEL_ResetScan() { m_foundCount = 0; }
 
     int foundCount() const { return m_foundCount; }
     int tickCount() const { return m_ticks; }

@@ -27,6 +27,12 @@ const BusTiming kDetectWBus = {0, 3, 5, 20, 500, 25, 50};
 const BusTiming kDetectSBus = {2, 5, 0, 10, 500, 25, 175};
 const BusTiming kDetectKLine = {1, 6, 10, 0, 200, 25, 50};
 
+// Where a recognised unit's module takes over: the step after its identity check; class 2 after
+// its identity check as well (13), the boot loader at its bus timing (50).
+constexpr int32_t RecognisedEntry = ssModuleFirst + 1;
+constexpr int32_t KLineRecognisedEntry = 13;
+constexpr int32_t LoaderRecognisedEntry = 50;
+
 bool isModuleClass(uint8_t c) { return c >= 1 && c <= 6; }
 bool isModuleStep(int32_t s) { return s >= ssModuleFirst && s <= ssModuleLast; }
 
@@ -107,17 +113,18 @@ void DiagSession::On_DIAG_Timer() {
 bool DiagSession::sendFrame(const ByteString& frame) { return m_engine.transport().SendFrame(frame); }
 
 bool DiagSession::sendBusConfig(uint8_t deviceClass) {
-    const BusTiming& t = deviceClass == 200   ? kDetectWBus
-                         : deviceClass == 205 ? kDetectSBus
-                         : deviceClass == 210 ? kDetectKLine
-                                              : kClassTiming[deviceClass];
+    const BusTiming& t = deviceClass == ssAutoWBusConfig    ? kDetectWBus
+                         : deviceClass == ssAutoSBusConfig  ? kDetectSBus
+                         : deviceClass == ssAutoKLineConfig ? kDetectKLine
+                                                            : kClassTiming[deviceClass];
     ByteString frame;
     AdapterFrameProtocol::ADP_BuildBusConfig(t.bus, t.mode, t.t1, t.t2, t.t3, frame);
     return sendFrame(frame);
 }
 
 bool DiagSession::sendWakeup(uint8_t deviceClass) {
-    const bool sbus = deviceClass == 206 || (deviceClass >= dcKX3141 && deviceClass <= dcLoader);
+    const bool sbus =
+        deviceClass == ssAutoSBusWakeup || (deviceClass >= dcKX3141 && deviceClass <= dcLoader);
     ByteString frame;
     AdapterFrameProtocol::ADP_BuildWakeup(25, sbus ? 175 : 50, frame);
     return sendFrame(frame);
@@ -187,13 +194,13 @@ void DiagSession::buildStep() {
         case ssAutoWBusConfig:
             logLine(TR(CTX, "Diagnose gestartet"));
             AttemptCount = 0;
-            sent(sendBusConfig(200), ssAutoNoAdapterAck);
+            sent(sendBusConfig(ssAutoWBusConfig), ssAutoNoAdapterAck);
             return;
         case ssAutoWBusWakeup:
             ++AttemptCount;
             m_buses.wbus.WBUS_Reset();
             logLine(TR(CTX, "Wakeup..."));
-            sent(sendWakeup(201), ssAutoNoAdapterAck);
+            sent(sendWakeup(ssAutoWBusWakeup), ssAutoNoAdapterAck);
             return;
         case ssAutoWBusIdent:
             p[1].Value = 11;
@@ -202,13 +209,13 @@ void DiagSession::buildStep() {
         case ssAutoSBusConfig:
             AttemptCount = 0;
             SBusProbeCount = 0;
-            sent(sendBusConfig(205), ssAutoNoAdapterAck);
+            sent(sendBusConfig(ssAutoSBusConfig), ssAutoNoAdapterAck);
             return;
         case ssAutoSBusWakeup:
             ++AttemptCount;
             m_buses.sbus.SBUS_Reset();
             logLine(TR(CTX, "Wakeup..."));
-            sent(sendWakeup(206), ssAutoNoAdapterAck);
+            sent(sendWakeup(ssAutoSBusWakeup), ssAutoNoAdapterAck);
             return;
         case ssAutoSBusIdent:
             m_buses.sbus.SBUS_SetDeviceAddress(SBusProbeCount == 0 ? 7 : 3);
@@ -217,13 +224,13 @@ void DiagSession::buildStep() {
         case ssAutoKLineConfig:
             AttemptCount = 0;
             KLineName.clear();  // a name from an earlier unit must not survive this probe
-            sent(sendBusConfig(210), ssAutoNoAdapterAck);
+            sent(sendBusConfig(ssAutoKLineConfig), ssAutoNoAdapterAck);
             return;
         case ssAutoKLineWakeup:
             ++AttemptCount;
             m_buses.kline.KLINE_Reset();
             logLine(TR(CTX, "Wakeup..."));
-            sent(sendWakeup(211), ssAutoNoAdapterAck);
+            sent(sendWakeup(ssAutoKLineWakeup), ssAutoNoAdapterAck);
             return;
         case ssAutoKLineStart:
             sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_START, 0x81, 0, p, data), ssAutoNoAnswer);
@@ -366,9 +373,9 @@ void DiagSession::evaluateWBusIdent(const ByteString& reply) {
         return;
     }
     if (res.Text == "KX3090")
-        recognise(dcKX3090, "", 11, 0, &res.Text);
+        recognise(dcKX3090, "", RecognisedEntry, 0, &res.Text);
     else if (res.Text == "KX3117")
-        recognise(dcKX3117, "", 11, 2, &res.Text);
+        recognise(dcKX3117, "", RecognisedEntry, 2, &res.Text);
     else
         SessionReq.Step = ssAutoWBusUnknown;
 }
@@ -391,11 +398,11 @@ void DiagSession::evaluateSBusIdent(const ByteString& reply) {
     }
     const uint8_t cls = DEV_ClassOfSBusIdent(res.Text);
     if (cls == dcKX3141)
-        recognise(cls, res.Text, 11, 3, nullptr);
+        recognise(cls, res.Text, RecognisedEntry, 3, nullptr);
     else if (cls == dcKX3166)
-        recognise(cls, res.Text, 11, 4, nullptr);
+        recognise(cls, res.Text, RecognisedEntry, 4, nullptr);
     else if (cls == dcLoader)
-        recognise(cls, res.Text, 50, 5, nullptr);
+        recognise(cls, res.Text, LoaderRecognisedEntry, 5, nullptr);
     else
         SessionReq.Step = ssAutoNotSupported;
 }
@@ -418,7 +425,7 @@ void DiagSession::evaluateKLine(const ByteString& reply) {
     }
     if (step == ssAutoKLineCheck && res.Value == BusCode::Rejected) {
         // A negative answer to this request is how the class-2 unit shows itself.
-        recognise(dcKX3024, "", 13, 1, &KLineName);
+        recognise(dcKX3024, "", KLineRecognisedEntry, 1, &KLineName);
         return;
     }
     TUSBREQ out;

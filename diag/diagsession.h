@@ -86,6 +86,8 @@ public:
 
 private:
     bool sendFrame(const ByteString& frame);
+    // deviceClass: a class 1..6, or the step of a detection probe (its configuration, its
+    // wake-up).
     bool sendBusConfig(uint8_t deviceClass);
     bool sendWakeup(uint8_t deviceClass);
     void buildStep();

@@ -27,6 +27,16 @@ bool DIAG_CheckSBusIdentification(DiagSession& session, uint8_t deviceClass, con
     return false;
 }
 
+void DIAG_RegisterPolledPoints(DiagSession& session, DM_Polls& polls,
+                               const std::function<void()>& registerPoints) {
+    MainEngine& e = session.engine();
+    e.dataPoints.DP_Clear();
+    registerPoints();
+    e.DIAG_Timer().stop();
+    polls.restart();
+    e.DIAG_Timer().start();
+}
+
 void DIAG_ReportSessionUp(DiagSession& session) {
     MainEngine& e = session.engine();
     e.SessionUp = true;

@@ -3,8 +3,10 @@
 // session is up.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 
+#include "devicemodule.h"
 #include "records.h"
 
 class DiagSession;
@@ -23,6 +25,12 @@ void DIAG_IdentityCheckFailed(DiagSession& session, bool rejected, TUSBREQ& out,
 // (a damaged frame, say) leaves the step.
 bool DIAG_CheckSBusIdentification(DiagSession& session, uint8_t deviceClass, const TResult& res,
                                   TUSBREQ& out);
+
+// The registration of a class that polls its operating data and its error memory: the table
+// cleared, the class's points registered (registerPoints), then both polls made due at once
+// while DIAG_Timer is stopped, and the timer started again.
+void DIAG_RegisterPolledPoints(DiagSession& session, DM_Polls& polls,
+                               const std::function<void()>& registerPoints);
 
 // The first decision step of a session: the session is up; the windows follow.
 void DIAG_ReportSessionUp(DiagSession& session);

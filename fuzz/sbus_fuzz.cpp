@@ -4,59 +4,10 @@
 // helpers and the formatters run in between.
 #include "checksums.h"
 #include "fuzzbench.h"
+#include "sbuskeys.h"
 #include "sbuslayer.h"
 
 namespace {
-
-const std::vector<const char*> kKeys = {"CFGSGID",
-                                        "CFGHWVER",
-                                        "CFGSWVER",
-                                        "CFGSGDATE",
-                                        "CFGHGDATE",
-                                        "CFGKENHER",
-                                        "CFGSNR",
-                                        "CFGSBUSVER",
-                                        "CFGKENHG",
-                                        "CFGKUNDID",
-                                        "CFGSWVERROM",
-                                        "CFGHW_ID",
-                                        "CFGHW_DATE",
-                                        "CFGHW_VER",
-                                        "CFGDS_ID",
-                                        "CFGET_ID",
-                                        "CFGSYS_NAME",
-                                        "CFGDS_DATE",
-                                        "CFGHG_CLASS",
-                                        "BETSTZ",
-                                        "BETFAZ",
-                                        "BETHEATTIME",
-                                        "BETUPTIME",
-                                        "BETONTIME",
-                                        "BETSTACNT",
-                                        "BETMBRZ_U",
-                                        "BETMBRZ_U_G",
-                                        "CFGSW_BOOT_SW_ID",
-                                        "CFGSW_BOOT_DEV_ID",
-                                        "CFGSW_BOOT_DATE",
-                                        "CFGSW_APPL_HW_ID",
-                                        "CFGSW_APPL_SW_ID",
-                                        "CFGSW_APPL_DEV_ID",
-                                        "CFGSW_RTOS_DATE",
-                                        "CFGSW_SIML_DATE",
-                                        "CFGSW_OEMSW_DATE",
-                                        "CFGSW_APPL_LEN",
-                                        "CFGSW_APPL_CRC",
-                                        "CFGSG_DATE",
-                                        "CFGSG_SNR",
-                                        "CFGBORAD_TEST",
-                                        "CFGEOL_TEST",
-                                        "CFGHG_DEV_ID",
-                                        "CFGHG_SNR",
-                                        "CFGFINGER_STATE",
-                                        "CFGFINGER_PROG_CNT",
-                                        "CFGFINGER_PROG_ID",
-                                        "CFGFINGER_PROG_SER",
-                                        "CFGFINGER_PROG_DATE"};
 
 const uint8_t kIds[] = {0,   20,  27,  38,  39,  47,  48,  49,  70,  81,  82,  83, 84, 90,
                         150, 151, 152, 153, 154, 155, 158, 159, 160, 161, 162, 2,  99};
@@ -77,7 +28,7 @@ ByteString sbusFrame(const ByteString& data, bool crc, uint8_t source) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput in(data, size);
-    FuzzBench bench(kKeys);
+    FuzzBench bench(sbusKeys());
     SBusLayer layer(bench.env);
     for (int record = 0; record < 64 && !in.empty(); ++record) {
         const uint8_t op = in.byte(), flags = in.byte(), a = in.byte(), b = in.byte(),

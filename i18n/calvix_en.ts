@@ -4,7 +4,7 @@
 <context>
     <name>Bus</name>
     <message>
-        <location filename="../bus/buscommon.cpp" line="+12"/>
+        <location filename="../bus/buscommon.cpp" line="+13"/>
         <source>Fehler: Daten</source>
         <translation>Error: data</translation>
     </message>
@@ -148,7 +148,7 @@
 <context>
     <name>FtdiDriver</name>
     <message>
-        <location filename="../link/ftdidriver.cpp" line="+165"/>
+        <location filename="../link/ftdidriver.cpp" line="+156"/>
         <source>     Der USB-Adapter an Bus/Gerät </source>
         <translation>     The USB adapter at bus/device </translation>
     </message>
@@ -691,7 +691,7 @@ The udev rule is missing: </translation>
 <context>
     <name>MAIN_KX3090</name>
     <message>
-        <location filename="../diag/kx3090datapoints.cpp" line="+17"/>
+        <location filename="../diag/modules/kx3090datapoints.cpp" line="+17"/>
         <source>BUS Version</source>
         <translation>BUS version</translation>
     </message>
@@ -2846,7 +2846,7 @@ The udev rule is missing: </translation>
 <context>
     <name>MAIN_LOADER</name>
     <message>
-        <location filename="../diag/modules/loadermodule.cpp" line="+49"/>
+        <location filename="../diag/modules/loadermodule.cpp" line="+52"/>
         <source>BUS Version</source>
         <translation>BUS version</translation>
     </message>
@@ -4868,12 +4868,12 @@ The udev rule is missing: </translation>
         <translation>ENG</translation>
     </message>
     <message>
-        <location filename="../diag/diagsession.cpp" line="+86"/>
+        <location filename="../diag/diagsession.cpp" line="+92"/>
         <source>NAVIRON Calvix Test</source>
         <translation>NAVIRON Calvix Test</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <location line="+26"/>
         <source>Diagnose gestartet</source>
         <translation>Diagnosis started</translation>

@@ -58,13 +58,7 @@ FtdiDriver::~FtdiDriver() {
     if (m_ctx) ftdi_free(m_ctx);
 }
 
-ByteString FtdiDriver::lastError() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_lastError;
-}
-
 FT_STATUS FtdiDriver::fail(int libraryResult, FT_STATUS status) {
-    m_lastError = m_ctx ? ftdi_get_error_string(m_ctx) : "";
     if (libraryResult == LIBUSB_ERROR_NO_DEVICE || libraryResult == -666) m_gone = true;
     return status;
 }
@@ -80,10 +74,7 @@ void FtdiDriver::refreshLocked() {
     releaseDevicesLocked();
     if (!m_ctx) return;
     ftdi_device_list* list = nullptr;
-    if (ftdi_usb_find_all(m_ctx, &list, 0, 0) < 0) {  // the chip's standard product ids
-        m_lastError = ftdi_get_error_string(m_ctx);
-        return;
-    }
+    if (ftdi_usb_find_all(m_ctx, &list, 0, 0) < 0) return;  // the chip's standard product ids
     for (ftdi_device_list* p = list; p; p = p->next) {
         Device d;
         d.dev = libusb_ref_device(p->dev);

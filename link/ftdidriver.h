@@ -29,9 +29,6 @@ public:
     FtdiDriver(const FtdiDriver&) = delete;
     FtdiDriver& operator=(const FtdiDriver&) = delete;
 
-    // The library's text of the last failure.
-    ByteString lastError() const;
-
     FT_STATUS FT_ListDeviceCount(uint32_t& count) override;
     FT_STATUS FT_ListSerialNumber(uint32_t index, ByteString& serial) override;
     FT_STATUS FT_ListDescription(uint32_t index, ByteString& description) override;
@@ -69,6 +66,7 @@ private:
     FT_STATUS checkLocked() const;
     // One fetch from the chip into the receive queue.
     FT_STATUS fetchLocked();
+    // Marks the adapter gone when the library says the device is no longer there.
     FT_STATUS fail(int libraryResult, FT_STATUS status);
     void reportDenied(const std::vector<ByteString>& texts);
 
@@ -77,7 +75,6 @@ private:
     ftdi_context* m_ctx = nullptr;
     std::vector<Device> m_devices;
     std::set<ByteString> m_reported;  // devices whose missing permission was shown
-    ByteString m_lastError;
 
     bool m_open = false;
     bool m_gone = false;

@@ -19,37 +19,62 @@ constexpr uint8_t Any = KLine::ANY_IDENTIFIER;
 constexpr uint8_t Data = KLine::FORMAT_DATA;
 constexpr uint8_t NoEntry = 0xFF;  // the error-entry answer of an entry the unit does not have
 
+// The steps the machine goes to by name. The steps between, which only run on to the next
+// number, are their block's named start plus an offset.
+constexpr int32_t StartStep = 10;          // start of communication
+constexpr int32_t NameStep = 11;           // the three-character device name
+constexpr int32_t IdentityCheckStep = 12;  // only a unit of this class refuses identifier 0x11
+constexpr int32_t IdentRestStep = 13;      // a recognised unit enters here
+constexpr int32_t ControlUnitIdStep = 15;  // the last identification read
+constexpr int32_t IdentEndStep = 16;
+constexpr int32_t CycleStep = 30;          // the overview pages 30..34
+constexpr int32_t LampsFirst = 35;         // the lamp pages 35..38
+constexpr int32_t TesterPresentStep = 39;  // keeps the unit's session; the live values are shown
+constexpr int32_t DecisionStep = 40;
+constexpr int32_t OperatingDataFirst = 50;  // the operating-data pages 50..53
+constexpr int32_t OperatingDataEnd = 54;
+constexpr int32_t ErrorDeleteStep = 60;
+constexpr int32_t ErrorDeleteEnd = 61;
+constexpr int32_t ErrorEntryFirst = 70;  // the error memory read: entry k at step 69 + k
+constexpr int32_t ErrorReadEnd = 77;
+constexpr int32_t StopSessionStep = 80;
+constexpr int32_t StopSessionEnd = 81;
+
+bool isErrorEntryStep(int32_t step) {
+    return step >= ErrorEntryFirst && step < ErrorEntryFirst + KX3024Module::MaxErrorEntries;
+}
+
 // The request of each step that sends one.
 bool requestOf(int32_t step, Request& q) {
     static const uint8_t overviewSubs[] = {2, 4, 6, 8, 9};  // steps 30..34
     static const uint8_t lampSubs[] = {1, 2, 3, 5};         // steps 35..38
-    if (step >= 30 && step <= 34) {
-        q = {Data, 0x22, 2, 0x1D, overviewSubs[step - 30], 0x1D};
+    if (step >= CycleStep && step < LampsFirst) {
+        q = {Data, 0x22, 2, 0x1D, overviewSubs[step - CycleStep], 0x1D};
         return true;
     }
-    if (step >= 35 && step <= 38) {
-        q = {Data, 0x22, 2, 0x1E, lampSubs[step - 35], 0x1E};
+    if (step >= LampsFirst && step < TesterPresentStep) {
+        q = {Data, 0x22, 2, 0x1E, lampSubs[step - LampsFirst], 0x1E};
         return true;
     }
-    if (step >= 50 && step <= 53) {
-        q = {Data, 0x22, 2, 0x22, static_cast<uint8_t>(step - 50), 0x22};
+    if (step >= OperatingDataFirst && step < OperatingDataEnd) {
+        q = {Data, 0x22, 2, 0x22, static_cast<uint8_t>(step - OperatingDataFirst), 0x22};
         return true;
     }
-    if (step >= 70 && step < 70 + KX3024Module::MaxErrorEntries) {
-        q = {Data, 0xA1, 1, static_cast<uint8_t>(step - 69), 0, Any};
+    if (isErrorEntryStep(step)) {
+        q = {Data, 0xA1, 1, static_cast<uint8_t>(step - ErrorEntryFirst + 1), 0, Any};
         return true;
     }
     // clang-format off
     switch (step) {
-        case 10: q = {KLine::FORMAT_START, 0x81, 0, 0, 0, Any}; return true;
-        case 11: q = {Data, 0x21, 1, 4, 0, 4}; return true;
-        case 12: q = {Data, 0x21, 1, 0x11, 0, 0x11}; return true;
-        case 13: q = {Data, 0x21, 1, 2, 0, 2}; return true;
-        case 14: q = {Data, 0x21, 1, 3, 0, 3}; return true;
-        case 15: q = {Data, 0x22, 2, 0x21, 0, 0x21}; return true;
-        case 39: q = {Data, 0x3E, 0, 0, 0, Any}; return true;
-        case 60: q = {Data, 0x14, 0, 0, 0, Any}; return true;
-        case 80: q = {Data, 0x20, 0, 0, 0, Any}; return true;
+        case StartStep: q = {KLine::FORMAT_START, 0x81, 0, 0, 0, Any}; return true;
+        case NameStep: q = {Data, 0x21, 1, 4, 0, 4}; return true;
+        case IdentityCheckStep: q = {Data, 0x21, 1, 0x11, 0, 0x11}; return true;
+        case IdentRestStep: q = {Data, 0x21, 1, 2, 0, 2}; return true;
+        case IdentRestStep + 1: q = {Data, 0x21, 1, 3, 0, 3}; return true;
+        case ControlUnitIdStep: q = {Data, 0x22, 2, 0x21, 0, 0x21}; return true;
+        case TesterPresentStep: q = {Data, 0x3E, 0, 0, 0, Any}; return true;
+        case ErrorDeleteStep: q = {Data, 0x14, 0, 0, 0, Any}; return true;
+        case StopSessionStep: q = {Data, 0x20, 0, 0, 0, Any}; return true;
         default: return false;
     }
     // clang-format on
@@ -71,12 +96,7 @@ void KX3024Module::RegisterDataPoints(const ByteString&) {
     // other) heater.
     m_errorDeletePending = false;
     m_stopSessionPending = false;
-    MainEngine& e = m_session.engine();
-    e.dataPoints.DP_Clear();
-    registerPoints();
-    e.DIAG_Timer().stop();
-    m_polls.restart();
-    e.DIAG_Timer().start();
+    DIAG_RegisterPolledPoints(m_session, m_polls, [this] { registerPoints(); });
 }
 
 void KX3024Module::OnTimer() {
@@ -97,11 +117,11 @@ void KX3024Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     if (!requestOf(r.Step, q)) {
         // A step without a request goes back to the cyclic reads and sends nothing now; the
         // next round sends.
-        out.Step = 30;
+        out.Step = CycleStep;
         return;
     }
-    if (r.Step == 10) m_deviceName.clear();  // a name of an earlier unit must not survive
-    if (r.Step >= 10 && r.Step <= 13) out.ErrorStep = ssEnd;
+    if (r.Step == StartStep) m_deviceName.clear();  // a name of an earlier unit must not survive
+    if (r.Step >= StartStep && r.Step <= IdentRestStep) out.ErrorStep = ssEnd;
     out.Active = send(q) ? 1 : 0;
 }
 
@@ -109,7 +129,7 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     StepRequest q;
     if (!requestOf(r.Step, q)) {
-        out.Step = 30;
+        out.Step = CycleStep;
         return;
     }
     TResult res;
@@ -117,12 +137,12 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     MainEngine& e = m_session.engine();
     const int32_t step = r.Step;
 
-    if (step == 60) {
+    if (step == ErrorDeleteStep) {
         // Whatever the delete's outcome, the error memory is read right after it and the
         // periodic poll starts its interval again.
         m_polls.errorPollServed(ErrorPollReload);
     }
-    if (step == 12) {
+    if (step == IdentityCheckStep) {
         evaluateIdentityCheck(res, out);
         return;
     }
@@ -131,14 +151,13 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         // An answer to another request (a late or doubled one) says nothing about the entry
         // asked for: it is asked for again, and the failure limit ends a run of them. Going
         // on to the next entry could take its end marker for this one's and miscount.
-        if (step >= 70 && step < 70 + MaxErrorEntries && codeIs(res, BusCode::WrongAnswer))
-            out.Step = step;
+        if (isErrorEntryStep(step) && codeIs(res, BusCode::WrongAnswer)) out.Step = step;
         // The stop of the unit's diagnostic session ends the component test's outputs: after
         // a refused, short or foreign answer it is asked again, up to the failure limit.
-        if (step == 80 && !codeIs(res, BusCode::FailureLimit) &&
+        if (step == StopSessionStep && !codeIs(res, BusCode::FailureLimit) &&
             ++m_stopSessionRetries <= BusCode::FailureLimit)
             out.Step = step;
-        if (step == 10 && out.Step == out.ErrorStep) {
+        if (step == StartStep && out.Step == out.ErrorStep) {
             // No communication: wake the unit again, up to the limit.
             DIAG_IdentityCheckFailed(m_session, false, out, WakeupLimit);
             return;
@@ -146,24 +165,24 @@ void KX3024Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
         settle(out);
         return;
     }
-    if (step >= 70 && step < 70 + MaxErrorEntries) {
+    if (isErrorEntryStep(step)) {
         evaluateErrorEntry(res, out);
         return;
     }
 
     out.Step = step + 1;
     switch (step) {
-        case 11:
+        case NameStep:
             m_deviceName = res.Text;  // the layer left the three name characters
             break;
-        case 15:
+        case ControlUnitIdStep:
             // The control unit's ident number: cells 2, 1, 0 of the EOL memory (D6, D5, D4).
             if (res.Text.size() >= 6) {
                 const ByteString id{res.Text[5], res.Text[4], res.Text[3]};
                 e.dataPoints.DP_SetValue("CFGSGID", 0, TOOL_BytesToHex(id), 0);
             }
             break;
-        case 39: {
+        case TesterPresentStep: {
             ViewHooks& v = m_session.views;
             callHook(v.OverviewShowValues);
             callHook(v.TrendShowValues);
@@ -189,7 +208,7 @@ void KX3024Module::evaluateIdentityCheck(const TResult& res, TUSBREQ& out) {
         // for an answer to another request, code 13).
         RegisterDataPoints();
         e.dataPoints.DP_SetValue("CFGNAME", 0, m_deviceName, 0);
-        out.Step = 13;
+        out.Step = IdentRestStep;
         return;
     }
     KLineLayer::KLINE_StepOnErrorSkip(out, out, res.Value);
@@ -201,14 +220,14 @@ void KX3024Module::evaluateErrorEntry(const TResult& res, TUSBREQ& out) {
     const int32_t step = out.Step;
     DataPointTable& dp = m_session.engine().dataPoints;
     if (byteAt(res.Text, 1) == NoEntry) {
-        const int count = step - 70;
+        const int count = step - ErrorEntryFirst;
         dp.DP_SetValue("OVRERRCNT", 0, std::to_string(count), count);
         for (int n = count + 1; n <= MaxErrorEntries; ++n)
             dp.DP_SetValue("ERRCODE" + std::to_string(n), 0, "", 0);
-        out.Step = 77;
-    } else if (step - 69 == MaxErrorEntries) {
+        out.Step = ErrorReadEnd;
+    } else if (step - ErrorEntryFirst + 1 == MaxErrorEntries) {
         dp.DP_SetValue("OVRERRCNT", 0, std::to_string(MaxErrorEntries), MaxErrorEntries);
-        out.Step = 77;
+        out.Step = ErrorReadEnd;
     } else {
         out.Step = step + 1;
     }
@@ -218,26 +237,26 @@ void KX3024Module::evaluateErrorEntry(const TResult& res, TUSBREQ& out) {
 void KX3024Module::settle(TUSBREQ& out) {
     ViewHooks& v = m_session.views;
     switch (out.Step) {
-        case 16:
-        case 81:
-            out.Step = 30;
+        case IdentEndStep:
+        case StopSessionEnd:
+            out.Step = CycleStep;
             return;
-        case 40:
+        case DecisionStep:
             decisionStep(out);
             return;
-        case 54:
+        case OperatingDataEnd:
             callHook(v.OperatingDataShowValues);
-            out.Step = 30;
+            out.Step = CycleStep;
             return;
-        case 61:
-            out.Step = 70;
+        case ErrorDeleteEnd:
+            out.Step = ErrorEntryFirst;
             return;
-        case 77:
+        case ErrorReadEnd:
             callHook(v.ErrorShowValues);
             callHook(v.OverviewShowValues);
             callHook(v.TrendShowValues);
             callHook(v.CalibrationShowValues);
-            out.Step = 30;
+            out.Step = CycleStep;
             return;
         default:
             return;
@@ -245,24 +264,21 @@ void KX3024Module::settle(TUSBREQ& out) {
 }
 
 void KX3024Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     if (m_errorDeletePending) {
         m_errorDeletePending = false;
-        out.Step = 60;
+        out.Step = ErrorDeleteStep;
     } else if (m_stopSessionPending) {
         m_stopSessionPending = false;
         m_stopSessionRetries = 0;
-        out.Step = 80;
+        out.Step = StopSessionStep;
     } else if (m_polls.operatingDataDue) {
         m_polls.operatingDataDue = false;
-        out.Step = 50;
+        out.Step = OperatingDataFirst;
     } else if (m_polls.errorPollDue) {
         m_polls.errorPollDue = false;
-        out.Step = 70;
+        out.Step = ErrorEntryFirst;
     } else {
-        out.Step = 30;
+        out.Step = CycleStep;
     }
 }

@@ -20,9 +20,6 @@ public:
     void OnTimer() override;
     // No Stop of its own: nothing of this module runs on that the end of a session must stop.
 
-    void KX3024_RegisterDataPoints() { RegisterDataPoints(); }
-    void KX3024_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3024_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3024_OnTimer() { OnTimer(); }
 
     // Command setters: they only mark what the next decision step serves. The first comes
@@ -32,7 +29,6 @@ public:
     void KX3024_RequestStopSession() { m_stopSessionPending = true; }
 
     // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
     bool errorDeletePending() const { return m_errorDeletePending; }
     bool stopSessionPending() const { return m_stopSessionPending; }
     const ByteString& deviceName() const { return m_deviceName; }

@@ -7,7 +7,35 @@
 namespace {
 
 constexpr uint8_t NoSub = 255;
-constexpr int32_t CyclicStep = 30;
+
+// The steps the machine goes to by name. The steps between, which only run on to the next
+// number, are their block's named start plus an offset.
+constexpr int32_t NameCheckStep = 10;   // identity check after a manual start
+constexpr int32_t BusVersionStep = 11;  // a recognised unit enters here
+constexpr int32_t SerialStep = 21;      // ident sub 9; the fuel page follows at 23
+constexpr int32_t FuelStep = 23;
+constexpr int32_t SoftwareIdStep = 24;     // the last identification read
+constexpr int32_t CyclicStep = 30;         // the cyclic status pages 30..36
+constexpr int32_t LiveValuesStep = 36;     // the last of them: the live values, then the decision
+constexpr int32_t OperatingDataStep = 40;  // the operating-data pages 40..42
+constexpr int32_t OperatingDataLast = 42;
+constexpr int32_t ErrorDeleteStep = 50;
+constexpr int32_t ErrorListStep = 51;  // the error memory read: the list, then its entries
+constexpr int32_t ErrorEntryFirst = 60;
+constexpr int32_t ErrorEntryLast = 69;
+// The commands the decision step serves; parking and supplementary heating take two steps.
+constexpr int32_t OffStep = 70;
+constexpr int32_t ParkingStep = 71;
+constexpr int32_t SupplementaryStep = 73;
+constexpr int32_t PumpStep = 75;
+constexpr int32_t Economy2Step = 76;
+constexpr int32_t Economy1Step = 77;
+constexpr int32_t EconomyNormalStep = 78;
+constexpr int32_t RefreshStep = 80;  // the keep-up of the running command
+
+bool isErrorEntryStep(int32_t step) {
+    return step >= ErrorEntryFirst && step <= ErrorEntryLast;
+}
 
 // The request of each step (command, parameter 1 or -1 for none) and what its answer is
 // checked against (minimum length, expected sub).
@@ -36,7 +64,7 @@ const StepDef kSteps[] = {
 constexpr StepDef kErrorEntry = {60, 0x56, 2, 12, 2};
 
 const StepDef* stepDefOf(int32_t step) {
-    if (step >= 60 && step <= 69) return &kErrorEntry;
+    if (isErrorEntryStep(step)) return &kErrorEntry;
     for (const StepDef& s : kSteps)
         if (s.step == step) return &s;
     return nullptr;
@@ -44,7 +72,8 @@ const StepDef* stepDefOf(int32_t step) {
 
 // The command steps: whether the unit took the command or refused it, the cycle goes on.
 bool isCommandStep(int32_t step) {
-    return step == 70 || step == 72 || (step >= 74 && step <= 78) || step == 80;
+    return step == OffStep || step == ParkingStep + 1 ||
+           (step >= SupplementaryStep + 1 && step <= EconomyNormalStep) || step == RefreshStep;
 }
 
 bool isRejected(long double code) {
@@ -66,12 +95,7 @@ void KX3117Module::RegisterDataPoints(const ByteString&) {
     // A delete confirmed in an earlier session must never reach this (maybe other) heater.
     m_errorDeletePending = false;
     checkEconomyModes(false, false);
-    MainEngine& e = m_session.engine();
-    e.dataPoints.DP_Clear();
-    registerPoints();
-    e.DIAG_Timer().stop();
-    m_polls.restart();
-    e.DIAG_Timer().start();
+    DIAG_RegisterPolledPoints(m_session, m_polls, [this] { registerPoints(); });
 }
 
 void KX3117Module::KX3117_RequestOff() {
@@ -129,12 +153,12 @@ bool KX3117Module::send(uint8_t command, std::initializer_list<long double> para
 }
 
 bool KX3117Module::sendStep(int32_t step, uint8_t command, int p1) {
-    if (step >= 60 && step <= 69) {
+    if (isErrorEntryStep(step)) {
         // The entry asked for is the layer's error entry index, as one raw byte.
         const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
         return send(command, {2}, ByteString(1, static_cast<char>(index & 0xFF)));
     }
-    if (step == 80) return send(command, {static_cast<long double>(m_refreshCommand), 0});
+    if (step == RefreshStep) return send(command, {static_cast<long double>(m_refreshCommand), 0});
     if (p1 < 0) return send(command, {});
     return send(command, {static_cast<long double>(p1)});
 }
@@ -143,10 +167,12 @@ void KX3117Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     out.Active = 0;
     const int32_t step = r.Step;
-    if (step == 10 || step == 11 || step == 30) out.ErrorStep = 7;
+    if (step == NameCheckStep || step == BusVersionStep || step == CyclicStep)
+        out.ErrorStep = ssEnd;
     // A failed error-memory read ends only that read; the entry reads handle their failures
     // themselves and never lead to the off command.
-    if (step == 50 || step == 51 || (step >= 60 && step <= 69)) out.ErrorStep = CyclicStep;
+    if (step == ErrorDeleteStep || step == ErrorListStep || isErrorEntryStep(step))
+        out.ErrorStep = CyclicStep;
     const StepDef* def = stepDefOf(step);
     if (!def) {
         // A step without a request goes back to the cyclic reads and sends nothing now; the
@@ -168,7 +194,7 @@ void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     m_session.buses().wbusS.WBUS_ReadAndDecodeS(r.Reply, def->minimumLength, def->command, def->sub,
                                                 res);
     const int32_t step = r.Step;
-    if (step == 50) {
+    if (step == ErrorDeleteStep) {
         // Whatever the delete's outcome, the next error poll comes a full period later.
         m_polls.errorPollServed(ErrorPollReload);
     }
@@ -182,31 +208,31 @@ void KX3117Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
 }
 
 bool KX3117Module::failedAt(int32_t step, long double code, TUSBREQ& out) {
-    if (step == 10) {
+    if (step == NameCheckStep) {
         // A unit that answers but not with a name is not the chosen heater.
         const bool rejected = isRejected(code);
         if (rejected || out.Step == out.ErrorStep)
             DIAG_IdentityCheckFailed(m_session, rejected, out);
         return true;
     }
-    if (step >= 60 && step <= 69) {
+    if (isErrorEntryStep(step)) {
         errorEntryFailed(step, code, out);
         return true;
     }
     if (!isRejected(code)) return false;
     switch (step) {
-        case 21:
-            out.Step = 23;
+        case SerialStep:
+            out.Step = FuelStep;
             return true;
-        case 36:
+        case LiveValuesStep:
             decisionStep(out);  // without the views: the last status page was refused
             return true;
-        case 42:
+        case OperatingDataLast:
             callHook(m_session.views.OperatingDataShowValues);
             out.Step = CyclicStep;
             return true;
-        case 24:
-        case 51:
+        case SoftwareIdStep:
+        case ErrorListStep:
             out.Step = CyclicStep;
             return true;
         default:
@@ -243,48 +269,48 @@ void KX3117Module::errorReadingDone(TUSBREQ& out) {
 void KX3117Module::succeededAt(int32_t step, const TResult& res, TUSBREQ& out) {
     MainEngine& e = m_session.engine();
     ViewHooks& v = m_session.views;
-    if (step >= 60 && step <= 69) {
+    if (isErrorEntryStep(step)) {
         const int32_t count = TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value);
-        if (step == 69 || m_session.buses().wbus.WBUS_GetErrorIndex() > count)
+        if (step == ErrorEntryLast || m_session.buses().wbus.WBUS_GetErrorIndex() > count)
             errorReadingDone(out);
         return;
     }
     switch (step) {
-        case 10:
+        case NameCheckStep:
             if (res.Text != "KX3117") e.PendingMismatch = true;
             RegisterDataPoints();
             e.dataPoints.DP_SetValue("CFGNAME", 0, res.Text, 0);
             break;
-        case 21:
-            out.Step = 23;
+        case SerialStep:
+            out.Step = FuelStep;
             break;
-        case 24:
+        case SoftwareIdStep:
             out.Step = CyclicStep;
             break;
-        case 36:
+        case LiveValuesStep:
             callHook(v.OperatingDataShowValues);
             callHook(v.OverviewShowValues);
             callHook(v.TrendShowValues);
             callHook(v.CalibrationShowValues);
             decisionStep(out);
             break;
-        case 42:
+        case OperatingDataLast:
             callHook(v.OperatingDataShowValues);
             out.Step = CyclicStep;
             break;
-        case 50:
+        case ErrorDeleteStep:
             callHook(v.ErrorClearErrorList);
             out.Step = CyclicStep;
             break;
-        case 51:
+        case ErrorListStep:
             if (TOOL_Round<int32_t>(e.dataPoints.DP_GetValue("OVRERRCNT").Value) != 0) {
-                out.Step = 60;
+                out.Step = ErrorEntryFirst;
             } else {
                 callHook(v.ErrorShowValues);
                 out.Step = CyclicStep;
             }
             break;
-        case 80:
+        case RefreshStep:
             // The unit ends the refresh with an answer other than 0.
             if (res.Text.empty() || static_cast<uint8_t>(res.Text[0]) != 0) {
                 m_refreshActive = false;
@@ -299,19 +325,23 @@ void KX3117Module::succeededAt(int32_t step, const TResult& res, TUSBREQ& out) {
 }
 
 void KX3117Module::decisionStep(TUSBREQ& out) {
-    if (m_firstPass) {
-        m_firstPass = false;
-        DIAG_ReportSessionUp(m_session);
-    }
+    DIAG_ReportSessionUp(m_session, m_firstPass);
     struct Choice {
         bool* flag;
         int32_t step;
     };
     const Choice order[] = {
-        {&m_polls.operatingDataDue, 40}, {&m_offPending, 70},           {&m_parkingPending, 71},
-        {&m_supplementaryPending, 73},   {&m_pumpPending, 75},          {&m_economy2Pending, 76},
-        {&m_economy1Pending, 77},        {&m_economyNormalPending, 78}, {&m_refreshDue, 80},
-        {&m_errorDeletePending, 50},     {&m_polls.errorPollDue, 51},
+        {&m_polls.operatingDataDue, OperatingDataStep},
+        {&m_offPending, OffStep},
+        {&m_parkingPending, ParkingStep},
+        {&m_supplementaryPending, SupplementaryStep},
+        {&m_pumpPending, PumpStep},
+        {&m_economy2Pending, Economy2Step},
+        {&m_economy1Pending, Economy1Step},
+        {&m_economyNormalPending, EconomyNormalStep},
+        {&m_refreshDue, RefreshStep},
+        {&m_errorDeletePending, ErrorDeleteStep},
+        {&m_polls.errorPollDue, ErrorListStep},
     };
     for (const Choice& c : order) {
         if (!*c.flag) continue;

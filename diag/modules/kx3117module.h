@@ -21,11 +21,7 @@ public:
     void OnTimer() override;
     void Stop() override { m_refreshActive = false; }
 
-    void KX3117_RegisterDataPoints() { RegisterDataPoints(); }
-    void KX3117_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3117_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3117_OnTimer() { OnTimer(); }
-    void KX3117_Stop() { Stop(); }
 
     // Command setters of the main window's actions: they only mark what the next decision
     // step serves.
@@ -41,10 +37,8 @@ public:
     void KX3117_RequestErrorDelete() { m_errorDeletePending = true; }
 
     // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
     bool refreshActive() const { return m_refreshActive; }
     uint8_t refreshCommand() const { return m_refreshCommand; }
-    bool errorDeletePending() const { return m_errorDeletePending; }
     bool economyPending() const {
         return m_economyNormalPending || m_economy1Pending || m_economy2Pending;
     }

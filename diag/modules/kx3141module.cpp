@@ -4,9 +4,19 @@
 
 namespace {
 
-constexpr int32_t CycleStep = 40;
+// The steps the machine goes to by name (the identification, the cycle and the error entry are
+// the S-Bus modules' common ones); the identification block runs on by number.
+// The commands the decision step serves, one each: every one returns to the cycle.
+constexpr int32_t HeatOnStep = 30;
+constexpr int32_t HeatOffStep = 31;
+constexpr int32_t PumpOnStep = 32;
+constexpr int32_t PumpOffStep = 33;
+constexpr int32_t ErrorDeleteStep = 34;  // then 35
+constexpr int32_t RefreshStep = 36;      // heating and pump state again
+// The cyclic reads after the counter block (CycleStep), and the decision step that ends them.
+constexpr int32_t OverviewStep = 41;
+constexpr int32_t StatusStep = 42;
 constexpr int32_t DecisionStep = 43;
-constexpr int32_t ErrorEntryStep = 50;
 
 // One step of the machine: the message it sends, the least answer length after the message ID,
 // and whether the step returns to the cyclic reads instead of going on to the next step number.
@@ -100,12 +110,6 @@ void KX3141Module::OnTimer() {
 
 // ---- requests ----
 
-bool KX3141Module::send(uint8_t id, std::initializer_list<long double> params) {
-    ByteString data;
-    return m_session.buses().sbus.SBUS_BuildRequest(0, id, static_cast<uint8_t>(params.size()),
-                                                    DM_Params(params), data);
-}
-
 void KX3141Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     out.Active = 0;
@@ -116,29 +120,29 @@ void KX3141Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
         out.Step = CycleStep;
         return;
     }
-    if (r.Step == 10 || r.Step == 11) out.ErrorStep = 7;
+    if (r.Step == IdentificationStep || r.Step == OpenSessionStep) out.ErrorStep = ssEnd;
     bool sent = false;
     switch (r.Step) {
-        case 11:
+        case OpenSessionStep:
             sent = send(s->id, {1, SessionKey});
             break;
-        case 30:
-        case 32:
+        case HeatOnStep:
+        case PumpOnStep:
             sent = send(s->id, {1});
             break;
-        case 31:
-        case 33:
+        case HeatOffStep:
+        case PumpOffStep:
             sent = send(s->id, {0});
             break;
-        case 36:
+        case RefreshStep:
             sent = send(s->id,
                         {static_cast<long double>(m_heating), static_cast<long double>(m_reserved),
                          static_cast<long double>(m_pump)});
             break;
-        case 40:
+        case CycleStep:
             sent = send(s->id, {0, CounterBlockLength});
             break;
-        case 41:
+        case OverviewStep:
             sent = send(s->id, {0, OverviewBlockLength});
             break;
         case ErrorEntryStep:
@@ -159,7 +163,7 @@ void KX3141Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (!s) return;
     TResult res;
     m_session.buses().sbus.SBUS_ReadAndDecode(0, r.Reply, s->replyMin, s->id, res);
-    if (r.Step == 10) {
+    if (r.Step == IdentificationStep) {
         evaluateIdentification(res, out);
         return;
     }
@@ -171,26 +175,20 @@ void KX3141Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (out.Step == DecisionStep) decisionStep(out);
 }
 
-void KX3141Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
-    if (!DIAG_CheckSBusIdentification(m_session, dcKX3141, res, out)) return;
-    RegisterDataPoints(res.Text);
-    out.Step = 11;
-}
-
 void KX3141Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {
     out.Step = step + 1;
     switch (step) {
-        case 11:
+        case OpenSessionStep:
             if (!DIAG_SBusSessionConfirmed(res.Text)) out.Step = out.ErrorStep;
             break;
-        case 40:
+        case CycleStep:
             KX3141_DecodeCounters(res.Text);
             break;
-        case 41:
+        case OverviewStep:
             KX3141_DecodeOverview(res.Text);
             DIAG_ShowLiveValues(m_session);
             break;
-        case 42:
+        case StatusStep:
             m_errorEntries.afterStatus(m_session, ErrorEntryStep, out);
             break;
         case ErrorEntryStep:
@@ -204,11 +202,11 @@ void KX3141Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
 
 void KX3141Module::decisionStep(TUSBREQ& out) {
     DIAG_ReportSessionUp(m_session, m_firstPass);
-    out.Step = DIAG_TakeFirstItem({{&m_pending[HeatOn], 30},
-                                   {&m_pending[HeatOff], 31},
-                                   {&m_pending[PumpOn], 32},
-                                   {&m_pending[PumpOff], 33},
-                                   {&m_pending[ErrorDelete], 34},
-                                   {&m_refresh.due, 36}},
+    out.Step = DIAG_TakeFirstItem({{&m_pending[HeatOn], HeatOnStep},
+                                   {&m_pending[HeatOff], HeatOffStep},
+                                   {&m_pending[PumpOn], PumpOnStep},
+                                   {&m_pending[PumpOff], PumpOffStep},
+                                   {&m_pending[ErrorDelete], ErrorDeleteStep},
+                                   {&m_refresh.due, RefreshStep}},
                                   CycleStep);
 }

@@ -7,14 +7,12 @@
 
 #include <array>
 
-#include "devicemodule.h"
-#include "modulehelpers.h"
+#include "devicelist.h"
+#include "sbusmodule.h"
 
-class DiagSession;
-
-class KX3141Module : public DeviceModule {
+class KX3141Module : public SBusModule {
 public:
-    explicit KX3141Module(DiagSession& session) : m_session(session) {}
+    explicit KX3141Module(DiagSession& session) : SBusModule(session, dcKX3141) {}
 
     void RegisterDataPoints(const ByteString& identText) override;
     void BuildRequest(const TUSBREQ& request, TUSBREQ& out) override;
@@ -23,10 +21,7 @@ public:
     void Stop() override;
 
     void KX3141_RegisterDataPoints(const ByteString& identText) { RegisterDataPoints(identText); }
-    void KX3141_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3141_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3141_OnTimer() { OnTimer(); }
-    void KX3141_Stop() { Stop(); }
 
     // Command setters: they only mark what the next decision step serves. Heating and pump
     // store their state at once, so the refresh carries it.
@@ -47,35 +42,19 @@ public:
     // The pending command block, in the order the decision step serves it.
     enum Pending { HeatOn, HeatOff, PumpOn, PumpOff, ErrorDelete, PendingCount };
 
-    // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
-    bool pending(Pending p) const { return m_pending[p]; }
-    bool refreshActive() const { return m_refresh.active; }
-    bool refreshDue() const { return m_refresh.due; }
-    uint8_t heatingState() const { return m_heating; }
-    uint8_t pumpState() const { return m_pump; }
-    uint8_t errorEntryIndex() const { return m_errorEntries.index(); }
-
-    static constexpr int32_t RefreshReload = 150;
     static constexpr uint32_t SessionKey = 0x01000000;  // second parameter of message 30
     // The blocks of the memory reads: address and length.
     static constexpr uint8_t CounterBlockLength = 30;
     static constexpr uint8_t OverviewBlockLength = 45;
 
 private:
-    bool send(uint8_t id, std::initializer_list<long double> params);
-    void evaluateIdentification(const TResult& res, TUSBREQ& out);
     // The successful answer of a step: decodes it and chooses the next step.
     void evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out);
     void decisionStep(TUSBREQ& out);
 
-    DiagSession& m_session;
-    bool m_firstPass = false;
     std::array<bool, PendingCount> m_pending{};
     // The three parameters of the refresh (message 13), in its order.
     uint8_t m_heating = 0;
     uint8_t m_reserved = 0;
     uint8_t m_pump = 0;
-    DM_Repeat m_refresh;
-    DM_SBusErrorEntries m_errorEntries;
 };

@@ -4,9 +4,33 @@
 
 namespace {
 
-constexpr int32_t CycleStep = 40;
+// The steps the machine goes to by name (the identification, the cycle and the error entry are
+// the S-Bus modules' common ones); the identification block runs on by number.
+constexpr int32_t AreaSizeStep = 18;          // size of memory area 1
+constexpr int32_t ComponentDefaultStep = 20;  // the last identification read
+// The commands the decision step serves, one each: every one returns to the cycle.
+constexpr int32_t HSOnStep = 30;
+constexpr int32_t HSOffStep = 31;
+constexpr int32_t UPFAOnStep = 32;
+constexpr int32_t UPFAOffStep = 33;
+constexpr int32_t ErrorDeleteStep = 34;  // then 35
+constexpr int32_t RefreshStep = 36;      // the four overrides again
+constexpr int32_t KL61OnStep = 37;
+constexpr int32_t KL61OffStep = 38;
+constexpr int32_t SPAROffStep = 60;
+constexpr int32_t SPAROnStep = 61;
+constexpr int32_t SPARLineStep = 62;
+constexpr int32_t CounterDeleteStep = 65;
+constexpr int32_t ComponentTestStep = 70;
+constexpr int32_t KeepAliveStep = 80;
+constexpr int32_t HSLineStep = 90;
+constexpr int32_t UPFALineStep = 91;
+constexpr int32_t KL61LineStep = 92;
+// The cyclic reads after the counters (CycleStep, 41), and the decision step that ends them.
+constexpr int32_t InputsStep = 42;
+constexpr int32_t OverviewStep = 43;
+constexpr int32_t StatusStep = 44;
 constexpr int32_t DecisionStep = 45;
-constexpr int32_t ErrorEntryStep = 50;
 constexpr int NoParam = -1;
 
 // One step of the machine: the message it sends (with its one byte parameter, if that is all
@@ -190,14 +214,6 @@ void KX3166Module::OnTimer() {
 
 // ---- requests ----
 
-bool KX3166Module::send(uint8_t id, std::initializer_list<long double> params) {
-    TParamlist p;
-    size_t k = 1;
-    for (long double v : params) p[k++].Value = v;
-    ByteString data;
-    return m_session.buses().sbus.SBUS_BuildRequest(0, id, static_cast<uint8_t>(k - 1), p, data);
-}
-
 void KX3166Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     out.Active = 0;
@@ -208,26 +224,26 @@ void KX3166Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
         out.Step = CycleStep;
         return;
     }
-    if (r.Step == 10 || r.Step == 11) out.ErrorStep = 7;
+    if (r.Step == IdentificationStep || r.Step == OpenSessionStep) out.ErrorStep = ssEnd;
     bool sent = false;
     switch (r.Step) {
-        case 11:
-        case 80:
+        case OpenSessionStep:
+        case KeepAliveStep:
             sent = send(s->id, {1, SessionKey});
             break;
-        case 20:
+        case ComponentDefaultStep:
             sent = send(s->id, {1, 64, 1});  // area 1, address 64, one byte
             break;
-        case 36:
+        case RefreshStep:
             sent = send(s->id, {static_cast<long double>(m_lines[LineHS]),
                                 static_cast<long double>(m_lines[LineSPAR]),
                                 static_cast<long double>(m_lines[LineUPFA]),
                                 static_cast<long double>(m_lines[LineKL61])});
             break;
-        case 65:
+        case CounterDeleteStep:
             sent = send(s->id, {1, 1, 1, 1, 1, 1, 1, 1});
             break;
-        case 70:
+        case ComponentTestStep:
             sent = send(s->id, {static_cast<long double>(m_component),
                                 static_cast<long double>(m_componentRuntime),
                                 static_cast<long double>(m_componentSetpoint)});
@@ -252,13 +268,13 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     SBusLayer& sbus = m_session.buses().sbus;
     TResult res;
     sbus.SBUS_ReadAndDecode(0, r.Reply, s->replyMin, s->id, res);
-    if (r.Step == 10) {
+    if (r.Step == IdentificationStep) {
         evaluateIdentification(res, out);
         return;
     }
     if (res.Invalid) {
         // Without an answer the EOL windows must not assume a size for area 1.
-        if (r.Step == 18) sbus.SBUS_SetAreaSize(1, 0);
+        if (r.Step == AreaSizeStep) sbus.SBUS_SetAreaSize(1, 0);
         DM_SBusErrorEntries::stepOnError(r, out, res.Value, ErrorEntryStep);
     } else {
         evaluateSuccess(r.Step, res, out);
@@ -267,28 +283,22 @@ void KX3166Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (out.Step == DecisionStep) decisionStep(out);
 }
 
-void KX3166Module::evaluateIdentification(const TResult& res, TUSBREQ& out) {
-    if (!DIAG_CheckSBusIdentification(m_session, dcKX3166, res, out)) return;
-    RegisterDataPoints(res.Text);
-    out.Step = 11;
-}
-
 void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out) {
     MainEngine& e = m_session.engine();
     out.Step = step + 1;
     switch (step) {
-        case 11:
-        case 80:
+        case OpenSessionStep:
+        case KeepAliveStep:
             if (!DIAG_SBusSessionConfirmed(res.Text)) out.Step = out.ErrorStep;
             break;
-        case 20:
+        case ComponentDefaultStep:
             KX3166_DecodeComponentDefault(res.Text);
             out.Step = CycleStep;
             break;
-        case 42:
+        case InputsStep:
             KX3166_DecodeInputs(res.Text);
             break;
-        case 43:
+        case OverviewStep:
             KX3166_DecodeOverview(res.Text);
             DIAG_ShowLiveValues(m_session);
             if (m_changeNoticePending) {
@@ -296,7 +306,7 @@ void KX3166Module::evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& ou
                 m_changeNoticePending = false;
             }
             break;
-        case 44:
+        case StatusStep:
             m_errorEntries.afterStatus(m_session, ErrorEntryStep, out);
             break;
         case ErrorEntryStep:
@@ -312,12 +322,23 @@ void KX3166Module::decisionStep(TUSBREQ& out) {
     DIAG_ReportSessionUp(m_session, m_firstPass);
     // clang-format off
     out.Step = DIAG_TakeFirstItem({
-        {&m_pending[HSOn], 30},        {&m_pending[HSOff], 31},       {&m_pending[HSLine], 90},
-        {&m_pending[UPFAOn], 32},      {&m_pending[UPFAOff], 33},     {&m_pending[UPFALine], 91},
-        {&m_pending[KL61On], 37},      {&m_pending[KL61Off], 38},     {&m_pending[KL61Line], 92},
-        {&m_pending[ErrorDelete], 34}, {&m_pending[SPAROff], 60},     {&m_pending[SPAROn], 61},
-        {&m_pending[SPARLine], 62},    {&m_counterDeletePending, 65}, {&m_componentTest.due, 70},
-        {&m_refresh.due, 36},          {&m_keepAlive.due, 80},
+        {&m_pending[HSOn], HSOnStep},
+        {&m_pending[HSOff], HSOffStep},
+        {&m_pending[HSLine], HSLineStep},
+        {&m_pending[UPFAOn], UPFAOnStep},
+        {&m_pending[UPFAOff], UPFAOffStep},
+        {&m_pending[UPFALine], UPFALineStep},
+        {&m_pending[KL61On], KL61OnStep},
+        {&m_pending[KL61Off], KL61OffStep},
+        {&m_pending[KL61Line], KL61LineStep},
+        {&m_pending[ErrorDelete], ErrorDeleteStep},
+        {&m_pending[SPAROff], SPAROffStep},
+        {&m_pending[SPAROn], SPAROnStep},
+        {&m_pending[SPARLine], SPARLineStep},
+        {&m_counterDeletePending, CounterDeleteStep},
+        {&m_componentTest.due, ComponentTestStep},
+        {&m_refresh.due, RefreshStep},
+        {&m_keepAlive.due, KeepAliveStep},
     }, CycleStep);
     // clang-format on
 }

@@ -8,14 +8,12 @@
 
 #include <array>
 
-#include "devicemodule.h"
-#include "modulehelpers.h"
+#include "devicelist.h"
+#include "sbusmodule.h"
 
-class DiagSession;
-
-class KX3166Module : public DeviceModule {
+class KX3166Module : public SBusModule {
 public:
-    explicit KX3166Module(DiagSession& session) : m_session(session) {}
+    explicit KX3166Module(DiagSession& session) : SBusModule(session, dcKX3166) {}
 
     void RegisterDataPoints(const ByteString& identText) override;
     void BuildRequest(const TUSBREQ& request, TUSBREQ& out) override;
@@ -24,10 +22,7 @@ public:
     void Stop() override;
 
     void KX3166_RegisterDataPoints(const ByteString& identText) { RegisterDataPoints(identText); }
-    void KX3166_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3166_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3166_OnTimer() { OnTimer(); }
-    void KX3166_Stop() { Stop(); }
 
     // Command setters: they only mark what the next decision step serves. A line request
     // stores the override at once (and its check marks), so the refresh carries it.
@@ -83,22 +78,11 @@ public:
     };
 
     // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
-    bool pending(Pending p) const { return m_pending[p]; }
-    bool counterDeletePending() const { return m_counterDeletePending; }
-    bool refreshActive() const { return m_refresh.active; }
-    bool refreshDue() const { return m_refresh.due; }
-    bool componentTestActive() const { return m_componentTest.active; }
     bool componentTestDue() const { return m_componentTest.due; }
     bool keepAliveActive() const { return m_keepAlive.active; }
     bool keepAliveDue() const { return m_keepAlive.due; }
     uint8_t lineHS() const { return m_lines[LineHS]; }
-    uint8_t lineSPAR() const { return m_lines[LineSPAR]; }
-    uint8_t lineUPFA() const { return m_lines[LineUPFA]; }
-    uint8_t lineKL61() const { return m_lines[LineKL61]; }
-    uint8_t errorEntryIndex() const { return m_errorEntries.index(); }
 
-    static constexpr int32_t RefreshReload = 150;
     static constexpr int32_t ComponentTestReload = 30;
     static constexpr int32_t KeepAliveReload = 500;
     static constexpr uint32_t SessionKey = 0x01000006;  // second parameter of message 30
@@ -111,24 +95,17 @@ private:
     void registerPoints(const ByteString& identText);
     void storeLine(Line line, uint8_t state);
     void setLine(Line line, uint8_t state, Pending request);
-    bool send(uint8_t id, std::initializer_list<long double> params);
-    // Identity check of the first answer after a manual start.
-    void evaluateIdentification(const TResult& res, TUSBREQ& out);
     // The successful answer of a step: decodes it and chooses the next step.
     void evaluateSuccess(int32_t step, const TResult& res, TUSBREQ& out);
     void decisionStep(TUSBREQ& out);
 
-    DiagSession& m_session;
-    bool m_firstPass = false;
     bool m_changeNoticePending = false;
     std::array<uint8_t, 4> m_lines{255, 255, 255, 255};
     std::array<bool, PendingCount> m_pending{};
     bool m_counterDeletePending = false;
-    Repeat m_refresh;
     Repeat m_componentTest;
     Repeat m_keepAlive;
     uint8_t m_component = 0;
     uint8_t m_componentRuntime = 0;
     uint16_t m_componentSetpoint = 0;
-    DM_SBusErrorEntries m_errorEntries;
 };

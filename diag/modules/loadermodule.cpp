@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr int32_t IdentificationStep = 10;  // identity check after a manual start
+constexpr int32_t OpenSessionStep = 11;
+constexpr int32_t IdentEndStep = 17;  // after the programming fingerprint
 constexpr int32_t CycleStep = 40;
 constexpr int32_t DecisionStep = 41;
 constexpr int32_t KeepAliveStep = 60;
@@ -112,7 +115,8 @@ void LoaderModule::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
         out.Step = CycleStep;
         return;
     }
-    if (r.Step == 10 || r.Step == 11 || r.Step == BusConfigStep) out.ErrorStep = EndStep;
+    if (r.Step == IdentificationStep || r.Step == OpenSessionStep || r.Step == BusConfigStep)
+        out.ErrorStep = EndStep;
     bool sent = false;
     if (r.Step == BusConfigStep) {
         ByteString frame;
@@ -132,25 +136,26 @@ void LoaderModule::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     out = r;
     const StepRow* s = stepOf(r.Step);
     if (!s) return;
-    if (r.Step == 10) {
+    if (r.Step == IdentificationStep) {
         evaluateIdentification(r, out);
         return;
     }
     if (r.Step == BusConfigStep) {
-        out.Step = m_session.engine().adapterFrames.ADP_CheckBusConfigAck(r.Reply) ? 11 : r.ErrorStep;
+        const bool acknowledged = m_session.engine().adapterFrames.ADP_CheckBusConfigAck(r.Reply);
+        out.Step = acknowledged ? OpenSessionStep : r.ErrorStep;
         return;
     }
     TResult res;
     m_session.buses().sbus.SBUS_ReadAndDecode(0, r.Reply, s->replyMin, s->replyId, res);
     if (res.Invalid) {
         SBusLayer::SBUS_StepOnErrorSkip(r, out, res.Value);
-    } else if (r.Step == 11 || r.Step == KeepAliveStep) {
+    } else if (r.Step == OpenSessionStep || r.Step == KeepAliveStep) {
         // The unit confirms its session with exactly one byte 01; anything else ends it.
         out.Step = DIAG_SBusSessionConfirmed(res.Text) ? r.Step + 1 : r.ErrorStep;
     } else if (r.Step != CycleStep) {
         out.Step = r.Step + 1;
     }
-    if (out.Step == 17 || out.Step == KeepAliveStep + 1) out.Step = CycleStep;
+    if (out.Step == IdentEndStep || out.Step == KeepAliveStep + 1) out.Step = CycleStep;
     if (out.Step == DecisionStep) decisionStep(out);
 }
 
@@ -159,7 +164,7 @@ void LoaderModule::evaluateIdentification(const TUSBREQ& r, TUSBREQ& out) {
     m_session.buses().sbus.SBUS_ReadAndDecode(0, r.Reply, 2, 20, res);
     if (!DIAG_CheckSBusIdentification(m_session, dcLoader, res, out)) return;
     RegisterDataPoints(res.Text);
-    out.Step = 11;
+    out.Step = OpenSessionStep;
 }
 
 void LoaderModule::decisionStep(TUSBREQ& out) {

@@ -18,16 +18,11 @@ public:
     void OnTimer() override;
     void Stop() override;
 
-    void LOADER_RegisterDataPoints(const ByteString& identText) { RegisterDataPoints(identText); }
-    void LOADER_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void LOADER_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void LOADER_OnTimer() { OnTimer(); }
     void LOADER_Stop() { Stop(); }
 
     bool active() const { return m_active; }
-    bool firstPass() const { return m_firstPass; }
     bool keepAliveDue() const { return m_keepAliveDue; }
-    int32_t keepAliveCounter() const { return m_keepAliveCounter; }
 
     static constexpr int32_t KeepAliveReload = 500;
     static constexpr uint32_t SessionKey = 0x01000006;  // second parameter of message 30

@@ -47,7 +47,6 @@ std::optional<ByteString> SimKLineUnit::answer(const ByteString& t) {
     if (static_cast<uint8_t>(data[0]) == 0x81) {
         // StartCommunication: only after a wake-up; asked again, it is answered again.
         if (!m_listening) return std::nullopt;
-        if (!m_communicating) communicationBegun();
         m_communicating = true;
         return frameAnswer(tester, ByteString(kStartAnswer, sizeof kStartAnswer));
     }

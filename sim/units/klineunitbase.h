@@ -54,8 +54,6 @@ protected:
     // The answer data (the service with 0x40 first, or a refusal) to the data of a request
     // (service first), or nothing to stay silent. Only called while communicating.
     virtual std::optional<ByteString> answerData(const ByteString& request) = 0;
-    // A new communication begins (StartCommunication after a wake-up).
-    virtual void communicationBegun() {}
     // The communication ended (a new wake-up).
     virtual void communicationEnded() {}
 

@@ -63,7 +63,6 @@ public:
     static constexpr uint16_t SpeedMin = 3000, SpeedMax = 5000;
     uint16_t storedSpeed() const { return m_storedSpeed; }
     uint16_t setSpeed() const { return m_setSpeed; }
-    void setStoredSpeed(uint16_t rpm) { m_storedSpeed = m_setSpeed = rpm; }
     // How the stabilisation check (0x57 sub 5) answers once the flame has burned long enough:
     // 0 stable, 255 failed.
     void setStabilisationResult(uint8_t r) { m_stabilisationResult = r; }

@@ -55,7 +55,6 @@ public:
     // The size of the EOL memory (at least the counter block): with a multiple of 8 a read in
     // steps of 8 ends with a refusal instead of a short answer.
     void setEolSize(size_t size);
-    size_t eolSize() const { return m_eol.size(); }
     // The stored EOL cells (the counter block as last written, not the live counters).
     const ByteString& eolCells() const { return m_eol; }
 
@@ -91,7 +90,6 @@ public:
     const Counters& counters() const { return m_counters; }
     const std::vector<ErrorEntry>& errors() const { return m_errors; }
     void setErrors(std::vector<ErrorEntry> e);
-    uint8_t statusByte() const { return m_status; }
     // The EOL memory as a read finds it, and the overview block at the present time.
     ByteString eolMemory() const;
     ByteString overviewBlock() const;

@@ -84,7 +84,6 @@ public:
     const Counters& counters() const { return m_counters; }
     const std::vector<ErrorEntry>& errors() const { return m_errors; }
     void setErrors(std::vector<ErrorEntry> e);
-    uint8_t statusByte() const { return m_status; }
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "busbench.h"
+#include "sbuskeys.h"
 
 // ---- W-Bus dialect V: D = the payload without its command byte -----------------------------
 
@@ -611,54 +612,3 @@ inline std::vector<SBusCase> sbusCases() {
     };
 }
 
-inline std::vector<ByteString> sbusKeys() {
-    return {"CFGSGID",
-            "CFGHWVER",
-            "CFGSWVER",
-            "CFGSGDATE",
-            "CFGHGDATE",
-            "CFGKENHER",
-            "CFGSNR",
-            "CFGSBUSVER",
-            "CFGKENHG",
-            "CFGKUNDID",
-            "CFGSWVERROM",
-            "CFGHW_ID",
-            "CFGHW_DATE",
-            "CFGHW_VER",
-            "CFGDS_ID",
-            "CFGET_ID",
-            "CFGSYS_NAME",
-            "CFGDS_DATE",
-            "CFGHG_CLASS",
-            "BETSTZ",
-            "BETFAZ",
-            "BETHEATTIME",
-            "BETUPTIME",
-            "BETONTIME",
-            "BETSTACNT",
-            "BETMBRZ_U",
-            "BETMBRZ_U_G",
-            "CFGSW_BOOT_SW_ID",
-            "CFGSW_BOOT_DEV_ID",
-            "CFGSW_BOOT_DATE",
-            "CFGSW_APPL_HW_ID",
-            "CFGSW_APPL_SW_ID",
-            "CFGSW_APPL_DEV_ID",
-            "CFGSW_RTOS_DATE",
-            "CFGSW_SIML_DATE",
-            "CFGSW_OEMSW_DATE",
-            "CFGSW_APPL_LEN",
-            "CFGSW_APPL_CRC",
-            "CFGSG_DATE",
-            "CFGSG_SNR",
-            "CFGBORAD_TEST",
-            "CFGEOL_TEST",
-            "CFGHG_DEV_ID",
-            "CFGHG_SNR",
-            "CFGFINGER_STATE",
-            "CFGFINGER_PROG_CNT",
-            "CFGFINGER_PROG_ID",
-            "CFGFINGER_PROG_SER",
-            "CFGFINGER_PROG_DATE"};
-}

@@ -19,10 +19,7 @@ public:
     void Stop() override { m_refreshActive = false; }
 
     void KX3090_RegisterDataPoints() { RegisterDataPoints(); }
-    void KX3090_BuildRequest(const TUSBREQ& r, TUSBREQ& out) { BuildRequest(r, out); }
-    void KX3090_EvaluateReply(const TUSBREQ& r, TUSBREQ& out) { EvaluateReply(r, out); }
     void KX3090_OnTimer() { OnTimer(); }
-    void KX3090_Stop() { Stop(); }
 
     // Command setters of the main window's actions: they only mark what the next decision
     // step serves.
@@ -31,9 +28,7 @@ public:
     void KX3090_RequestPump();
 
     // Unit state, readable for the windows and tests.
-    bool firstPass() const { return m_firstPass; }
     bool refreshActive() const { return m_refreshActive; }
-    bool errorDeletePending() const { return m_errorDeletePending; }
 
     static constexpr int OperatingDataReload = 100;
     static constexpr int ErrorPollReload = 30;

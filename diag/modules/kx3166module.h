@@ -76,6 +76,9 @@ public:
         ErrorDelete,
         PendingCount
     };
+    // Whether a command of the block still waits to be sent (the calibration asks after its
+    // main-switch off).
+    bool pending(Pending p) const { return m_pending[p]; }
 
     // Unit state, readable for the windows and tests.
     bool componentTestDue() const { return m_componentTest.due; }

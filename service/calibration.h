@@ -105,7 +105,6 @@ public:
     void ReportFault();
     void ReportStateNotAllowed();
 
-    bool pending(Flag f) const { return PendingFlags[f]; }
     bool timerActive() const { return m_timer->isActive(); }
     static ByteString faultText();
 

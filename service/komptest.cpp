@@ -14,29 +14,19 @@
 
 namespace {
 
-// The captions of the components, by their label number (KOMP1 .. KOMP27; 16 is unused).
+// The captions of the components, by their label number (the gaps are labels no class lists).
 const char* kompCaption(int n) {
     switch (n) {
         case 1: return QT_TRANSLATE_NOOP(CTX, "Motor");
         case 2: return QT_TRANSLATE_NOOP(CTX, "Dosierpumpe");
-        case 3: return QT_TRANSLATE_NOOP(CTX, "Glühstift");
         case 4: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe");
-        case 5: return QT_TRANSLATE_NOOP(CTX, "Fahrzeuggebläse");
-        case 6: return QT_TRANSLATE_NOOP(CTX, "gelbe LED");
-        case 7: return QT_TRANSLATE_NOOP(CTX, "grüne LED");
         case 8: return QT_TRANSLATE_NOOP(CTX, "Zündfunkengeber");
         case 9: return QT_TRANSLATE_NOOP(CTX, "Magnetventil (Ein ohne Taktung)");
         case 10: return QT_TRANSLATE_NOOP(CTX, "Betriebsanzeige");
-        case 11: return QT_TRANSLATE_NOOP(CTX, "Quarz");
-        case 12: return QT_TRANSLATE_NOOP(CTX, "LCD-Display und Tasten");
-        case 13: return QT_TRANSLATE_NOOP(CTX, "Düsenstockheizung");
         case 14: return QT_TRANSLATE_NOOP(CTX, "Flammanzeige");
         case 15: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 0,5 Hz");
         case 17: return QT_TRANSLATE_NOOP(CTX, "Pumpendruckprüfung");
         case 18: return QT_TRANSLATE_NOOP(CTX, "Düsenstockvorwärmung");
-        case 19: return QT_TRANSLATE_NOOP(CTX, "Output 1");
-        case 20: return QT_TRANSLATE_NOOP(CTX, "Output 2");
-        case 21: return QT_TRANSLATE_NOOP(CTX, "Power DHC");
         case 22: return QT_TRANSLATE_NOOP(CTX, "Flammüberwachung");
         case 23: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 1");
         case 24: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 2");

@@ -328,19 +328,19 @@ void Calibration::KALI_CO2_Timer() {
     const int32_t state = m_session.OperatingState;
     const bool heating5 = state == 14 || state == 15;
     switch (Phase) {
-        case 0:
+        case PhaseStarting3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (state == 0x1000) {
-                Phase = 1;
+                Phase = PhaseStabilising3;
                 Seconds = 0;
                 if (view.wait) view.wait->SetStage(1);
             } else if (state == 0x0700) {
                 endWait(ResultFault);
             }
             break;
-        case 1:
+        case PhaseStabilising3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             ++Seconds;
             if (view.wait) view.wait->SetTime(Seconds);
@@ -349,35 +349,35 @@ void Calibration::KALI_CO2_Timer() {
             else if (Seconds > StabiliseSeconds)
                 RequestStabilised();
             break;
-        case 2:
+        case PhaseAdjusting3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             if (!linkOk()) endEdit(ResultFailed);
             break;
-        case 10:
+        case PhaseStarting5:
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (heating5) {
-                Phase = 11;
+                Phase = PhaseStabilising5;
                 Seconds = 1;
                 if (view.wait) view.wait->SetStage(1);
             } else if (state == 6 || state == 7) {
                 endWait(ResultFault);
             }
             break;
-        case 11:
+        case PhaseStabilising5:
             ++Seconds;
             if (view.wait) view.wait->SetTime(Seconds);
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (Seconds > StabiliseSeconds) {
                 endWait(ResultOk);
-                Phase = 12;
+                Phase = PhaseAdjusting5;
                 if (view.wait) view.wait->SetStage(2);
             } else if (!heating5) {
                 endWait(ResultFault);
             }
             break;
-        case 12:
+        case PhaseAdjusting5:
             if (!linkOk())
                 endEdit(ResultFailed);
             else if (!heating5)
@@ -577,7 +577,7 @@ void Calibration::evaluate3(const ByteString& reply) {
         case StepStartHeating:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x20, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
-            Phase = 0;
+            Phase = PhaseStarting3;
             if (view.wait) view.wait->SetStage(0);
             m_timer->start();
             Req.Step = 0;
@@ -607,7 +607,7 @@ void Calibration::evaluate3(const ByteString& reply) {
                 }
                 AssignedSpeed = StartSpeed;
                 endWait(ResultOk);
-                Phase = 2;
+                Phase = PhaseAdjusting3;
                 if (view.wait) view.wait->SetStage(2);
                 Req.Step = 0;
             } else {
@@ -660,7 +660,7 @@ void Calibration::evaluate5(const ByteString& reply) {
             StartSpeed = AssignedSpeed = TOOL_Round32(res.Value);
             MinSpeed = byteAt(res.Text, 1) * 100;
             MaxSpeed = byteAt(res.Text, 2) * 100;
-            Phase = 10;
+            Phase = PhaseStarting5;
             TickCount = 0;
             if (view.wait) view.wait->SetStage(0);
             if (KX3166Module* m = m_session.moduleAs<KX3166Module>(dcKX3166)) {

@@ -101,6 +101,15 @@ public:
     static constexpr int32_t StepSBusRestore = 100;
     static constexpr int32_t StepSBusError = 110;
 
+    // The phases of the supervision timer: the heater starting, the flame stabilising and
+    // the technician adjusting, for the W-Bus unit and for the S-Bus unit.
+    static constexpr int32_t PhaseStarting3 = 0;
+    static constexpr int32_t PhaseStabilising3 = 1;
+    static constexpr int32_t PhaseAdjusting3 = 2;
+    static constexpr int32_t PhaseStarting5 = 10;
+    static constexpr int32_t PhaseStabilising5 = 11;
+    static constexpr int32_t PhaseAdjusting5 = 12;
+
     Calibration(DiagSession& session, ITimerFactory& timers);
     ~Calibration() override;
     Calibration(const Calibration&) = delete;

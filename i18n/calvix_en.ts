@@ -130,7 +130,7 @@
 <context>
     <name>DataListForm</name>
     <message>
-        <location filename="../ui/views/datalistform.cpp" line="+16"/>
+        <location filename="../ui/views/datalistform.cpp" line="+18"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -3094,7 +3094,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TANSI_ERROR_Form</name>
     <message>
-        <location filename="../ui/views/errorform.cpp" line="+27"/>
+        <location filename="../ui/views/errorform.cpp" line="+28"/>
         <source>Fehleranzeige</source>
         <translation>Fault display</translation>
     </message>
@@ -3130,7 +3130,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TANSI_OVERVIEW_Form</name>
     <message>
-        <location filename="../ui/views/overviewform.cpp" line="+61"/>
+        <location filename="../ui/views/overviewform.cpp" line="+62"/>
         <source>Übersicht</source>
         <translation>Overview</translation>
     </message>
@@ -3145,7 +3145,7 @@ The udev rule is missing: </translation>
         <translation>no fault</translation>
     </message>
     <message>
-        <location filename="../ui/views/overviewtables.cpp" line="+7"/>
+        <location filename="../ui/views/overviewtables.cpp" line="+9"/>
         <source>     Die Schaltschwellen werden vom Steuergerät dynamisch angepasst, je nach       <byte value="xd"/>
      Gradient der Wassertemperatur und der Brenndauer des Heizgerätes.<byte value="xd"/>
 <byte value="xd"/>
@@ -3328,7 +3328,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TANSI_PROT_Form</name>
     <message>
-        <location filename="../ui/views/protokoll.cpp" line="+51"/>
+        <location filename="../ui/views/protokoll.cpp" line="+52"/>
         <source>Protokollanzeige</source>
         <translation>Log display</translation>
     </message>
@@ -3401,14 +3401,14 @@ The udev rule is missing: </translation>
 <context>
     <name>TANSI_TREND_Form</name>
     <message>
-        <location filename="../service/trendtables.cpp" line="+35"/>
-        <location line="+116"/>
-        <location line="+3"/>
+        <location filename="../service/trendtables.cpp" line="+36"/>
+        <location line="+159"/>
+        <location line="+4"/>
         <source>BM</source>
         <translation>BM</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-162"/>
         <source>HS</source>
         <translation>MS</translation>
     </message>
@@ -3501,7 +3501,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+63"/>
+        <location line="+105"/>
         <source>ÜHS</source>
         <translation>OHS</translation>
     </message>
@@ -3521,12 +3521,12 @@ The udev rule is missing: </translation>
         <translation>FD</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>U/min</source>
         <translation>rpm</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>T_US</source>
         <translation>T_US</translation>
     </message>
@@ -3536,7 +3536,7 @@ The udev rule is missing: </translation>
         <translation>T_OS</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+69"/>
         <source>[0..20s]</source>
         <translation>[0..20s]</translation>
     </message>
@@ -3770,7 +3770,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TDS_EOL_RW_Form</name>
     <message>
-        <location filename="../service/eolgrid.cpp" line="+89"/>
+        <location filename="../service/eolgrid.cpp" line="+90"/>
         <source>      Eingabe fehlerhaft!      </source>
         <translation>      Invalid input!      </translation>
     </message>
@@ -3780,7 +3780,7 @@ The udev rule is missing: </translation>
         <translation>      Value above the range!       </translation>
     </message>
     <message>
-        <location filename="../service/eolparamset.cpp" line="+107"/>
+        <location filename="../service/eolparamset.cpp" line="+129"/>
         <source>Parametersatz öffnen</source>
         <translation>Open parameter set</translation>
     </message>
@@ -3833,7 +3833,7 @@ The udev rule is missing: </translation>
         <translation>Save parameter set</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Parametersatz auslesen</source>
         <translation>Read out parameter set</translation>
     </message>
@@ -3881,7 +3881,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TEXTRA_FLASH_Form</name>
     <message>
-        <location filename="../service/flashprogrammer.cpp" line="+43"/>
+        <location filename="../service/flashprogrammer.cpp" line="+44"/>
         <source>Programmdatei öffnen</source>
         <translation>Open program file</translation>
     </message>
@@ -3955,7 +3955,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location filename="../service/flashsbus.cpp" line="+174"/>
-        <location filename="../service/flashwbus.cpp" line="+201"/>
+        <location filename="../service/flashwbus.cpp" line="+202"/>
         <source>Löschen... </source>
         <translation>Erasing... </translation>
     </message>
@@ -4032,7 +4032,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TEXTRA_Tele_Form</name>
     <message>
-        <location filename="../service/freetelegram.cpp" line="+60"/>
+        <location filename="../service/freetelegram.cpp" line="+52"/>
         <source>Telegrammeingabe fehlerhaft!</source>
         <translation>Invalid telegram input!</translation>
     </message>
@@ -4417,7 +4417,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TKOMP_TEST_Form</name>
     <message>
-        <location filename="../service/komppumptest.cpp" line="+16"/>
+        <location filename="../service/komppumptest.cpp" line="+17"/>
         <source>     Vorbereitung <byte value="xd"/>
 <byte value="xd"/>
      - Heizgerät aus<byte value="xd"/>
@@ -4566,7 +4566,7 @@ The udev rule is missing: </translation>
      This creates a risk of fire and a risk of harm to the environment.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+39"/>
         <source>     Die Pumpendruckprüfung kann nur einmal pro Diagnosevorgang aufgerufen werden.      </source>
         <translation>     The pump pressure test can only be called up once per diagnosis session.      </translation>
     </message>
@@ -4595,7 +4595,7 @@ The udev rule is missing: </translation>
 </translation>
     </message>
     <message>
-        <location filename="../service/komptest.cpp" line="+17"/>
+        <location filename="../service/komptest.cpp" line="+20"/>
         <source>Motor</source>
         <translation>Motor</translation>
     </message>
@@ -4605,9 +4605,8 @@ The udev rule is missing: </translation>
         <translation>Dosing pump</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Glühstift</source>
-        <translation>Glow pin</translation>
+        <translation type="vanished">Glow pin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4615,19 +4614,16 @@ The udev rule is missing: </translation>
         <translation>Circulation pump</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fahrzeuggebläse</source>
-        <translation>Vehicle fan</translation>
+        <translation type="vanished">Vehicle fan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>gelbe LED</source>
-        <translation>yellow LED</translation>
+        <translation type="vanished">yellow LED</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>grüne LED</source>
-        <translation>green LED</translation>
+        <translation type="vanished">green LED</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4645,19 +4641,16 @@ The udev rule is missing: </translation>
         <translation>Operating indicator</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Quarz</source>
-        <translation>Quartz crystal</translation>
+        <translation type="vanished">Quartz crystal</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>LCD-Display und Tasten</source>
-        <translation>LCD display and keys</translation>
+        <translation type="vanished">LCD display and keys</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Düsenstockheizung</source>
-        <translation>Nozzle holder heating</translation>
+        <translation type="vanished">Nozzle holder heating</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4680,19 +4673,16 @@ The udev rule is missing: </translation>
         <translation>Nozzle holder preheating</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Output 1</source>
-        <translation>Output 1</translation>
+        <translation type="vanished">Output 1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Output 2</source>
-        <translation>Output 2</translation>
+        <translation type="vanished">Output 2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Power DHC</source>
-        <translation>Power DHC</translation>
+        <translation type="vanished">Power DHC</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4725,7 +4715,7 @@ The udev rule is missing: </translation>
         <translation>Circulation pump (NHP)</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+182"/>
         <source>     Der Komponententest ist derzeit nicht möglich!<byte value="xd"/>
 <byte value="xd"/>
      Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     <byte value="xd"/>
@@ -4747,7 +4737,7 @@ The udev rule is missing: </translation>
         <translation>     Please connect the test plug in place of the temperature sensor.     </translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+87"/>
         <source>U/min</source>
         <translation>rpm</translation>
     </message>
@@ -4757,7 +4747,7 @@ The udev rule is missing: </translation>
         <translation>     The communication with the heater is interrupted!     </translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+80"/>
         <source>     Soll die Komponente dauerhaft eingeschaltet werden?      </source>
         <translation>     Switch the component on permanently?      </translation>
     </message>
@@ -4776,7 +4766,7 @@ The udev rule is missing: </translation>
      Switch the component on?     </translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+55"/>
         <source>     Vorbereitung des Komponententests<byte value="xd"/>
 <byte value="xd"/>
      - das Heizgerät vom Netz trennen<byte value="xd"/>
@@ -4810,12 +4800,12 @@ The udev rule is missing: </translation>
      - Restart the diagnosis</translation>
     </message>
     <message>
-        <location line="+249"/>
+        <location line="+253"/>
         <source>Die Pumpendruckprüfung</source>
         <translation>The pump pressure test</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Der Komponententest</source>
         <translation>The component test</translation>
     </message>
@@ -5000,7 +4990,7 @@ The udev rule is missing: </translation>
         <translation>     The value was possibly stored. Please check it in a new diagnosis session.     </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>     Möglicherweise ist noch eingeschaltet: %1     </source>
         <translation>     Possibly still switched on: %1     </translation>
     </message>
@@ -5012,7 +5002,7 @@ The udev rule is missing: </translation>
      and switch it off in the program.     </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+55"/>
+        <location filename="../ui/mainformactions.cpp" line="+56"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
@@ -5173,7 +5163,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../ui/mainformstate.cpp" line="+291"/>
+        <location filename="../ui/mainformstate.cpp" line="+236"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
     </message>
@@ -5802,12 +5792,12 @@ The udev rule is missing: </translation>
 <context>
     <name>TPROT_START_Form</name>
     <message>
-        <location filename="../service/measurementlog.cpp" line="+88"/>
+        <location filename="../service/measurementlog.cpp" line="+89"/>
         <source>Fehler beim schreiben in die Messwerteprotokolldatei </source>
         <translation>Error writing to the measurement log file </translation>
     </message>
     <message>
-        <location filename="../service/measurementlogcolumns.cpp" line="+23"/>
+        <location filename="../service/measurementlogcolumns.cpp" line="+24"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>

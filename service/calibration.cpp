@@ -1,5 +1,8 @@
 #include "calibration.h"
 
+#include <algorithm>
+
+#include "devicelist.h"
 #include "diagsession.h"
 #include "kx3166module.h"
 #include "rounding.h"
@@ -23,6 +26,49 @@ TParamlist paramsOf(std::initializer_list<long double> values) {
 
 uint8_t byteAt(const ByteString& d, size_t i) {
     return i < d.size() ? static_cast<uint8_t>(d[i]) : 0;
+}
+
+using C = Calibration;
+constexpr C::Flag NoFlag = C::FlagCount;
+
+// What the calibrations do with the unit of one device class: everything of them that differs
+// between the classes is here.
+struct CalibrationClass {
+    // The unit's supply voltage is calibrated.
+    bool voltage = false;
+    // The CO2 adjustment: the class's pending flags (first..last) and the one each request
+    // sets. The stabilised request without a flag clears them all; a class without a save
+    // flag stores the new speed with its finish.
+    bool co2 = false;
+    C::Flag first = NoFlag, last = NoFlag;
+    C::Flag start = NoFlag, stabilised = NoFlag, finish = NoFlag, cancel = NoFlag;
+    C::Flag save = NoFlag, assign = NoFlag;
+    // The operating states the adjustment starts from.
+    int32_t states[3] = {0, 0, 0};
+    int stateCount = 0;
+    // The heater runs by the main switch line its module keeps.
+    bool mainSwitchLine = false;
+};
+
+// Index = device class.
+// clang-format off
+const CalibrationClass kClasses[] = {
+    {},  // dcNone
+    {true},  // dcKX3090
+    {},  // dcKX3024
+    {false, true, C::Start3, C::Assign3,  // dcKX3117
+     C::Start3, C::Stabilised3, C::Finish3, C::Cancel3, NoFlag, C::Assign3,
+     {0x0300, 0x0500}, 2, false},
+    {},  // dcKX3141
+    {false, true, C::Start5, C::Stop5,  // dcKX3166
+     C::Start5, NoFlag, C::Stop5, C::Stop5, C::Save5, C::Assign5,
+     {0, 2, 4}, 3, true},
+};
+// clang-format on
+
+const CalibrationClass& classOf(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kClasses / sizeof kClasses[0];
+    return deviceClass < n ? kClasses[deviceClass] : kClasses[dcNone];
 }
 
 }  // namespace
@@ -55,9 +101,9 @@ int Calibration::box(MsgKind kind, const ByteString& text, int buttons, int help
 
 bool Calibration::heaterMayRun() const {
     if (!m_heaterOn) return false;
-    if (DeviceClass != 5 || !m_offAsked) return true;
+    if (!classOf(DeviceClass).mainSwitchLine || !m_offAsked) return true;
     // The module keeps the line's off state and sends it with every refresh once it took it.
-    const KX3166Module* m = m_session.moduleAs<KX3166Module>(5);
+    const KX3166Module* m = m_session.moduleAs<KX3166Module>(dcKX3166);
     return m && m->pending(KX3166Module::HSOff);
 }
 
@@ -88,26 +134,25 @@ void Calibration::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == DeviceClass) return;
     DeviceClass = deviceClass;
     if (!LinkUp) return;
-    if (deviceClass == 0) {
+    if (deviceClass == dcNone) {
         linkLost();
         return;
     }
-    if (deviceClass == 1 && Voltage == -1.0) Voltage = 24.0;
+    if (classOf(deviceClass).voltage && Voltage == -1.0) Voltage = 24.0;
     if (view.enableInput) view.enableInput(true);
 }
 
 void Calibration::ShowValues() {
-    if (DeviceClass != 3 && DeviceClass != 5) return;
+    if (!classOf(DeviceClass).co2) return;
     const DataPointTable& dp = m_engine.dataPoints;
     if (view.wait) view.wait->SetStateText(dp.DP_GetValue("OVRZUSTAND").Text);
     if (view.edit) view.edit->SetActualSpeed(dp.DP_GetValue("OVRBGRPM").Text);
 }
 
 bool Calibration::CO2StateAllowed() const {
+    const CalibrationClass& c = classOf(DeviceClass);
     const int32_t s = m_session.OperatingState;
-    if (DeviceClass == 3) return s == 0x0300 || s == 0x0500;
-    if (DeviceClass == 5) return s == 0 || s == 2 || s == 4;
-    return false;
+    return std::find(c.states, c.states + c.stateCount, s) != c.states + c.stateCount;
 }
 
 // ---- dialogs ----
@@ -135,7 +180,7 @@ void Calibration::VoltageExit() {
 void Calibration::RunVoltageAdjust() {
     if (view.voltageEdit) view.voltageEdit->setText(TOOL_FormatFloat(Voltage, 3));
     const int result = view.showVoltageDialog ? view.showVoltageDialog() : ResultFailed;
-    if (result == ResultOk) Req.Step = 1;
+    if (result == ResultOk) Req.Step = StepVoltage;
 }
 
 // ---- CO2 adjustment ----
@@ -210,7 +255,7 @@ void Calibration::RunCO2Adjust() {
                                     TR(CTX, " übernommen werden?     ");
         if (box(MsgKind::Question, question, MB_YES | MB_NO) == MB_YES) {
             m_storingNew = true;
-            if (DeviceClass == 3)
+            if (classOf(DeviceClass).save == NoFlag)
                 RequestFinish();
             else
                 RequestSaveFam5();
@@ -235,39 +280,40 @@ void Calibration::setOnly(Flag f, Flag first, Flag last) {
 }
 
 void Calibration::RequestStart() {
-    if (DeviceClass == 3) setOnly(Start3, Start3, Assign3);
-    if (DeviceClass == 5) setOnly(Start5, Start5, Stop5);
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (c.co2) setOnly(c.start, c.first, c.last);
 }
 
 void Calibration::RequestStabilised() {
-    if (DeviceClass == 3) setOnly(Stabilised3, Start3, Assign3);
-    if (DeviceClass == 5)
-        for (int i = Start5; i <= Stop5; ++i) PendingFlags[i] = false;
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (!c.co2) return;
+    if (c.stabilised != NoFlag)
+        setOnly(c.stabilised, c.first, c.last);
+    else
+        for (int i = c.first; i <= c.last; ++i) PendingFlags[i] = false;
 }
 
 void Calibration::RequestFinish() {
-    if (DeviceClass == 3) setOnly(Finish3, Start3, Assign3);
-    if (DeviceClass == 5) setOnly(Stop5, Start5, Stop5);
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (c.co2) setOnly(c.finish, c.first, c.last);
     m_timer->stop();
 }
 
 void Calibration::RequestCancel() {
-    if (DeviceClass == 3 && linkOk()) {
-        for (Flag f : {Start3, KeepAlive3, Stabilised3, Finish3, Assign3}) PendingFlags[f] = false;
-        PendingFlags[Cancel3] = true;
-    }
-    if (DeviceClass == 5) setOnly(Stop5, Start5, Stop5);
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (c.co2) setOnly(c.cancel, c.first, c.last);
     m_timer->stop();
 }
 
 void Calibration::RequestSaveFam5() {
-    if (DeviceClass == 5) setOnly(Save5, Start5, Stop5);
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (c.save != NoFlag) setOnly(c.save, c.first, c.last);
     m_timer->stop();
 }
 
 void Calibration::AssignSpeed(int32_t speed) {
-    if (DeviceClass == 3 && linkOk()) PendingFlags[Assign3] = true;
-    if (DeviceClass == 5 && linkOk()) PendingFlags[Assign5] = true;
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (c.co2 && linkOk()) PendingFlags[c.assign] = true;
     AssignedSpeed = speed;
 }
 
@@ -282,19 +328,19 @@ void Calibration::KALI_CO2_Timer() {
     const int32_t state = m_session.OperatingState;
     const bool heating5 = state == 14 || state == 15;
     switch (Phase) {
-        case 0:
+        case PhaseStarting3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (state == 0x1000) {
-                Phase = 1;
+                Phase = PhaseStabilising3;
                 Seconds = 0;
                 if (view.wait) view.wait->SetStage(1);
             } else if (state == 0x0700) {
                 endWait(ResultFault);
             }
             break;
-        case 1:
+        case PhaseStabilising3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             ++Seconds;
             if (view.wait) view.wait->SetTime(Seconds);
@@ -303,35 +349,35 @@ void Calibration::KALI_CO2_Timer() {
             else if (Seconds > StabiliseSeconds)
                 RequestStabilised();
             break;
-        case 2:
+        case PhaseAdjusting3:
             PendingFlags[KeepAlive3] = keepAliveTick;
             if (!linkOk()) endEdit(ResultFailed);
             break;
-        case 10:
+        case PhaseStarting5:
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (heating5) {
-                Phase = 11;
+                Phase = PhaseStabilising5;
                 Seconds = 1;
                 if (view.wait) view.wait->SetStage(1);
             } else if (state == 6 || state == 7) {
                 endWait(ResultFault);
             }
             break;
-        case 11:
+        case PhaseStabilising5:
             ++Seconds;
             if (view.wait) view.wait->SetTime(Seconds);
             if (!linkOk()) {
                 endWait(ResultFailed);
             } else if (Seconds > StabiliseSeconds) {
                 endWait(ResultOk);
-                Phase = 12;
+                Phase = PhaseAdjusting5;
                 if (view.wait) view.wait->SetStage(2);
             } else if (!heating5) {
                 endWait(ResultFault);
             }
             break;
-        case 12:
+        case PhaseAdjusting5:
             if (!linkOk())
                 endEdit(ResultFailed);
             else if (!heating5)
@@ -345,7 +391,7 @@ void Calibration::KALI_CO2_Timer() {
 // ---- requests ----
 
 void Calibration::stopHeaterLine() {
-    if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) {
+    if (KX3166Module* m = m_session.moduleAs<KX3166Module>(dcKX3166)) {
         m->KX3166_RequestHSOff();
         m_offAsked = true;
         // Its outcome is known now: the line goes off with the module's next round.
@@ -360,20 +406,23 @@ bool Calibration::afterFailedFinish(int32_t step) {
     const bool refused = BUS_CodeIs(m_failCode, BusCode::Rejected) ||
                          BUS_CodeIs(m_failCode, BusCode::TooShort) ||
                          m_failCode >= SBus::NEGATIVE_BASE;
-    const bool storeFailed = (step == 52 && m_sentStep == 41) || (step == 110 && m_sentStep == 90);
+    const bool storeFailed = (step == StepFinishError && m_sentStep == StepStore) ||
+                             (step == StepSBusError && m_sentStep == StepSBusStore);
     if (storeFailed && m_storingNew && !refused) m_storeUncertain = true;
-    if (step != 52 || !linkOk() || !m_heaterOn) return false;
+    if (step != StepFinishError || !linkOk() || !m_heaterOn) return false;
     // Class 3: the heater still runs; it is switched off while the link allows it, and the
     // off is sent again after a failed answer up to the failure limit.
-    if (m_sentStep == 42 &&
+    if (m_sentStep == StepSwitchOff &&
         (BUS_CodeIs(m_failCode, BusCode::FailureLimit) || ++m_offRetries > BusCode::FailureLimit))
         return false;
-    Req.Step = 42;
+    Req.Step = StepSwitchOff;
     return true;
 }
 
 void Calibration::takeFlag() {
-    static const int32_t kStartStep[FlagCount] = {9, 12, 15, 41, 40, 30, 60, 80, 90, 100};
+    static const int32_t kStartStep[FlagCount] = {
+        StepStart,  StepKeepAlive, StepStabilised, StepStore,     StepRestore,
+        StepAssign, StepSBusStart, StepSBusAssign, StepSBusStore, StepSBusRestore};
     for (int i = 0; i < FlagCount; ++i) {
         if (!PendingFlags[i]) continue;
         PendingFlags[i] = false;
@@ -396,28 +445,42 @@ bool Calibration::sendStep() {
                                           out);
     };
     auto m70 = [&](long double sub, long double speed) {
-        Req.ErrorStep = 110;
+        Req.ErrorStep = StepSBusError;
         return b.sbus.SBUS_BuildRequest(0, 70, 2, paramsOf({sub, speed}), out);
     };
     switch (Req.Step) {
-        case 1:
-            Req.ErrorStep = 3;
+        case StepVoltage:
+            Req.ErrorStep = StepVoltageError;
             return b.wbusV.WBUS_BuildRequestV(0x42, 2, paramsOf({1, static_cast<long double>(TOOL_Round64(Voltage * 1000))}),
                                               out);
-        case 9: return s(0x57, {1}, 50);
-        case 10: return s(0x21, {1}, 50);
-        case 11: return s(0x20, {2}, 50);
-        case 12: return s(0x44, {32, 0}, 50);
-        case 15: return s(0x57, {4}, 51);
-        case 20: return s(0x57, {5}, 51);
-        case 30: return s(0x57, {3, static_cast<long double>(AssignedSpeed / 100)}, 51);
-        case 40: return s(0x57, {3, static_cast<long double>(StartSpeed / 100)}, 52);
-        case 41: return s(0x57, {6}, 52);
-        case 42: return s(0x10, {}, 52);
-        case 60: return m70(0, 0);
-        case 80: return m70(1, AssignedSpeed / 100);
-        case 90: return m70(2, AssignedSpeed / 100);
-        case 100: return m70(1, StartSpeed / 100);
+        case StepStart:
+            return s(0x57, {1}, StepStartError);
+        case StepStartHeater:
+            return s(0x21, {1}, StepStartError);
+        case StepStartHeating:
+            return s(0x20, {2}, StepStartError);
+        case StepKeepAlive:
+            return s(0x44, {32, 0}, StepStartError);
+        case StepStabilised:
+            return s(0x57, {4}, StepAdjustError);
+        case StepAskStable:
+            return s(0x57, {5}, StepAdjustError);
+        case StepAssign:
+            return s(0x57, {3, static_cast<long double>(AssignedSpeed / 100)}, StepAdjustError);
+        case StepRestore:
+            return s(0x57, {3, static_cast<long double>(StartSpeed / 100)}, StepFinishError);
+        case StepStore:
+            return s(0x57, {6}, StepFinishError);
+        case StepSwitchOff:
+            return s(0x10, {}, StepFinishError);
+        case StepSBusStart:
+            return m70(0, 0);
+        case StepSBusAssign:
+            return m70(1, AssignedSpeed / 100);
+        case StepSBusStore:
+            return m70(2, AssignedSpeed / 100);
+        case StepSBusRestore:
+            return m70(1, StartSpeed / 100);
         default: return false;
     }
 }
@@ -427,38 +490,39 @@ bool Calibration::NextRequest() {
     if (Req.Step == 0) takeFlag();
     const int32_t step = Req.Step;
     if (step == 0) return false;
-    const bool voltage = step >= 1 && step <= 3;
-    if ((voltage && DeviceClass != 1) || (!voltage && DeviceClass != 3 && DeviceClass != 5)) {
+    const bool voltage = step >= StepVoltage && step <= StepVoltageError;
+    const CalibrationClass& c = classOf(DeviceClass);
+    if (voltage ? !c.voltage : !c.co2) {
         Req.Step = 0;
         return false;
     }
     switch (step) {
-        case 2:
+        case StepVoltageRefused:
             Req.Step = 0;
             return false;
-        case 3:
+        case StepVoltageError:
             Req.Step = 0;
             m_voltageSent = false;
             // Without the link its interruption message has told it already.
             if (linkOk()) m_engine.PendingVoltageFail = true;
             return false;
-        case 50:
-        case 51:
-        case 52:
+        case StepStartError:
+        case StepAdjustError:
+        case StepFinishError:
             endDialogs(ResultFailed);
             m_timer->stop();
-            Req.Step = step == 51 ? 41 : 0;
-            if (step == 52) {
+            Req.Step = step == StepAdjustError ? StepStore : 0;
+            if (step == StepFinishError) {
                 const bool offAgain = afterFailedFinish(step);
                 // No box inside the reply path: the message waits for the GUI loop. A store
                 // that may have been kept says so once the heater is off; a failed off is
                 // a fault only once it is given up.
-                if (m_sentStep != 42 ? !m_storeUncertain : !offAgain)
+                if (m_sentStep != StepSwitchOff ? !m_storeUncertain : !offAgain)
                     m_engine.PendingCalibrationFault = true;
                 if (offAgain) return NextRequest();
             }
             return false;
-        case 110: {
+        case StepSBusError: {
             afterFailedFinish(step);
             const bool dialogShown = (view.wait && view.wait->isShown()) ||
                                      (view.edit && view.edit->isShown());
@@ -476,8 +540,9 @@ bool Calibration::NextRequest() {
     if (sendStep()) {
         Req.Active = 1;
         m_sentStep = step;
-        if (step == 1) m_voltageSent = true;
-        if (step == 10) m_heaterOn = true;  // the start: the unit may take it unanswered
+        if (step == StepVoltage) m_voltageSent = true;
+        // The start: the unit may take it unanswered.
+        if (step == StepStartHeater) m_heaterOn = true;
     } else if (!m_engine.AdapterReady) {
         Req.Step = 0;  // not held over for a reopened adapter
     }
@@ -496,43 +561,43 @@ void Calibration::evaluate3(const ByteString& reply) {
             WBusLayer::WBUS_StepOnError(before, Req, res.Value);
     };
     switch (before.Step) {
-        case 9:
+        case StepStart:
             s.WBUS_ReadAndDecodeS(reply, 4, 0x57, 1, res);
             if (res.Invalid) return fail(false);
             StartSpeed = byteAt(res.Text, 1) * 100;
             MinSpeed = byteAt(res.Text, 2) * 100;
             MaxSpeed = byteAt(res.Text, 3) * 100;
-            Req.Step = 10;
+            Req.Step = StepStartHeater;
             return;
-        case 10:
+        case StepStartHeater:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x21, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
-            Req.Step = 11;
+            Req.Step = StepStartHeating;
             return;
-        case 11:
+        case StepStartHeating:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x20, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
-            Phase = 0;
+            Phase = PhaseStarting3;
             if (view.wait) view.wait->SetStage(0);
             m_timer->start();
             Req.Step = 0;
             return;
-        case 12:
+        case StepKeepAlive:
             s.WBUS_ReadAndDecodeS(reply, 1, 0x44, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
             Req.Step = byteAt(res.Text, 0) == 0 ? 0 : Req.ErrorStep;
             return;
-        case 15:
+        case StepStabilised:
             s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 4, res);
             if (res.Invalid) return fail(false);
-            Req.Step = 20;
+            Req.Step = StepAskStable;
             return;
-        case 20: {
+        case StepAskStable: {
             s.WBUS_ReadAndDecodeS(reply, 2, 0x57, 5, res);
             if (res.Invalid) return fail(false);
             const uint8_t stable = byteAt(res.Text, 1);
             if (stable == 255) {
-                Req.Step = 51;
+                Req.Step = StepAdjustError;
             } else if (stable == 0) {
                 const int32_t within =
                     StartSpeed < MinSpeed ? MinSpeed : StartSpeed > MaxSpeed ? MaxSpeed : StartSpeed;
@@ -542,7 +607,7 @@ void Calibration::evaluate3(const ByteString& reply) {
                 }
                 AssignedSpeed = StartSpeed;
                 endWait(ResultOk);
-                Phase = 2;
+                Phase = PhaseAdjusting3;
                 if (view.wait) view.wait->SetStage(2);
                 Req.Step = 0;
             } else {
@@ -550,22 +615,22 @@ void Calibration::evaluate3(const ByteString& reply) {
             }
             return;
         }
-        case 30:
+        case StepAssign:
             s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 3, res);
             if (res.Invalid) return fail(false);
             Req.Step = 0;
             return;
-        case 40:
+        case StepRestore:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x57, WBus::NO_SUB, res);
             if (res.Invalid) return fail(true);
-            Req.Step = 41;
+            Req.Step = StepStore;
             return;
-        case 41:
+        case StepStore:
             s.WBUS_ReadAndDecodeS(reply, 1, 0x57, 6, res);
             if (res.Invalid) return fail(false);
-            Req.Step = 42;
+            Req.Step = StepSwitchOff;
             return;
-        case 42:
+        case StepSwitchOff:
             s.WBUS_ReadAndDecodeS(reply, 0, 0x10, WBus::NO_SUB, res);
             if (res.Invalid) return fail(false);
             m_heaterOn = false;
@@ -591,22 +656,22 @@ void Calibration::evaluate5(const ByteString& reply) {
         return;
     }
     switch (Req.Step) {
-        case 60:
+        case StepSBusStart:
             StartSpeed = AssignedSpeed = TOOL_Round32(res.Value);
             MinSpeed = byteAt(res.Text, 1) * 100;
             MaxSpeed = byteAt(res.Text, 2) * 100;
-            Phase = 10;
+            Phase = PhaseStarting5;
             TickCount = 0;
             if (view.wait) view.wait->SetStage(0);
-            if (KX3166Module* m = m_session.moduleAs<KX3166Module>(5)) {
+            if (KX3166Module* m = m_session.moduleAs<KX3166Module>(dcKX3166)) {
                 m->KX3166_RequestHSOn();
                 m_heaterOn = true;
                 m_offAsked = false;
             }
             m_timer->start();
             break;
-        case 90:
-        case 100:
+        case StepSBusStore:
+        case StepSBusRestore:
             stopHeaterLine();
             break;
         default:
@@ -622,7 +687,7 @@ bool Calibration::EvaluateReply(uint8_t status, const ByteString& reply) {
     Req.Active = 0;
     if (status != USB_REPLY_RECEIVED) return true;
     Req.Step = step;
-    if (step == 1) {
+    if (step == StepVoltage) {
         TResult res;
         m_session.buses().wbusV.WBUS_ReadAndDecodeV(reply, 3, 0x42, 1, res);
         const TUSBREQ before = Req;
@@ -631,8 +696,8 @@ bool Calibration::EvaluateReply(uint8_t status, const ByteString& reply) {
         else
             Req.Step = 0;
         // Sent again (the same step) it is still under way; else its outcome is known.
-        if (Req.Step != 1) m_voltageSent = false;
-    } else if (step >= 60) {
+        if (Req.Step != StepVoltage) m_voltageSent = false;
+    } else if (step >= StepSBusStart) {
         evaluate5(reply);
     } else {
         evaluate3(reply);

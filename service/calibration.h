@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "devicelist.h"
 #include "dialoghelpers.h"
 #include "ports.h"
 #include "records.h"
@@ -71,6 +72,44 @@ public:
     static constexpr int ResultFault = 7;
     static constexpr int StabiliseSeconds = 120;
 
+    // The request steps; 0 is idle.
+    // The voltage calibration: its request, the end after a refusal, the error step.
+    static constexpr int32_t StepVoltage = 1;
+    static constexpr int32_t StepVoltageRefused = 2;
+    static constexpr int32_t StepVoltageError = 3;
+    // The CO2 adjustment over the W-Bus: the start reads the speeds and starts the heater, the
+    // keep-alive, the question whether the flame is stable, the assignment of a speed, the
+    // cancel restoring the start speed, the finish storing the speed and switching off; a
+    // failure ends in the start's, the adjusting's or the finish's error step.
+    static constexpr int32_t StepStart = 9;
+    static constexpr int32_t StepStartHeater = 10;
+    static constexpr int32_t StepStartHeating = 11;
+    static constexpr int32_t StepKeepAlive = 12;
+    static constexpr int32_t StepStabilised = 15;
+    static constexpr int32_t StepAskStable = 20;
+    static constexpr int32_t StepAssign = 30;
+    static constexpr int32_t StepRestore = 40;
+    static constexpr int32_t StepStore = 41;
+    static constexpr int32_t StepSwitchOff = 42;
+    static constexpr int32_t StepStartError = 50;
+    static constexpr int32_t StepAdjustError = 51;
+    static constexpr int32_t StepFinishError = 52;
+    // The CO2 adjustment over the S-Bus (message 70) and its error step.
+    static constexpr int32_t StepSBusStart = 60;
+    static constexpr int32_t StepSBusAssign = 80;
+    static constexpr int32_t StepSBusStore = 90;
+    static constexpr int32_t StepSBusRestore = 100;
+    static constexpr int32_t StepSBusError = 110;
+
+    // The phases of the supervision timer: the heater starting, the flame stabilising and
+    // the technician adjusting, for the W-Bus unit and for the S-Bus unit.
+    static constexpr int32_t PhaseStarting3 = 0;
+    static constexpr int32_t PhaseStabilising3 = 1;
+    static constexpr int32_t PhaseAdjusting3 = 2;
+    static constexpr int32_t PhaseStarting5 = 10;
+    static constexpr int32_t PhaseStabilising5 = 11;
+    static constexpr int32_t PhaseAdjusting5 = 12;
+
     Calibration(DiagSession& session, ITimerFactory& timers);
     ~Calibration() override;
     Calibration(const Calibration&) = delete;
@@ -105,7 +144,6 @@ public:
     void ReportFault();
     void ReportStateNotAllowed();
 
-    bool pending(Flag f) const { return PendingFlags[f]; }
     bool timerActive() const { return m_timer->isActive(); }
     static ByteString faultText();
 
@@ -133,11 +171,11 @@ private:
     bool sendStep();
     void evaluate3(const ByteString& reply);
     void evaluate5(const ByteString& reply);
-    bool linkOk() const { return LinkUp && DeviceClass != 0; }
+    bool linkOk() const { return LinkUp && DeviceClass != dcNone; }
     void stopHeaterLine();
     // Whether the heater may still be running on the adjustment's start.
     bool heaterMayRun() const;
-    // A step without a request after a failed store or switch-off (steps 52, 110).
+    // A step without a request after a failed store or switch-off (the finish's and the S-Bus error step).
     bool afterFailedFinish(int32_t step);
 
     DiagSession& m_session;

@@ -31,7 +31,6 @@ public:
 
     int position() const { return m_position; }
     const ByteString& remainingText() const { return m_remaining; }
-    bool running() const { return m_running; }
 
     View view;
 

@@ -1,6 +1,7 @@
 // The pump pressure test: a fixed chain of questions and instructions, then the burner motor
 // with the fuel valve open for 20 seconds while a gauge replaces the nozzle, and off again. It
 // runs once per diagnosis session, from the component test's pump-test row.
+#include "devicelist.h"
 #include "diagsession.h"
 #include "komptest.h"
 #include "textconv.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-ByteString preparationText(uint8_t variant) {
-    if (variant == 2)
+ByteString preparationText(const KompPumpTest& p) {
+    if (p.sensorUnplugged)
         return TR(CTX,
                   "     Vorbereitung \r\n\r\n"
                   "     - Heizgerät aus\r\n"
@@ -31,8 +32,8 @@ ByteString preparationText(uint8_t variant) {
               "     - Manometer einschrauben");
 }
 
-ByteString executionText(uint8_t variant) {
-    if (variant == 2)
+ByteString executionText(const KompPumpTest& p) {
+    if (p.sensorUnplugged)
         return TR(CTX,
                   "     Durchführung\r\n\r\n"
                   "     Wenn Sie jetzt auf \"OK\" klicken, läuft der Motor für 20s. Gleichzeitig "
@@ -52,8 +53,8 @@ ByteString executionText(uint8_t variant) {
               "     Bitte prüfen Sie, ob das Manometer fest eingeschraubt ist.\r\n");
 }
 
-ByteString finishText(uint8_t variant) {
-    if (variant == 2)
+ByteString finishText(const KompPumpTest& p) {
+    if (p.sensorUnplugged)
         return TR(CTX,
                   "     Beenden des Tests \r\n\r\n"
                   "     - Manometer herausschrauben\r\n"
@@ -90,10 +91,27 @@ ByteString warningText() {
               "     Dadurch entsteht Brandgefahr und die Gefahr einer Umweltgefährdung.");
 }
 
+// Index = device class. Per class: whether it has the test and unplugs the sensor, the on
+// command (code, runtime, setpoint, width) and the captions of what that switches on.
+const KompPumpTest kPumpTests[] = {
+    {},                                      // dcNone
+    {},                                      // dcKX3090
+    {true, true, 9, 0, 0, false, {1, 9}},    // dcKX3024: motor and valve outputs
+    {true, false, 2, 20, -1, true, {2, 0}},  // dcKX3117
+    {},                                      // dcKX3141
+    {true, false, 8, 20, 0, true, {1, 9}},   // dcKX3166
+};
+
 }  // namespace
 
+const KompPumpTest& KOMP_PumpTest(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kPumpTests / sizeof kPumpTests[0];
+    return deviceClass < n ? kPumpTests[deviceClass] : kPumpTests[dcNone];
+}
+
 void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
-    if (variant != 2 && variant != 3 && variant != 5) return;
+    const KompPumpTest& p = KOMP_PumpTest(variant);
+    if (!p.runs) return;
     if (!KOMP_CheckLink()) return;
     if (m_engine.PumpTestDone) {
         box(MsgKind::Information,
@@ -122,12 +140,12 @@ void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
               MB_YES | MB_NO, MB_YES))
         return;
     if (!step(MsgKind::Warning, warningText(), MB_OK | MB_CANCEL, MB_OK)) return;
-    if (!step(MsgKind::Information, preparationText(variant), MB_OK | MB_CANCEL, MB_OK)) return;
-    if (variant != 2)
+    if (!step(MsgKind::Information, preparationText(p), MB_OK | MB_CANCEL, MB_OK)) return;
+    if (!p.sensorUnplugged)
         while (!KOMP_TestPlugPresent())
             if (!step(MsgKind::Warning, testPlugText(), MB_OK | MB_CANCEL, MB_OK)) return;
-    if (box(MsgKind::Warning, executionText(variant), MB_OK | MB_CANCEL) != MB_OK) return;
-    if (variant == 2) {
+    if (box(MsgKind::Warning, executionText(p), MB_OK | MB_CANCEL) != MB_OK) return;
+    if (p.sensorUnplugged) {
         // The sensor must be unplugged: it then reads no temperature above 0 °C.
         const long double zero = TOOL_TempToDisplay(0, m_engine.TemperatureUnit);
         while (m_engine.dataPoints.DP_GetValue("OVRTEMP").Value > zero)
@@ -138,15 +156,11 @@ void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
 
     // What goes on now is the pump pressure test's, for the message should the link go.
     m_pumpTestRunning = true;
-    switch (variant) {
-        case 2: KOMP_SetCommand(9, 0, false, 0, false); break;
-        case 3: KOMP_SetCommand(2, 20, false, -1, true); break;
-        default: KOMP_SetCommand(8, 20, false, 0, true); break;
-    }
+    KOMP_SetCommand(p.code, p.runtime, false, p.setpoint, p.wideSetpoint);
     m_engine.PumpTestDone = true;
     const int result = view.runCountdown ? view.runCountdown() : 2;
     // Off whatever the countdown ended with.
-    KOMP_SetCommand(0, 0, false, 0, variant != 2);
+    KOMP_SetCommand(0, 0, false, 0, p.wideSetpoint);
     m_pumpTestRunning = false;
-    if (result != 3) box(MsgKind::Information, finishText(variant), MB_OK);
+    if (result != 3) box(MsgKind::Information, finishText(p), MB_OK);
 }

@@ -1,5 +1,8 @@
 #include "komptest.h"
 
+#include <algorithm>
+
+#include "devicelist.h"
 #include "diagsession.h"
 #include "kx3024module.h"
 #include "kx3166module.h"
@@ -11,29 +14,19 @@
 
 namespace {
 
-// The captions of the components, by their label number (KOMP1 .. KOMP27; 16 is unused).
+// The captions of the components, by their label number (the gaps are labels no class lists).
 const char* kompCaption(int n) {
     switch (n) {
         case 1: return QT_TRANSLATE_NOOP(CTX, "Motor");
         case 2: return QT_TRANSLATE_NOOP(CTX, "Dosierpumpe");
-        case 3: return QT_TRANSLATE_NOOP(CTX, "Glühstift");
         case 4: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe");
-        case 5: return QT_TRANSLATE_NOOP(CTX, "Fahrzeuggebläse");
-        case 6: return QT_TRANSLATE_NOOP(CTX, "gelbe LED");
-        case 7: return QT_TRANSLATE_NOOP(CTX, "grüne LED");
         case 8: return QT_TRANSLATE_NOOP(CTX, "Zündfunkengeber");
         case 9: return QT_TRANSLATE_NOOP(CTX, "Magnetventil (Ein ohne Taktung)");
         case 10: return QT_TRANSLATE_NOOP(CTX, "Betriebsanzeige");
-        case 11: return QT_TRANSLATE_NOOP(CTX, "Quarz");
-        case 12: return QT_TRANSLATE_NOOP(CTX, "LCD-Display und Tasten");
-        case 13: return QT_TRANSLATE_NOOP(CTX, "Düsenstockheizung");
         case 14: return QT_TRANSLATE_NOOP(CTX, "Flammanzeige");
         case 15: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 0,5 Hz");
         case 17: return QT_TRANSLATE_NOOP(CTX, "Pumpendruckprüfung");
         case 18: return QT_TRANSLATE_NOOP(CTX, "Düsenstockvorwärmung");
-        case 19: return QT_TRANSLATE_NOOP(CTX, "Output 1");
-        case 20: return QT_TRANSLATE_NOOP(CTX, "Output 2");
-        case 21: return QT_TRANSLATE_NOOP(CTX, "Power DHC");
         case 22: return QT_TRANSLATE_NOOP(CTX, "Flammüberwachung");
         case 23: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 1");
         case 24: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 2");
@@ -46,10 +39,10 @@ const char* kompCaption(int n) {
 
 // What a component row sends as its setpoint.
 enum class Setpoint {
-    None,      // no setpoint entry: class 1/3 send 0xFFFF, class 4 nothing, class 5 0
-    Fixed100,  // class 1: a fixed 100 %, sent doubled
+    None,      // no setpoint entry: the class's value for none
+    Fixed100,  // a fixed 100 %, not editable
     Editable,  // an editable motor speed
-    OneByte3,  // class 3 solenoid valve: the single byte 3
+    OneByte3,  // the solenoid valve: the single byte 3
 };
 
 struct Row {
@@ -57,15 +50,7 @@ struct Row {
     uint8_t code;
     Setpoint setpoint;
     bool pumpTest;
-    bool gasSupply;  // class 4: ask that the gas supply is shut first
-};
-
-struct ClassTable {
-    const Row* rows;
-    int count;
-    bool hasRuntime;
-    int32_t runtime;  // default; 0..255
-    long double setpointMax;
+    bool gasSupply;  // ask that the gas supply is shut first
 };
 
 // clang-format off
@@ -105,28 +90,81 @@ constexpr int count(const Row (&)[N]) {
     return static_cast<int>(N);
 }
 
-ClassTable tableOf(uint8_t deviceClass) {
-    switch (deviceClass) {
-        case 1: return {kClass1, count(kClass1), true, 10, 0};
-        case 2: return {kClass2, count(kClass2), false, -1, 0};
-        case 3: return {kClass3, count(kClass3), true, 10, 7500};
-        case 4: return {kClass4, count(kClass4), true, 20, 0};
-        case 5: return {kClass5, count(kClass5), true, 10, 7000};
-        default: return {nullptr, 0, false, -1, 0};
-    }
+// How the component test works with the unit of one device class: everything of the test
+// that differs between the classes is here.
+struct KompClass {
+    enum Way : uint8_t {
+        NoWay,        // the class has no component test
+        WBus,         // W-Bus command 0x45; the unit ends a timed component itself
+        KLine,        // the K-Line session, then the routine with the five outputs
+        SBus,         // S-Bus messages 14 and 15; the unit ends a timed component itself
+        SBusCounted,  // the same through the unit's module, the runtime counted here
+    };
+    Way way = NoWay;
+    const Row* rows = nullptr;
+    int count = 0;
+    // The runtime entry and its default (0..255), the highest editable setpoint.
+    bool hasRuntime = false;
+    int32_t runtime = -1;
+    long double setpointMax = 0;
+    // How a setpoint goes out: doubled or as it is, what a row without one sends, and in 16
+    // bits or one byte.
+    bool setpointDoubled = false;
+    int16_t noSetpoint = -1;
+    bool wideSetpoint = true;
+    // The operating states that allow a test: the state word's high byte, or the whole word,
+    // is one of these. A class without any allows every state with the controls off.
+    bool byHighByte = false;
+    int32_t allowed[3] = {0, 0, 0};
+    int allowedCount = 0;
+    // The test plug in place of the temperature sensor: OVRTEMP and this data point both
+    // read within low..high (°C). None: no plug is needed.
+    const char* plugPoint = nullptr;
+    long double plugLow = 0;
+    long double plugHigh = 0;
+
+    bool needsTestPlug() const { return plugPoint != nullptr; }
+    bool sbus() const { return way == SBus || way == SBusCounted; }
+    bool unitEndsRuntime() const { return way == WBus || way == SBus; }
+};
+
+using K = KompClass;
+
+// Index = device class. Per class: the way, the component list, the runtime entry and its
+// default, the setpoint's maximum, doubling, value for none and width, the allowed states
+// and the test plug's window.
+// clang-format off
+const KompClass kClasses[] = {
+    {},  // dcNone
+    {K::WBus, kClass1, count(kClass1), true, 10, 0, true, -1, true,  // dcKX3090
+     true, {0x04, 0x16}, 2, nullptr, 0, 0},
+    {K::KLine, kClass2, count(kClass2), false, -1, 0, false, 0, false,  // dcKX3024
+     false, {0, 0x30, 0x31}, 3, nullptr, 0, 0},
+    {K::WBus, kClass3, count(kClass3), true, 10, 7500, true, -1, true,  // dcKX3117
+     true, {0x01, 0x03}, 2, "BETTEMPUEH", 100, 110},
+    {K::SBus, kClass4, count(kClass4), true, 20, 0, false, -1, true,  // dcKX3141
+     true, {0x01, 0x06}, 2, nullptr, 0, 0},
+    {K::SBusCounted, kClass5, count(kClass5), true, 10, 7000, false, 0, true,  // dcKX3166
+     false, {0, 2, 5}, 3, "OVRTEMPUEHS", 95, 110},
+};
+// clang-format on
+
+const KompClass& classOf(uint8_t deviceClass) {
+    constexpr size_t n = sizeof kClasses / sizeof kClasses[0];
+    return deviceClass < n ? kClasses[deviceClass] : kClasses[dcNone];
 }
 
 // The caption label of a component code in a class's list (0: none).
 int labelOf(uint8_t deviceClass, uint8_t code) {
-    const ClassTable t = tableOf(deviceClass);
-    for (int i = 0; i < t.count; ++i)
-        if (t.rows[i].code == code && !t.rows[i].pumpTest) return t.rows[i].komp;
+    const KompClass& c = classOf(deviceClass);
+    for (int i = 0; i < c.count; ++i)
+        if (c.rows[i].code == code && !c.rows[i].pumpTest) return c.rows[i].komp;
     return 0;
 }
 
 const Row* rowOf(uint8_t deviceClass, int radio) {
-    const ClassTable t = tableOf(deviceClass);
-    return radio >= 1 && radio <= t.count ? &t.rows[radio - 1] : nullptr;
+    const KompClass& c = classOf(deviceClass);
+    return radio >= 1 && radio <= c.count ? &c.rows[radio - 1] : nullptr;
 }
 
 // The five output bytes of the class-2 routine for a component code (0: all off).
@@ -216,32 +254,28 @@ void KompTest::SetLinkState(bool adapterReady) {
 
 void KompTest::SetDeviceClass(uint8_t deviceClass) {
     if (deviceClass == HeldDeviceClass) return;
-    if (deviceClass == 0)
+    if (deviceClass == dcNone)
         linkGone();
     else
         m_linkLossTold = false;
     HeldDeviceClass = deviceClass;
     if (!HeldAdapterReady) return;
-    if (deviceClass != 0)
+    if (deviceClass != dcNone)
         KOMP_BuildComponentList();
     else
         disable();
 }
 
 void KompTest::SetOperatingState(uint8_t deviceClass, int32_t state) {
-    const uint8_t cls = deviceClass & 0x7F;
-    const int32_t high = (state >> 8) & 0xFF;
-    switch (cls) {
-        case 1: TestAllowed = high == 0x04 || high == 0x16; break;
-        case 2: TestAllowed = state == 0 || state == 0x30 || state == 0x31; break;
-        case 3: TestAllowed = high == 0x01 || high == 0x03; break;
-        case 4: TestAllowed = high == 0x01 || high == 0x06; break;
-        case 5: TestAllowed = state == 0 || state == 2 || state == 5; break;
-        default:
-            TestAllowed = true;
-            KOMP_EnableAll(false);
-            break;
+    const KompClass& c = classOf(deviceClass & 0x7F);
+    if (c.allowedCount == 0) {
+        TestAllowed = true;
+        KOMP_EnableAll(false);
+        return;
     }
+    const int32_t value = c.byHighByte ? (state >> 8) & 0xFF : state;
+    TestAllowed =
+        std::find(c.allowed, c.allowed + c.allowedCount, value) != c.allowed + c.allowedCount;
 }
 
 // ---- the list and its values ----
@@ -269,8 +303,7 @@ void KompTest::KOMP_SetParams(int entry, bool hasSetpoint, long double setpoint,
 }
 
 void KompTest::KOMP_BuildComponentList() {
-    const uint8_t cls = deviceClass();
-    const ClassTable t = tableOf(cls);
+    const KompClass& t = classOf(deviceClass());
     Params.fill(KompParamEntry{});
     for (int radio = 1; radio <= RadioCount; ++radio) {
         const Row* row = radio <= t.count ? &t.rows[radio - 1] : nullptr;
@@ -293,7 +326,7 @@ void KompTest::KOMP_BuildComponentList() {
     for (KompRadio& r : m_radios) r.checked = false;
     m_radios[1].checked = m_radios[1].shown;
     SelectedEntry = 1;
-    if (cls == 4 || cls == 5) LastStartedComponent = 0;
+    if (t.sbus()) LastStartedComponent = 0;
     m_enabled = true;
     KOMP_ShowParams();
 }
@@ -349,15 +382,12 @@ bool KompTest::KOMP_TestPlugPresent() const {
         const long double lo = TOOL_TempToDisplay(low, unit), hi = TOOL_TempToDisplay(high, unit);
         return inWindow(dp, a, lo, hi) && inWindow(dp, b, lo, hi);
     };
-    switch (deviceClass()) {
-        case 3: return window("OVRTEMP", "BETTEMPUEH", 100, 110);
-        case 5: return window("OVRTEMP", "OVRTEMPUEHS", 95, 110);
-        default: return true;
-    }
+    const KompClass& c = classOf(deviceClass());
+    return !c.needsTestPlug() || window("OVRTEMP", c.plugPoint, c.plugLow, c.plugHigh);
 }
 
 int KompTest::pumpTestRadio() const {
-    const ClassTable t = tableOf(deviceClass());
+    const KompClass& t = classOf(deviceClass());
     for (int i = 0; i < t.count; ++i)
         if (t.rows[i].pumpTest) return i + 1;
     return 0;
@@ -366,7 +396,7 @@ int KompTest::pumpTestRadio() const {
 // ---- commands ----
 
 bool KompTest::KOMP_CheckLink() {
-    if (m_engine.AdapterReady && m_engine.DeviceClass != 0) return true;
+    if (m_engine.AdapterReady && m_engine.DeviceClass != dcNone) return true;
     // The interruption message already says so, with what may still be on.
     if (m_linkLossTold) {
         m_linkLossTold = false;
@@ -382,20 +412,18 @@ void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing,
     CmdRuntime = runtime;
     CmdSetpoint = setpoint;
     CmdWideSetpoint = wideSetpoint;
-    const uint8_t cls = deviceClass();
-    KX3166Module* kx3166 = m_session.moduleAs<KX3166Module>(5);
-    switch (cls) {
-        case 1:
-        case 3:
-            setStep(1);
+    KX3166Module* kx3166 = m_session.moduleAs<KX3166Module>(dcKX3166);
+    switch (classOf(deviceClass()).way) {
+        case KompClass::WBus:
+            setStep(StepWBus);
             break;
-        case 2:
-            setStep(component != 0 ? 10 : 11);
+        case KompClass::KLine:
+            setStep(component != 0 ? StepKLineSession : StepKLineOutputs);
             break;
-        case 4:
-            setStep(component != 0 ? 20 : 21);
+        case KompClass::SBus:
+            setStep(component != 0 ? StepSBusStart : StepSBusStop);
             break;
-        case 5:
+        case KompClass::SBusCounted:
             if (component != 0) {
                 if (runtime == 0) {
                     Countdown = NoCountdown;
@@ -410,20 +438,20 @@ void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing,
                 }
                 if (kx3166)
                     kx3166->KX3166_StartComponentTest(component, 0, static_cast<uint16_t>(setpoint));
-                setStep(40);
+                setStep(StepCountedStart);
             } else if (closing) {
                 if (kx3166) kx3166->KX3166_StopComponentTest();
                 if (Countdown > 0) {
                     Countdown = 0;
-                    setStep(41);
+                    setStep(StepCountedStop);
                 }
             } else {
                 Countdown = NoCountdown;
                 if (kx3166) kx3166->KX3166_StartComponentTest(0, 0, 0);
-                setStep(40);
+                setStep(StepCountedStart);
             }
             break;
-        default:
+        case KompClass::NoWay:
             setStep(0);
             break;
     }
@@ -438,19 +466,20 @@ void KompTest::setStep(int32_t step) {
 
 void KompTest::KOMP_Switch(bool start, bool closing) {
     const uint8_t cls = deviceClass();
+    const KompClass& c = classOf(cls);
     if (!start) {
-        KOMP_SetCommand(0, 0, closing, 0, cls != 2);
+        KOMP_SetCommand(0, 0, closing, 0, c.wideSetpoint);
         return;
     }
     const Row* row = rowOf(cls, SelectedEntry);
     if (!row) return;
-    if ((cls == 3 || cls == 5) && !KOMP_TestPlugPresent()) {
+    if (c.needsTestPlug() && !KOMP_TestPlugPresent()) {
         box(MsgKind::Warning, testPlugText(), MB_OK);
         return;
     }
     const KompParamEntry& e = params(SelectedEntry);
     const int32_t r = e.Runtime;
-    if (cls != 2 && !row->pumpTest) {
+    if (c.hasRuntime && !row->pumpTest) {
         if (r == 0 &&
             box(MsgKind::Warning,
                 TR(CTX, "     Soll die Komponente dauerhaft eingeschaltet werden?      "),
@@ -463,7 +492,7 @@ void KompTest::KOMP_Switch(bool start, bool closing) {
                 MB_YES | MB_NO) != MB_YES)
             return;
     }
-    if (cls == 4 && row->gasSupply &&
+    if (row->gasSupply &&
         box(MsgKind::Warning,
             TR(CTX,
                "     Stellen sie sicher, dass die Gaszufuhr unterbrochen ist!      \r\n\r\n"
@@ -474,35 +503,23 @@ void KompTest::KOMP_Switch(bool start, bool closing) {
         KOMP_PumpPressureTest(cls);
         return;
     }
-    const uint8_t runtime = static_cast<uint8_t>(r < 0 ? 0 : r > 255 ? 255 : r);
-    const int16_t doubled = TOOL_Round<int16_t>(e.Setpoint * 2);
-    switch (cls) {
-        case 1:
-            KOMP_SetCommand(row->code, runtime, closing,
-                            row->setpoint == Setpoint::Fixed100 ? doubled : int16_t(-1), true);
+    const uint8_t runtime = static_cast<uint8_t>(!c.hasRuntime ? 0 : r < 0 ? 0 : r > 255 ? 255 : r);
+    int16_t setpoint = c.noSetpoint;
+    bool wide = c.wideSetpoint;
+    switch (row->setpoint) {
+        case Setpoint::Fixed100:
+        case Setpoint::Editable:
+            setpoint = c.setpointDoubled ? TOOL_Round<int16_t>(e.Setpoint * 2)
+                                         : TOOL_Round<int16_t>(e.Setpoint);
             break;
-        case 2:
-            KOMP_SetCommand(row->code, 0, closing, 0, false);
+        case Setpoint::OneByte3:
+            setpoint = 3;
+            wide = false;
             break;
-        case 3:
-            if (row->setpoint == Setpoint::OneByte3)
-                KOMP_SetCommand(row->code, runtime, closing, 3, false);
-            else
-                KOMP_SetCommand(row->code, runtime, closing,
-                                row->setpoint == Setpoint::Editable ? doubled : int16_t(-1), true);
-            break;
-        case 4:
-            KOMP_SetCommand(row->code, runtime, closing, -1, true);
-            break;
-        case 5:
-            KOMP_SetCommand(row->code, runtime, closing,
-                            row->setpoint == Setpoint::Editable ? TOOL_Round<int16_t>(e.Setpoint)
-                                                                : int16_t(0),
-                            true);
-            break;
-        default:
+        case Setpoint::None:
             break;
     }
+    KOMP_SetCommand(row->code, runtime, closing, setpoint, wide);
 }
 
 void KompTest::Button3Click() {
@@ -515,13 +532,14 @@ void KompTest::Button3Click() {
 // ---- the window's life ----
 
 void KompTest::FormShow() {
-    if (deviceClass() == 5) KOMP_SetCommand(0, 0, false, 0, true);
+    if (classOf(deviceClass()).way == KompClass::SBusCounted) KOMP_SetCommand(0, 0, false, 0, true);
 }
 
 void KompTest::FormClose() {
     KOMP_Switch(false, true);
-    if (deviceClass() == 2)
-        if (KX3024Module* m = m_session.moduleAs<KX3024Module>(2)) m->KX3024_RequestStopSession();
+    if (classOf(deviceClass()).way == KompClass::KLine)
+        if (KX3024Module* m = m_session.moduleAs<KX3024Module>(dcKX3024))
+            m->KX3024_RequestStopSession();
 }
 
 int KompTest::Execute() {
@@ -561,7 +579,7 @@ int KompTest::ExecuteWithTestPlug() {
             if (!KOMP_CheckLink()) return 0;
         }
     }
-    if (m_engine.AdapterReady && m_engine.DeviceClass != 0)
+    if (m_engine.AdapterReady && m_engine.DeviceClass != dcNone)
         box(MsgKind::Warning, notPossibleText(), MB_OK);
     return 0;
 }
@@ -572,35 +590,35 @@ bool KompTest::sendStep() {
     BusLayers& b = m_session.buses();
     ByteString out;
     switch (KompReq.Step) {
-        case 1: {
-            KompReq.ErrorStep = 3;
+        case StepWBus: {
+            KompReq.ErrorStep = StepError;
             const long double sp = CmdWideSetpoint ? static_cast<uint16_t>(CmdSetpoint)
                                                    : static_cast<uint8_t>(CmdSetpoint);
             return b.wbusV.WBUS_BuildRequestV(0x45, CmdWideSetpoint ? 4 : 3,
                                               paramsOf(CmdComponent, CmdRuntime, sp), out);
         }
-        case 10:
-            KompReq.ErrorStep = 31;
+        case StepKLineSession:
+            KompReq.ErrorStep = StepKLineError;
             return b.kline.KLINE_BuildRequest(0x87, 0x10, 1, paramsOf(1), out);
-        case 11: {
-            KompReq.ErrorStep = 31;
+        case StepKLineOutputs: {
+            KompReq.ErrorStep = StepKLineError;
             const auto o = kLineOutputs(CmdComponent);
             return b.kline.KLINE_BuildRequest(0x87, 0x31, 5,
                                               paramsOf(o[0], o[1], o[2], o[3], o[4]), out);
         }
-        case 20:
-            KompReq.ErrorStep = 3;
+        case StepSBusStart:
+            KompReq.ErrorStep = StepError;
             LastStartedComponent = CmdComponent;
             return b.sbus.SBUS_BuildRequest(0, 14, 2, paramsOf(CmdComponent, CmdRuntime), out);
-        case 40:
-            KompReq.ErrorStep = 3;
+        case StepCountedStart:
+            KompReq.ErrorStep = StepError;
             LastStartedComponent = CmdComponent;
             return b.sbus.SBUS_BuildRequest(
                 0, 14, 3,
                 paramsOf(CmdComponent, CmdRuntime, static_cast<uint16_t>(CmdSetpoint)), out);
-        case 21:
-        case 41:
-            KompReq.ErrorStep = 3;
+        case StepSBusStop:
+        case StepCountedStop:
+            KompReq.ErrorStep = StepError;
             return b.sbus.SBUS_BuildRequest(0, 15, 1, paramsOf(LastStartedComponent), out);
         default:
             return false;
@@ -610,19 +628,19 @@ bool KompTest::sendStep() {
 bool KompTest::NextRequest() {
     KompReq.Active = 0;
     switch (KompReq.Step) {
-        case 2:
-        case 3:
-        case 30:
-        case 31:
+        case StepDone:
+        case StepError:
+        case StepKLineDone:
+        case StepKLineError:
             KompReq.Step = 0;
             return false;
-        case 1:
-        case 10:
-        case 11:
-        case 20:
-        case 21:
-        case 40:
-        case 41:
+        case StepWBus:
+        case StepKLineSession:
+        case StepKLineOutputs:
+        case StepSBusStart:
+        case StepSBusStop:
+        case StepCountedStart:
+        case StepCountedStop:
             if (sendStep()) {
                 KompReq.Active = 1;
                 noteSent();
@@ -640,11 +658,11 @@ bool KompTest::NextRequest() {
 void KompTest::failStep(long double code) {
     const TUSBREQ before = KompReq;
     switch (before.Step) {
-        case 1:
+        case StepWBus:
             WBusLayer::WBUS_StepOnErrorSkip(before, KompReq, code);
             break;
-        case 10:
-        case 11:
+        case StepKLineSession:
+        case StepKLineOutputs:
             KLineLayer::KLINE_StepOnErrorSkip(before, KompReq, code);
             break;
         default:
@@ -658,30 +676,30 @@ void KompTest::evaluateStep(const ByteString& reply) {
     TResult res;
     int32_t next = 0;
     switch (KompReq.Step) {
-        case 1:
+        case StepWBus:
             b.wbusV.WBUS_ReadAndDecodeV(reply, 1, 0x45, WBus::NO_SUB, res);
-            next = 2;
+            next = StepDone;
             break;
-        case 10:
+        case StepKLineSession:
             b.kline.KLINE_ReadAndDecode(reply, 0x10, 0xFF, res);
-            next = 11;
+            next = StepKLineOutputs;
             break;
-        case 11:
+        case StepKLineOutputs:
             b.kline.KLINE_ReadAndDecode(reply, 0x31, 0xFF, res);
-            next = 12;
+            next = StepKLineOutputsSet;
             break;
-        case 20:
+        case StepSBusStart:
             b.sbus.SBUS_ReadAndDecode(0, reply, 2, 14, res);
-            next = 2;
+            next = StepDone;
             break;
-        case 40:
+        case StepCountedStart:
             b.sbus.SBUS_ReadAndDecode(0, reply, 4, 14, res);
-            next = 2;
+            next = StepDone;
             break;
-        case 21:
-        case 41:
+        case StepSBusStop:
+        case StepCountedStop:
             b.sbus.SBUS_ReadAndDecode(0, reply, 1, 15, res);
-            next = 2;
+            next = StepDone;
             break;
         default:
             return;
@@ -702,12 +720,12 @@ void KompTest::evaluateStep(const ByteString& reply) {
     // stay on with nobody told. The layer's failure limit (code 9) ends it.
     if (off && m_onLabel != 0 && KompReq.Step != step &&
         !BUS_CodeIs(res.Value, BusCode::FailureLimit) && m_engine.AdapterReady &&
-        m_engine.DeviceClass != 0 && ++m_offRetries <= BusCode::FailureLimit) {
+        m_engine.DeviceClass != dcNone && ++m_offRetries <= BusCode::FailureLimit) {
         KompReq.Step = step;
         return;
     }
     // The unit's refusal of a W-Bus component test says why.
-    if (step == 1 && KompReq.Step == 2 && CmdComponent != 0) {
+    if (step == StepWBus && KompReq.Step == StepDone && CmdComponent != 0) {
         if (res.Text == ByteString("\x7F\x45\x22")) {
             if (!KOMP_TestPlugPresent())
                 m_engine.PendingNoTestPlug = true;
@@ -754,12 +772,12 @@ void KompTest::DiagTick() {
 
 bool KompTest::offCommandSent() const {
     switch (KompReq.Step) {
-        case 21:
-        case 41:
+        case StepSBusStop:
+        case StepCountedStop:
             return true;
-        case 1:
-        case 11:
-        case 40:
+        case StepWBus:
+        case StepKLineOutputs:
+        case StepCountedStart:
             return m_sentComponent == 0;
         default:
             return false;
@@ -768,22 +786,21 @@ bool KompTest::offCommandSent() const {
 
 void KompTest::noteSent() {
     const int32_t step = KompReq.Step;
-    if (step == 10) return;  // the class-2 session request switches nothing
-    m_sentComponent = step == 21 || step == 41 ? 0 : CmdComponent;
+    if (step == StepKLineSession) return;  // the session request switches nothing
+    m_sentComponent = step == StepSBusStop || step == StepCountedStop ? 0 : CmdComponent;
     if (offCommandSent()) return;
     m_offRetries = 0;
     m_onPumpTest = m_pumpTestRunning;
     // The pump pressure test's codes are not in the list; its caption marks them.
-    m_onLabel = m_onPumpTest ? 17 : labelOf(deviceClass(), CmdComponent);
-    if (m_onLabel == 0) m_onLabel = 17;
-    // Classes 1, 3 and 4 switch a timed component off by themselves; class 5 counts here.
-    const uint8_t cls = deviceClass();
-    const bool unitRuntime = cls == 1 || cls == 3 || cls == 4;
+    m_onLabel = m_onPumpTest ? PumpTestLabel : labelOf(deviceClass(), CmdComponent);
+    if (m_onLabel == 0) m_onLabel = PumpTestLabel;
+    // Most units switch a timed component off by themselves; for the others it counts here.
+    const bool unitRuntime = classOf(deviceClass()).unitEndsRuntime();
     m_onTicks = unitRuntime && CmdRuntime > 0 && CmdRuntime < 255 ? CmdRuntime * 10 + 10 : -1;
 }
 
 void KompTest::noteAnswered(bool accepted, bool refused) {
-    if (KompReq.Step == 10) return;
+    if (KompReq.Step == StepKLineSession) return;
     if (offCommandSent()) {
         if (accepted) {
             m_onLabel = 0;
@@ -802,12 +819,15 @@ void KompTest::linkGone() {
     const ByteString function =
         m_onPumpTest ? TR(CTX, "Die Pumpendruckprüfung") : TR(CTX, "Der Komponententest");
     ByteString item;
-    if (m_onPumpTest && deviceClass() != 3)
-        item = TOOL_Translate(CTX, kompCaption(1)) + ", " + TOOL_Translate(CTX, kompCaption(9));
-    else if (m_onPumpTest)
-        item = TOOL_Translate(CTX, kompCaption(2));
-    else
+    if (m_onPumpTest) {
+        for (int label : KOMP_PumpTest(deviceClass()).onLabels) {
+            if (label == 0) continue;
+            if (!item.empty()) item += ", ";
+            item += TOOL_Translate(CTX, kompCaption(label));
+        }
+    } else {
         item = TOOL_Translate(CTX, kompCaption(m_onLabel));
+    }
     m_engine.flagServiceInterrupted(function, item);
     m_onLabel = 0;
     m_onTicks = -1;

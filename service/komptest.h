@@ -50,6 +50,25 @@ struct KompTestView {
     std::function<int()> runCountdown;
 };
 
+// How the pump pressure test of a device class switches the burner motor and the fuel valve.
+struct KompPumpTest {
+    // The class has the test (its component list has the pump-test row).
+    bool runs = false;
+    // The K-Line unit's way: its own texts, the temperature sensor and limiter unplugged and
+    // the limiter bridged instead of the test plug, and the sensor must read nothing.
+    bool sensorUnplugged = false;
+    // The on command: component code, runtime, setpoint and its width; the off command has
+    // the same width.
+    uint8_t code = 0;
+    uint8_t runtime = 0;
+    int16_t setpoint = 0;
+    bool wideSetpoint = true;
+    // The caption labels of what is on while it runs (0: none), for the link-loss message.
+    int onLabels[2] = {1, 9};
+};
+// The pump pressure test of a device class; a class without one gives runs false.
+const KompPumpTest& KOMP_PumpTest(uint8_t deviceClass);
+
 class KompTest : public IRequestClient {
 public:
     static constexpr int RadioCount = 15;
@@ -57,6 +76,23 @@ public:
     // 100 ms ticks of a standard-time test when the unit gives no usable default time.
     static constexpr int32_t FallbackCountdown = 600;
     static constexpr int HelpContext = 104;
+
+    // The request steps; 0 is idle. Each request step goes on to its done step, or to its
+    // error step after a failure.
+    static constexpr int32_t StepWBus = 1;  // W-Bus command 0x45 (classes 1 and 3)
+    static constexpr int32_t StepDone = 2;
+    static constexpr int32_t StepError = 3;
+    static constexpr int32_t StepKLineSession = 10;     // K-Line start of the session
+    static constexpr int32_t StepKLineOutputs = 11;     // K-Line routine with the five outputs
+    static constexpr int32_t StepKLineOutputsSet = 12;  // rests here until the next command
+    static constexpr int32_t StepKLineDone = 30;
+    static constexpr int32_t StepKLineError = 31;
+    static constexpr int32_t StepSBusStart = 20;     // S-Bus message 14 (class 4)
+    static constexpr int32_t StepSBusStop = 21;      // S-Bus message 15 (class 4)
+    static constexpr int32_t StepCountedStart = 40;  // message 14 with setpoint (class 5)
+    static constexpr int32_t StepCountedStop = 41;   // message 15 (class 5)
+    // The caption label of the pump pressure test.
+    static constexpr int PumpTestLabel = 17;
 
     explicit KompTest(DiagSession& session);
     ~KompTest() override;

@@ -74,7 +74,6 @@ public:
     int failure() const { return m_failure; }
     bool done() const { return m_done; }
     uint32_t runningCrc() const { return m_crc; }
-    int32_t keepAliveCounter() const { return m_keepAlive; }
     const FlashDate& stamp() const { return m_stamp; }
 
     // Where the machines start, and where they go after a failure. The W-Bus machine (class 3)

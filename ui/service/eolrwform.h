@@ -40,7 +40,6 @@ public:
     std::function<int(TDS_EOL_RW_Form& form)> showModal;
 
     QTableWidget* EOLGrid() const { return m_grid; }
-    QPushButton* ProgramButton() const { return m_program; }
     QPushButton* SaveButton() const { return m_save; }
     QPushButton* PrintButton() const { return m_print; }
     QPushButton* CloseButton() const { return m_close; }

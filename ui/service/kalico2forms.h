@@ -26,9 +26,6 @@ public:
     bool isShown() const override { return isShownModal(); }
     void end(int result) override { endModal(result); }
 
-    QLabel* StageText() const { return m_stage; }
-    QLabel* StatePanel() const { return m_state; }
-    QProgressBar* TimeBar() const { return m_time; }
     QPushButton* CancelButton() const { return m_cancel; }
 
 protected:
@@ -65,9 +62,7 @@ public:
 
     QLineEdit* MinimumField() const { return m_min; }
     QLineEdit* MaximumField() const { return m_max; }
-    QLineEdit* ActualField() const { return m_actual; }
     QLineEdit* NewSpeedField() const { return m_new; }
-    QPushButton* AssignButton() const { return m_assign; }
     QPushButton* SaveButton() const { return m_save; }
     QPushButton* CancelButton() const { return m_cancel; }
 

@@ -16,8 +16,4 @@ public:
                        QWidget* parent = nullptr);
 
     QTreeWidget* BetriebList() const { return list(); }
-
-    void BETRIEB_BuildList() { BuildList(); }
-    void BETRIEB_AddRow(const ByteString& key) { AddRow(key); }
-    void BETRIEB_SetRowValue(int row, const ByteString& key) { SetRowValue(row, key); }
 };

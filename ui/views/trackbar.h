@@ -14,7 +14,6 @@ public:
     int tickFrequency() const { return m_tick; }
     int selStart() const { return m_selStart; }
     int selEnd() const { return m_selEnd; }
-    int thumbLength() const { return m_thumb; }
 
     void setRange(int minimum, int maximum);
     void setTickFrequency(int step);

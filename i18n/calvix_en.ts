@@ -5449,7 +5449,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&amp;Info...</source>
+        <source>In&amp;fo...</source>
         <translation>&amp;About...</translation>
     </message>
     <message>

@@ -244,9 +244,8 @@ TEST(MainWindowKeys, NoTwoLinesOfAMenuShareTheirLetter) {
                         byLetter[menuLetter(a->text())] << a->text();
                 }
                 for (const auto& [letter, lines] : byLetter)
-                    EXPECT_EQ(lines.size(), 1)
-                        << menu->objectName().toStdString() << ": "
-                        << lines.join(QStringLiteral(" / ")).toStdString();
+                    EXPECT_EQ(lines.size(), 1) << menu->objectName().toStdString() << ": "
+                                               << lines.join(QStringLiteral(" / ")).toStdString();
             }
         }
         LANG_Unload();

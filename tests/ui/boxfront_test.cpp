@@ -1,6 +1,7 @@
 // On an X display with a window manager, as the technician works: keys typed through the
 // window system into the free telegram window, and the boxes and dialogs the program opens
-// while a window that stays on top is shown: each is the active window and lies above it.
+// while a window that stays on top is shown (a plain one, and the program's own windows opened
+// through the main window on the simulated units): each is the active window and lies above it.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -21,9 +22,11 @@
 #include "diagsession.h"
 #include "eolparamset.h"
 #include "eolrwform.h"
+#include "kaliallform.h"
 #include "komptestform.h"
 #include "kx3024unit.h"
 #include "mainwinharness.h"
+#include "protstartform.h"
 #include "qtports.h"
 #include "teleform.h"
 #include "tranzform.h"
@@ -336,6 +339,29 @@ TEST_F(WindowManagerDisplay, TheProgramsBoxesComeUpAboveItsStayOnTopWindows) {
              };
              act(r, "DSATZ_SGtoEDIT");
          }},
+        {"voltage calibration: the range message",
+         -1,
+         {MB_OK},
+         1,
+         1,
+         [&](MainWinRun& r, std::function<void(QWidget&)> user) {
+             TKALI_ALL_Form& w = *r.form->kaliForm();
+             w.runModal = [&w, user] { return execWith(w, [&w, user] { user(w); }); };
+             act(r, "KAL_Spann");
+         }},
+        {"measurement log start: its file dialog",
+         -1,
+         {},
+         1,
+         1,
+         [&](MainWinRun& r, std::function<void(QWidget&)> user) {
+             TPROT_START_Form& w = *r.form->protStartForm();
+             w.showModal = [user](TPROT_START_Form& d) {
+                 execWith(d, [&d, user] { user(d); });
+                 return int(ResultCancel);
+             };
+             act(r, "DIAG_PROT_Start");
+         }},
     };
     // What the user does in each window.
     const std::function<void(MainWinRun&, QWidget&)> doings[] = {
@@ -354,6 +380,13 @@ TEST_F(WindowManagerDisplay, TheProgramsBoxesComeUpAboveItsStayOnTopWindows) {
             komp.Button3()->click();
         },
         [](MainWinRun&, QWidget& w) { static_cast<TDS_EOL_RW_Form&>(w).PrintButton()->click(); },
+        [](MainWinRun&, QWidget& w) {
+            auto& kali = static_cast<TKALI_ALL_Form&>(w);
+            kali.ValueEdit()->setFocus();
+            kali.ValueEdit()->setText(QStringLiteral("40"));  // above the range
+            emit kali.ValueEdit()->editingFinished();         // and the field is left
+        },
+        [](MainWinRun&, QWidget& w) { static_cast<TPROT_START_Form&>(w).Button3()->click(); },
     };
     for (size_t i = 0; i < std::size(windows); ++i) {
         const OnTopWindow& c = windows[i];

@@ -1092,7 +1092,13 @@ The udev rule is missing: </translation>
         <translation>Motor target speed</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location line="+10"/>
+        <source>U/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>Düsenstockvorwärmung Einschalttemperatur</source>
         <translation>Nozzle holder preheating switch-on temperature</translation>
     </message>
@@ -5535,7 +5541,7 @@ The udev rule is missing: </translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&amp;Info...</source>
+        <source>In&amp;fo...</source>
         <translation>&amp;About...</translation>
     </message>
     <message>

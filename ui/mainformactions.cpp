@@ -112,7 +112,7 @@ const Def kActions[] = {
     {"Extras", "EXTR_FLASH", QT_TRANSLATE_NOOP("TMAIN_Form", "Steuergerät programmieren..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Steuergerätesoftware programmieren"), 605, "F9", 56, false, true},
     {"Hilfe", "HELP_Inhalt", QT_TRANSLATE_NOOP("TMAIN_Form", "&Inhalt"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hilfeinhalt"), 0, "", 18, false, false},
     {"Hilfe", "HELP_Index", QT_TRANSLATE_NOOP("TMAIN_Form", "I&ndex"), QT_TRANSLATE_NOOP("TMAIN_Form", "Hilfeindex"), 0, "", -1, false, false},
-    {"Hilfe", "HELP_Info", QT_TRANSLATE_NOOP("TMAIN_Form", "&Info..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Informationen"), 0, "", -1, false, false},
+    {"Hilfe", "HELP_Info", QT_TRANSLATE_NOOP("TMAIN_Form", "In&fo..."), QT_TRANSLATE_NOOP("TMAIN_Form", "Informationen"), 0, "", -1, false, false},
 };
 // clang-format on
 

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 
 QString toQ(const ByteString& s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
@@ -53,6 +56,24 @@ bool isOpenWindow(const QWidget* w) {
     return w && w->isWindow() && w->isVisible() &&
            !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip ||
              w->windowType() == Qt::SplashScreen);
+}
+
+// The box as wide as its longest line, so a text laid out in lines keeps them: the box would
+// wrap it at half the screen and leave single words on lines of their own. A line wider than
+// the screen still wraps.
+void sizeToLongestLine(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    label->ensurePolished();
+    const QFontMetrics fm = label->fontMetrics();
+    int longest = 0;
+    for (const QString& line : box.text().split('\n'))
+        longest = std::max(longest, fm.horizontalAdvance(QString(line).remove('\r')));
+    // Room for the icon, the margins and the window frame.
+    constexpr int kBeside = 160;
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() - kBeside : longest;
+    label->setMinimumWidth(std::clamp(longest + fm.averageCharWidth(), 0, std::max(room, 0)));
 }
 
 }  // namespace
@@ -113,6 +134,7 @@ int QtUserInteraction::messageBox(MsgKind kind, const ByteString& text, int butt
     }
     QMessageBox box(icon, applicationTitle(), toQ(text), qb, UI_DialogOwner(m_parent));
     UI_PrepareDialog(&box);
+    sizeToLongestLine(box);
     // Help closes a message box: it shows its topic and brings the box back, so only the
     // box's own buttons (or Escape and the close box, as Cancel) end it.
     bool helpPressed = false;

@@ -9,9 +9,7 @@
 
 TEXTRA_USB_Sel::TEXTRA_USB_Sel(D2XXUnit& d2xx, ITimerFactory& timers,
                                std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags),
-      m_selection(d2xx),
-      m_timer(timers.createTimer()) {
+    : QDialog(parent, kFixedDialogFlags), m_selection(d2xx), m_timer(timers.createTimer()) {
     setObjectName(QStringLiteral("EXTRA_USB_Sel"));
     setWindowTitle(tr("USB-Gerät auswählen"));
     m_timer->setInterval(AdapterSelection::ScanIntervalMs);
@@ -46,6 +44,7 @@ TEXTRA_USB_Sel::~TEXTRA_USB_Sel() {
 }
 
 ByteString TEXTRA_USB_Sel::Execute(const ByteString& currentSerial) {
+    m_currentSerial = currentSerial;
     m_selection.begin();
     USBSEL_FillList();
     Timer1Timer();  // the first tick at once, the next ones every 250 ms
@@ -66,8 +65,10 @@ void TEXTRA_USB_Sel::USBSEL_FillList() {
     m_list->clear();
     for (int n = 1; n <= m_selection.foundCount(); ++n) {
         const AdapterSelection::Found& e = m_selection.entry(n);
-        m_list->addTopLevelItem(
-            new QTreeWidgetItem(QStringList{toQ(e.serial), toQ(e.description)}));
+        auto* item = new QTreeWidgetItem(QStringList{toQ(e.serial), toQ(e.description)});
+        m_list->addTopLevelItem(item);
+        // The adapter in use is marked, so OK as it stands keeps it.
+        if (!m_currentSerial.empty() && e.serial == m_currentSerial) m_list->setCurrentItem(item);
     }
 }
 

@@ -23,8 +23,9 @@ public:
                    QWidget* parent = nullptr);
     ~TEXTRA_USB_Sel() override;
 
-    // Shows the dialog; OK gives the serial of the selected row (empty when no row is
-    // selected), any other close gives `currentSerial` back.
+    // Shows the dialog with the row of `currentSerial` (the adapter in use) marked; OK gives the
+    // serial of the selected row (empty when no row is selected), any other close gives
+    // `currentSerial` back.
     ByteString Execute(const ByteString& currentSerial);
     // One refresh of the list (the timer's tick).
     void Timer1Timer();
@@ -43,4 +44,5 @@ private:
     QTreeWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    ByteString m_currentSerial;  // the adapter in use, as Execute was given it
 };

@@ -89,8 +89,14 @@ TEST_F(MainWindowExtras, TheChosenAdapterIsTheOneOpenedAfterwards) {
     next.showReady();
     EXPECT_EQ(next.sim.openAdapter(), static_cast<int>(s));
     // OK without a row: no serial, so the first adapter found by its description is opened
+    // (the row of the adapter in use comes marked; the user takes the mark off)
     next.form->usbSelForm()->showModal = [&](TEXTRA_USB_Sel& d) {
         next.advance(600);
+        const auto marked = d.USBListView()->selectedItems();
+        EXPECT_EQ(marked.size(), 1);
+        EXPECT_EQ(marked.value(0) ? marked.value(0)->text(0) : QString(),
+                  QStringLiteral("SIM00002"));
+        d.USBListView()->clearSelection();
         d.OKBtn()->click();
         return d.result();
     };

@@ -19,6 +19,7 @@
 #include "kx3141unit.h"
 #include "kx3166unit.h"
 #include "servicerun.h"
+#include "settingslanguage.h"
 
 namespace {
 
@@ -206,6 +207,49 @@ TEST(MainWindowKeys, NoKeyOfTheActionTableIsHeldTwiceAfterEveryWindowAndMenu) {
         QApplication::processEvents();
     }
     ASSERT_TRUE(t.run->runUntil([&] { return t.unit.override(SimKX3166Unit::HS) == 0; }, 5000));
+}
+
+// The letter a menu line is chosen by (the one after a single '&'), lower case; none: empty.
+QString menuLetter(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// Within each menu of the menu bar (and within the bar itself) no two shown lines share their
+// letter, in German and in English: a shared letter only steps between the lines.
+TEST(MainWindowKeys, NoTwoLinesOfAMenuShareTheirLetter) {
+    for (const char* language : {"DEU", "ENG"}) {
+        SCOPED_TRACE(language);
+        if (QLatin1String(language) == QLatin1String("ENG")) {
+            ASSERT_TRUE(LANG_Load(QStringLiteral("ENG"), QStringLiteral(CALVIX_QM_DIR)));
+        }
+        {
+            ServiceRun<SimKX3166Unit> t;  // the class with the most menu lines
+            t.start();
+            // The control menu's lines carry the letters of the control units' own naming.
+            std::vector<QWidget*> menus = {t.form().menuBar()};
+            for (QMenu* m : t.form().menuBar()->findChildren<QMenu*>())
+                if (m->objectName() != QLatin1String("Steuerung1")) menus.push_back(m);
+            for (QWidget* menu : menus) {
+                std::map<QString, QStringList> byLetter;
+                for (QAction* a : menu->actions()) {
+                    if (a->isVisible() && !a->isSeparator() && !menuLetter(a->text()).isEmpty())
+                        byLetter[menuLetter(a->text())] << a->text();
+                }
+                for (const auto& [letter, lines] : byLetter)
+                    EXPECT_EQ(lines.size(), 1) << menu->objectName().toStdString() << ": "
+                                               << lines.join(QStringLiteral(" / ")).toStdString();
+            }
+        }
+        LANG_Unload();
+    }
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include "mainwinharness.h"
 #include "overviewform.h"
 #include "protokoll.h"
+#include "servicerun.h"
+#include "settingslanguage.h"
 
 namespace {
 
@@ -145,6 +147,19 @@ TEST_F(MainWindowKX3117, ErrorDeleteAsksWithTheClassThreeTextAndEmptiesTheList) 
     // emptied at once, before the next read of the list
     EXPECT_EQ(dp("OVRERRCNT"), "0");
     EXPECT_EQ(dp("ERRCODE1"), "");
+}
+
+// In English the motor speed's unit reads as the trend and the component test write it, in the
+// overview and the operating data alike.
+TEST(MainWindowKX3117English, MotorSpeedIsInRpm) {
+    ASSERT_TRUE(LANG_Load(QStringLiteral("ENG"), QStringLiteral(CALVIX_QM_DIR)));
+    {
+        ServiceRun<SimKX3117Unit> t;
+        t.start();
+        for (const char* key : {"OVRBGRPM", "BETSBGRPM"})
+            EXPECT_EQ(t.form().engine().dataPoints.DP_Find(key).Unit, "rpm") << key;
+    }
+    LANG_Unload();
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "boxuser.h"
@@ -133,6 +135,51 @@ TEST(MessageBoxHelp, ShowsTheTopicAndKeepsTheBoxUntilOkOrCancel) {
     }});
     EXPECT_EQ(ui.messageBox(MsgKind::Warning, fromQ(text), MB_OK | MB_CANCEL), MB_OK);
     EXPECT_EQ(plain.stepsDone(), 1u);
+}
+
+// A box is as wide as its longest line: the lines the text is laid out in stay whole, no word
+// is left on a line of its own; a line wider than the screen wraps within it.
+TEST(MessageBoxSize, TheTextKeepsItsLines) {
+    struct Case {
+        const char* what;
+        QString text;
+        bool fits;  // the longest line fits on the screen
+    };
+    const Case cases[] = {
+        {"one padded line",
+         QStringLiteral("     Bitte den Prüfstecker anstelle des Temperatursensor anstecken.     "),
+         true},
+        {"padded lines",
+         QStringLiteral("     Der Komponententest wurde beendet:       \r\n"
+                        "     - anschließend das Heizgerät wieder an das Bordnetz "
+                        "anschließen       \r\n"
+                        "     - Diagnose neu starten"),
+         true},
+        {"short", QStringLiteral("     Fertig.     "), true},
+        {"wider than the screen", QString(60, 'W') + ' ' + QString(60, 'W'), false},
+    };
+    QtUserInteraction ui(nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int lines = 0, labelHeight = 0, lineHeight = 0, boxWidth = 0, screenWidth = 0;
+        BoxUser user({[&](QMessageBox& box) {
+            auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(label, nullptr);
+            lines = static_cast<int>(box.text().count('\n')) + 1;
+            labelHeight = label->height();
+            lineHeight = label->fontMetrics().lineSpacing();
+            boxWidth = box.frameGeometry().width();
+            screenWidth = box.screen()->availableGeometry().width();
+            BoxUser::press(box, QMessageBox::Ok);
+        }});
+        ui.messageBox(MsgKind::Information, fromQ(c.text), MB_OK);
+        ASSERT_EQ(user.stepsDone(), 1u);
+        if (c.fits)
+            EXPECT_LT(labelHeight, (lines + 1) * lineHeight) << lines << " lines";
+        else
+            EXPECT_GT(labelHeight, lines * lineHeight);  // wrapped
+        EXPECT_LE(boxWidth, screenWidth);
+    }
 }
 
 }  // namespace

@@ -118,4 +118,40 @@ TEST_F(UsbSelection, NoAdapterAndElevenAdapters) {
     });
 }
 
+TEST_F(UsbSelection, TheAdapterInUseIsMarked) {
+    sim.addAdapter("NAV0001");
+    const size_t second = sim.addAdapter("NAV0002");
+    struct Case {
+        const char* current;
+        const char* marked;  // after the first scan
+        const char* okGives;
+    };
+    const Case cases[] = {{"NAV0002", "NAV0002", "NAV0002"},
+                          {"NAV0001", "NAV0001", "NAV0001"},
+                          {"NAV0007", "", ""},
+                          {"", "", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.current);
+        EXPECT_EQ(run(c.current,
+                      [&](TEXTRA_USB_Sel& d) {
+                          clock.advance(500);
+                          EXPECT_EQ(selectedSerial(), c.marked);
+                          d.OKBtn()->click();
+                          return d.result();
+                      }),
+                  c.okGives);
+    }
+    // Plugged in again, the adapter in use is marked once more.
+    run("NAV0002", [&](TEXTRA_USB_Sel& d) {
+        clock.advance(500);
+        sim.unplug(second);
+        clock.advance(250);
+        EXPECT_EQ(selectedSerial(), "");
+        sim.replug(second);
+        clock.advance(250);
+        EXPECT_EQ(selectedSerial(), "NAV0002");
+        return int(ResultCancel);
+    });
+}
+
 }  // namespace

@@ -30,7 +30,8 @@ TANSI_TREND_Form::TANSI_TREND_Form(const DataPointTable& dataPoints, ViewContext
             [this] { return context().temperatureUnit ? context().temperatureUnit() : 0; }) {
     setObjectName(QStringLiteral("ANSI_TREND_Form"));
     setWindowTitle(tr("Trendgrafik"));
-    setMinimumSize(600, 550);
+    // The chart scales: of all the views it gives way first when the area is small.
+    setMinimumSize(420, 360);
     FormCreate();
     resize(760, 600);
 }

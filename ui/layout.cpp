@@ -81,6 +81,7 @@ void keepInMdiArea(QWidget* w) {
 
 constexpr char NormalGeometryProperty[] = "NormalGeometry";
 constexpr char KeptColumnsProperty[] = "KeptColumnWidths";
+constexpr char WantedSizeProperty[] = "WantedSize";
 
 bool isNormalState(Qt::WindowStates states) {
     return !(states & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -194,6 +195,17 @@ void LAYOUT_KeepMdiChild(QMdiSubWindow* sub) {
         keeper->apply();
     else
         new MdiChildKeeper(sub);
+}
+
+void LAYOUT_SetWantedSize(QWidget* window, const QSize& size) {
+    if (!window || LAYOUT_WantedSize(window) == size) return;
+    window->setProperty(WantedSizeProperty, size);
+    if (QWidget* holder = window->parentWidget())
+        QCoreApplication::postEvent(holder, new QEvent(QEvent::LayoutRequest));
+}
+
+QSize LAYOUT_WantedSize(const QWidget* window) {
+    return window ? window->property(WantedSizeProperty).toSize() : QSize();
 }
 
 QRect LAYOUT_NormalGeometry(const QWidget* w) {

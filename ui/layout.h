@@ -10,6 +10,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QObject;
 class QRect;
+class QSize;
 class QTreeView;
 class QWidget;
 
@@ -41,6 +42,12 @@ int LAYOUT_Tag(const QObject* object);
 // window's MDI children are kept so from their creation; applying again takes the inner
 // window's limits as they are now.
 void LAYOUT_KeepMdiChild(QMdiSubWindow* sub);
+// The room a window wants in an arrangement of the MDI children, beyond its minimum size: what
+// it needs to show its content whole (0 in a direction: its minimum is enough). Arrangements
+// give it that room where every child can have it, and its minimum where not. A changed size
+// is told to the MDI child holding the window, as a change of its limits is.
+void LAYOUT_SetWantedSize(QWidget* window, const QSize& size);
+QSize LAYOUT_WantedSize(const QWidget* window);
 // The place a window has, or comes back to, in the normal state.
 QRect LAYOUT_NormalGeometry(const QWidget* window);
 

@@ -10,6 +10,26 @@
 
 #include "layout.h"
 
+namespace {
+
+// The size a child takes at the least in an arrangement: its minimum, or, where the room
+// allows, the size its window wants to show its content whole.
+QSize leastSize(const QMdiSubWindow* s, bool wanted) {
+    QSize lo = s->minimumSize();
+    if (!wanted || !s->widget()) return lo;
+    const QSize want = LAYOUT_WantedSize(s->widget());
+    const QMargins m = s->contentsMargins();
+    if (want.width() > 0)
+        lo.setWidth(
+            std::max(lo.width(), std::min(want.width() + m.left() + m.right(), s->maximumWidth())));
+    if (want.height() > 0)
+        lo.setHeight(std::max(lo.height(),
+                              std::min(want.height() + m.top() + m.bottom(), s->maximumHeight())));
+    return lo;
+}
+
+}  // namespace
+
 std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
                                  const std::vector<int>& maximums) {
     const size_t n = minimums.size();
@@ -99,13 +119,14 @@ std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>
 }
 
 std::vector<int> MdiArranger::grouping(Qt::Orientation orientation,
-                                       const QList<QMdiSubWindow*>& children) const {
+                                       const QList<QMdiSubWindow*>& children, bool wanted) const {
     const QRect room = arrangeRect(false, false);
     const bool rows = orientation == Qt::Horizontal;
     std::vector<int> along, across;
     for (const QMdiSubWindow* s : children) {
-        along.push_back(rows ? s->minimumHeight() : s->minimumWidth());
-        across.push_back(rows ? s->minimumWidth() : s->minimumHeight());
+        const QSize lo = leastSize(s, wanted);
+        along.push_back(rows ? lo.height() : lo.width());
+        across.push_back(rows ? lo.width() : lo.height());
     }
     return MDI_GroupChildren(rows ? room.height() : room.width(),
                              rows ? room.width() : room.height(), along, across);
@@ -232,10 +253,11 @@ struct Minimums {
     int along = 0;
     int across = 0;
 };
-Minimums minimumsOf(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children) {
+Minimums minimumsOf(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children,
+                    bool wanted) {
     Minimums m;
     for (const QMdiSubWindow* s : children) {
-        const QSize lo = s->minimumSize();
+        const QSize lo = leastSize(s, wanted);
         const bool rows = orientation == Qt::Horizontal;
         m.along += rows ? lo.height() : lo.width();
         m.across = std::max(m.across, rows ? lo.width() : lo.height());
@@ -256,20 +278,32 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
     prepare(shown);
     // One child a place is the grouping with the most groups, so it is what fits best.
     const size_t count = static_cast<size_t>(shown.size());
-    std::vector<int> groups = grouping(orientation, shown);
-    if (toFit && groups.size() < count) {
-        // The other way one a place before shared places this way, and shared places either
-        // way before scrolling.
-        const Qt::Orientation other = orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
-        std::vector<int> otherGroups = grouping(other, shown);
-        if (otherGroups.size() == count || (groups.empty() && !otherGroups.empty())) {
-            orientation = other;
-            groups = std::move(otherGroups);
+    const Qt::Orientation preferred = orientation;
+    std::vector<int> groups;
+    // Every child with the room its window wants where the area holds them so, else at their
+    // minimums; shared places before scrolling either way.
+    bool wanted = true;
+    for (const bool want : {true, false}) {
+        wanted = want;
+        orientation = preferred;
+        groups = grouping(orientation, shown, wanted);
+        if (toFit && groups.size() < count) {
+            // The other way one a place before shared places this way, and shared places either
+            // way before scrolling.
+            const Qt::Orientation other =
+                orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
+            std::vector<int> otherGroups = grouping(other, shown, wanted);
+            if (otherGroups.size() == count || (groups.empty() && !otherGroups.empty())) {
+                orientation = other;
+                groups = std::move(otherGroups);
+            }
         }
+        if (!groups.empty()) break;
     }
     const bool rows = orientation == Qt::Horizontal;
-    const auto alongMinimum = [rows](const QMdiSubWindow* s) {
-        return rows ? s->minimumHeight() : s->minimumWidth();
+    const auto least = [wanted](const QMdiSubWindow* s) { return leastSize(s, wanted); };
+    const auto alongMinimum = [rows, least](const QMdiSubWindow* s) {
+        return rows ? least(s).height() : least(s).width();
     };
     const auto alongMaximum = [rows](const QMdiSubWindow* s) {
         return rows ? s->maximumHeight() : s->maximumWidth();
@@ -299,7 +333,7 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
         for (size_t g = 0; g < groups.size(); ++g) {
             std::vector<int> minimums, maximums;
             for (int i = first; i < first + groups[g]; ++i) {
-                minimums.push_back(rows ? shown[i]->minimumWidth() : shown[i]->minimumHeight());
+                minimums.push_back(rows ? least(shown[i]).width() : least(shown[i]).height());
                 maximums.push_back(rows ? shown[i]->maximumWidth() : shown[i]->maximumHeight());
             }
             const std::vector<int> breadth =
@@ -322,7 +356,7 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
         // The scroll bars the area will show: along the tiling when the minimums do not fit
         // its length, across it when a child is wider (or taller) than the room. Each bar
         // takes room from the other way, so a second look may find another bar needed.
-        const Minimums m = minimumsOf(orientation, shown);
+        const Minimums m = minimumsOf(orientation, shown, wanted);
         bool hbar = false, vbar = false;
         QRect area = arrangeRect(false, false);
         for (int look = 0; look < 2; ++look) {
@@ -353,6 +387,7 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
     }
     m_tiled = orientation;
     m_toFit = toFit;
+    m_wanted = wanted;
     m_arranging = false;
 }
 
@@ -395,7 +430,8 @@ bool MdiArranger::grewToItsLimits(const QObject* watched) const {
         const QMdiSubWindow* s = m_tiledChildren[i];
         if (s != watched) continue;
         const QSize placed = m_placed.value(i).size();
-        return s->minimumWidth() > placed.width() || s->minimumHeight() > placed.height();
+        const QSize lo = leastSize(s, m_wanted);
+        return lo.width() > placed.width() || lo.height() > placed.height();
     }
     return false;
 }
@@ -411,6 +447,10 @@ bool MdiArranger::atItsPlace(const QMdiSubWindow* child) const {
 
 bool MdiArranger::eventFilter(QObject* watched, QEvent* e) {
     const bool geometry = e->type() == QEvent::Resize || e->type() == QEvent::Move;
+    // A window inside a child that now wants more room tells its child by a layout request.
+    if (e->type() == QEvent::LayoutRequest && m_tiled && !m_arranging && watched != m_area &&
+        grewToItsLimits(watched))
+        scheduleRetile();
     if (geometry && m_tiled && !m_arranging) {
         if (watched == m_area && e->type() == QEvent::Resize) {
             // The tiling follows the area as long as the same children are shown; a child

@@ -1,6 +1,8 @@
 // Arranging the main window's MDI children from the window menu: tiled one above the other
 // (horizontal: each the area's full width) or side by side (vertical), or cascaded. Every
-// child keeps at least its minimum and at most its maximum size. The row of laid-aside
+// child keeps at least its minimum and at most its maximum size; a tiling gives each child the
+// room its window wants to show its content whole (LAYOUT_WantedSize) where the area holds
+// every child so, sharing places if need be, and the minimums only where not. The row of laid-aside
 // (minimised) children along the area's bottom stays free, so no arranged child hides behind
 // it. Tiled children never overlap: when their minimums do not fit in one line, consecutive
 // children share a place of the line (one above the other in a column of the side-by-side
@@ -72,8 +74,9 @@ private:
     void prepare(const QList<QMdiSubWindow*>& children);
     // The groups the children fit the area in without scrolling, tiled in that orientation
     // (see MDI_GroupChildren); nothing when they do not fit so.
-    std::vector<int> grouping(Qt::Orientation orientation,
-                              const QList<QMdiSubWindow*>& children) const;
+    // With `wanted`, each child takes the room its window wants (LAYOUT_WantedSize).
+    std::vector<int> grouping(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children,
+                              bool wanted) const;
     // Places the children in the given order (or in the fitting orientation).
     void place(Qt::Orientation orientation, bool toFit, const QList<QMdiSubWindow*>& children);
     // Puts the children at their places (each within its limits there).
@@ -97,6 +100,7 @@ private:
     QList<QRect> m_placed;                           // where the tiling put them, unscrolled
     QWidget* m_reserve;                              // holds the room below the content
     bool m_toFit = false;
+    bool m_wanted = false;  // the tiling gave the children the room their windows want
     bool m_arranging = false;
     bool m_retileDue = false;
 };

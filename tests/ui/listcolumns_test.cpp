@@ -116,9 +116,9 @@ protected:
     QTreeWidget* list = nullptr;
 };
 
-// A first run's settings give 250, 150 and 50 pixels. In a wide window one above the other
-// and in narrow ones (the narrowest too narrow for the value column's given width beside the
-// others), then after the user set the value column's width by hand.
+// A first run's settings give 250, 150 and 50 pixels (the unit column keeps its least 100). In
+// a wide window one above the other and in narrow ones, where the columns share the list, then
+// after the user set the value column's width by hand.
 TEST_P(ValueColumn, ShowsItsLongestTextWholeWhileThereIsRoom) {
     MainSettings settings{{}, {}};
     settings.ListColumnWidths[GetParam().listTag] = {250, 150, 50, 0, 0};
@@ -129,19 +129,24 @@ TEST_P(ValueColumn, ShowsItsLongestTextWholeWhileThereIsRoom) {
     for (int width : {1592, 525, 330, 200}) {
         resizeTo(width);
         SCOPED_TRACE(width);
-        const int room = list->viewport()->width() / 2;
+        const int room = list->viewport()->width();
         const int column = list->columnWidth(1);
-        // What the other columns need at the least: the unit's width and the stretching
-        // parameter column's least width.
-        const int others = list->columnWidth(2) + list->header()->minimumSectionSize();
-        const int inSight = list->viewport()->width() - others;
-        if (widest() <= std::min(room, inSight)) {
-            EXPECT_GE(column, widest()) << "every value whole";
+        const int unit = list->columnWidth(2);
+        // The names' widest text, and the least room they keep: up to half the list.
+        int names = list->header()->sectionSizeHint(0);
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            names = std::max(names, list->sizeHintForIndex(list->model()->index(r, 0)).width());
+        const int nameShare = std::min(names, room / 2);
+        const int wide = std::max(150, std::min(widest(), room / 2));
+        if (room - wide - 100 >= names) {
+            EXPECT_EQ(column, wide) << "the width given, widened up to half the list";
+            EXPECT_EQ(unit, 100) << "the unit column's least width";
         } else {
-            EXPECT_EQ(column, std::min(std::max(room, 150), inSight)) << "at most half the list";
+            EXPECT_GE(column, std::min(widest(), room - nameShare - unit)) << "no value cut";
+            EXPECT_GE(list->columnWidth(0), nameShare - 1) << "the names' share";
         }
-        EXPECT_GE(column, std::min(150, inSight)) << "never below the width it was given";
-        EXPECT_LE(column + others, list->viewport()->width()) << "every column in sight";
+        EXPECT_LE(list->columnWidth(0) + column + unit, room) << "every column in sight";
+        EXPECT_GE(column, list->header()->minimumSectionSize());
     }
 
     // Dragged narrower by hand: kept, whatever comes.

@@ -11,10 +11,13 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "printing.h"
 #include "viewdata.h"
 #include "viewtestsupport.h"
 
@@ -182,6 +185,112 @@ TEST_F(TrendForm, PrintsToAPdfFileThroughTheSharedPrintDialog) {
     EXPECT_EQ(rec.ui.boxes[0].text, "    Datei trend.pdf konnte nicht erstellt werden!    ");
 }
 
+// A word of a PDF page as the text tool finds it, in points from the top left.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+struct PdfPage {
+    QSizeF size;
+    std::vector<PdfWord> words;
+};
+PdfPage pdfWords(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    PdfPage page;
+    const QRegularExpression size(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpressionMatch m = size.match(html);
+    if (m.hasMatch()) page.size = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
+                       "yMax=\"([-\\d.]+)\">([^<]*)</word>"));
+    for (auto i = word.globalMatch(html); i.hasNext();) {
+        const QRegularExpressionMatch w = i.next();
+        page.words.push_back(
+            {w.captured(5), QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                   QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
+    }
+    return page;
+}
+
+// The printed chart of the classes with the fewest and the most series, upright and across:
+// every text on the page within the printer's margins, no glyph larger than 14 pt or too small
+// to read, no two texts over each other; the window's own chart unchanged afterwards.
+TEST_F(TrendForm, PrintedChartFitsThePageWithLegibleTexts) {
+    struct Case {
+        int deviceClass;
+        bool landscape;
+        QSizeF page;
+    };
+    const Case cases[] = {
+        {1, false, {595, 842}},
+        {1, true, {842, 595}},
+        {3, false, {595, 842}},
+        {3, true, {842, 595}},
+    };
+    for (const Case& c : cases) {
+        const std::string what =
+            "class " + std::to_string(c.deviceClass) + (c.landscape ? " landscape" : " portrait");
+        SCOPED_TRACE(what);
+        make(c.deviceClass);
+        run(60);
+        QCustomPlot* chart = form->Chart();
+        chart->replot();
+        const QRect plotBefore = chart->axisRect()->rect();
+        const QFont fontBefore = form->seriesAxis(6)->tickLabelFont();
+        const int legendColumnsBefore = chart->legend->wrap();
+
+        QTemporaryDir dir;
+        PrintChoice toFile;
+        toFile.pdfFile = dir.filePath("trend.pdf").toStdString();
+        toFile.landscape = c.landscape;
+        rec.ui.printChoices.push_back(toFile);
+        form->PRINT_Button()->click();
+        const PdfPage page = pdfWords(QString::fromStdString(toFile.pdfFile));
+        EXPECT_GT(page.words.size(), 40u);
+        const QByteArray shots = qgetenv("CALVIX_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            QFile::copy(QString::fromStdString(toFile.pdfFile),
+                        QDir(QString::fromLocal8Bit(shots))
+                            .filePath(QString::fromStdString("trend-print-" + what + ".pdf")
+                                          .replace(QLatin1Char(' '), QLatin1Char('-'))));
+        ASSERT_NEAR(page.size.width(), c.page.width(), 1);
+        ASSERT_NEAR(page.size.height(), c.page.height(), 1);
+        QPrinter printer;
+        UI_ApplyPrintChoice(printer, toFile);
+        const QRectF inside = printer.pageLayout().paintRectPoints().adjusted(-0.5, -0.5, 0.5, 0.5);
+
+        QStringList texts;
+        for (const PdfWord& w : page.words) texts << w.text;
+        for (const char* expected : {"BM", "HS", "UB", "Zeit", "[0..1min]"})
+            EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+        EXPECT_EQ(texts.contains(QStringLiteral("SPAR1")), c.deviceClass == 3);
+        for (size_t i = 0; i < page.words.size(); ++i) {
+            const PdfWord& w = page.words[i];
+            const std::string word = w.text.toStdString();
+            EXPECT_TRUE(inside.contains(w.box)) << word << " at " << w.box.x() << "," << w.box.y();
+            // Across a word its glyphs' height is the smaller side of its box (upright or
+            // turned); a short word's smaller side is its width, smaller still.
+            const double glyph = std::min(w.box.width(), w.box.height());
+            EXPECT_LE(glyph, 14) << word;
+            if (w.box.width() > w.box.height() && w.text.size() > 1) {
+                EXPECT_GE(glyph, 5) << word;
+            }
+            for (size_t j = i + 1; j < page.words.size(); ++j) {
+                const QRectF both = w.box.intersected(page.words[j].box);
+                EXPECT_FALSE(both.width() > 0.5 && both.height() > 0.5)
+                    << word << " over " << page.words[j].text.toStdString();
+            }
+        }
+        chart->replot();
+        EXPECT_EQ(chart->axisRect()->rect(), plotBefore) << "the window's chart as before";
+        EXPECT_EQ(form->seriesAxis(6)->tickLabelFont(), fontBefore);
+        EXPECT_EQ(chart->legend->wrap(), legendColumnsBefore);
+    }
+}
+
 TEST_F(TrendForm, NoChartUntilAClassIsShown) {
     form = std::make_unique<TANSI_TREND_Form>(dp, rec.context(), [this] { return now; });
     form->resize(900, 640);
@@ -227,7 +336,10 @@ TEST_F(TrendForm, NarrowChartKeepsLegendAndLabelsLegible) {
         const double gap = std::abs(a->coordToPixel(ticks[1]) - a->coordToPixel(ticks[0]));
         EXPECT_GE(gap, QFontMetricsF(a->tickLabelFont()).height()) << series;
     }
-    // the whole Fahrenheit range is still labelled from -40 to 260
+    // at 600 x 550 the whole Fahrenheit range is still labelled from -40 to 260
+    form->resize(600, 550);
+    QApplication::processEvents();
+    chart->replot();
     const QVector<double> t = form->seriesAxis(6)->tickVector();
     EXPECT_EQ(t.front(), -40);
     EXPECT_EQ(t.back(), 260);

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
@@ -10,27 +12,33 @@
 
 namespace {
 
-class ValueColumnFit : public QObject {
+constexpr int kName = 0;
+constexpr int kValue = 1;
+constexpr int kUnit = 2;
+
+class ListColumnFit : public QObject {
 public:
-    ValueColumnFit(QTreeView* list, int column)
+    ListColumnFit(QTreeView* list, int unitMinimum)
         : QObject(list),
           m_list(list),
           m_headerArea(list->header()->viewport()),
           m_listArea(list->viewport()),
-          m_column(column),
-          m_base(list->columnWidth(column)) {
+          m_unitMinimum(unitMinimum) {
+        m_base[kValue] = list->columnWidth(kValue);
+        m_base[kUnit] = std::max(list->columnWidth(kUnit), unitMinimum);
         connect(list->header(), &QHeaderView::sectionResized, this,
                 [this](int section, int, int size) { sectionResized(section, size); });
         m_headerArea->installEventFilter(this);
         m_listArea->installEventFilter(this);
         if (QAbstractItemModel* model = list->model()) {
-            connect(model, &QAbstractItemModel::dataChanged, this, &ValueColumnFit::schedule);
-            connect(model, &QAbstractItemModel::rowsInserted, this, &ValueColumnFit::schedule);
-            connect(model, &QAbstractItemModel::rowsRemoved, this, &ValueColumnFit::schedule);
-            connect(model, &QAbstractItemModel::modelReset, this, &ValueColumnFit::schedule);
-            connect(model, &QAbstractItemModel::layoutChanged, this, &ValueColumnFit::schedule);
+            connect(model, &QAbstractItemModel::dataChanged, this, &ListColumnFit::schedule);
+            connect(model, &QAbstractItemModel::rowsInserted, this, &ListColumnFit::schedule);
+            connect(model, &QAbstractItemModel::rowsRemoved, this, &ListColumnFit::schedule);
+            connect(model, &QAbstractItemModel::modelReset, this, &ListColumnFit::schedule);
+            connect(model, &QAbstractItemModel::layoutChanged, this, &ListColumnFit::schedule);
         }
-        keepBase();
+        keepBase(kValue);
+        keepBase(kUnit);
         schedule();
     }
 
@@ -50,27 +58,28 @@ protected:
 
 private:
     void sectionResized(int section, int size) {
-        if (section != m_column || m_fitting) return;
+        if ((section != kValue && section != kUnit) || m_fitting) return;
+        if (section == kUnit && size < m_unitMinimum) setWidth(kUnit, m_unitMinimum);
         if (m_userHand) {
-            m_byHand = true;
+            m_byHand[section] = true;
             // The user's width is the one to keep: the settings take the shown width again.
-            LAYOUT_KeepColumnWidth(m_list, m_column, -1);
+            LAYOUT_KeepColumnWidth(m_list, section, -1);
         } else {
-            m_base = size;
-            keepBase();
+            m_base[section] = section == kUnit ? std::max(size, m_unitMinimum) : size;
+            keepBase(section);
         }
         schedule();
     }
 
-    // The settings keep the width the program set, not the one widened for the texts, so
-    // the layout does not grow from run to run.
-    void keepBase() {
-        if (!m_byHand) LAYOUT_KeepColumnWidth(m_list, m_column, m_base);
+    // The settings keep the width the program set, not the fitted one, so the layout does not
+    // change from run to run.
+    void keepBase(int column) {
+        if (!m_byHand[column]) LAYOUT_KeepColumnWidth(m_list, column, m_base[column]);
     }
 
-    // Many cells change in one refresh: the width is worked out once, when they are done.
+    // Many cells change in one refresh: the widths are worked out once, when they are done.
     void schedule() {
-        if (m_due || m_byHand) return;
+        if (m_due) return;
         m_due = true;
         QTimer::singleShot(0, this, [this] {
             m_due = false;
@@ -78,30 +87,52 @@ private:
         });
     }
 
-    void fit() {
-        if (m_byHand) return;
-        const QAbstractItemView* view = m_list;  // the tree view keeps it protected
-        const int widest = std::max(view->sizeHintForColumn(m_column),
-                                    m_list->header()->sectionSizeHint(m_column));
-        const int room = m_list->viewport()->width() / 2;
-        int width = std::max(m_base, std::min(widest, room));
-        // A list too narrow even for the width the program set: the column gives way as well,
-        // so that no column lies out of sight (a stretching one keeps its least width), down
-        // to the header's least width.
-        const QHeaderView* header = m_list->header();
-        int others = 0;
-        for (int i = 0; i < header->count(); ++i) {
-            if (i == m_column || header->isSectionHidden(i)) continue;
-            others += header->sectionResizeMode(i) == QHeaderView::Stretch
-                          ? header->minimumSectionSize()
-                          : header->sectionSize(i);
-        }
-        const int inSight = m_list->viewport()->width() - others;
-        width = std::max(std::min(width, inSight), header->minimumSectionSize());
-        if (width == m_list->columnWidth(m_column)) return;
+    void setWidth(int column, int width) {
+        if (width == m_list->columnWidth(column)) return;
         m_fitting = true;
-        m_list->setColumnWidth(m_column, width);
+        m_list->setColumnWidth(column, width);
         m_fitting = false;
+    }
+
+    void fit() {
+        const ListColumnNeeds need = VIEW_ListColumnNeeds(m_list);
+        keepWindowWide(need);
+        const int room = m_list->viewport()->width();
+        const int least = m_list->header()->minimumSectionSize();
+        int value = m_byHand[kValue] ? m_list->columnWidth(kValue)
+                                     : std::max(m_base[kValue], std::min(need.value, room / 2));
+        int unit = m_byHand[kUnit] ? m_list->columnWidth(kUnit) : m_base[kUnit];
+        if (room - value - unit < need.name) {
+            // Narrower than the widths set: the units give up the room they do not use, the
+            // names keep theirs, up to half the list, and the values take what is left, as
+            // much as their widest needs.
+            if (!m_byHand[kUnit]) unit = std::min(unit, need.unit);
+            const int nameShare = std::min(need.name, room / 2);
+            if (!m_byHand[kValue])
+                value = std::max(least, std::min(need.value, room - nameShare - unit));
+            // Even that does not fit: the units too give way to the names' share.
+            if (!m_byHand[kUnit] && room - nameShare - value < unit)
+                unit = std::max(least, room - nameShare - value);
+        }
+        setWidth(kValue, value);
+        setWidth(kUnit, unit);
+    }
+
+    // The window holding the list wants the room for the widest name, value and unit side by
+    // side in an arrangement; it grows only while the list has rows, so changing values do not
+    // make the arrangement follow each of them.
+    void keepWindowWide(const ListColumnNeeds& need) {
+        QWidget* window = m_list->parentWidget();
+        if (!window) return;
+        if (m_list->model() && m_list->model()->rowCount() > 0) {
+            const int bar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                         m_list->verticalScrollBar());
+            const int whole = need.name + need.value + need.unit + 2 * m_list->frameWidth() + bar;
+            m_neededWidth = std::max(m_neededWidth, whole);
+        } else {
+            m_neededWidth = 0;
+        }
+        LAYOUT_SetWantedSize(window, QSize(m_neededWidth, 0));
     }
 
     QTreeView* m_list;
@@ -109,9 +140,10 @@ private:
     // they may send events while the list is being taken down.
     QObject* m_headerArea;
     QObject* m_listArea;
-    int m_column;
-    int m_base;  // the width the program set
-    bool m_byHand = false;
+    int m_unitMinimum;
+    int m_neededWidth = 0;
+    int m_base[3] = {0, 0, 0};  // the widths the program set
+    bool m_byHand[3] = {false, false, false};
     bool m_userHand = false;
     bool m_fitting = false;
     bool m_due = false;
@@ -119,6 +151,15 @@ private:
 
 }  // namespace
 
-void VIEW_FitValueColumn(QTreeView* list, int column) {
-    if (list && column >= 0) new ValueColumnFit(list, column);
+void VIEW_FitListColumns(QTreeView* list, int unitMinimum) {
+    if (list && list->header()->count() >= 3) new ListColumnFit(list, unitMinimum);
+}
+
+ListColumnNeeds VIEW_ListColumnNeeds(const QTreeView* list) {
+    const QAbstractItemView* view = list;  // the tree view keeps the size hints protected
+    const QHeaderView* header = list->header();
+    const auto widest = [&](int column) {
+        return std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    };
+    return {widest(kName), widest(kValue), widest(kUnit)};
 }

@@ -61,6 +61,13 @@ TANSI_PROT_Form::TANSI_PROT_Form(MainSettings* settings, IUserInteraction& ui, Q
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_text);
+    // In an arrangement the log wants a few whole telegram lines of sixteen bytes in sight.
+    const QFontMetrics fm(m_text->font());
+    const int bar = m_text->verticalScrollBar()->sizeHint().width();
+    LAYOUT_SetWantedSize(this, QSize(fm.horizontalAdvance(QStringLiteral("RX: ") +
+                                                          QStringLiteral("00 ").repeated(16)) +
+                                         bar + 2 * m_text->frameWidth() + 12,
+                                     5 * fm.lineSpacing() + 2 * m_text->frameWidth() + 10));
 
     m_start = makeAction(this, QStringLiteral("PROT_START"), tr("Protokollierung &starten"),
                          tr("Protokollierung start"), true);

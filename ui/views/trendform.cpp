@@ -4,9 +4,11 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "printing.h"
 #include "qtcontrols.h"
@@ -16,6 +18,46 @@ namespace {
 
 // The most legend entries side by side on a wide chart.
 constexpr int kLegendColumns = 9;
+
+// A printed chart is laid out in pixels of this size, those of a common screen.
+constexpr double kPrintUnitsPerInch = 96;
+
+// While printing, every font of the chart in pixels of the printed layout: a font in points
+// would be sized once more by the printer's resolution on top of the layout's scale. The
+// chart's own fonts come back when this goes.
+class PrintFonts {
+public:
+    explicit PrintFonts(QCustomPlot* chart) {
+        static const char* const names[] = {"font", "labelFont", "tickLabelFont"};
+        for (QObject* o : chart->findChildren<QObject*>())
+            for (const char* name : names) {
+                const QVariant v = o->property(name);
+                if (!v.isValid() || v.userType() != QMetaType::QFont) continue;
+                const QFont font = v.value<QFont>();
+                m_saved.push_back({o, name, font});
+                o->setProperty(name, inPixels(font));
+            }
+    }
+    ~PrintFonts() {
+        for (const Saved& s : m_saved)
+            if (s.object) s.object->setProperty(s.name, s.font);
+    }
+    PrintFonts(const PrintFonts&) = delete;
+    PrintFonts& operator=(const PrintFonts&) = delete;
+
+private:
+    static QFont inPixels(QFont font) {
+        if (font.pointSizeF() > 0)
+            font.setPixelSize(std::max(1, qRound(font.pointSizeF() * kPrintUnitsPerInch / 72)));
+        return font;
+    }
+    struct Saved {
+        QPointer<QObject> object;
+        const char* name;
+        QFont font;
+    };
+    std::vector<Saved> m_saved;
+};
 
 TrendRecorder::Clock systemClock() {
     return [] { return QDateTime::currentMSecsSinceEpoch() / 1000.0; };
@@ -30,7 +72,8 @@ TANSI_TREND_Form::TANSI_TREND_Form(const DataPointTable& dataPoints, ViewContext
             [this] { return context().temperatureUnit ? context().temperatureUnit() : 0; }) {
     setObjectName(QStringLiteral("ANSI_TREND_Form"));
     setWindowTitle(tr("Trendgrafik"));
-    setMinimumSize(600, 550);
+    // The chart scales: of all the views it gives way first when the area is small.
+    setMinimumSize(420, 360);
     FormCreate();
     resize(760, 600);
 }
@@ -191,18 +234,28 @@ bool TANSI_TREND_Form::TREND_Print(QPrinter& printer) {
     QCPPainter painter;
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
+    // Hairlines would shrink to a dot's width at the printer's resolution.
+    painter.setMode(QCPPainter::pmNonCosmetic);
     if (!painter.begin(&printer)) return false;
     // The whole width of the page, one percent left free at top and bottom. The chart is laid
-    // out at its size on the screen, stretched to the page's proportions, then scaled up, so
-    // its texts and lines keep their weight.
+    // out anew for that room in units of a 96 dpi screen, so it keeps the proportions it has
+    // on the screen while its texts come out at their size in points.
     const QRect page = painter.viewport();
     const QRectF target(page.left(), page.top() + page.height() * 0.01, page.width(),
                         page.height() * 0.98);
-    const int w = std::max(1, m_chart->width());
-    const int h = std::max(1, qRound(w * target.height() / std::max(1.0, target.width())));
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / w, target.height() / h);
-    m_chart->toPainter(&painter, w, h);
+    const double unit = std::max(1, printer.resolution()) / kPrintUnitsPerInch;
+    const int w = std::max(1, qRound(target.width() / unit));
+    const int h = std::max(1, qRound(target.height() / unit));
+    {
+        const PrintFonts fonts(m_chart);
+        fitChart(w);
+        painter.translate(target.topLeft());
+        painter.scale(unit, unit);
+        m_chart->toPainter(&painter, w, h);
+    }
+    // Back to the window's own layout.
+    ChartResize();
+    m_chart->replot();
     return painter.end();
 }
 
@@ -248,28 +301,31 @@ void TANSI_TREND_Form::applyTimeAxis() {
 }
 
 void TANSI_TREND_Form::ChartResize() {
-    m_rec.ChartResize(m_chart->width());
-    applyMargins();
-    fitLegend();
+    fitChart(m_chart->width());
 }
 
-void TANSI_TREND_Form::fitLegend() {
+void TANSI_TREND_Form::fitChart(int width) {
+    m_rec.ChartResize(width);
+    applyMargins(width);
+    fitLegend(width);
+}
+
+void TANSI_TREND_Form::fitLegend(int width) {
     QCPLegend* legend = m_chart->legend;
     int widest = 1;
     for (int i = 0; i < legend->itemCount(); ++i)
         if (const QCPLayoutElement* item = legend->item(i))
             widest = std::max(widest, item->minimumOuterSizeHint().width());
     const QMargins m = legend->margins();
-    const int room = m_chart->width() - m.left() - m.right() + legend->columnSpacing();
+    const int room = width - m.left() - m.right() + legend->columnSpacing();
     const int columns = std::clamp(room / (widest + legend->columnSpacing()), 1, kLegendColumns);
     if (columns == legend->wrap()) return;
     legend->setWrap(columns);
     legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
 }
 
-void TANSI_TREND_Form::applyMargins() {
+void TANSI_TREND_Form::applyMargins(int w) {
     const TrendMargins& m = m_rec.Margins();
-    const int w = m_chart->width();
     const int left = qRound(m.leftPercent * w / 100.0);
     const int right = qRound(m.rightPercent * w / 100.0);
     m_chart->axisRect()->setMargins(QMargins(left, 0, right, 0));

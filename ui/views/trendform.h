@@ -61,10 +61,12 @@ private:
     void applyConfiguration();
     void applyControls();
     void applyTimeAxis();
-    void applyMargins();
+    void applyMargins(int width);
     void ChartResize();
+    // Margins, axis places and legend columns for a chart `width` pixels wide.
+    void fitChart(int width);
     // As many legend entries side by side as the chart's width holds.
-    void fitLegend();
+    void fitLegend(int width);
     void PRINT_ButtonClick();
 
     TrendRecorder m_rec;

@@ -51,13 +51,8 @@ ValueList::ValueList(QWidget* parent, const QString& objectName, const QStringLi
     header->setSectionResizeMode(2, QHeaderView::Interactive);
     header->resizeSection(1, valueWidth);
     header->resizeSection(2, std::max(unitWidth, unitMinimum));
-    QObject::connect(header, &QHeaderView::sectionResized, m_list,
-                     [header, unitMinimum](int section, int, int size) {
-                         if (section == 2 && size < unitMinimum)
-                             header->resizeSection(2, unitMinimum);
-                     });
-    // No value is shown cut off while the list has room for it.
-    VIEW_FitValueColumn(m_list, 1);
+    // The three columns share the list's width so that names, values and units stay readable.
+    VIEW_FitListColumns(m_list, unitMinimum);
 }
 
 int ValueList::rowCount() const {

@@ -1,6 +1,6 @@
 // The read-only three-column list of the data views ("Parameter", "Wert", "Einheit"): report
 // style with grid lines, whole-row selection, the parameter column taking the remaining width
-// and the value column right-aligned, widening to its widest text while the list has room. The
+// and the value column right-aligned, the columns sharing the list's width (listcolumns.h). The
 // dialog helpers reach its rows through IListControl; it counts what it writes, so a refresh that
 // changes nothing can be seen to write nothing.
 #pragma once
@@ -16,7 +16,7 @@ class QWidget;
 class ValueList : public IListControl {
 public:
     // headers: the three column titles; listTag: the list's slot for its column widths;
-    // unitMinimum: the unit column's least width.
+    // unitMinimum: the unit column's least width, unless the list is too narrow for it.
     ValueList(QWidget* parent, const QString& objectName, const QStringList& headers, int listTag,
               int valueWidth, int unitWidth, int unitMinimum);
 

@@ -3339,7 +3339,7 @@ The udev rule is missing: </translation>
         <translation>Log display</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Protokollierung &amp;starten</source>
         <translation>&amp;Start logging</translation>
     </message>
@@ -3582,12 +3582,12 @@ The udev rule is missing: </translation>
         <translation>[0..30min]</translation>
     </message>
     <message>
-        <location filename="../ui/views/trendform.cpp" line="+32"/>
+        <location filename="../ui/views/trendform.cpp" line="+74"/>
         <source>Trendgrafik</source>
         <translation>Trend chart</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Zeitbasis:</source>
         <translation>Time base:</translation>
     </message>
@@ -3642,7 +3642,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+195"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
     </message>
@@ -4120,7 +4120,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TEXTRA_USB_Sel</name>
     <message>
-        <location filename="../ui/usbselform.cpp" line="+16"/>
+        <location filename="../ui/usbselform.cpp" line="+14"/>
         <source>USB-Gerät auswählen</source>
         <translation>Select USB device</translation>
     </message>
@@ -4205,7 +4205,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TKALI_ALL_Form</name>
     <message>
-        <location filename="../service/calibration.cpp" line="+45"/>
+        <location filename="../service/calibration.cpp" line="+91"/>
         <source>     Es ist eine Störung aufgetreten,<byte value="xd"/>
      beheben Sie zunächst die Fehlerursache.     </source>
         <translation>     A fault has occurred,<byte value="xd"/>
@@ -4227,7 +4227,7 @@ The udev rule is missing: </translation>
         <translation>The voltage calibration</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+74"/>
         <source>     Das Heizgerät konnte nicht gestartet werden.      </source>
         <translation>     The heater could not be started.      </translation>
     </message>

@@ -74,8 +74,8 @@ void KLineLayer::KLINE_ReadAndDecode(const ByteString& reply, uint8_t service, u
 
 bool KLineLayer::answersAnotherRequest(uint8_t service, TResult& result) {
     // The services whose answer repeats what was asked for: the local identifier (0x21), the
-    // identifier group and sub-identifier (0x22), the error entry (0xA1, or 0xFF). Request data: the
-    // service, then its parameters; answer data: D1, D2, D3, ...
+    // identifier group and sub-identifier (0x22), the error entry (0xA1, or 0xFF). Request data:
+    // the service, then its parameters; answer data: D1, D2, D3, ...
     const ByteString t = result.Text;
     switch (service) {
         case 0x21:

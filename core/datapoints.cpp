@@ -2,7 +2,9 @@
 
 #include "textconv.h"
 
-DataPointTable::DataPointTable() { DP_Clear(); }
+DataPointTable::DataPointTable() {
+    DP_Clear();
+}
 
 void DataPointTable::DP_Clear() {
     m_count = 0;
@@ -58,7 +60,9 @@ void DataPointTable::DP_GetValue(const ByteString& key, TResult& value) const {
     value = DP_Find(key).Value;
 }
 
-TResult DataPointTable::DP_GetValue(const ByteString& key) const { return DP_Find(key).Value; }
+TResult DataPointTable::DP_GetValue(const ByteString& key) const {
+    return DP_Find(key).Value;
+}
 
 void DataPointTable::DP_GetCaption(const ByteString& key, ByteString& text) const {
     const int32_t i = indexOf(key);

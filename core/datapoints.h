@@ -17,7 +17,8 @@ public:
     int32_t DP_Register(const ByteString& key, const ByteString& caption, const ByteString& unit);
     // Copy of the first entry with that key, or an empty entry.
     TWerteDaten DP_Find(const ByteString& key) const;
-    void DP_SetValue(const ByteString& key, uint8_t bit, const ByteString& text, long double number);
+    void DP_SetValue(const ByteString& key, uint8_t bit, const ByteString& text,
+                     long double number);
     void DP_StoreValue(const ByteString& key, const TResult& value);
     void DP_GetValue(const ByteString& key, TResult& value) const;
     TResult DP_GetValue(const ByteString& key) const;

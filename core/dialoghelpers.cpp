@@ -13,14 +13,30 @@
 
 #define CTX "MAIN_TOOL"
 
-ByteString RS_InputError() { return TR(CTX, "      Eingabe fehlerhaft!      "); }
-ByteString RS_RangeUnderflow() { return TR(CTX, "      Wertebereich unterschritten!      "); }
-ByteString RS_RangeExceeded() { return TR(CTX, "      Wertebereich überschritten!       "); }
-ByteString RS_Datei() { return TR(CTX, "Datei"); }
-ByteString RS_NotFound() { return TR(CTX, "nicht gefunden!"); }
-ByteString RS_Overwrite() { return TR(CTX, "überschreiben?"); }
-ByteString RS_NotCreated() { return TR(CTX, "konnte nicht erstellt werden!"); }
-ByteString RS_NotOpened() { return TR(CTX, "konnte nicht geöffnet werden!"); }
+ByteString RS_InputError() {
+    return TR(CTX, "      Eingabe fehlerhaft!      ");
+}
+ByteString RS_RangeUnderflow() {
+    return TR(CTX, "      Wertebereich unterschritten!      ");
+}
+ByteString RS_RangeExceeded() {
+    return TR(CTX, "      Wertebereich überschritten!       ");
+}
+ByteString RS_Datei() {
+    return TR(CTX, "Datei");
+}
+ByteString RS_NotFound() {
+    return TR(CTX, "nicht gefunden!");
+}
+ByteString RS_Overwrite() {
+    return TR(CTX, "überschreiben?");
+}
+ByteString RS_NotCreated() {
+    return TR(CTX, "konnte nicht erstellt werden!");
+}
+ByteString RS_NotOpened() {
+    return TR(CTX, "konnte nicht geöffnet werden!");
+}
 
 ByteString TOOL_FileMessage(const ByteString& fileName, const ByteString& tail) {
     return "    " + RS_Datei() + " " + TOOL_FileNameOnly(fileName) + " " + tail + "    ";
@@ -97,7 +113,8 @@ int64_t TOOL_EditInt(IUserInteraction& ui, IEditControl& edit, int64_t current, 
     int64_t parsed = current;
     const bool failed = !parseInt64(TOOL_StripBlanks(edit.text()), parsed);
     if (failed) parsed = current;
-    const int64_t v = TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
+    const int64_t v =
+        TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
     edit.setText(std::to_string(v));
     return v;
 }
@@ -107,7 +124,8 @@ int64_t TOOL_EditHex(IUserInteraction& ui, IEditControl& edit, int64_t current, 
     const int64_t h = TOOL_HexToInt(TOOL_UpperAscii(TOOL_StripBlanks(edit.text())));
     const bool failed = h < 0;
     const int64_t parsed = failed ? current : h;
-    const int64_t v = TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
+    const int64_t v =
+        TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
     edit.setText(hexDigits(v, digits));
     return v;
 }
@@ -119,7 +137,8 @@ int64_t TOOL_EditBin(IUserInteraction& ui, IEditControl& edit, int64_t current, 
     const int64_t b = t.empty() ? -1 : TOOL_BinTextToInt(t);
     const bool failed = b < 0;
     const int64_t parsed = failed ? current : b;
-    const int64_t v = TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
+    const int64_t v =
+        TOOL_Round64(TOOL_CheckRange(ui, edit, failed, parsed, current, minimum, maximum));
     edit.setText(TOOL_IntToBinText(v, digits));
     return v;
 }
@@ -131,7 +150,9 @@ void TOOL_EnableEdit(IEditControl& edit, bool enabled) {
     if (!enabled) edit.setText(ByteString());
 }
 
-void TOOL_EnableCombo(IComboControl& combo, bool enabled) { TOOL_EnableEdit(combo, enabled); }
+void TOOL_EnableCombo(IComboControl& combo, bool enabled) {
+    TOOL_EnableEdit(combo, enabled);
+}
 
 void TOOL_ListAddRow(IListControl& list, const ByteString& caption, const ByteString& sub1,
                      const ByteString& sub2) {
@@ -159,7 +180,8 @@ void TOOL_OpenFileDialog(IUserInteraction& ui, const ByteString& title, const By
     result.clear();
     result.Value = filterIndex;
     result.Text = defaultFile;
-    FileDialogRequest req{title, filter, filterIndex, TOOL_DirectoryOf(defaultFile), "", helpContext};
+    FileDialogRequest req{title, filter,     filterIndex, TOOL_DirectoryOf(defaultFile),
+                          "",    helpContext};
     const auto choice = ui.openFileDialog(req);
     if (!choice) return;
     result.Value = choice->filterIndex;
@@ -183,7 +205,8 @@ void TOOL_SaveFileDialog(IUserInteraction& ui, const ByteString& title, const By
     result.clear();
     result.Value = filterIndex;
     result.Text = defaultFile;
-    FileDialogRequest req{title, filter, filterIndex, TOOL_DirectoryOf(defaultFile), "", helpContext};
+    FileDialogRequest req{title, filter,     filterIndex, TOOL_DirectoryOf(defaultFile),
+                          "",    helpContext};
     const auto choice = ui.saveFileDialog(req);
     if (!choice) return;
     result.Value = choice->filterIndex;
@@ -193,12 +216,13 @@ void TOOL_SaveFileDialog(IUserInteraction& ui, const ByteString& title, const By
 
 bool TOOL_ConfirmOverwrite(IUserInteraction& ui, const ByteString& fileName) {
     if (!TOOL_FileExists(fileName)) return true;
-    const int b = ui.messageBox(MsgKind::Warning, TOOL_FileMessage(fileName, RS_Overwrite()),
-                                MB_YES | MB_NO);
+    const int b =
+        ui.messageBox(MsgKind::Warning, TOOL_FileMessage(fileName, RS_Overwrite()), MB_YES | MB_NO);
     if (b != MB_YES) return false;
     // The old file stays until the new content is written; here it must at least be replaceable.
     const ByteString dir = TOOL_DirectoryOf(fileName);
-    if (::access(fileName.c_str(), W_OK) != 0 || ::access(dir.empty() ? "." : dir.c_str(), W_OK) != 0) {
+    if (::access(fileName.c_str(), W_OK) != 0 ||
+        ::access(dir.empty() ? "." : dir.c_str(), W_OK) != 0) {
         ui.messageBox(MsgKind::Error, TOOL_FileMessage(fileName, RS_NotCreated()), MB_OK);
         return false;
     }

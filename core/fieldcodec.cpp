@@ -6,7 +6,9 @@
 
 namespace {
 
-uint8_t at(const ByteString& d, size_t i) { return static_cast<uint8_t>(d[i]); }
+uint8_t at(const ByteString& d, size_t i) {
+    return static_cast<uint8_t>(d[i]);
+}
 
 uint64_t readLE(const ByteString& d, size_t start, int n) {
     uint64_t v = 0;
@@ -49,18 +51,33 @@ long double clampLD(long double v, long double lim) {
 }
 
 // The integer a numeric encode takes: the value rounded, halves to even, saturated.
-uint64_t encodeInt(const TResult& v) { return static_cast<uint64_t>(TOOL_Round64(v.Value)); }
+uint64_t encodeInt(const TResult& v) {
+    return static_cast<uint64_t>(TOOL_Round64(v.Value));
+}
 
 }  // namespace
 
 int TOOL_FieldTypeSize(TFieldTypeCode code) {
     if (code <= 9) return 1;
     switch (code) {
-        case 10: case 11: case 20: case 21: return 2;
-        case 12: case 13: case 14: case 22: case 23: case 24: return 4;
-        case 15: return 8;
-        case 30: return 0;
-        default: break;
+        case 10:
+        case 11:
+        case 20:
+        case 21:
+            return 2;
+        case 12:
+        case 13:
+        case 14:
+        case 22:
+        case 23:
+        case 24:
+            return 4;
+        case 15:
+            return 8;
+        case 30:
+            return 0;
+        default:
+            break;
     }
     if (code >= 64 && code <= 127) return 1;
     if (code >= 128) return code - 128;
@@ -82,19 +99,44 @@ void TOOL_DecodeField(int position, TFieldTypeCode code, const ByteString& data,
         return;
     }
     switch (code) {
-        case 8: result.Value = at(data, p); return;
-        case 9: result.Value = signExtend(at(data, p), 1); return;
-        case 10: result.Value = readLE(data, p, 2); return;
-        case 11: result.Value = signExtend(readLE(data, p, 2), 2); return;
-        case 12: result.Value = readLE(data, p, 4); return;
-        case 13: result.Value = signExtend(readLE(data, p, 4), 4); return;
-        case 14: result.Value = TOOL_BytesToFloat(data.substr(p, 4)); return;
-        case 15: result.Value = TOOL_BytesToFloat(data.substr(p, 8)); return;
-        case 20: result.Value = readBE(data, p, 2); return;
-        case 21: result.Value = signExtend(readBE(data, p, 2), 2); return;
-        case 22: result.Value = readBE(data, p, 4); return;
-        case 23: result.Value = signExtend(readBE(data, p, 4), 4); return;
-        default: break;
+        case 8:
+            result.Value = at(data, p);
+            return;
+        case 9:
+            result.Value = signExtend(at(data, p), 1);
+            return;
+        case 10:
+            result.Value = readLE(data, p, 2);
+            return;
+        case 11:
+            result.Value = signExtend(readLE(data, p, 2), 2);
+            return;
+        case 12:
+            result.Value = readLE(data, p, 4);
+            return;
+        case 13:
+            result.Value = signExtend(readLE(data, p, 4), 4);
+            return;
+        case 14:
+            result.Value = TOOL_BytesToFloat(data.substr(p, 4));
+            return;
+        case 15:
+            result.Value = TOOL_BytesToFloat(data.substr(p, 8));
+            return;
+        case 20:
+            result.Value = readBE(data, p, 2);
+            return;
+        case 21:
+            result.Value = signExtend(readBE(data, p, 2), 2);
+            return;
+        case 22:
+            result.Value = readBE(data, p, 4);
+            return;
+        case 23:
+            result.Value = signExtend(readBE(data, p, 4), 4);
+            return;
+        default:
+            break;
     }
     if (code >= 64 && code <= 127) {
         result.Value = TOOL_GetBits(code & 7, (code >> 3) & 7, at(data, p));
@@ -117,14 +159,35 @@ void TOOL_EncodeField(TFieldTypeCode code, const TResult& value, std::optional<u
         return;
     }
     switch (code) {
-        case 8: case 9: appendLE(encodeInt(value), 1, bytes); return;
-        case 10: case 11: appendLE(encodeInt(value), 2, bytes); return;
-        case 12: case 13: appendLE(encodeInt(value), 4, bytes); return;
-        case 14: bytes += TOOL_FloatToBytes(4, value.Value); return;
-        case 15: bytes += TOOL_FloatToBytes(8, value.Value); return;
-        case 20: case 21: case 30: appendBE(encodeInt(value), 2, bytes); return;
-        case 22: case 23: appendBE(encodeInt(value), 4, bytes); return;
-        default: break;
+        case 8:
+        case 9:
+            appendLE(encodeInt(value), 1, bytes);
+            return;
+        case 10:
+        case 11:
+            appendLE(encodeInt(value), 2, bytes);
+            return;
+        case 12:
+        case 13:
+            appendLE(encodeInt(value), 4, bytes);
+            return;
+        case 14:
+            bytes += TOOL_FloatToBytes(4, value.Value);
+            return;
+        case 15:
+            bytes += TOOL_FloatToBytes(8, value.Value);
+            return;
+        case 20:
+        case 21:
+        case 30:
+            appendBE(encodeInt(value), 2, bytes);
+            return;
+        case 22:
+        case 23:
+            appendBE(encodeInt(value), 4, bytes);
+            return;
+        default:
+            break;
     }
     if (code >= 64 && code <= 127) {
         const int lo = code & 7, hi = (code >> 3) & 7;

@@ -44,7 +44,9 @@ struct TResult {
 inline bool operator==(const TResult& a, const TResult& b) {
     return a.Bit == b.Bit && a.Value == b.Value && a.Text == b.Text && a.Invalid == b.Invalid;
 }
-inline bool operator!=(const TResult& a, const TResult& b) { return !(a == b); }
+inline bool operator!=(const TResult& a, const TResult& b) {
+    return !(a == b);
+}
 
 // Eleven values handed to a telegram builder; parameter k is element k (1..10), element 0 unused.
 using TParamlist = std::array<TResult, 11>;
@@ -75,11 +77,11 @@ struct TWerteDaten {
 
 // Result codes of a failed exchange (TResult.Value with Invalid 1).
 namespace BusCode {
-constexpr int Data = 0;        // no usable reply
-constexpr int Send = 1;        // adapter could not send on the bus
-constexpr int Timeout = 2;     // no bus answer within the adapter's time
-constexpr int Init = 3;        // bus initialisation failed
-constexpr int Length = 4;      // bus answer length fault
+constexpr int Data = 0;     // no usable reply
+constexpr int Send = 1;     // adapter could not send on the bus
+constexpr int Timeout = 2;  // no bus answer within the adapter's time
+constexpr int Init = 3;     // bus initialisation failed
+constexpr int Length = 4;   // bus answer length fault
 constexpr int FrameLength = 5;
 constexpr int Checksum = 6;
 constexpr int Address = 7;

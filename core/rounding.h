@@ -21,5 +21,9 @@ T TOOL_Round(long double x) {
     return static_cast<T>(r);
 }
 
-inline int64_t TOOL_Round64(long double x) { return TOOL_Round<int64_t>(x); }
-inline int32_t TOOL_Round32(long double x) { return TOOL_Round<int32_t>(x); }
+inline int64_t TOOL_Round64(long double x) {
+    return TOOL_Round<int64_t>(x);
+}
+inline int32_t TOOL_Round32(long double x) {
+    return TOOL_Round<int32_t>(x);
+}

@@ -14,9 +14,12 @@ int64_t TOOL_HexToInt(const ByteString& text) {
     int64_t v = 0;
     for (char c : TOOL_UpperAscii(text)) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return -1;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return -1;
         v = v * 16 + d;
         if (v > 0x7FFFFFFF) return -1;
     }

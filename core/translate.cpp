@@ -7,7 +7,9 @@ TranslateHook& hook() {
 }
 }  // namespace
 
-void TOOL_SetTranslateHook(TranslateHook h) { hook() = std::move(h); }
+void TOOL_SetTranslateHook(TranslateHook h) {
+    hook() = std::move(h);
+}
 
 ByteString TOOL_Translate(const char* context, const char* text) {
     if (hook()) return hook()(context, text);

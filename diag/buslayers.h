@@ -10,7 +10,8 @@
 #include "wbuslayer.h"
 
 struct BusLayers {
-    explicit BusLayers(const BusEnvironment& e) : env(e), wbus(env), wbusV(wbus), wbusS(wbus), kline(env), sbus(env) {}
+    explicit BusLayers(const BusEnvironment& e)
+        : env(e), wbus(env), wbusV(wbus), wbusS(wbus), kline(env), sbus(env) {}
     BusLayers(const BusLayers&) = delete;
     BusLayers& operator=(const BusLayers&) = delete;
 

@@ -8,19 +8,19 @@ namespace {
 
 struct BusTiming {
     uint8_t bus, mode;
-    int t1, t2, t3;     // bus configuration, ms
-    int wake1, wake2;   // wake-up pattern, ms
+    int t1, t2, t3;    // bus configuration, ms
+    int wake1, wake2;  // wake-up pattern, ms
 };
 
 // Bus configuration and wake-up per device class 1..6.
 const BusTiming kClassTiming[7] = {
-    {0, 0, 0, 0, 0, 0, 0},        // unused
-    {0, 3, 5, 20, 550, 25, 50},   // 1 W-Bus
-    {1, 6, 10, 0, 200, 25, 50},   // 2 K-Line
-    {0, 3, 5, 20, 550, 25, 50},   // 3 W-Bus
-    {2, 5, 0, 10, 500, 25, 175},  // 4 S-Bus
-    {2, 5, 0, 10, 1000, 25, 175}, // 5 S-Bus
-    {2, 5, 0, 0, 1000, 25, 175},  // 6 S-Bus boot loader
+    {0, 0, 0, 0, 0, 0, 0},         // unused
+    {0, 3, 5, 20, 550, 25, 50},    // 1 W-Bus
+    {1, 6, 10, 0, 200, 25, 50},    // 2 K-Line
+    {0, 3, 5, 20, 550, 25, 50},    // 3 W-Bus
+    {2, 5, 0, 10, 500, 25, 175},   // 4 S-Bus
+    {2, 5, 0, 10, 1000, 25, 175},  // 5 S-Bus
+    {2, 5, 0, 0, 1000, 25, 175},   // 6 S-Bus boot loader
 };
 // Detection probes.
 const BusTiming kDetectWBus = {0, 3, 5, 20, 500, 25, 50};
@@ -33,8 +33,12 @@ constexpr int32_t RecognisedEntry = ssModuleFirst + 1;
 constexpr int32_t KLineRecognisedEntry = 13;
 constexpr int32_t LoaderRecognisedEntry = 50;
 
-bool isModuleClass(uint8_t c) { return c >= 1 && c <= 6; }
-bool isModuleStep(int32_t s) { return s >= ssModuleFirst && s <= ssModuleLast; }
+bool isModuleClass(uint8_t c) {
+    return c >= 1 && c <= 6;
+}
+bool isModuleStep(int32_t s) {
+    return s >= ssModuleFirst && s <= ssModuleLast;
+}
 
 bool codeIn(long double code, std::initializer_list<int> codes) {
     for (int c : codes)
@@ -44,11 +48,12 @@ bool codeIn(long double code, std::initializer_list<int> codes) {
 
 }  // namespace
 
-DiagSession::DiagSession(MainEngine& engine) : m_engine(engine), m_buses([&] {
-    BusEnvironment env = engine.busEnvironment();
-    env.setOperatingState = [this](int32_t s) { DIAG_SetOperatingState(s); };
-    return env;
-}()) {
+DiagSession::DiagSession(MainEngine& engine)
+    : m_engine(engine), m_buses([&] {
+          BusEnvironment env = engine.busEnvironment();
+          env.setOperatingState = [this](int32_t s) { DIAG_SetOperatingState(s); };
+          return env;
+      }()) {
     m_engine.clients().setClient(ClientSlot::Session, this);
     m_engine.sessionHooks.DIAG_StopModule = [this] { DIAG_StopModule(); };
     m_engine.sessionHooks.DIAG_UpdateTitle = [this] { DIAG_UpdateTitle(); };
@@ -74,7 +79,9 @@ ByteString DiagSession::temperatureUnitText() const {
     return m_engine.TemperatureUnit == 1 ? "°F" : "°C";
 }
 
-void DiagSession::logLine(const ByteString& text) { m_engine.log().LogLine(LogColour::Black, text); }
+void DiagSession::logLine(const ByteString& text) {
+    m_engine.log().LogLine(LogColour::Black, text);
+}
 
 void DiagSession::DIAG_BeginSession(uint8_t deviceClass) {
     if (m_engine.SessionUp || deviceClass > dcLoader) return;
@@ -92,7 +99,8 @@ void DiagSession::DIAG_UpdateTitle() {
     ByteString title = TR(CTX, "NAVIRON Calvix Test");
     if (SelectedDeviceIndex >= 0 && SelectedDeviceIndex < DeviceListRows)
         title += " [" + DEV_RowCaption(SelectedDeviceIndex) + "]";
-    else if (m_engine.DetectedDeviceIndex != -1 && !DEV_RowCaption(m_engine.DetectedDeviceIndex).empty())
+    else if (m_engine.DetectedDeviceIndex != -1 &&
+             !DEV_RowCaption(m_engine.DetectedDeviceIndex).empty())
         title += " [" + DEV_RowCaption(m_engine.DetectedDeviceIndex) + "]";
     callHook(m_engine.windowHooks.SetCaption, title);
 }
@@ -110,7 +118,9 @@ void DiagSession::On_DIAG_Timer() {
     callHook(views.FlashDiagTick);
 }
 
-bool DiagSession::sendFrame(const ByteString& frame) { return m_engine.transport().SendFrame(frame); }
+bool DiagSession::sendFrame(const ByteString& frame) {
+    return m_engine.transport().SendFrame(frame);
+}
 
 bool DiagSession::sendBusConfig(uint8_t deviceClass) {
     const BusTiming& t = deviceClass == ssAutoWBusConfig    ? kDetectWBus
@@ -233,15 +243,18 @@ void DiagSession::buildStep() {
             sent(sendWakeup(ssAutoKLineWakeup), ssAutoNoAdapterAck);
             return;
         case ssAutoKLineStart:
-            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_START, 0x81, 0, p, data), ssAutoNoAnswer);
+            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_START, 0x81, 0, p, data),
+                 ssAutoNoAnswer);
             return;
         case ssAutoKLineName:
             p[1].Value = 4;
-            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_DATA, 0x21, 1, p, data), ssAutoNoAnswer);
+            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_DATA, 0x21, 1, p, data),
+                 ssAutoNoAnswer);
             return;
         case ssAutoKLineCheck:
             p[1].Value = 0x11;
-            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_DATA, 0x21, 1, p, data), ssAutoNoAnswer);
+            sent(m_buses.kline.KLINE_BuildRequest(KLine::FORMAT_DATA, 0x21, 1, p, data),
+                 ssAutoNoAnswer);
             return;
         case ssAutoNoAdapterAck:
         case ssAutoWBusUnknown:
@@ -296,10 +309,12 @@ void DiagSession::evaluateStep(const ByteString& reply) {
     AdapterFrameProtocol& adp = m_engine.adapterFrames;
     switch (r.Step) {
         case ssBusConfig:
-            r.Step = isModuleClass(cls) && adp.ADP_CheckBusConfigAck(reply) ? ssWakeup : r.ErrorStep;
+            r.Step =
+                isModuleClass(cls) && adp.ADP_CheckBusConfigAck(reply) ? ssWakeup : r.ErrorStep;
             return;
         case ssWakeup:
-            r.Step = isModuleClass(cls) && adp.ADP_CheckWakeupAck(reply) ? ssModuleFirst : r.ErrorStep;
+            r.Step =
+                isModuleClass(cls) && adp.ADP_CheckWakeupAck(reply) ? ssModuleFirst : r.ErrorStep;
             return;
         case ssAutoWBusConfig:
             r.Step = adp.ADP_CheckBusConfigAck(reply) ? ssAutoWBusWakeup : ssAutoNoAdapterAck;
@@ -412,13 +427,13 @@ void DiagSession::evaluateKLine(const ByteString& reply) {
     TResult res;
     const int32_t step = r.Step;
     const uint8_t service = step == ssAutoKLineStart ? 0x81 : 0x21;
-    const uint8_t ident = step == ssAutoKLineStart ? KLine::ANY_IDENTIFIER
+    const uint8_t ident = step == ssAutoKLineStart  ? KLine::ANY_IDENTIFIER
                           : step == ssAutoKLineName ? 4
                                                     : 0x11;
     m_buses.kline.KLINE_ReadAndDecode(reply, service, ident, res);
     if (!res.Invalid) {
         if (step == ssAutoKLineName) KLineName = res.Text;
-        r.Step = step == ssAutoKLineStart ? ssAutoKLineName
+        r.Step = step == ssAutoKLineStart  ? ssAutoKLineName
                  : step == ssAutoKLineName ? ssAutoKLineCheck
                                            : ssAutoKLineUnknown;
         return;
@@ -433,6 +448,7 @@ void DiagSession::evaluateKLine(const ByteString& reply) {
     if (step == ssAutoKLineStart && out.Step == r.ErrorStep)
         out.Step = AttemptCount < 20 ? ssAutoKLineWakeup : ssAutoNoAnswer;
     // At the last check a wrong answer ends the probe like no answer at all.
-    if (step == ssAutoKLineCheck && codeIn(res.Value, {BusCode::WrongAnswer})) out.Step = ssAutoNoAnswer;
+    if (step == ssAutoKLineCheck && codeIn(res.Value, {BusCode::WrongAnswer}))
+        out.Step = ssAutoNoAnswer;
     r = out;
 }

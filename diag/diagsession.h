@@ -52,7 +52,9 @@ public:
     void setModule(uint8_t deviceClass, std::unique_ptr<DeviceModule> module);
     DeviceModule* module(uint8_t deviceClass) const;
     template <typename T>
-    T* moduleAs(uint8_t deviceClass) const { return dynamic_cast<T*>(module(deviceClass)); }
+    T* moduleAs(uint8_t deviceClass) const {
+        return dynamic_cast<T*>(module(deviceClass));
+    }
 
     void DIAG_BeginSession(uint8_t deviceClass);
     void DIAG_RequestStop() { m_engine.DIAG_RequestStop(); }

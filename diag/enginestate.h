@@ -54,9 +54,9 @@ struct MessageFlags {
     bool PendingVoltageFail = false;
     bool PendingCompTestFail = false;
     bool PendingNoTestPlug = false;
-    bool PendingCalibrationFault = false;  // the CO2 adjustment failed while finishing
+    bool PendingCalibrationFault = false;      // the CO2 adjustment failed while finishing
     bool PendingCalibrationUncertain = false;  // its store may have been kept (no answer)
-    bool ShowUpdateNotice = false;  // runs the update notice window instead of a box
+    bool ShowUpdateNotice = false;             // runs the update notice window instead of a box
     bool PendingChangeNotice = false;
 
     // Flags the interruption message for this function and what may still run.

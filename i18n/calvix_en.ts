@@ -2852,7 +2852,7 @@ The udev rule is missing: </translation>
 <context>
     <name>MAIN_LOADER</name>
     <message>
-        <location filename="../diag/modules/loadermodule.cpp" line="+52"/>
+        <location filename="../diag/modules/loadermodule.cpp" line="+51"/>
         <source>BUS Version</source>
         <translation>BUS version</translation>
     </message>
@@ -2877,19 +2877,19 @@ The udev rule is missing: </translation>
         <translation>SW boot loader version</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+4"/>
         <location line="+1"/>
+        <location line="+6"/>
+        <location line="+2"/>
         <source>KW/Jahr</source>
         <translation>week/year</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-7"/>
         <source>SW-Applikation Zuordnung HW-Identnummer</source>
         <translation>SW application, assigned HW ID number</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>SW-Applikation Identnummer</source>
         <translation>SW application ID number</translation>
     </message>
@@ -2904,17 +2904,17 @@ The udev rule is missing: </translation>
         <translation>SW RTOS version</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>SW-Simulink Version</source>
         <translation>SW Simulink version</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>SW-Applikation Programmlänge</source>
         <translation>SW application program length</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Byte</source>
         <translation>Byte</translation>
     </message>
@@ -2952,42 +2952,42 @@ The udev rule is missing: </translation>
 <context>
     <name>MAIN_TOOL</name>
     <message>
-        <location filename="../core/dialoghelpers.cpp" line="+16"/>
+        <location filename="../core/dialoghelpers.cpp" line="+17"/>
         <source>      Eingabe fehlerhaft!      </source>
         <translation>      Invalid input!      </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>      Wertebereich unterschritten!      </source>
         <translation>      Value below the range!      </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>      Wertebereich überschritten!       </source>
         <translation>      Value above the range!       </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Datei</source>
         <translation>File</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>nicht gefunden!</source>
         <translation>not found!</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>überschreiben?</source>
         <translation>overwrite?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>konnte nicht erstellt werden!</source>
         <translation>could not be created!</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>konnte nicht geöffnet werden!</source>
         <translation>could not be opened!</translation>
     </message>
@@ -3660,32 +3660,32 @@ The udev rule is missing: </translation>
 <context>
     <name>TDEV_SEL_Form</name>
     <message>
-        <location filename="../diag/devicelist.cpp" line="+7"/>
+        <location filename="../diag/devicelist.cpp" line="+8"/>
         <source>HVD 420</source>
         <translation>HVD 420</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calvix 140/180/220</source>
         <translation>Calvix 140/180/220</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calvix R</source>
         <translation>Calvix R</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calvix N</source>
         <translation>Calvix N</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Calvix extra</source>
         <translation>Calvix extra</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Flashloader</source>
         <translation>Flashloader</translation>
     </message>
@@ -3819,12 +3819,12 @@ The udev rule is missing: </translation>
         <translation>has a syntax error in line %d! </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
         <source>Parametersatz übertragen</source>
         <translation>Transfer parameter set</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sende </source>
         <translation>Sending </translation>
     </message>
@@ -3921,7 +3921,7 @@ The udev rule is missing: </translation>
      Please restart the diagnosis.      </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>     Die Verbindung zum Steuergerät wurde getrennt!      </source>
         <translation>     The connection to the control unit was lost!      </translation>
     </message>
@@ -3931,14 +3931,14 @@ The udev rule is missing: </translation>
         <translation>     Transferring control unit software is not possible for this control unit!      </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>     Die Steuergerätesoftware konnte nicht gesendet werden,     <byte value="xd"/>
      erforderlicher Funktionszustand nicht erreicht!</source>
         <translation>     The control unit software could not be sent,     <byte value="xd"/>
      the required operating state was not reached!</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>     Das Übertragen der Steuergerätesoftware war nicht erfolgreich!      <byte value="xd"/>
 <byte value="xd"/>
      Nach dem Neustart der Diagnose arbeitet das Steuergerät     <byte value="xd"/>
@@ -3949,7 +3949,7 @@ The udev rule is missing: </translation>
      may work in flash loader mode only!      </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>     Das Übertragen der Steuergerätesoftware wurde abgebrochen.     <byte value="xd"/>
 <byte value="xd"/>
      Nach dem Neustart der Diagnose arbeitet das Steuergerät     <byte value="xd"/>
@@ -3960,7 +3960,7 @@ The udev rule is missing: </translation>
      may work in flash loader mode only!      </translation>
     </message>
     <message>
-        <location filename="../service/flashsbus.cpp" line="+174"/>
+        <location filename="../service/flashsbus.cpp" line="+177"/>
         <location filename="../service/flashwbus.cpp" line="+202"/>
         <source>Löschen... </source>
         <translation>Erasing... </translation>
@@ -3977,22 +3977,22 @@ The udev rule is missing: </translation>
         <translation>Starting application... </translation>
     </message>
     <message>
-        <location filename="../service/srecord.cpp" line="+139"/>
+        <location filename="../service/srecord.cpp" line="+140"/>
         <source>      Adresse fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid address in line %d!     </translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-65"/>
         <source>      Daten fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid data in line %d!     </translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+73"/>
         <source>      Checksumme fehlerhaft in Zeile %d!     </source>
         <translation>      Invalid checksum in line %d!     </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>      Keine Programmdaten in der Datei gefunden!     </source>
         <translation>      No program data found in the file!     </translation>
     </message>
@@ -4246,7 +4246,7 @@ The udev rule is missing: </translation>
      a CO2 meter.     </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>     Heizgerät für die CO2-Einstellung jetzt starten?     </source>
         <translation>     Start the heater for the CO2 adjustment now?     </translation>
     </message>
@@ -4299,7 +4299,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TKALI_CO2_EDIT_Form</name>
     <message>
-        <location filename="../ui/service/kalico2forms.cpp" line="+78"/>
+        <location filename="../ui/service/kalico2forms.cpp" line="+77"/>
         <source>CO2-Einstellung</source>
         <translation>CO2 adjustment</translation>
     </message>
@@ -4362,7 +4362,7 @@ The udev rule is missing: </translation>
 <context>
     <name>TKALI_CO2_WAIT_Form</name>
     <message>
-        <location line="-100"/>
+        <location line="-99"/>
         <source>CO2-Abgleich abwarten</source>
         <translation>Waiting for the CO2 adjustment</translation>
     </message>
@@ -4382,7 +4382,7 @@ The udev rule is missing: </translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Start des Heizgerätes abwarten!</source>
         <translation>Wait for the heater to start!</translation>
     </message>
@@ -4577,7 +4577,7 @@ The udev rule is missing: </translation>
         <translation>     The pump pressure test can only be called up once per diagnosis session.      </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>     Ist der CO2-Wert nach Werkstatthandbuch korrekt eingestellt?     </source>
         <translation>     Is the CO2 value set correctly according to the workshop manual?     </translation>
     </message>
@@ -4587,7 +4587,7 @@ The udev rule is missing: </translation>
         <translation>     Adjusting or checking the pump pressure is not necessary.     </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>     Der CO2-Wert lässt sich nicht auf den richtigen Wert einstellen?     </source>
         <translation>     The CO2 value cannot be set to the correct value?     </translation>
     </message>
@@ -4601,12 +4601,12 @@ The udev rule is missing: </translation>
 </translation>
     </message>
     <message>
-        <location filename="../service/komptest.cpp" line="+20"/>
+        <location filename="../service/komptest.cpp" line="+21"/>
         <source>Motor</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Dosierpumpe</source>
         <translation>Dosing pump</translation>
     </message>
@@ -4615,7 +4615,7 @@ The udev rule is missing: </translation>
         <translation type="vanished">Glow pin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Umwälzpumpe</source>
         <translation>Circulation pump</translation>
     </message>
@@ -4632,17 +4632,17 @@ The udev rule is missing: </translation>
         <translation type="vanished">green LED</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Zündfunkengeber</source>
         <translation>Spark generator</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Magnetventil (Ein ohne Taktung)</source>
         <translation>Solenoid valve (on without pulsing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Betriebsanzeige</source>
         <translation>Operating indicator</translation>
     </message>
@@ -4659,22 +4659,22 @@ The udev rule is missing: </translation>
         <translation type="vanished">Nozzle holder heating</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Flammanzeige</source>
         <translation>Flame indicator</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Magnetventil 0,5 Hz</source>
         <translation>Solenoid valve 0.5 Hz</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pumpendruckprüfung</source>
         <translation>Pump pressure test</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Düsenstockvorwärmung</source>
         <translation>Nozzle holder preheating</translation>
     </message>
@@ -4691,37 +4691,37 @@ The udev rule is missing: </translation>
         <translation type="vanished">Power DHC</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Flammüberwachung</source>
         <translation>Flame monitoring</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Magnetventil 1</source>
         <translation>Solenoid valve 1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Magnetventil 2</source>
         <translation>Solenoid valve 2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Reglerheizung</source>
         <translation>Regulator heating</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>ZF-Modul</source>
         <translation>Spark module</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Umwälzpumpe (DVW)</source>
         <translation>Circulation pump (NHP)</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+200"/>
         <source>     Der Komponententest ist derzeit nicht möglich!<byte value="xd"/>
 <byte value="xd"/>
      Das Heizgerät befindet sich nicht im erforderlichen Betriebszustand.     <byte value="xd"/>
@@ -4743,7 +4743,7 @@ The udev rule is missing: </translation>
         <translation>     Please connect the test plug in place of the temperature sensor.     </translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>U/min</source>
         <translation>rpm</translation>
     </message>
@@ -4753,7 +4753,7 @@ The udev rule is missing: </translation>
         <translation>     The communication with the heater is interrupted!     </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+81"/>
         <source>     Soll die Komponente dauerhaft eingeschaltet werden?      </source>
         <translation>     Switch the component on permanently?      </translation>
     </message>
@@ -4831,7 +4831,7 @@ The udev rule is missing: </translation>
         <translation> Optional target values </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Sollwert</source>
         <translation>Target value</translation>
     </message>
@@ -4864,12 +4864,12 @@ The udev rule is missing: </translation>
         <translation>ENG</translation>
     </message>
     <message>
-        <location filename="../diag/diagsession.cpp" line="+92"/>
+        <location filename="../diag/diagsession.cpp" line="+99"/>
         <source>NAVIRON Calvix Test</source>
         <translation>NAVIRON Calvix Test</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+80"/>
         <location line="+26"/>
         <source>Diagnose gestartet</source>
         <translation>Diagnosis started</translation>
@@ -5008,21 +5008,23 @@ The udev rule is missing: </translation>
      and switch it off in the program.     </translation>
     </message>
     <message>
-        <location filename="../ui/mainformactions.cpp" line="+56"/>
+        <location filename="../ui/mainformactions.cpp" line="+55"/>
         <source>&amp;Geräteauswahl...</source>
         <translation>&amp;Device selection...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Geräteauswahl</source>
         <translation>Device selection</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+1"/>
         <source>Diagnose starten</source>
         <translation>Start diagnosis</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+1"/>
         <source>Diagnose beenden</source>
         <translation>End diagnosis</translation>
@@ -5033,7 +5035,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Component test...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Komponententest</source>
         <translation>Component test</translation>
     </message>
@@ -5043,17 +5045,17 @@ The udev rule is missing: </translation>
         <translation>&amp;Open summary...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zusammenfassung öffnen</source>
         <translation>Open summary</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Zusammenfassung speichern...</source>
         <translation>&amp;Save summary...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zusammenfassung speichern</source>
         <translation>Save summary</translation>
     </message>
@@ -5063,17 +5065,17 @@ The udev rule is missing: </translation>
         <translation>&amp;Print summary</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zusammenfassung drucken</source>
         <translation>Print summary</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Messwertprotokollierung starten...</source>
         <translation>Start &amp;measurement log...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Messwertprotokollierung starten</source>
         <translation>Start measurement log</translation>
     </message>
@@ -5083,7 +5085,7 @@ The udev rule is missing: </translation>
         <translation>&amp;End logging</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Protokollierung beenden</source>
         <translation>End logging</translation>
     </message>
@@ -5093,7 +5095,7 @@ The udev rule is missing: </translation>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Das Programm beenden</source>
         <translation>Exit the program</translation>
     </message>
@@ -5103,7 +5105,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Overview window...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Übersichtsfenster anzeigen</source>
         <translation>Show overview window</translation>
     </message>
@@ -5113,7 +5115,7 @@ The udev rule is missing: </translation>
         <translation>Operating &amp;data...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Betriebsdaten anzeigen</source>
         <translation>Show operating data</translation>
     </message>
@@ -5123,7 +5125,7 @@ The udev rule is missing: </translation>
         <translation>Control &amp;unit information...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Steuergeräteinfos anzeigen</source>
         <translation>Show control unit information</translation>
     </message>
@@ -5133,7 +5135,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Trend chart...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Trendgrafik anzeigen</source>
         <translation>Show trend chart</translation>
     </message>
@@ -5143,7 +5145,7 @@ The udev rule is missing: </translation>
         <translation>Show &amp;error list...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Fehlerliste anzeigen</source>
         <translation>Show error list</translation>
     </message>
@@ -5153,11 +5155,12 @@ The udev rule is missing: </translation>
         <translation>Telegram &amp;log...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Protokollanzeige</source>
         <translation>Telegram log</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+1"/>
         <source>Aus</source>
         <translation>Off</translation>
@@ -5168,7 +5171,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Parking heating</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../ui/mainformstate.cpp" line="+236"/>
         <source>Standheizen</source>
         <translation>Parking heating</translation>
@@ -5179,7 +5182,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Supplementary heating</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zuheizen</source>
         <translation>Supplementary heating</translation>
     </message>
@@ -5190,7 +5193,7 @@ The udev rule is missing: </translation>
         <translation>Economy mode &amp;1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../ui/mainformstate.cpp" line="+1"/>
         <source>Sparbetrieb 1</source>
         <translation>Economy mode 1</translation>
@@ -5201,39 +5204,39 @@ The udev rule is missing: </translation>
         <translation>Economy mode &amp;2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sparbetrieb 2</source>
         <translation>Economy mode 2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Umwälzpumpe Ein</source>
         <translation>Circulation pump o&amp;n</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+2"/>
+        <location line="-3"/>
+        <location line="+4"/>
         <source>Umwälzpumpe einschalten</source>
         <translation>Switch the circulation pump on</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-3"/>
         <source>Fehlerspeicher &amp;löschen</source>
         <translation>&amp;Clear error memory</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Fehlerspeicher löschen</source>
         <translation>Clear error memory</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Umwälzpumpe Aus</source>
         <translation>Circulation pump o&amp;ff</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Umwälzpumpe ausschalten</source>
         <translation>Switch the circulation pump off</translation>
     </message>
@@ -5243,7 +5246,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Heating</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Heizen</source>
         <translation>Heating</translation>
     </message>
@@ -5253,7 +5256,7 @@ The udev rule is missing: </translation>
         <translation>Clear &amp;all counters</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zähler und Zeiten werden gelöscht</source>
         <translation>Counters and times are cleared</translation>
     </message>
@@ -5263,7 +5266,7 @@ The udev rule is missing: </translation>
         <translation>Main switch &amp;on</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Hauptschalter einschalten</source>
         <translation>Switch the main switch on</translation>
     </message>
@@ -5273,58 +5276,58 @@ The udev rule is missing: </translation>
         <translation>Main switch o&amp;ff</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+264"/>
+        <location line="+1"/>
+        <location line="+303"/>
         <source>Hauptschalter ausschalten</source>
         <translation>Switch the main switch off</translation>
     </message>
     <message>
-        <location line="-263"/>
+        <location line="-302"/>
         <source>Hauptschalter &amp;Leitung</source>
         <translation>Main switch by &amp;wire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Hauptschalter auf Leitung schalten</source>
         <translation>Main switch follows the wire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>UPFA &amp;Ein</source>
         <translation>UPFA &amp;on</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Umwälzpumpenfremdansteuerung  einschalten</source>
         <translation>Switch external circulation pump control on</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>UPFA &amp;Aus</source>
         <translation>UPFA o&amp;ff</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Umwälzpumpenfremdansteuerung ausschalten</source>
         <translation>Switch external circulation pump control off</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>UPFA &amp;Leitung</source>
         <translation>UPFA by &amp;wire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Umwälzpumpenfremdansteurung auf Leitung schalten</source>
         <translation>External circulation pump control follows the wire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Kl. 61 &amp;Ein</source>
         <translation>Term. 61 &amp;on</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Kl. 61 einschalten</source>
         <translation>Switch terminal 61 on</translation>
     </message>
@@ -5334,7 +5337,7 @@ The udev rule is missing: </translation>
         <translation>Term. 61 o&amp;ff</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Kl. 61 ausschalten</source>
         <translation>Switch terminal 61 off</translation>
     </message>
@@ -5344,7 +5347,7 @@ The udev rule is missing: </translation>
         <translation>Term. 61 by &amp;wire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Kl. 61 auf Leitung schalten</source>
         <translation>Terminal 61 follows the wire</translation>
     </message>
@@ -5354,7 +5357,7 @@ The udev rule is missing: </translation>
         <translation>Economy mode &amp;on</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sparbetrieb einschalten</source>
         <translation>Switch economy mode on</translation>
     </message>
@@ -5364,7 +5367,7 @@ The udev rule is missing: </translation>
         <translation>Economy mode o&amp;ff</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sparbetrieb ausschalten</source>
         <translation>Switch economy mode off</translation>
     </message>
@@ -5374,7 +5377,7 @@ The udev rule is missing: </translation>
         <translation>Economy mode by &amp;wire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sparbetrieb auf Leitung schalten</source>
         <translation>Economy mode follows the wire</translation>
     </message>
@@ -5384,7 +5387,7 @@ The udev rule is missing: </translation>
         <translation>&amp;CO2 adjustment...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>CO2-Abgleich</source>
         <translation>CO2 adjustment</translation>
     </message>
@@ -5394,58 +5397,61 @@ The udev rule is missing: </translation>
         <translation>Voltage calibration...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Spannungsabgleich</source>
         <translation>Voltage calibration</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>in Steuergerät programieren...</source>
         <translation>program into control unit...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>in Steuergerät programieren</source>
         <translation>program into control unit</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+7"/>
+        <location line="+6"/>
         <source>in Editor anzeigen...</source>
         <translation>show in editor...</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="-12"/>
+        <location line="+7"/>
+        <location line="+6"/>
         <source>in Editor anzeigen</source>
         <translation>show in editor</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-11"/>
         <source>in Zwischenspeicher laden...</source>
         <translation>load into buffer...</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+3"/>
+        <location line="+1"/>
+        <location line="+5"/>
+        <location line="+1"/>
         <source>in Zwischenspeicher laden</source>
         <translation>load into buffer</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+3"/>
+        <location line="-5"/>
+        <location line="+6"/>
+        <location line="+1"/>
         <source>in Datei speichern...</source>
         <translation>save to file...</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-6"/>
         <source>in Datei speichern</source>
         <translation>save to file</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <location line="+1"/>
         <source>in Steuergerät programmieren</source>
         <translation>program into control unit</translation>
     </message>
@@ -5455,27 +5461,27 @@ The udev rule is missing: </translation>
         <translation>Clear</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zwischenspeicher löschen</source>
         <translation>Clear buffer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Einzelne EOL-Zelle lesen/schreiben...</source>
         <translation>Read/write single EOL cell...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Einzelne EOL-Zelle lesen/schreiben</source>
         <translation>Read/write single EOL cell</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;USB-Gerät...</source>
         <translation>&amp;USB device...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>USB-Gerät auswählen</source>
         <translation>Select USB device</translation>
     </message>
@@ -5485,7 +5491,7 @@ The udev rule is missing: </translation>
         <translation>free telegram input...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>freie Telegrammeingabe</source>
         <translation>free telegram input</translation>
     </message>
@@ -5495,7 +5501,7 @@ The udev rule is missing: </translation>
         <translation>&amp;Language...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Programm Sprache</source>
         <translation>Program language</translation>
     </message>
@@ -5505,7 +5511,7 @@ The udev rule is missing: </translation>
         <translation>U&amp;nits...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Einheiten Einstellungen</source>
         <translation>Unit settings</translation>
     </message>
@@ -5515,17 +5521,17 @@ The udev rule is missing: </translation>
         <translation>Program control unit...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Steuergerätesoftware programmieren</source>
         <translation>Program control unit software</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Inhalt</source>
         <translation>&amp;Contents</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Hilfeinhalt</source>
         <translation>Help contents</translation>
     </message>
@@ -5535,7 +5541,7 @@ The udev rule is missing: </translation>
         <translation>I&amp;ndex</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Hilfeindex</source>
         <translation>Help index</translation>
     </message>
@@ -5545,12 +5551,12 @@ The udev rule is missing: </translation>
         <translation>&amp;About...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Informationen</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>&amp;Diagnose</source>
         <translation>&amp;Diagnosis</translation>
     </message>

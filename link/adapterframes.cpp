@@ -6,12 +6,20 @@
 #include "rounding.h"
 
 namespace {
-uint8_t limitByte(int64_t v) { return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255)); }
+uint8_t limitByte(int64_t v) {
+    return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255));
+}
 }  // namespace
 
-uint8_t ADP_ConfigTimeA(long double ms) { return limitByte(TOOL_Round64(ms * 1.024L) + 1); }
-uint8_t ADP_ConfigTimeB(long double ms) { return limitByte((TOOL_Round64(ms * 1.024L) + 1) / 2); }
-uint8_t ADP_ConfigTimeC(long double ms) { return limitByte((TOOL_Round64(ms * 1.024L) + 1) / 4); }
+uint8_t ADP_ConfigTimeA(long double ms) {
+    return limitByte(TOOL_Round64(ms * 1.024L) + 1);
+}
+uint8_t ADP_ConfigTimeB(long double ms) {
+    return limitByte((TOOL_Round64(ms * 1.024L) + 1) / 2);
+}
+uint8_t ADP_ConfigTimeC(long double ms) {
+    return limitByte((TOOL_Round64(ms * 1.024L) + 1) / 4);
+}
 uint16_t ADP_WakeupTime(long double ms) {
     return static_cast<uint16_t>(std::clamp<int64_t>(TOOL_Round64(ms * 1.024L), 0, 65535));
 }
@@ -51,9 +59,12 @@ void AdapterFrameProtocol::ADP_BuildFrame(uint8_t command, const ByteString& dat
 void AdapterFrameProtocol::ADP_BuildBusConfig(uint8_t bus, uint8_t mode, long double t1Ms,
                                               long double t2Ms, long double t3Ms,
                                               ByteString& frame) {
-    const ByteString data{static_cast<char>(Adp::SUB_BUS_CONFIG),  static_cast<char>(bus),
-                          static_cast<char>(mode),                 static_cast<char>(ADP_ConfigTimeA(t1Ms)),
-                          static_cast<char>(ADP_ConfigTimeB(t2Ms)), static_cast<char>(ADP_ConfigTimeC(t3Ms))};
+    const ByteString data{static_cast<char>(Adp::SUB_BUS_CONFIG),
+                          static_cast<char>(bus),
+                          static_cast<char>(mode),
+                          static_cast<char>(ADP_ConfigTimeA(t1Ms)),
+                          static_cast<char>(ADP_ConfigTimeB(t2Ms)),
+                          static_cast<char>(ADP_ConfigTimeC(t3Ms))};
     ADP_BuildFrame(Adp::CMD_BUS, data, frame);
 }
 

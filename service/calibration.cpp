@@ -223,8 +223,9 @@ void Calibration::RunCO2Adjust() {
                "     ist ein CO2-Messgerät erforderlich.     "),
             MB_OK | MB_CANCEL, kCo2HelpContext) != MB_OK)
         return;
-    if (box(MsgKind::Question, TR(CTX, "     Heizgerät für die CO2-Einstellung jetzt starten?     "),
-            MB_YES | MB_NO, kCo2HelpContext) != MB_YES)
+    if (box(MsgKind::Question,
+            TR(CTX, "     Heizgerät für die CO2-Einstellung jetzt starten?     "), MB_YES | MB_NO,
+            kCo2HelpContext) != MB_YES)
         return;
     if (!CO2StateAllowed()) {
         ReportStateNotAllowed();
@@ -451,8 +452,9 @@ bool Calibration::sendStep() {
     switch (Req.Step) {
         case StepVoltage:
             Req.ErrorStep = StepVoltageError;
-            return b.wbusV.WBUS_BuildRequestV(0x42, 2, paramsOf({1, static_cast<long double>(TOOL_Round64(Voltage * 1000))}),
-                                              out);
+            return b.wbusV.WBUS_BuildRequestV(
+                0x42, 2, paramsOf({1, static_cast<long double>(TOOL_Round64(Voltage * 1000))}),
+                out);
         case StepStart:
             return s(0x57, {1}, StepStartError);
         case StepStartHeater:
@@ -481,7 +483,8 @@ bool Calibration::sendStep() {
             return m70(2, AssignedSpeed / 100);
         case StepSBusRestore:
             return m70(1, StartSpeed / 100);
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -524,8 +527,8 @@ bool Calibration::NextRequest() {
             return false;
         case StepSBusError: {
             afterFailedFinish(step);
-            const bool dialogShown = (view.wait && view.wait->isShown()) ||
-                                     (view.edit && view.edit->isShown());
+            const bool dialogShown =
+                (view.wait && view.wait->isShown()) || (view.edit && view.edit->isShown());
             endDialogs(ResultFailed);
             m_timer->stop();
             Req.Step = 0;
@@ -599,8 +602,9 @@ void Calibration::evaluate3(const ByteString& reply) {
             if (stable == 255) {
                 Req.Step = StepAdjustError;
             } else if (stable == 0) {
-                const int32_t within =
-                    StartSpeed < MinSpeed ? MinSpeed : StartSpeed > MaxSpeed ? MaxSpeed : StartSpeed;
+                const int32_t within = StartSpeed < MinSpeed   ? MinSpeed
+                                       : StartSpeed > MaxSpeed ? MaxSpeed
+                                                               : StartSpeed;
                 if (within != StartSpeed) {
                     StartSpeed = within;
                     AssignSpeed(within);

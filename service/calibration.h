@@ -175,7 +175,8 @@ private:
     void stopHeaterLine();
     // Whether the heater may still be running on the adjustment's start.
     bool heaterMayRun() const;
-    // A step without a request after a failed store or switch-off (the finish's and the S-Bus error step).
+    // A step without a request after a failed store or switch-off (the finish's and the S-Bus error
+    // step).
     bool afterFailedFinish(int32_t step);
 
     DiagSession& m_session;

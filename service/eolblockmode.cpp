@@ -12,7 +12,9 @@
 
 namespace {
 
-TResult num(long double v) { return TResult::ofValue(v); }
+TResult num(long double v) {
+    return TResult::ofValue(v);
+}
 
 TParamlist params(std::initializer_list<TResult> values) {
     TParamlist p;
@@ -21,7 +23,9 @@ TParamlist params(std::initializer_list<TResult> values) {
     return p;
 }
 
-uint8_t byteAt(const ByteString& s, size_t i) { return static_cast<uint8_t>(s[i]); }
+uint8_t byteAt(const ByteString& s, size_t i) {
+    return static_cast<uint8_t>(s[i]);
+}
 
 }  // namespace
 
@@ -36,7 +40,8 @@ bool EolParamSetService::reqReadBlock(int32_t address) {
     const EolTransferClass& tc = transferClass();
     ByteString payload;
     if (tc.way == EolTransferClass::WBusV)
-        return m_ports.buses.wbus.WBUS_BuildRawRequest(3, 0, params({num(address & 0xFF)}), payload);
+        return m_ports.buses.wbus.WBUS_BuildRawRequest(3, 0, params({num(address & 0xFF)}),
+                                                       payload);
     return m_ports.buses.wbusS.WBUS_BuildRequestS(
         0x48, 3, params({num(3), num(address), num(tc.maxRun - 1)}), payload);
 }
@@ -54,7 +59,8 @@ bool EolParamSetService::reqWriteBlock(int32_t index) {
     }
     const int32_t n = runLength(index, tc.maxRun);
     ByteString cells;
-    for (int32_t i = 0; i < n; ++i) cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
+    for (int32_t i = 0; i < n; ++i)
+        cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
     CurAddress = WorkSet.item(index).Address;
     m_sentCount = n;
     return m_ports.buses.wbusS.WBUS_BuildRequestS(

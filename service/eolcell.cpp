@@ -27,8 +27,16 @@ enum : int32_t {
     StepRead = 1,
     StepWrite = 2,
     StepError = 3,
-    K2Open = 10, K2ReadCell = 11, K2ReadSum = 12, K2WriteLow = 13, K2WriteHigh = 14, K2WriteCell = 15,
-    V1ReadCell = 20, V1ReadSum = 21, V1WriteSum = 22, V1WriteCell = 23,
+    K2Open = 10,
+    K2ReadCell = 11,
+    K2ReadSum = 12,
+    K2WriteLow = 13,
+    K2WriteHigh = 14,
+    K2WriteCell = 15,
+    V1ReadCell = 20,
+    V1ReadSum = 21,
+    V1WriteSum = 22,
+    V1WriteCell = 23,
 };
 
 constexpr int32_t Class2ChecksumCell = 43;
@@ -467,7 +475,7 @@ void EolCellService::evaluateStep(const ByteString& reply) {
         case K2WriteLow:
             if (!decode(reply, 0x2E, r)) return stepOnError(r.Value, false);
             Req.Step = ((OldChecksum >> 8) & 0xFF) == ((NewChecksum >> 8) & 0xFF) ? K2WriteCell
-                                                                                 : K2WriteHigh;
+                                                                                  : K2WriteHigh;
             return;
         case K2WriteHigh:
             if (!decode(reply, 0x2E, r)) return stepOnError(r.Value, false);

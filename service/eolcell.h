@@ -16,15 +16,15 @@ class MainEngine;
 
 // The window's nine number fields and its two buttons.
 struct EolCellControls {
-    IEditControl* Edit1 = nullptr;  // address, hex
-    IEditControl* Edit3 = nullptr;  // address, decimal
-    IEditControl* Edit4 = nullptr;  // address, binary
-    IEditControl* Edit5 = nullptr;  // current content, hex (read-only)
-    IEditControl* Edit6 = nullptr;  // current content, decimal (read-only)
-    IEditControl* Edit7 = nullptr;  // current content, binary (read-only)
-    IEditControl* Edit8 = nullptr;  // new content, hex
-    IEditControl* Edit9 = nullptr;  // new content, decimal
-    IEditControl* Edit10 = nullptr; // new content, binary
+    IEditControl* Edit1 = nullptr;   // address, hex
+    IEditControl* Edit3 = nullptr;   // address, decimal
+    IEditControl* Edit4 = nullptr;   // address, binary
+    IEditControl* Edit5 = nullptr;   // current content, hex (read-only)
+    IEditControl* Edit6 = nullptr;   // current content, decimal (read-only)
+    IEditControl* Edit7 = nullptr;   // current content, binary (read-only)
+    IEditControl* Edit8 = nullptr;   // new content, hex
+    IEditControl* Edit9 = nullptr;   // new content, decimal
+    IEditControl* Edit10 = nullptr;  // new content, binary
     // "Lesen" and "Schreiben".
     std::function<void(bool enabled)> enableButtons;
 };

@@ -188,8 +188,8 @@ void EolParamSetService::transferToUnit(const ByteString& displayName) {
     // higher addresses would write the wrong cells. Both end at once as a failed transfer.
     if (WorkSet.Count == 0 || WorkSet.Highest > tc.highestAddress) Req.Step = Req.ErrorStep;
     Busy = true;
-    const int32_t result = m_ports.progress.Execute(
-        TR(CTX, "Parametersatz übertragen"), TR(CTX, "Sende ") + displayName, WorkSet.Count);
+    const int32_t result = m_ports.progress.Execute(TR(CTX, "Parametersatz übertragen"),
+                                                    TR(CTX, "Sende ") + displayName, WorkSet.Count);
     Busy = false;
     if (result == TransferProgress::Completed) return;
     if (result == TransferProgress::Failed) {

@@ -50,7 +50,8 @@ void EOL_SetClassRules(uint8_t deviceClass, const EolAreaInfo& a, EolClassRules&
             r = EolClassRules{0, 252, 0, 0, 0, 0, 0, 0};
             break;
         case dcKX3166:
-            r = EolClassRules{0, a.SBusSize1 <= 0 ? a.SBusSize1 : a.SBusSize1 - 1, 0, 0, 0, 0, 0, 0};
+            r = EolClassRules{0, a.SBusSize1 <= 0 ? a.SBusSize1 : a.SBusSize1 - 1, 0, 0, 0, 0, 0,
+                              0};
             break;
         default:
             break;

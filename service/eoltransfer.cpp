@@ -8,7 +8,9 @@
 
 namespace {
 
-TResult num(long double v) { return TResult::ofValue(v); }
+TResult num(long double v) {
+    return TResult::ofValue(v);
+}
 
 TParamlist params(std::initializer_list<TResult> values) {
     TParamlist p;
@@ -61,7 +63,8 @@ bool EolParamSetService::reqSBusWrite(int32_t index) {
     const int32_t n = runLength(index, tc.maxRun);
     if (n == 0) return false;
     ByteString cells;
-    for (int32_t i = 0; i < n; ++i) cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
+    for (int32_t i = 0; i < n; ++i)
+        cells.push_back(static_cast<char>(WorkSet.item(index + i).Value));
     PageOrCount = n;
     ByteString data;
     if (tc.sbusArea == 0)

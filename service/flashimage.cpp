@@ -67,8 +67,8 @@ void FlashImage::FLASH_StoreBytes(uint8_t deviceClass, uint32_t address, const B
         const uint32_t a = static_cast<uint32_t>(at);
         const uint32_t start = a - a % layout.size;
         const auto found = m_index.find(start);
-        const size_t i = found != m_index.end() ? found->second
-                                                : FLASH_AddBlock(a, layout.size, layout.fill);
+        const size_t i =
+            found != m_index.end() ? found->second : FLASH_AddBlock(a, layout.size, layout.fill);
         FlashBlock& b = m_blocks[i];
         const size_t offset = a - start;
         const size_t n = std::min<size_t>(layout.size - offset, bytes.size() - done);

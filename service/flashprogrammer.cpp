@@ -68,36 +68,41 @@ void FlashProgrammer::Execute() {
     if (r == TransferProgress::Completed || m_done) {
         stop();
         m_ui.messageBox(MsgKind::Information,
-                        TR(CTX, "     Die Steuergerätesoftware wurde erfolgreich übertragen.      "
-                                "\r\n\r\n     Bitte starten sie die Diagnose neu.      "),
+                        TR(CTX,
+                           "     Die Steuergerätesoftware wurde erfolgreich übertragen.      "
+                           "\r\n\r\n     Bitte starten sie die Diagnose neu.      "),
                         MB_OK);
     } else if (r == TransferProgress::AdapterLost) {
         error(TR(CTX, "     Die Verbindung zum Steuergerät wurde getrennt!      "));
     } else if (r == TransferProgress::Failed) {
         switch (m_failure) {
             case NotPossible:
-                error(TR(CTX, "     Das Übertragen der Steuergerätesoftware ist für dieses "
-                              "Steuergerät nicht möglich!      "));
+                error(TR(CTX,
+                         "     Das Übertragen der Steuergerätesoftware ist für dieses "
+                         "Steuergerät nicht möglich!      "));
                 break;
             case StateNotReached:
-                error(TR(CTX, "     Die Steuergerätesoftware konnte nicht gesendet werden,     "
-                              "\r\n     erforderlicher Funktionszustand nicht erreicht!"));
+                error(TR(CTX,
+                         "     Die Steuergerätesoftware konnte nicht gesendet werden,     "
+                         "\r\n     erforderlicher Funktionszustand nicht erreicht!"));
                 break;
             case TransferFailed:
                 stop();
-                error(TR(CTX, "     Das Übertragen der Steuergerätesoftware war nicht "
-                              "erfolgreich!      \r\n\r\n     Nach dem Neustart der Diagnose "
-                              "arbeitet das Steuergerät     \r\n     ggf. nur noch im "
-                              "Flashloader-Modus!      "));
+                error(TR(CTX,
+                         "     Das Übertragen der Steuergerätesoftware war nicht "
+                         "erfolgreich!      \r\n\r\n     Nach dem Neustart der Diagnose "
+                         "arbeitet das Steuergerät     \r\n     ggf. nur noch im "
+                         "Flashloader-Modus!      "));
                 break;
             default:
                 break;
         }
     } else {
         stop();
-        error(TR(CTX, "     Das Übertragen der Steuergerätesoftware wurde abgebrochen.     "
-                      "\r\n\r\n     Nach dem Neustart der Diagnose arbeitet das Steuergerät     "
-                      "\r\n     ggf. nur noch im Flashloader-Modus!      "));
+        error(TR(CTX,
+                 "     Das Übertragen der Steuergerätesoftware wurde abgebrochen.     "
+                 "\r\n\r\n     Nach dem Neustart der Diagnose arbeitet das Steuergerät     "
+                 "\r\n     ggf. nur noch im Flashloader-Modus!      "));
     }
 }
 

@@ -126,9 +126,9 @@ private:
     FlashImage m_image;
     int32_t m_progressMax = 0;
     int32_t m_progress = 0;
-    size_t m_blockIndex = 0;      // class 3: position in the block list
-    uint32_t m_blockNumber = 1;   // S-Bus: number of the next chunk
-    int64_t m_address = 0;        // S-Bus: start of the next chunk
+    size_t m_blockIndex = 0;     // class 3: position in the block list
+    uint32_t m_blockNumber = 1;  // S-Bus: number of the next chunk
+    int64_t m_address = 0;       // S-Bus: start of the next chunk
     uint32_t m_crc = 0;
     FlashDate m_stamp;
     int32_t m_keepAlive = 0;

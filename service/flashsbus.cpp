@@ -52,7 +52,9 @@ bool sessionConfirmed(const TResult& res) {
 
 void FlashProgrammer::buildSBus() {
     const int32_t step = m_req.Step;
-    auto sendSwitch = [this](uint8_t sub) { sent(sendSBus(MsgSwitch, {static_cast<long double>(sub)}, SwitchKey)); };
+    auto sendSwitch = [this](uint8_t sub) {
+        sent(sendSBus(MsgSwitch, {static_cast<long double>(sub)}, SwitchKey));
+    };
     switch (step) {
         case Leave:
             m_req.ErrorStep = Failed;
@@ -159,8 +161,9 @@ void FlashProgrammer::evaluateSBus() {
             return;
         case OpenSession:
         case KeepAlive:
-            r.Step = sessionConfirmed(decodeSBus(1, MsgSession)) ? (step == OpenSession ? BusVersion : Chunk)
-                                                            : r.ErrorStep;
+            r.Step = sessionConfirmed(decodeSBus(1, MsgSession))
+                         ? (step == OpenSession ? BusVersion : Chunk)
+                         : r.ErrorStep;
             return;
         case BusVersion:
             r.Step = decodeSBus(0, MsgBusVersion).Invalid ? r.ErrorStep : Begin;

@@ -68,8 +68,8 @@ void FlashProgrammer::buildWBus() {
     }
     if (step >= FirstErase && step <= LastErase) {
         const EraseRange& r = kErase[step - FirstErase];
-        sent(sendWBus(Memory, {Erase, static_cast<long double>(r.first),
-                               static_cast<long double>(r.last)}),
+        sent(sendWBus(Memory,
+                      {Erase, static_cast<long double>(r.first), static_cast<long double>(r.last)}),
              Recover);
         return;
     }
@@ -100,8 +100,9 @@ void FlashProgrammer::buildWBus() {
                 m_req.Step = step == WriteSpecial ? Recover : WriteSpecial;
                 return;
             }
-            sent(sendWBus(Memory, {Write, static_cast<long double>(b->start),
-                                   static_cast<long double>(b->data.size() - 1)},
+            sent(sendWBus(Memory,
+                          {Write, static_cast<long double>(b->start),
+                           static_cast<long double>(b->data.size() - 1)},
                           b->data));
             return;
         }
@@ -161,8 +162,7 @@ void FlashProgrammer::evaluateWBus() {
     auto onCheckError = [&](const TResult& res, int32_t exhausted) {
         TUSBREQ out;
         WBusLayer::WBUS_StepOnErrorSkip(r, out, res.Value);
-        if (out.Step == step + 1)
-            out.Step = ++m_negatives < MaxNegativeAnswers ? step : exhausted;
+        if (out.Step == step + 1) out.Step = ++m_negatives < MaxNegativeAnswers ? step : exhausted;
         r.Step = out.Step;
     };
 

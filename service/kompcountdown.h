@@ -17,9 +17,9 @@ public:
     static constexpr int ResultLinkLost = 3;
 
     struct View {
-        std::function<int()> showModal;          // runs the dialog; returns its result
+        std::function<int()> showModal;            // runs the dialog; returns its result
         std::function<void(int result)> endModal;  // ends the running dialog
-        std::function<void()> refresh;           // position or remaining text changed
+        std::function<void()> refresh;             // position or remaining text changed
     };
 
     // checkLink: the component test's link check (it shows its own message).

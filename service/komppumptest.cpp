@@ -125,13 +125,15 @@ void KompTest::KOMP_PumpPressureTest(uint8_t variant) {
         return box(kind, text, buttons) == wanted && KOMP_CheckLink();
     };
     if (!step(MsgKind::Information, UNIT_Text(utPumpTestNotice), MB_OK | MB_CANCEL, MB_OK)) return;
-    const int co2 = box(MsgKind::Question,
-                        TR(CTX, "     Ist der CO2-Wert nach Werkstatthandbuch korrekt eingestellt?     "),
-                        MB_YES | MB_NO);
+    const int co2 =
+        box(MsgKind::Question,
+            TR(CTX, "     Ist der CO2-Wert nach Werkstatthandbuch korrekt eingestellt?     "),
+            MB_YES | MB_NO);
     if (!KOMP_CheckLink()) return;
     if (co2 == MB_YES) {
         box(MsgKind::Information,
-            TR(CTX, "     Eine Einstellung oder Überprüfung des Pumpendrucks ist nicht notwendig.     "),
+            TR(CTX,
+               "     Eine Einstellung oder Überprüfung des Pumpendrucks ist nicht notwendig.     "),
             MB_OK);
         return;
     }

@@ -17,23 +17,40 @@ namespace {
 // The captions of the components, by their label number (the gaps are labels no class lists).
 const char* kompCaption(int n) {
     switch (n) {
-        case 1: return QT_TRANSLATE_NOOP(CTX, "Motor");
-        case 2: return QT_TRANSLATE_NOOP(CTX, "Dosierpumpe");
-        case 4: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe");
-        case 8: return QT_TRANSLATE_NOOP(CTX, "Zündfunkengeber");
-        case 9: return QT_TRANSLATE_NOOP(CTX, "Magnetventil (Ein ohne Taktung)");
-        case 10: return QT_TRANSLATE_NOOP(CTX, "Betriebsanzeige");
-        case 14: return QT_TRANSLATE_NOOP(CTX, "Flammanzeige");
-        case 15: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 0,5 Hz");
-        case 17: return QT_TRANSLATE_NOOP(CTX, "Pumpendruckprüfung");
-        case 18: return QT_TRANSLATE_NOOP(CTX, "Düsenstockvorwärmung");
-        case 22: return QT_TRANSLATE_NOOP(CTX, "Flammüberwachung");
-        case 23: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 1");
-        case 24: return QT_TRANSLATE_NOOP(CTX, "Magnetventil 2");
-        case 25: return QT_TRANSLATE_NOOP(CTX, "Reglerheizung");
-        case 26: return QT_TRANSLATE_NOOP(CTX, "ZF-Modul");
-        case 27: return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe (DVW)");
-        default: return "";
+        case 1:
+            return QT_TRANSLATE_NOOP(CTX, "Motor");
+        case 2:
+            return QT_TRANSLATE_NOOP(CTX, "Dosierpumpe");
+        case 4:
+            return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe");
+        case 8:
+            return QT_TRANSLATE_NOOP(CTX, "Zündfunkengeber");
+        case 9:
+            return QT_TRANSLATE_NOOP(CTX, "Magnetventil (Ein ohne Taktung)");
+        case 10:
+            return QT_TRANSLATE_NOOP(CTX, "Betriebsanzeige");
+        case 14:
+            return QT_TRANSLATE_NOOP(CTX, "Flammanzeige");
+        case 15:
+            return QT_TRANSLATE_NOOP(CTX, "Magnetventil 0,5 Hz");
+        case 17:
+            return QT_TRANSLATE_NOOP(CTX, "Pumpendruckprüfung");
+        case 18:
+            return QT_TRANSLATE_NOOP(CTX, "Düsenstockvorwärmung");
+        case 22:
+            return QT_TRANSLATE_NOOP(CTX, "Flammüberwachung");
+        case 23:
+            return QT_TRANSLATE_NOOP(CTX, "Magnetventil 1");
+        case 24:
+            return QT_TRANSLATE_NOOP(CTX, "Magnetventil 2");
+        case 25:
+            return QT_TRANSLATE_NOOP(CTX, "Reglerheizung");
+        case 26:
+            return QT_TRANSLATE_NOOP(CTX, "ZF-Modul");
+        case 27:
+            return QT_TRANSLATE_NOOP(CTX, "Umwälzpumpe (DVW)");
+        default:
+            return "";
     }
 }
 
@@ -171,15 +188,32 @@ const Row* rowOf(uint8_t deviceClass, int radio) {
 std::array<uint8_t, 5> kLineOutputs(uint8_t code) {
     std::array<uint8_t, 5> o{};
     switch (code) {
-        case 1: o[0] = 1; break;
-        case 2: o[1] = 1; break;
-        case 3: o[2] = 1; break;
-        case 4: o[4] = 2; break;
-        case 5: o[4] = 1; break;
-        case 6: o[3] = 1; break;
-        case 8: o[3] = 3; break;
-        case 9: o[1] = 1, o[3] = 3; break;  // pump pressure test: motor and valve
-        default: break;
+        case 1:
+            o[0] = 1;
+            break;
+        case 2:
+            o[1] = 1;
+            break;
+        case 3:
+            o[2] = 1;
+            break;
+        case 4:
+            o[4] = 2;
+            break;
+        case 5:
+            o[4] = 1;
+            break;
+        case 6:
+            o[3] = 1;
+            break;
+        case 8:
+            o[3] = 3;
+            break;
+        case 9:
+            o[1] = 1, o[3] = 3;
+            break;  // pump pressure test: motor and valve
+        default:
+            break;
     }
     return o;
 }
@@ -298,7 +332,7 @@ void KompTest::KOMP_SetParams(int entry, bool hasSetpoint, long double setpoint,
                               const ByteString& unitText, bool hasRuntime, int32_t runtime,
                               int32_t runtimeMin, int32_t runtimeMax) {
     if (!validTag(entry)) return;
-    Params[entry] = {hasSetpoint, hasRuntime, setpoint, setpointMin, setpointMax,
+    Params[entry] = {hasSetpoint, hasRuntime, setpoint,   setpointMin, setpointMax,
                      unitText,    runtime,    runtimeMin, runtimeMax};
 }
 
@@ -307,7 +341,8 @@ void KompTest::KOMP_BuildComponentList() {
     Params.fill(KompParamEntry{});
     for (int radio = 1; radio <= RadioCount; ++radio) {
         const Row* row = radio <= t.count ? &t.rows[radio - 1] : nullptr;
-        KOMP_SetRadio(radio, row != nullptr, row ? TOOL_Translate(CTX, kompCaption(row->komp)) : "");
+        KOMP_SetRadio(radio, row != nullptr,
+                      row ? TOOL_Translate(CTX, kompCaption(row->komp)) : "");
         if (!row || row->pumpTest) continue;
         switch (row->setpoint) {
             case Setpoint::Editable:
@@ -402,7 +437,8 @@ bool KompTest::KOMP_CheckLink() {
         m_linkLossTold = false;
         return false;
     }
-    box(MsgKind::Error, TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     "), MB_OK);
+    box(MsgKind::Error, TR(CTX, "     Die Kommunikation zum Heizgerät ist unterbrochen!     "),
+        MB_OK);
     return false;
 }
 
@@ -437,7 +473,8 @@ void KompTest::KOMP_SetCommand(uint8_t component, uint8_t runtime, bool closing,
                     Countdown = runtime * 10;
                 }
                 if (kx3166)
-                    kx3166->KX3166_StartComponentTest(component, 0, static_cast<uint16_t>(setpoint));
+                    kx3166->KX3166_StartComponentTest(component, 0,
+                                                      static_cast<uint16_t>(setpoint));
                 setStep(StepCountedStart);
             } else if (closing) {
                 if (kx3166) kx3166->KX3166_StopComponentTest();
@@ -480,10 +517,9 @@ void KompTest::KOMP_Switch(bool start, bool closing) {
     const KompParamEntry& e = params(SelectedEntry);
     const int32_t r = e.Runtime;
     if (c.hasRuntime && !row->pumpTest) {
-        if (r == 0 &&
-            box(MsgKind::Warning,
-                TR(CTX, "     Soll die Komponente dauerhaft eingeschaltet werden?      "),
-                MB_YES | MB_NO) != MB_YES)
+        if (r == 0 && box(MsgKind::Warning,
+                          TR(CTX, "     Soll die Komponente dauerhaft eingeschaltet werden?      "),
+                          MB_YES | MB_NO) != MB_YES)
             return;
         if (r == 255 &&
             box(MsgKind::Warning,
@@ -603,8 +639,8 @@ bool KompTest::sendStep() {
         case StepKLineOutputs: {
             KompReq.ErrorStep = StepKLineError;
             const auto o = kLineOutputs(CmdComponent);
-            return b.kline.KLINE_BuildRequest(0x87, 0x31, 5,
-                                              paramsOf(o[0], o[1], o[2], o[3], o[4]), out);
+            return b.kline.KLINE_BuildRequest(0x87, 0x31, 5, paramsOf(o[0], o[1], o[2], o[3], o[4]),
+                                              out);
         }
         case StepSBusStart:
             KompReq.ErrorStep = StepError;
@@ -614,8 +650,8 @@ bool KompTest::sendStep() {
             KompReq.ErrorStep = StepError;
             LastStartedComponent = CmdComponent;
             return b.sbus.SBUS_BuildRequest(
-                0, 14, 3,
-                paramsOf(CmdComponent, CmdRuntime, static_cast<uint16_t>(CmdSetpoint)), out);
+                0, 14, 3, paramsOf(CmdComponent, CmdRuntime, static_cast<uint16_t>(CmdSetpoint)),
+                out);
         case StepSBusStop:
         case StepCountedStop:
             KompReq.ErrorStep = StepError;

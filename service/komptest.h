@@ -198,7 +198,7 @@ private:
     bool m_enabled = false;
     ByteString m_setpointUnit;
     ByteString m_runtimeUnit;
-    int32_t m_queuedStep = -1;  // -1: none
+    int32_t m_queuedStep = -1;    // -1: none
     uint8_t m_sentComponent = 0;  // the component code of the request under way
     int m_onLabel = 0;
     bool m_onPumpTest = false;

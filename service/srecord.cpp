@@ -136,13 +136,17 @@ bool FLASH_ParseS19(std::string_view text, uint8_t deviceClass, FlashImage& imag
             case Fault::Skipped:
                 break;
             case Fault::Address:
-                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Adresse fehlerhaft in Zeile %d!     "), lineNumber);
+                message = lineMessage(
+                    QT_TRANSLATE_NOOP(CTX, "      Adresse fehlerhaft in Zeile %d!     "),
+                    lineNumber);
                 return false;
             case Fault::Data:
                 message = dataFault(lineNumber);
                 return false;
             case Fault::Checksum:
-                message = lineMessage(QT_TRANSLATE_NOOP(CTX, "      Checksumme fehlerhaft in Zeile %d!     "), lineNumber);
+                message = lineMessage(
+                    QT_TRANSLATE_NOOP(CTX, "      Checksumme fehlerhaft in Zeile %d!     "),
+                    lineNumber);
                 return false;
         }
     }

@@ -102,8 +102,7 @@ void SimAdapter::frameDone(int64_t nowMs) {
             if (m_units[m_bus]) m_units[m_bus]->wakeup();
             // The pattern's two times, in the adapter's units of 1/1.024 ms.
             const int units = (arg(0) | arg(1) << 8) + (arg(2) | arg(3) << 8);
-            answer(ByteString(1, static_cast<char>(sub)), nowMs,
-                   pace.on ? units * 1000 / 1024 : 0);
+            answer(ByteString(1, static_cast<char>(sub)), nowMs, pace.on ? units * 1000 / 1024 : 0);
             return;
         }
         case Adp::SUB_TRANSFER: {

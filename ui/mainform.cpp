@@ -4,7 +4,6 @@
 #include "mainform.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,22 +11,27 @@
 #include <QMdiSubWindow>
 #include <QThread>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "betriebform.h"
 #include "devicelist.h"
 #include "devselform.h"
 #include "diagsession.h"
+#include "eoladrform.h"
+#include "eolrwform.h"
 #include "errorform.h"
+#include "flashform.h"
+#include "flashprogrammer.h"
 #include "helpforms.h"
-#include "klinelayer.h"
 #include "kaliallform.h"
 #include "kalico2forms.h"
+#include "klinelayer.h"
 #include "komptestform.h"
 #include "komptestpdp.h"
 #include "konfigform.h"
-#include "languageform.h"
 #include "kx3141texts.h"
 #include "kx3166texts.h"
+#include "languageform.h"
 #include "layout.h"
 #include "mdiarrange.h"
 #include "modules.h"
@@ -38,12 +42,8 @@
 #include "qtports.h"
 #include "settingslanguage.h"
 #include "statuspanel.h"
-#include "eoladrform.h"
-#include "eolrwform.h"
 #include "teleform.h"
 #include "tranzform.h"
-#include "flashform.h"
-#include "flashprogrammer.h"
 #include "trendform.h"
 #include "unitform.h"
 #include "usbselform.h"
@@ -141,8 +141,8 @@ TMAIN_Form::~TMAIN_Form() {
     m_flashProgrammer.reset();
     // The service windows are request clients of the engine and hooks of the session: they
     // leave both before those end.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_co2Edit, m_co2Wait, m_kali, m_kompPdp,
-                                                      m_kompTest}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_co2Edit, m_co2Wait, m_kali, m_kompPdp, m_kompTest}) {
         m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), w), m_windows.end());
         delete w;
     }

@@ -12,6 +12,8 @@
 #include "eoladrform.h"
 #include "eolrwform.h"
 #include "errorform.h"
+#include "flashform.h"
+#include "helpforms.h"
 #include "kaliallform.h"
 #include "komptestform.h"
 #include "konfigform.h"
@@ -23,11 +25,9 @@
 #include "mainform.h"
 #include "overviewform.h"
 #include "protokoll.h"
-#include "helpforms.h"
 #include "protstartform.h"
 #include "qtports.h"
 #include "teleform.h"
-#include "flashform.h"
 #include "trendform.h"
 
 namespace {
@@ -465,8 +465,8 @@ void TMAIN_Form::runControl(const QString& name) {
                              MB_YES | MB_NO) != MB_YES)
             return;
     } else if (name == QLatin1String("STEU_CNTDEL")) {
-        if (m_ui->messageBox(MsgKind::Question, fromQ(counterDeleteConfirmation()),
-                             MB_YES | MB_NO, kCounterDeleteHelp) != MB_YES)
+        if (m_ui->messageBox(MsgKind::Question, fromQ(counterDeleteConfirmation()), MB_YES | MB_NO,
+                             kCounterDeleteHelp) != MB_YES)
             return;
     }
     command();

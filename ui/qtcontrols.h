@@ -19,7 +19,8 @@ public:
     void setEnabled(bool on) override { m_e->setEnabled(on); }
     void setWindowBackground(bool window) override {
         QPalette p = m_e->palette();
-        p.setColor(QPalette::Base, m_e->palette().color(window ? QPalette::Base : QPalette::Button));
+        p.setColor(QPalette::Base,
+                   m_e->palette().color(window ? QPalette::Base : QPalette::Button));
         m_e->setPalette(window ? QPalette() : p);
     }
 
@@ -32,9 +33,12 @@ public:
     explicit QtComboEdit(QComboBox* c) : m_c(c) {}
     ByteString text() const override { return fromQ(m_c->currentText()); }
     void setText(const ByteString& t) override {
-        if (m_c->isEditable()) m_c->setEditText(toQ(t));
-        else if (t.empty()) m_c->setCurrentIndex(-1);
-        else m_c->setCurrentText(toQ(t));
+        if (m_c->isEditable())
+            m_c->setEditText(toQ(t));
+        else if (t.empty())
+            m_c->setCurrentIndex(-1);
+        else
+            m_c->setCurrentText(toQ(t));
     }
     void setFocus() override { m_c->setFocus(); }
     bool isEnabled() const override { return m_c->isEnabled(); }

@@ -124,7 +124,8 @@ void KX3090Module::BuildRequest(const TUSBREQ& r, TUSBREQ& out) {
     } else if (step >= ErrorEntryFirst && step <= ErrorEntryLast) {
         // The entry's code as one byte, taken from the error list already read.
         const int32_t index = m_session.buses().wbus.WBUS_GetErrorIndex();
-        const TResult code = m_session.engine().dataPoints.DP_GetValue("ERRCODE" + std::to_string(index));
+        const TResult code =
+            m_session.engine().dataPoints.DP_GetValue("ERRCODE" + std::to_string(index));
         sent = send(0x56, {2}, ByteString(1, static_cast<char>(TOOL_Round<uint8_t>(code.Value))));
     } else {
         // clang-format off
@@ -183,7 +184,8 @@ void KX3090Module::EvaluateReply(const TUSBREQ& r, TUSBREQ& out) {
     if (res.Invalid) {
         WBusLayer::WBUS_StepOnErrorSkip(r, out, res.Value);
         if (step == NameCheckStep) {
-            const bool rejected = res.Value == BusCode::Rejected || res.Value == BusCode::TooShort ||
+            const bool rejected = res.Value == BusCode::Rejected ||
+                                  res.Value == BusCode::TooShort ||
                                   res.Value == BusCode::WrongAnswer;
             // A unit that answers but not with a name is not the chosen heater.
             if (rejected || out.Step == out.ErrorStep)

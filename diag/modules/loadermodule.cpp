@@ -28,15 +28,14 @@ struct StepRow {
     uint8_t replyMin;
 };
 
-// clang-format off
 const StepRow kSteps[] = {
-    {10, 20, 20, 2},    // identification
-    {11, 30, 30, 1},    // open the session
-    {12, 27, 27, 0},    // bus version
+    {10, 20, 20, 2},  // identification
+    {11, 30, 30, 1},  // open the session
+    {12, 27, 27, 0},  // bus version
     {13, 2, 2, 1},
-    {14, 81, 81, 15},   // boot-loader software
-    {15, 82, 82, 36},   // application software
-    {16, 158, 158, 12}, // programming fingerprint
+    {14, 81, 81, 15},    // boot-loader software
+    {15, 82, 82, 36},    // application software
+    {16, 158, 158, 12},  // programming fingerprint
     {CycleStep, 1, 47, 24},
     {KeepAliveStep, 30, 30, 1},
     {BusConfigStep, NoId, 0, 0},  // the adapter's bus timing of the boot loader
@@ -53,13 +52,18 @@ const Row kRows[] = {
     {"CFGSGID", QT_TRANSLATE_NOOP(CTX, "Steuergeräte-Identnummer"), nullptr},
     {"CFGSW_BOOT_SW_ID", QT_TRANSLATE_NOOP(CTX, "SW-Bootloader Identnummer"), nullptr},
     {"CFGSW_BOOT_DEV_ID", QT_TRANSLATE_NOOP(CTX, "SW-Bootloader Hersteller"), nullptr},
-    {"CFGSW_BOOT_DATE", QT_TRANSLATE_NOOP(CTX, "SW-Bootloader Version"), QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
-    {"CFGSW_APPL_HW_ID", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Zuordnung HW-Identnummer"), nullptr},
+    {"CFGSW_BOOT_DATE", QT_TRANSLATE_NOOP(CTX, "SW-Bootloader Version"),
+     QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
+    {"CFGSW_APPL_HW_ID", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Zuordnung HW-Identnummer"),
+     nullptr},
     {"CFGSW_APPL_SW_ID", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Identnummer"), nullptr},
     {"CFGSW_APPL_DEV_ID", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Hersteller"), nullptr},
-    {"CFGSW_RTOS_DATE", QT_TRANSLATE_NOOP(CTX, "SW-RTOS Version"), QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
-    {"CFGSW_SIML_DATE", QT_TRANSLATE_NOOP(CTX, "SW-Simulink Version"), QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
-    {"CFGSW_APPL_LEN", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Programmlänge"), QT_TRANSLATE_NOOP(CTX, "Byte")},
+    {"CFGSW_RTOS_DATE", QT_TRANSLATE_NOOP(CTX, "SW-RTOS Version"),
+     QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
+    {"CFGSW_SIML_DATE", QT_TRANSLATE_NOOP(CTX, "SW-Simulink Version"),
+     QT_TRANSLATE_NOOP(CTX, "KW/Jahr")},
+    {"CFGSW_APPL_LEN", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Programmlänge"),
+     QT_TRANSLATE_NOOP(CTX, "Byte")},
     {"CFGSW_APPL_CRC", QT_TRANSLATE_NOOP(CTX, "SW-Applikation Checksumme"), "[hex]"},
     {"CFGFINGER_STATE", QT_TRANSLATE_NOOP(CTX, "Programmierung Status"), nullptr},
     {"CFGFINGER_PROG_CNT", QT_TRANSLATE_NOOP(CTX, "Programmierung Rückwertszähler"), nullptr},
@@ -67,7 +71,6 @@ const Row kRows[] = {
     {"CFGFINGER_PROG_SER", QT_TRANSLATE_NOOP(CTX, "Programmiergerät Seriennummer"), nullptr},
     {"CFGFINGER_PROG_DATE", QT_TRANSLATE_NOOP(CTX, "Programmierdatum"), nullptr},
 };
-// clang-format on
 
 const StepRow* stepOf(int32_t step) {
     for (const StepRow& s : kSteps)
@@ -86,9 +89,9 @@ void LoaderModule::RegisterDataPoints(const ByteString& identText) {
     DataPointTable& dp = e.dataPoints;
     dp.DP_Clear();
     for (const Row& r : kRows) {
-        const ByteString unit = !r.unit                          ? ByteString()
+        const ByteString unit = !r.unit                         ? ByteString()
                                 : ByteString(r.unit) == "[hex]" ? ByteString(r.unit)
-                                                                 : TOOL_Translate(CTX, r.unit);
+                                                                : TOOL_Translate(CTX, r.unit);
         dp.DP_Register(r.key, TOOL_Translate(CTX, r.caption), unit);
     }
     dp.DP_SetValue("CFGSGID", 0, identText, 0);

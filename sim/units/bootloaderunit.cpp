@@ -133,8 +133,8 @@ void SimBootLoader::registerProgramming() {
     onCommand(160, [this](const ByteString& p) -> std::optional<ByteString> {
         if (p.size() != 8) return negative(RefusedParameter, 160);
         const uint64_t start = le32At(p, 0), length = le32At(p, 4);
-        const bool fits = start >= ApplicationStart && length > 0 &&
-                          start + length - 1 <= ApplicationEnd;
+        const bool fits =
+            start >= ApplicationStart && length > 0 && start + length - 1 <= ApplicationEnd;
         m_announced = m_erased && fits;
         if (!m_announced) return reply(160, bytes({Refused}));
         m_start = static_cast<uint32_t>(start);

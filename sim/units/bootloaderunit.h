@@ -62,8 +62,8 @@ private:
     std::vector<uint8_t> m_memory;
     int64_t m_lastKeepAlive = 0;
     bool m_valid = true;
-    bool m_erasing = false;   // the first part of the erase is done
-    bool m_erased = false;    // the whole application memory is erased
+    bool m_erasing = false;  // the first part of the erase is done
+    bool m_erased = false;   // the whole application memory is erased
     bool m_announced = false;
     uint32_t m_start = ApplicationStart;
     uint32_t m_length = 0;

@@ -10,12 +10,15 @@ ByteString rawFrame(const ByteString& payload) {
     return payload + static_cast<char>(x);
 }
 
-uint8_t at(const ByteString& s, size_t i) { return static_cast<uint8_t>(s[i]); }
+uint8_t at(const ByteString& s, size_t i) {
+    return static_cast<uint8_t>(s[i]);
+}
 
 }  // namespace
 
 SimKX3090Eol::SimKX3090Eol()
-    : m_memory(Pages * 256, {{AreaFirst, AreaLast, ChecksumCell, SimEolMemory::SumForm::Byte}}, 5) {}
+    : m_memory(Pages * 256, {{AreaFirst, AreaLast, ChecksumCell, SimEolMemory::SumForm::Byte}}, 5) {
+}
 
 bool SimKX3090Eol::serves(uint8_t command) {
     return command == 0x32 || command == 0x33 || command == 0x34;

@@ -13,12 +13,18 @@ namespace {
 // Component codes of the test and the page-3 bit each switches.
 uint8_t bitOf(uint8_t component) {
     switch (component) {
-        case 1: return 0x01;   // burner motor
-        case 4: return 0x08;   // circulation pump
-        case 8: return 0x02;   // spark generator
-        case 9: return 0x04;   // solenoid valve
-        case 14: return 0x40;  // flame indicator
-        default: return 0;     // the operating indicator has no bit of its own
+        case 1:
+            return 0x01;  // burner motor
+        case 4:
+            return 0x08;  // circulation pump
+        case 8:
+            return 0x02;  // spark generator
+        case 9:
+            return 0x04;  // solenoid valve
+        case 14:
+            return 0x40;  // flame indicator
+        default:
+            return 0;  // the operating indicator has no bit of its own
     }
 }
 }  // namespace
@@ -42,10 +48,11 @@ std::optional<ByteString> SimKX3090Unit::serviceAnswer(const ByteString& r) {
             return bytes({0x7F, 0x45, 0x31});
         if (code != 0 && stateWord() != StateOff) return bytes({0x7F, 0x45, 0x22});
         m_component = code;
-        m_componentSetpoint = r.size() == 5 ? static_cast<uint16_t>(static_cast<uint8_t>(r[3]) << 8 |
-                                                                    static_cast<uint8_t>(r[4]))
-                                            : static_cast<uint8_t>(r[3]);
-        m_componentUntil = code == 0     ? -1
+        m_componentSetpoint = r.size() == 5
+                                  ? static_cast<uint16_t>(static_cast<uint8_t>(r[3]) << 8 |
+                                                          static_cast<uint8_t>(r[4]))
+                                  : static_cast<uint8_t>(r[3]);
+        m_componentUntil = code == 0      ? -1
                            : runtime == 0 ? std::numeric_limits<int64_t>::max()
                                           : now() + 1000 * int64_t{runtime};
         return bytes({0xC5, code, runtime});

@@ -9,15 +9,19 @@ using SimBytes::bytes;
 
 SimKX3090Unit::SimKX3090Unit() {
     m_errors = {
-        {0x03, 1, 2, 0x2403, 68, 12100, 1201, 17},   // Flammabbruch
-        {0x84, 3, 1, 0x0400, 45, 10200, 1230, 5},    // Unterspannung
-        {0x14, 0, 4, 0x1F00, 250, 12800, 998, 44},   // Temperatursensor Kurzschluss Kl. 31
+        {0x03, 1, 2, 0x2403, 68, 12100, 1201, 17},  // Flammabbruch
+        {0x84, 3, 1, 0x0400, 45, 10200, 1230, 5},   // Unterspannung
+        {0x14, 0, 4, 0x1F00, 250, 12800, 998, 44},  // Temperatursensor Kurzschluss Kl. 31
     };
 }
 
-bool SimKX3090Unit::pumpRunning() const { return m_pumpUntil >= 0 && now() < m_pumpUntil; }
+bool SimKX3090Unit::pumpRunning() const {
+    return m_pumpUntil >= 0 && now() < m_pumpUntil;
+}
 
-uint16_t SimKX3090Unit::stateWord() const { return pumpRunning() ? StatePump : StateOff; }
+uint16_t SimKX3090Unit::stateWord() const {
+    return pumpRunning() ? StatePump : StateOff;
+}
 
 double SimKX3090Unit::temperatureC() const {
     // Coolant between about 18 and 26 °C, slowly swinging; warmer while the pump runs.
@@ -79,22 +83,43 @@ ByteString SimKX3090Unit::identification(uint8_t sub) const {
     ByteString d;
     d.push_back(static_cast<char>(sub));
     switch (sub) {
-        case 1: d += bytes({0x09, 0x12, 0x34, 0x56, 'A'}); return d;
-        case 2: d += bytes({0x03, 0x01, 0x12, 0x05, 0x02, 0x07, 0x12, 0x05, 0x02, 0x07}); return d;
-        case 3: d += bytes({0x01, 0x23, 0x45, 0x67, 'B', 0x00}); return d;
-        case 4: d += bytes({0x15, 0x03, 0x21}); return d;
-        case 5: d += bytes({0x28, 0x04, 0x21}); return d;
-        case 6: d += bytes({0x00}); return d;
-        case 7: d += bytes({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}); return d;
-        case 9: d += bytes({0x00, 0x12, 0x34, 0x56, 0x78, 0x0A, 0x0B}); return d;
-        case 10: d.push_back(0x34); return d;
+        case 1:
+            d += bytes({0x09, 0x12, 0x34, 0x56, 'A'});
+            return d;
+        case 2:
+            d += bytes({0x03, 0x01, 0x12, 0x05, 0x02, 0x07, 0x12, 0x05, 0x02, 0x07});
+            return d;
+        case 3:
+            d += bytes({0x01, 0x23, 0x45, 0x67, 'B', 0x00});
+            return d;
+        case 4:
+            d += bytes({0x15, 0x03, 0x21});
+            return d;
+        case 5:
+            d += bytes({0x28, 0x04, 0x21});
+            return d;
+        case 6:
+            d += bytes({0x00});
+            return d;
+        case 7:
+            d += bytes({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+            return d;
+        case 9:
+            d += bytes({0x00, 0x12, 0x34, 0x56, 0x78, 0x0A, 0x0B});
+            return d;
+        case 10:
+            d.push_back(0x34);
+            return d;
         case 11: {
             ByteString n = m_name.substr(0, 8);
             n.resize(8, ' ');
             return d + n;
         }
-        case 12: d += bytes({0x00, 0x00}); return d;
-        default: return ByteString();
+        case 12:
+            d += bytes({0x00, 0x00});
+            return d;
+        default:
+            return ByteString();
     }
 }
 

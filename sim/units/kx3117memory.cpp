@@ -18,7 +18,8 @@ ByteString head(uint8_t command, uint8_t sub) {
 
 // An area as the EOL memory keeps it: cells first..last - 2, the sum at last - 1 and last.
 SimEolMemory::Area eolArea(const SimKX3117Memory::Area& a) {
-    return {a.first, static_cast<uint32_t>(a.last - 2), a.checksumCell(), SimEolMemory::SumForm::Word};
+    return {a.first, static_cast<uint32_t>(a.last - 2), a.checksumCell(),
+            SimEolMemory::SumForm::Word};
 }
 
 // The special block the software is complete with: it holds 0xE600..0xE603.

@@ -15,15 +15,24 @@ constexpr int64_t StableAfterMs = 60000;
 
 uint8_t bitOf(uint8_t component) {
     switch (component) {
-        case 1: return 0x01;   // burner motor
-        case 2: return 0x05;   // pump pressure test: motor and solenoid valve
-        case 4: return 0x08;   // circulation pump
-        case 8: return 0x02;   // spark generator
-        case 9: return 0x04;   // solenoid valve
-        case 10: return 0x80;  // operating indicator
-        case 14: return 0x40;  // flame indicator
-        case 15: return 0x20;  // nozzle pre-heating
-        default: return 0;
+        case 1:
+            return 0x01;  // burner motor
+        case 2:
+            return 0x05;  // pump pressure test: motor and solenoid valve
+        case 4:
+            return 0x08;  // circulation pump
+        case 8:
+            return 0x02;  // spark generator
+        case 9:
+            return 0x04;  // solenoid valve
+        case 10:
+            return 0x80;  // operating indicator
+        case 14:
+            return 0x40;  // flame indicator
+        case 15:
+            return 0x20;  // nozzle pre-heating
+        default:
+            return 0;
     }
 }
 }  // namespace
@@ -44,7 +53,7 @@ std::optional<ByteString> SimKX3117Unit::serviceAnswer(const ByteString& r) {
         if (code != 0 && !m_testPlug) return bytes({0x7F, 0x45, 0x22});
         if (code != 0 && (bitOf(code) == 0 || heating())) return bytes({0x7F, 0x45, 0x31});
         m_component = code;
-        m_componentUntil = code == 0     ? -1
+        m_componentUntil = code == 0      ? -1
                            : runtime == 0 ? std::numeric_limits<int64_t>::max()
                                           : now() + 1000 * int64_t{runtime};
         return bytes({0xC5, code, runtime});

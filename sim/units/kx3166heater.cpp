@@ -61,7 +61,9 @@ bool SimKX3166Unit::pumpRunning() const {
 
 uint16_t SimKX3166Unit::motorSetRpm() const {
     if (m_componentActive)
-        return componentOn(ComponentMotor) ? (m_component == ComponentPumpPressure ? 3000 : m_componentSetpoint) : 0;
+        return componentOn(ComponentMotor)
+                   ? (m_component == ComponentPumpPressure ? 3000 : m_componentSetpoint)
+                   : 0;
     switch (m_state) {
         case PreRun:
             return 3000;

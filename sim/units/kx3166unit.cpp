@@ -178,9 +178,7 @@ void SimKX3166Unit::registerCommands() {
         if (!m_errors.empty()) setErrors({});
         return reply(92, bytes({0}));
     });
-    onCommand(16, [this](const ByteString&) -> std::optional<ByteString> {
-        return reply(16);
-    });
+    onCommand(16, [this](const ByteString&) -> std::optional<ByteString> { return reply(16); });
 }
 
 ByteString SimKX3166Unit::overview() const {

@@ -87,7 +87,6 @@ public:
     // Moves the heater on to the clock's present time (done before every request).
     void advance();
 
-
     // The boot loader the unit switches to on message 155 sub 0 (kx3166bootloader.cpp): while
     // it runs, it answers at its own address instead of the application, until it starts a
     // newly written application.

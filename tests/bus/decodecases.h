@@ -290,9 +290,7 @@ inline std::vector<WBusCase> wbusCasesS() {
          0x50,
          20,
          H("14 00 00 0F A0 5A 00 C8"),
-         {{"BETSBGRPM", "4000", 4000},
-          {"BETSTEMPDST", "40.0", 40},
-          {"BETSTEMPUEH", "150.0", 150}}},
+         {{"BETSBGRPM", "4000", 4000}, {"BETSTEMPDST", "40.0", 40}, {"BETSTEMPUEH", "150.0", 150}}},
         {"page 22",
          0x50,
          22,
@@ -386,19 +384,17 @@ inline std::vector<WBusCase> wbusCasesS() {
 // Every key the dialect-S decoder can write, and the dialect-V keys it must leave alone.
 inline std::vector<ByteString> wbusKeysS() {
     std::vector<ByteString> keys = {
-        "OVRLHS",     "OVRLKL61",   "OVRLUPFA",    "OVRLSPAR1",   "OVRLSPAR2",  "OVRLKL15",
-        "OVRLBG",     "OVRLZFG",    "OVRLMV",      "OVRLUP",      "OVRLFZG",    "OVRLDST",
-        "OVRLFLAZ",   "OVRLBA",     "CFGKraft",    "OVRUB",       "OVRLFL",     "OVRQP",
-        "OVRUFL",     "BETTBR",     "BETTEIN",     "BETSTACNT",   "OVRZUSTAND", "OVRSTFL",
-        "OVRÜHFL",    "OVRNL2FL",   "OVRHAMA1",    "OVRHAMA2",    "OVRMAF",     "OVRBSFL",
-        "BETSTZ",     "OVRFLZUSTAND", "BETFAZ",    "BETTSGEIN",   "BETTUP",     "OVRBGPWM",
-        "OVRBGRPM",   "OVRUP",      "OVRTEMPOBE",  "OVRTEMPUNT",  "BETSBGRPM",  "BETSTEMPDST",
-        "BETSTEMPUEH", "OVRTEMP",   "BETTEMPUEH",  "BETTEMPDST",  "BETTEMPLPT", "CFGSGID",
-        "CFGHWVER",   "CFGSWVER",   "CFGSWVEREE",  "CFGDSID",     "CFGDATESG",  "CFGDATEHG",
-        "CFGKUID",    "CFGHSKEN",   "CFGSNR",      "CFGPKENN",    "CFGWBUS",    "CFGNAME",
-        "CFGSWID",    "CFGUMIN",    "CFGTUMIN",    "CFGUMAX",     "CFGTUMAX",   "OVRERRCNT",
+        "OVRLHS", "OVRLKL61", "OVRLUPFA", "OVRLSPAR1", "OVRLSPAR2", "OVRLKL15", "OVRLBG", "OVRLZFG",
+        "OVRLMV", "OVRLUP", "OVRLFZG", "OVRLDST", "OVRLFLAZ", "OVRLBA", "CFGKraft", "OVRUB",
+        "OVRLFL", "OVRQP", "OVRUFL", "BETTBR", "BETTEIN", "BETSTACNT", "OVRZUSTAND", "OVRSTFL",
+        "OVRÜHFL", "OVRNL2FL", "OVRHAMA1", "OVRHAMA2", "OVRMAF", "OVRBSFL", "BETSTZ",
+        "OVRFLZUSTAND", "BETFAZ", "BETTSGEIN", "BETTUP", "OVRBGPWM", "OVRBGRPM", "OVRUP",
+        "OVRTEMPOBE", "OVRTEMPUNT", "BETSBGRPM", "BETSTEMPDST", "BETSTEMPUEH", "OVRTEMP",
+        "BETTEMPUEH", "BETTEMPDST", "BETTEMPLPT", "CFGSGID", "CFGHWVER", "CFGSWVER", "CFGSWVEREE",
+        "CFGDSID", "CFGDATESG", "CFGDATEHG", "CFGKUID", "CFGHSKEN", "CFGSNR", "CFGPKENN", "CFGWBUS",
+        "CFGNAME", "CFGSWID", "CFGUMIN", "CFGTUMIN", "CFGUMAX", "CFGTUMAX", "OVRERRCNT",
         // dialect V only
-        "OVRBG",      "OVRSAFL",    "OVRRZFL"};
+        "OVRBG", "OVRSAFL", "OVRRZFL"};
     for (const char* f : {"ERRCODE", "ERRBEZ", "ERRSTATE", "ERRCOUNT", "ERRZUSTAND", "ERRTEMP",
                           "ERRUB", "ERRTBR", "ERRTBRNS"})
         for (int i = 0; i <= 12; ++i) keys.push_back(f + std::to_string(i));
@@ -611,4 +607,3 @@ inline std::vector<SBusCase> sbusCases() {
           {"CFGFINGER_PROG_DATE", "07.12.25", 0}}},
     };
 }
-

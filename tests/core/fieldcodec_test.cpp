@@ -19,7 +19,9 @@ struct DecodeCase {
     const char* text;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.data << " @" << c.position << " #" << c.code; }
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+    *os << c.data << " @" << c.position << " #" << c.code;
+}
 
 class DecodeField : public ::testing::TestWithParam<DecodeCase> {};
 
@@ -41,15 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"01 02 03", 3, 10, 1, 0, ""}, DecodeCase{"01 02 03", 2, 10, 0, 0x0302, ""},
         // position below 1 never reads before the data
         DecodeCase{"01 02 03", 0, 8, 1, 0, ""}, DecodeCase{"01 02 03", -5, 10, 1, 0, ""},
-        DecodeCase{"", 1, 8, 1, 0, ""},
-        DecodeCase{"FF", 1, 9, 0, -1, ""}, DecodeCase{"FF", 1, 8, 0, 255, ""},
-        DecodeCase{"FF FE", 1, 21, 0, -2, ""}, DecodeCase{"FE FF", 1, 11, 0, -2, ""},
-        DecodeCase{"12 34", 1, 20, 0, 0x1234, ""},
+        DecodeCase{"", 1, 8, 1, 0, ""}, DecodeCase{"FF", 1, 9, 0, -1, ""},
+        DecodeCase{"FF", 1, 8, 0, 255, ""}, DecodeCase{"FF FE", 1, 21, 0, -2, ""},
+        DecodeCase{"FE FF", 1, 11, 0, -2, ""}, DecodeCase{"12 34", 1, 20, 0, 0x1234, ""},
         DecodeCase{"FF FF FF FF", 1, 12, 0, 4294967295.0L, ""},
         DecodeCase{"FF FF FF FF", 1, 13, 0, -1, ""},
         DecodeCase{"12 34 56 78", 1, 22, 0, 0x12345678, ""},
-        DecodeCase{"FF FF FF FE", 1, 23, 0, -2, ""},
-        DecodeCase{"00 00 80 3F", 1, 14, 0, 1.0L, ""},
+        DecodeCase{"FF FF FF FE", 1, 23, 0, -2, ""}, DecodeCase{"00 00 80 3F", 1, 14, 0, 1.0L, ""},
         DecodeCase{"FF FF FF FF", 1, 14, 0, TOOL_SingleNoValue, ""},
         DecodeCase{"FF FF FF FF FF FF FF FF", 1, 15, 0, TOOL_DoubleNoValue, ""},
         DecodeCase{"00 00 00 00 00 00 F0 3F", 1, 15, 0, 1.0L, ""},
@@ -90,7 +90,9 @@ struct EncodeCase {
     const char* bytes;
 };
 
-void PrintTo(const EncodeCase& c, std::ostream* os) { *os << "#" << c.code << " -> " << c.bytes; }
+void PrintTo(const EncodeCase& c, std::ostream* os) {
+    *os << "#" << c.code << " -> " << c.bytes;
+}
 
 class EncodeField : public ::testing::TestWithParam<EncodeCase> {};
 
@@ -111,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EncodeField,
     ::testing::Values(
         EncodeCase{3, 0, 1, "", 0xF0, "F8"}, EncodeCase{3, 0, 0, "", 0xFF, "F7"},
-        EncodeCase{3, 0, 1, "", -1, "08"},
-        EncodeCase{64 + (5 << 3) + 4, 3, 0, "", 0xFF, "FF"},
+        EncodeCase{3, 0, 1, "", -1, "08"}, EncodeCase{64 + (5 << 3) + 4, 3, 0, "", 0xFF, "FF"},
         EncodeCase{64 + (5 << 3) + 4, 1, 0, "", 0x00, "10"},
         EncodeCase{64 + (5 << 3) + 4, 1, 0, "", 0xCF, "DF"},
         EncodeCase{131, 0, 0, "AB", -1, "41 42 00"}, EncodeCase{131, 0, 0, "ABCD", -1, "41 42 43"},
@@ -126,8 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{22, 0x12345678, 0, "", -1, "12 34 56 78"},
         EncodeCase{14, 1.0L, 0, "", -1, "00 00 80 3F"},
         // beyond the single range it is clamped, not infinite
-        EncodeCase{14, 1e39L, 0, "", -1, "9E C9 7F 7F"},
-        EncodeCase{24, 5, 0, "", -1, ""}, EncodeCase{50, 5, 0, "", -1, ""}));
+        EncodeCase{14, 1e39L, 0, "", -1, "9E C9 7F 7F"}, EncodeCase{24, 5, 0, "", -1, ""},
+        EncodeCase{50, 5, 0, "", -1, ""}));
 
 TEST(EncodeField, NaNAndHugeValuesSaturateInsteadOfUndefinedConversion) {
     ByteString out;
@@ -180,9 +181,9 @@ TEST(ByteHelpers, IntegersFloatsBitsPowers) {
 }
 
 TEST(FieldTypeSize, Table) {
-    const std::pair<int, int> cases[] = {{0, 1},  {7, 1},  {8, 1},  {9, 1},  {10, 2}, {11, 2},
-                                         {12, 4}, {13, 4}, {14, 4}, {15, 8}, {20, 2}, {21, 2},
-                                         {22, 4}, {23, 4}, {24, 4}, {30, 0}, {64, 1}, {127, 1},
+    const std::pair<int, int> cases[] = {{0, 1},   {7, 1},   {8, 1},     {9, 1},  {10, 2}, {11, 2},
+                                         {12, 4},  {13, 4},  {14, 4},    {15, 8}, {20, 2}, {21, 2},
+                                         {22, 4},  {23, 4},  {24, 4},    {30, 0}, {64, 1}, {127, 1},
                                          {128, 0}, {131, 3}, {255, 127}, {16, 0}, {40, 0}};
     for (auto [code, size] : cases) EXPECT_EQ(TOOL_FieldTypeSize(code), size) << code;
 }

@@ -16,7 +16,7 @@ TEST(ManualClock, FiresInDueOrderAndRepeats) {
     a->start();
     b->start();
     clock.advance(200);
-    const std::vector<std::pair<char, int64_t>> want = {{'a', 50}, {'a', 100}, {'b', 100},
+    const std::vector<std::pair<char, int64_t>> want = {{'a', 50},  {'a', 100}, {'b', 100},
                                                         {'a', 150}, {'a', 200}, {'b', 200}};
     EXPECT_EQ(fired, want);
 }
@@ -33,7 +33,10 @@ TEST(ManualClock, SingleShotStopAndDeleteInsideHandler) {
     EXPECT_EQ(n, 1);
     EXPECT_FALSE(t->isActive());
     t->setSingleShot(false);
-    t->onTimeout = [&] { t.reset(); ++n; };
+    t->onTimeout = [&] {
+        t.reset();
+        ++n;
+    };
     t->start();
     clock.advance(100);
     EXPECT_EQ(n, 2);

@@ -7,9 +7,15 @@
 namespace {
 
 TEST(HexToInt, Table) {
-    const std::pair<const char*, int64_t> cases[] = {
-        {"1f", 31}, {"1F", 31}, {"", -1}, {"G", -1}, {"7FFFFFFF", 0x7FFFFFFF},
-        {"80000000", -1}, {"FFFFFFFFFFFFFFFFFFFF", -1}, {" 1", -1}, {"0", 0}};
+    const std::pair<const char*, int64_t> cases[] = {{"1f", 31},
+                                                     {"1F", 31},
+                                                     {"", -1},
+                                                     {"G", -1},
+                                                     {"7FFFFFFF", 0x7FFFFFFF},
+                                                     {"80000000", -1},
+                                                     {"FFFFFFFFFFFFFFFFFFFF", -1},
+                                                     {" 1", -1},
+                                                     {"0", 0}};
     for (auto [t, v] : cases) EXPECT_EQ(TOOL_HexToInt(t), v) << t;
 }
 
@@ -31,7 +37,7 @@ TEST(Bcd, Table) {
     EXPECT_EQ(TOOL_BcdToInt(H("A1")), -1);
     EXPECT_EQ(TOOL_BcdToInt(""), 0);
     EXPECT_EQ(TOOL_BcdToInt(H("21 47 48 36 47")), 2147483647);
-    EXPECT_EQ(TOOL_BcdToInt(H("21 47 48 36 48")), -1);        // beyond 32 bits
+    EXPECT_EQ(TOOL_BcdToInt(H("21 47 48 36 48")), -1);  // beyond 32 bits
     EXPECT_EQ(TOOL_BcdToInt(H("99 99 99 99 99 99 99 99 99 99 99")), -1);
 }
 

@@ -15,10 +15,10 @@ class AdapterLifecycle : public ::testing::TestWithParam<Link> {
 protected:
     AdapterLifecycle()
         : h(std::make_unique<EngineHarness>(
-              GetParam() == Link::TransferThread       ? EngineHarness::withTransferThread()
-              : GetParam() == Link::ChipTransferThread ? EngineHarness::withTransferThread(
-                                                             DriverPath::ThroughChip)
-                                                       : EngineHarness::Options{})),
+              GetParam() == Link::TransferThread ? EngineHarness::withTransferThread()
+              : GetParam() == Link::ChipTransferThread
+                  ? EngineHarness::withTransferThread(DriverPath::ThroughChip)
+                  : EngineHarness::Options{})),
           sim(h->sim) {}
 
     void SetUp() override {

@@ -49,7 +49,8 @@ TEST_F(LoaderSteps, ManualStartIdentifiesOpensAndReadsOnce) {
     EXPECT_EQ(opening, (std::vector<ByteString>{"14 ", "1E 01 06 00 00 01 ", "1B ", "02 ", "51 ",
                                                 "52 ", "9E ", "01 "}));
     // then only the poll, which the boot loader answers with message 1
-    EXPECT_TRUE(std::all_of(s.begin() + 8, s.end(), [](const ByteString& x) { return x == "01 "; }));
+    EXPECT_TRUE(
+        std::all_of(s.begin() + 8, s.end(), [](const ByteString& x) { return x == "01 "; }));
     EXPECT_GT(s.size(), 12u);
     EXPECT_EQ(r.telegramsOn(2)[0].substr(0, 2), H("03 01"));  // to the boot loader's address
 
@@ -135,7 +136,8 @@ TEST_F(LoaderSteps, KeepAliveEvery501Ticks) {
     EXPECT_NEAR(static_cast<double>(times[2] - times[1]), 50100, 200);
     // polling went on in between
     const auto polls = timesOf("01 ");
-    EXPECT_TRUE(std::any_of(polls.begin(), polls.end(), [&](int64_t t) { return t > times[1] && t < times[2]; }));
+    EXPECT_TRUE(std::any_of(polls.begin(), polls.end(),
+                            [&](int64_t t) { return t > times[1] && t < times[2]; }));
     EXPECT_TRUE(r.h.engine.SessionUp);
     EXPECT_TRUE(unit.sessionOpen());
 

@@ -125,7 +125,9 @@ public:
     }
 
     // Answers as the units do.
-    static ByteString klineAnswer(const char* dataHex) { return klineTelegram("87 F1 9D", dataHex); }
+    static ByteString klineAnswer(const char* dataHex) {
+        return klineTelegram("87 F1 9D", dataHex);
+    }
     // The head (format, target, source), seven data bytes (0xFF where unused), the 8-bit sum.
     static ByteString klineTelegram(const char* headHex, const char* dataHex) {
         ByteString t = H(headHex);

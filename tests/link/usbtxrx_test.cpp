@@ -254,7 +254,7 @@ TEST_P(TransferLoop, LeftoversBeforeAWriteAreNeverItsReply) {
     ByteString staleAck;
     AdapterFrameProtocol::ADP_BuildFrame(0x86, H("1F"), staleAck);  // a wake-up acknowledgement
     drv.pushToHost(0, staleAck);
-    pass();  // read while nothing is awaited: dropped
+    pass();                                             // read while nothing is awaited: dropped
     drv.pushToHost(0, staleAck + H("01 86 02 1E 05"));  // and a half frame with an escape
     SimFaults f;
     f.answerDelayMs = 100;
@@ -289,8 +289,7 @@ TEST_P(TransferLoop, ReplyReadByteByByteKeepsItsEscapes) {
     AdapterFrameProtocol::ADP_BuildBusTransfer(H("F4 03 51 0A AC"), frame);
     tx.SendFrame(frame);
     pass(60);
-    EXPECT_EQ(replies,
-              (std::vector<Reply>{{0, H("86 20 20 4F 05 D1 0A 01 02 03 04 05 00 A4")}}));
+    EXPECT_EQ(replies, (std::vector<Reply>{{0, H("86 20 20 4F 05 D1 0A 01 02 03 04 05 00 A4")}}));
 }
 
 // Answers sent twice and read in pieces: the second copy of an answer is never handed over as

@@ -107,11 +107,11 @@ TEST(EolGrid, OnlyCellsOfTheSetShowAndTakeValues) {
         EolGrid::Commit result;
         const char* box;
     };
-    const Case cases[] = {{"", EolGrid::Commit::Invalid, "      Eingabe fehlerhaft!      "},
-                          {"G1", EolGrid::Commit::Invalid, "      Eingabe fehlerhaft!      "},
-                          {"100", EolGrid::Commit::OutOfRange,
-                           "      Wertebereich überschritten!       "},
-                          {"7f", EolGrid::Commit::Stored, nullptr}};
+    const Case cases[] = {
+        {"", EolGrid::Commit::Invalid, "      Eingabe fehlerhaft!      "},
+        {"G1", EolGrid::Commit::Invalid, "      Eingabe fehlerhaft!      "},
+        {"100", EolGrid::Commit::OutOfRange, "      Wertebereich überschritten!       "},
+        {"7f", EolGrid::Commit::Stored, nullptr}};
     for (const Case& c : cases) {
         ui.boxes.clear();
         EXPECT_EQ(g.CommitCell(0x12, c.text, ui, changed), c.result) << c.text;

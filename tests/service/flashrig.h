@@ -49,16 +49,19 @@ public:
     }
     // Lets a run that was left (aborted, say) finish its last exchanges.
     bool finishRun(int64_t maxMs = 60000) {
-        return runUntil([&] { return programmer.request().Step == 0 && !programmer.request().Active; },
-                        maxMs);
+        return runUntil(
+            [&] { return programmer.request().Step == 0 && !programmer.request().Active; }, maxMs);
     }
     bool sessionEnds(int64_t maxMs = 30000) {
         return runUntil([&] { return !h.engine.SessionStarted; }, maxMs);
     }
-    ByteString lastBox() const { return h.ui.boxes.empty() ? ByteString() : h.ui.boxes.back().text; }
+    ByteString lastBox() const {
+        return h.ui.boxes.empty() ? ByteString() : h.ui.boxes.back().text;
+    }
 
     static const char* successBox() {
-        return "     Die Steuergerätesoftware wurde erfolgreich übertragen.      \r\n\r\n     Bitte "
+        return "     Die Steuergerätesoftware wurde erfolgreich übertragen.      \r\n\r\n     "
+               "Bitte "
                "starten sie die Diagnose neu.      ";
     }
     static const char* failedBox() {

@@ -118,7 +118,8 @@ TEST(MeasurementLogNames, ExtensionsLayoutsAndSideFiles) {
         EXPECT_EQ(PROT_SideFileName(used, reading(2026, 3, 9, 14, 5, 7)), c.side) << c.given;
     }
     // no file named yet, or only a folder: no hidden ".LOG" is made up
-    for (const char* given : {"", "/tmp/", "C:\\daten\\"}) EXPECT_EQ(PROT_NormaliseFileName(given), given);
+    for (const char* given : {"", "/tmp/", "C:\\daten\\"})
+        EXPECT_EQ(PROT_NormaliseFileName(given), given);
 }
 
 TEST(MeasurementLogLinesTest, ClassOneInBothLayouts) {

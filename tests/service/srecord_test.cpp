@@ -62,11 +62,11 @@ TEST(SRecordReader, GoodFilesFillTheClassesBlocks) {
 TEST(SRecordReader, OrderGapsAndSkippedLines) {
     // Out of order, with a gap, lower bytes of a block written after higher ones, S0/S5/S9,
     // blank lines, LF and CR line ends, lower-case hex, records of count 3 or less.
-    const ByteString file =
-        SREC_Record(0, 0, "HDR") + "\n" + SREC_Record(3, 0x20010, H("AA BB")) + "\r\n" + "\n" +
-        SREC_Record(3, 0x10000, H("01 02 03 04")) + "\r" + "S5030001FB\n" + "S1030000FC\n" +
-        "S3" + lower(SREC_Record(3, 0x20000, H("CC")).substr(2)) + "\n" + "s30500020000f8\n" +
-        SREC_Record(1, 0, "") + "\n" + "S70500000000FA";
+    const ByteString file = SREC_Record(0, 0, "HDR") + "\n" + SREC_Record(3, 0x20010, H("AA BB")) +
+                            "\r\n" + "\n" + SREC_Record(3, 0x10000, H("01 02 03 04")) + "\r" +
+                            "S5030001FB\n" + "S1030000FC\n" + "S3" +
+                            lower(SREC_Record(3, 0x20000, H("CC")).substr(2)) + "\n" +
+                            "s30500020000f8\n" + SREC_Record(1, 0, "") + "\n" + "S70500000000FA";
     FlashImage img;
     ByteString msg;
     ASSERT_TRUE(FLASH_ParseS19(file, 6, img, msg)) << msg;
@@ -85,8 +85,7 @@ TEST(SRecordReader, OrderGapsAndSkippedLines) {
     // A gap is sent as 64 zero bytes; the last chunk is as long as the image goes.
     EXPECT_EQ(img.FLASH_GetChunk(0x10040, img.maximumEnd()), ByteString(64, '\0'));
     EXPECT_EQ(img.FLASH_GetChunk(0x20000, img.maximumEnd()).size(), 18u);
-    EXPECT_EQ(hexOf(img.FLASH_GetChunk(0x10000, img.maximumEnd()).substr(0, 5)),
-              "01 02 03 04 00 ");
+    EXPECT_EQ(hexOf(img.FLASH_GetChunk(0x10000, img.maximumEnd()).substr(0, 5)), "01 02 03 04 00 ");
 }
 
 TEST(SRecordReader, BadRecordsStopWithTheirLine) {
@@ -192,15 +191,14 @@ TEST(FlashRange, EachClassHasItsRange) {
         int32_t maximum;
     };
     const Case cases[] = {
-        {"class 3 with its special block", 3,
-         lines({SREC_Record(2, 0x10000, H("AA")), special}), true, 72},
+        {"class 3 with its special block", 3, lines({SREC_Record(2, 0x10000, H("AA")), special}),
+         true, 72},
         {"class 3 without data in the special block", 3,
          lines({SREC_Record(1, 0xE000, H("AA")), SREC_Record(1, 0xE700, H("BB"))}), false, 72},
         {"class 3 special block written short of 0xE603", 3,
          lines({SREC_Record(1, 0xE600, H("01 02 03"))}), false, 71},
         {"class 3 below 0xE000", 3, lines({SREC_Record(1, 0xDFFF, H("AA")), special}), false, 72},
-        {"class 3 up to 0x3FFFE", 3, lines({special, SREC_Record(2, 0x3FFFE, H("AA"))}), true,
-         72},
+        {"class 3 up to 0x3FFFE", 3, lines({special, SREC_Record(2, 0x3FFFE, H("AA"))}), true, 72},
         {"class 3 too large: up to 0x3FFFF", 3,
          lines({special, SREC_Record(2, 0x3FFFE, H("AA BB"))}), false, 72},
         {"class 5 from 0x10000", 5, lines({SREC_Record(2, 0x10000, H("AA"))}), true, 1},

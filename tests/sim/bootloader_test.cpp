@@ -22,17 +22,23 @@ protected:
     }
     ByteString loader(const char* hex) { return ask(3, H(hex)); }
     ByteString loader(const ByteString& data) { return ask(3, data); }
-    static ByteString key(uint8_t sub) { return ByteString{'\x9B', static_cast<char>(sub)} + "KX3166EXIT"; }
+    static ByteString key(uint8_t sub) {
+        return ByteString{'\x9B', static_cast<char>(sub)} + "KX3166EXIT";
+    }
     static ByteString chunk(uint32_t n, const ByteString& bytes) {
-        ByteString d{'\xA1', static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
-                     static_cast<char>(n >> 24)};
+        ByteString d{'\xA1', static_cast<char>(n), static_cast<char>(n >> 8),
+                     static_cast<char>(n >> 16), static_cast<char>(n >> 24)};
         ByteString b = bytes;
         b.resize(64, '\0');
         return d + b;
     }
     static ByteString crcRequest(uint32_t crc) {
-        return ByteString{'\x9A', '\0', static_cast<char>(crc), static_cast<char>(crc >> 8),
-                          static_cast<char>(crc >> 16), static_cast<char>(crc >> 24)};
+        return ByteString{'\x9A',
+                          '\0',
+                          static_cast<char>(crc),
+                          static_cast<char>(crc >> 8),
+                          static_cast<char>(crc >> 16),
+                          static_cast<char>(crc >> 24)};
     }
 
     int64_t now = 1000;
@@ -48,7 +54,8 @@ TEST_F(SimBootLoaderTest, ClassFiveSwitchesToItsBootLoaderAndBack) {
     EXPECT_EQ(ask(7, key(0)), "9B 00 00 ");
     EXPECT_TRUE(unit.inBootLoader());
     EXPECT_EQ(ask(7, H("14")), "none");
-    EXPECT_EQ(loader("14"), hexOf("\x14" "0000000473800051"));
+    EXPECT_EQ(loader("14"), hexOf("\x14"
+                                  "0000000473800051"));
     EXPECT_EQ(loader("01"), "01 00 ") << "the poll is answered with its own ID";
     EXPECT_EQ(loader(key(3)), "00 04 9B ") << "no session yet";
     EXPECT_EQ(loader("1E 01 06 00 00 01"), "1E 01 ");
@@ -56,7 +63,8 @@ TEST_F(SimBootLoaderTest, ClassFiveSwitchesToItsBootLoaderAndBack) {
     // A start now: the application it has is whole, so it runs again.
     EXPECT_EQ(loader(key(1)), "9B 01 00 ");
     EXPECT_FALSE(unit.inBootLoader());
-    EXPECT_EQ(ask(7, H("14")), hexOf("\x14" "0000000473800061"));
+    EXPECT_EQ(ask(7, H("14")), hexOf("\x14"
+                                     "0000000473800061"));
 }
 
 TEST_F(SimBootLoaderTest, TakesOnlyAWholeCheckedImage) {
@@ -91,7 +99,8 @@ TEST_F(SimBootLoaderTest, TakesOnlyAWholeCheckedImage) {
 TEST_F(SimBootLoaderTest, UnitLeftInItsBootLoaderStaysThere) {
     unit.startInBootLoader();
     unit.wakeup();
-    EXPECT_EQ(loader("14"), hexOf("\x14" "0000000473800051"));
+    EXPECT_EQ(loader("14"), hexOf("\x14"
+                                  "0000000473800051"));
     loader("1E 01 06 00 00 01");
     EXPECT_EQ(loader(key(1)), "9B 01 01 ");
     EXPECT_TRUE(unit.inBootLoader());

@@ -98,7 +98,7 @@ TEST_F(SimKX3141, MemoryReadsEndShortOrRefusedPastTheirEnd) {
         if (c.size == 254) whole += last.substr(4);
         EXPECT_EQ(whole, unit.eolMemory());
     }
-    EXPECT_EQ(ask("97 00 00 00"), H("00 02 97"));     // nothing asked for
+    EXPECT_EQ(ask("97 00 00 00"), H("00 02 97"));  // nothing asked for
     // with data bytes after the count it is a write of them, answered with the request
     EXPECT_EQ(ask("97 40 00 01 55"), H("97 40 00 01 55"));
     EXPECT_EQ(static_cast<uint8_t>(unit.eolCells()[0x40]), 0x55);

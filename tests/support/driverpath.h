@@ -18,8 +18,8 @@ inline std::string driverPathName(const ::testing::TestParamInfo<DriverPath>& in
     return info.param == DriverPath::Simulated ? "Simulated" : "ThroughChip";
 }
 
-#define CALVIX_BOTH_DRIVER_PATHS(suite)                                                    \
-    INSTANTIATE_TEST_SUITE_P(Drivers, suite,                                               \
+#define CALVIX_BOTH_DRIVER_PATHS(suite)                                                         \
+    INSTANTIATE_TEST_SUITE_P(Drivers, suite,                                                    \
                              ::testing::Values(DriverPath::Simulated, DriverPath::ThroughChip), \
                              driverPathName)
 

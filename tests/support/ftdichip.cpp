@@ -90,8 +90,8 @@ bool isAdapterProduct(uint16_t vendor, uint16_t product) {
 
 // The device behind an open context, or the library's failure when there is none or it has
 // gone. 0 and the device when it may be used.
-int openDevice(ftdi_context* ctx, FtdiChipModel::State*& s, libusb_device*& d,
-               const char* failText, int goneCode = -1) {
+int openDevice(ftdi_context* ctx, FtdiChipModel::State*& s, libusb_device*& d, const char* failText,
+               int goneCode = -1) {
     s = FtdiChipModel::state();
     if (!ctx || !ctx->usb_dev || !s) return ctx ? fail(ctx, -3, "USB device unavailable") : -3;
     d = ctx->usb_dev->dev;
@@ -182,11 +182,14 @@ void LIBUSB_CALL libusb_unref_device(libusb_device* dev) {
     }
 }
 
-uint8_t LIBUSB_CALL libusb_get_bus_number(libusb_device* dev) { return dev->bus; }
-uint8_t LIBUSB_CALL libusb_get_device_address(libusb_device* dev) { return dev->address; }
+uint8_t LIBUSB_CALL libusb_get_bus_number(libusb_device* dev) {
+    return dev->bus;
+}
+uint8_t LIBUSB_CALL libusb_get_device_address(libusb_device* dev) {
+    return dev->address;
+}
 
-int LIBUSB_CALL libusb_get_device_descriptor(libusb_device* dev,
-                                             libusb_device_descriptor* desc) {
+int LIBUSB_CALL libusb_get_device_descriptor(libusb_device* dev, libusb_device_descriptor* desc) {
     auto* s = FtdiChipModel::state();
     if (!s) return LIBUSB_ERROR_NO_DEVICE;
     const auto id = s->identity(dev->adapter);
@@ -226,9 +229,8 @@ void LIBUSB_CALL libusb_close(libusb_device_handle* handle) {
     delete handle;
 }
 
-int LIBUSB_CALL libusb_get_string_descriptor_ascii(libusb_device_handle* handle,
-                                                   uint8_t index, unsigned char* data,
-                                                   int length) {
+int LIBUSB_CALL libusb_get_string_descriptor_ascii(libusb_device_handle* handle, uint8_t index,
+                                                   unsigned char* data, int length) {
     auto* s = FtdiChipModel::state();
     if (!s || !s->present(handle->dev)) return LIBUSB_ERROR_NO_DEVICE;
     const SimAdapterPresence p = s->info(handle->dev);
@@ -270,7 +272,9 @@ void ftdi_free(ftdi_context* ctx) {
     delete ctx;
 }
 
-const char* ftdi_get_error_string(ftdi_context* ctx) { return ctx->error_str; }
+const char* ftdi_get_error_string(ftdi_context* ctx) {
+    return ctx->error_str;
+}
 
 int ftdi_usb_find_all(ftdi_context* ctx, ftdi_device_list** devlist, int vendor, int product) {
     *devlist = nullptr;
@@ -311,8 +315,9 @@ int ftdi_usb_open_dev(ftdi_context* ctx, libusb_device* dev) {
     if (libusb_open(dev, &h) < 0) return fail(ctx, -4, "libusb_open() failed");
     if (s->far.FT_OpenEx(s->info(dev).serial, FT_OPEN_BY_SERIAL_NUMBER) != FT_OK) {
         libusb_close(h);
-        return fail(ctx, -5, "unable to claim usb device. Make sure the default FTDI driver "
-                             "is not in use");
+        return fail(ctx, -5,
+                    "unable to claim usb device. Make sure the default FTDI driver "
+                    "is not in use");
     }
     ctx->usb_dev = h;
     ctx->type = TYPE_R;
@@ -458,8 +463,7 @@ int ftdi_read_data(ftdi_context* ctx, unsigned char* buf, int size) {
     if (!ctx || !ctx->usb_dev) return ctx ? fail(ctx, -666, "USB device unavailable") : -666;
     FtdiChipModel::State* s = nullptr;
     libusb_device* d = nullptr;
-    if (const int r = openDevice(ctx, s, d, "usb bulk read failed", LIBUSB_ERROR_NO_DEVICE);
-        r != 0)
+    if (const int r = openDevice(ctx, s, d, "usb bulk read failed", LIBUSB_ERROR_NO_DEVICE); r != 0)
         return r;
     bool stalled;
     {

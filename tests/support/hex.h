@@ -3,5 +3,9 @@
 
 #include "textconv.h"
 
-inline ByteString H(const char* hex) { return TOOL_HexTextToBytes(hex); }
-inline ByteString hexOf(const ByteString& b) { return TOOL_BytesToHexText(b); }
+inline ByteString H(const char* hex) {
+    return TOOL_HexTextToBytes(hex);
+}
+inline ByteString hexOf(const ByteString& b) {
+    return TOOL_BytesToHexText(b);
+}

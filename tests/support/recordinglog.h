@@ -12,8 +12,12 @@ public:
         uint32_t colour;
         ByteString text;
     };
-    void LogTx(const ByteString& b) override { lines.push_back({LogColour::Blue, "TX: " + TOOL_BytesToHexText(b)}); }
-    void LogRx(const ByteString& b) override { lines.push_back({LogColour::Green, "RX: " + TOOL_BytesToHexText(b)}); }
+    void LogTx(const ByteString& b) override {
+        lines.push_back({LogColour::Blue, "TX: " + TOOL_BytesToHexText(b)});
+    }
+    void LogRx(const ByteString& b) override {
+        lines.push_back({LogColour::Green, "RX: " + TOOL_BytesToHexText(b)});
+    }
     void LogLine(uint32_t colour, const ByteString& t) override { lines.push_back({colour, t}); }
     void LogStateChange(uint8_t cls, int32_t o, int32_t n) override {
         stateChanges.push_back({cls, o, n});

@@ -39,8 +39,9 @@ inline ByteString SREC_File(int type, uint32_t address, const ByteString& bytes,
                             size_t perRecord = 32) {
     ByteString file = SREC_Record(0, 0, "HDR") + "\r\n";
     for (size_t at = 0; at < bytes.size(); at += perRecord)
-        file += SREC_Record(type, static_cast<uint32_t>(address + at), bytes.substr(at, perRecord)) +
-                "\r\n";
+        file +=
+            SREC_Record(type, static_cast<uint32_t>(address + at), bytes.substr(at, perRecord)) +
+            "\r\n";
     return file + SREC_Record(10 - type, 0, "") + "\r\n";
 }
 

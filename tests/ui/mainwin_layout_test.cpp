@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMenu>
-#include <QScrollBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "errorform.h"
-#include "mdichecks.h"
 #include "mainwinharness.h"
+#include "mdichecks.h"
 #include "overviewform.h"
 #include "protokoll.h"
 #include "trendform.h"

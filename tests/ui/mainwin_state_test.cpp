@@ -312,12 +312,11 @@ TEST_F(MainWindowState, WindowsAreCreatedOnceInTheirOrder) {
     TMAIN_Form& f = *run.form;
     // Each one the window the program works with, in the creation order.
     const std::vector<QWidget*> expected = {
-        f.infoForm(),      f.protForm(),      f.usbSelForm(),  f.teleForm(),
-        f.eolAdrForm(),    f.eolRwForm(),     f.tranzForm(),   f.kaliForm(),
-        f.protStartForm(), f.summaryForm(),   f.konfigForm(),  f.betriebForm(),
-        f.errorForm(),     f.kompTestForm(),  f.overviewForm(), f.devSelForm(),
-        f.co2WaitForm(),   f.co2EditForm(),   f.languageForm(), f.kompTestPdp(),
-        f.unitForm(),      f.updateForm(),    f.trendForm(),   f.flashForm(),
+        f.infoForm(),   f.protForm(),    f.usbSelForm(),  f.teleForm(),      f.eolAdrForm(),
+        f.eolRwForm(),  f.tranzForm(),   f.kaliForm(),    f.protStartForm(), f.summaryForm(),
+        f.konfigForm(), f.betriebForm(), f.errorForm(),   f.kompTestForm(),  f.overviewForm(),
+        f.devSelForm(), f.co2WaitForm(), f.co2EditForm(), f.languageForm(),  f.kompTestPdp(),
+        f.unitForm(),   f.updateForm(),  f.trendForm(),   f.flashForm(),
     };
     ASSERT_EQ(f.windows().size(), 24u);  // the main window is the 25th
     for (size_t i = 0; i < expected.size(); ++i) {

@@ -147,12 +147,9 @@ TEST_F(ProtStartDialog, OkWaitsForAFileName) {
         QString name;
         bool ok;
     };
-    const Case cases[] = {{QString(), false},
-                          {QStringLiteral("   "), false},
-                          {dir.path() + "/", false},
-                          {QStringLiteral("C:\\Protokolle\\"), false},
-                          {dir.filePath("neu"), true},
-                          {QStringLiteral("a"), true}};
+    const Case cases[] = {{QString(), false},          {QStringLiteral("   "), false},
+                          {dir.path() + "/", false},   {QStringLiteral("C:\\Protokolle\\"), false},
+                          {dir.filePath("neu"), true}, {QStringLiteral("a"), true}};
     for (const Case& c : cases) {
         form.Edit1()->setText(c.name);
         EXPECT_EQ(form.Button2()->isEnabled(), c.ok) << c.name.toStdString();

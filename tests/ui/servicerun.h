@@ -35,7 +35,8 @@ public:
     // The index of the first box whose text holds the fragment, -1 none.
     int box(const char* fragment) const {
         for (size_t i = 0; i < run->ui.boxes.size(); ++i)
-            if (run->ui.boxes[i].text.find(fragment) != ByteString::npos) return static_cast<int>(i);
+            if (run->ui.boxes[i].text.find(fragment) != ByteString::npos)
+                return static_cast<int>(i);
         return -1;
     }
     // Whether the unit received a request payload (W-Bus, K-Line) or message data (S-Bus).
@@ -76,4 +77,3 @@ inline ByteString B(std::initializer_list<int> b) {
     for (int v : b) s.push_back(static_cast<char>(v));
     return s;
 }
-

@@ -75,8 +75,8 @@ TDS_EOL_ADR_Form::TDS_EOL_ADR_Form(MainEngine& engine, BusLayers& buses, ViewCon
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     EolCellControls c;
-    IEditControl** fields[] = {&c.Edit1, nullptr, &c.Edit3, &c.Edit4, &c.Edit5,
-                              &c.Edit6, &c.Edit7, &c.Edit8, &c.Edit9, &c.Edit10};
+    IEditControl** fields[] = {&c.Edit1, nullptr,  &c.Edit3, &c.Edit4, &c.Edit5,
+                               &c.Edit6, &c.Edit7, &c.Edit8, &c.Edit9, &c.Edit10};
     for (int n = 1; n <= 10; ++n) {
         if (!fields[n - 1]) continue;
         m_wrappers.push_back(std::make_unique<QtLineEdit>(m_edits[static_cast<size_t>(n)]));
@@ -107,12 +107,18 @@ void TDS_EOL_ADR_Form::leave(QLineEdit* field) {
     if (m_inExit) return;
     m_inExit = true;
     EolCellService& s = *m_service;
-    if (field == m_edits[1]) s.Edit1Exit();
-    else if (field == m_edits[3]) s.Edit3Exit();
-    else if (field == m_edits[4]) s.Edit4Exit();
-    else if (field == m_edits[8]) s.Edit8Exit();
-    else if (field == m_edits[9]) s.Edit9Exit();
-    else if (field == m_edits[10]) s.Edit10Exit();
+    if (field == m_edits[1])
+        s.Edit1Exit();
+    else if (field == m_edits[3])
+        s.Edit3Exit();
+    else if (field == m_edits[4])
+        s.Edit4Exit();
+    else if (field == m_edits[8])
+        s.Edit8Exit();
+    else if (field == m_edits[9])
+        s.Edit9Exit();
+    else if (field == m_edits[10])
+        s.Edit10Exit();
     m_inExit = false;
 }
 

@@ -87,8 +87,7 @@ int TDS_EOL_RW_Form::runEditor(EolGrid& grid) {
     if (!showModal) UI_PrepareDialog(this);
     const int result = showModal ? showModal(*this) : exec();
     // A cell still being edited counts as left.
-    if (QWidget* editor = m_grid->focusWidget(); editor && editor != m_grid)
-        m_grid->setFocus();
+    if (QWidget* editor = m_grid->focusWidget(); editor && editor != m_grid) m_grid->setFocus();
     m_editing = nullptr;
     return result;
 }

@@ -27,10 +27,10 @@ TEXTRA_FLASH_Form::TEXTRA_FLASH_Form(QWidget* parent) : QWidget(parent) {
 void TEXTRA_FLASH_Form::showFile(const ByteString& text) {
     // One line per record, whatever the file's line ends.
     QString t = toQ(text);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_memo->setPlainText(t);
-    if (!isVisible() && parentWidget())
-        move(parentWidget()->geometry().center() - rect().center());
+    if (!isVisible() && parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     show();
     raise();
     activateWindow();

@@ -34,8 +34,7 @@ TKALI_CO2_WAIT_Form::TKALI_CO2_WAIT_Form(ViewContext context, QWidget* parent)
     top->addWidget(group);
     top->addWidget(m_cancel, 0, Qt::AlignHCenter);
     setMinimumWidth(360);
-    connect(m_cancel, &QPushButton::clicked, this,
-            [this] { endModal(Calibration::ResultCancel); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { endModal(Calibration::ResultCancel); });
     SetStage(0);
 }
 
@@ -71,8 +70,8 @@ void TKALI_CO2_WAIT_Form::keyPressEvent(QKeyEvent* e) {
 
 // ---- speed dialog ----
 
-TKALI_CO2_EDIT_Form::TKALI_CO2_EDIT_Form(ViewContext context,
-                                         std::function<void(int32_t)> assign, QWidget* parent)
+TKALI_CO2_EDIT_Form::TKALI_CO2_EDIT_Form(ViewContext context, std::function<void(int32_t)> assign,
+                                         QWidget* parent)
     : ServiceDialog(parent), m_ctx(std::move(context)), m_assignSpeed(std::move(assign)) {
     setObjectName(QStringLiteral("KALI_CO2_EDIT_Form"));
     setWindowTitle(tr("CO2-Einstellung"));
@@ -127,8 +126,7 @@ TKALI_CO2_EDIT_Form::TKALI_CO2_EDIT_Form(ViewContext context,
     connect(m_new, &QLineEdit::editingFinished, this, [this] { newSpeedExit(); });
     connect(m_assign, &QPushButton::clicked, this, [this] { assignClick(); });
     connect(m_save, &QPushButton::clicked, this, [this] { endModal(Calibration::ResultOk); });
-    connect(m_cancel, &QPushButton::clicked, this,
-            [this] { endModal(Calibration::ResultCancel); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { endModal(Calibration::ResultCancel); });
     connect(help, &QPushButton::clicked, this, [this] {
         if (m_ctx.showHelp) m_ctx.showHelp(kHelpContext);
     });

@@ -37,7 +37,8 @@ TKOMP_TEST_Form::TKOMP_TEST_Form(DiagSession& session, ViewContext context, QWid
     m_edit2->setObjectName(QStringLiteral("Edit2"));
     m_label4 = new QLabel(values);
     m_label3 = new QLabel(values);
-    for (QLineEdit* e : {m_edit1, m_edit2}) e->setMinimumWidth(fontMetrics().horizontalAdvance("00000000"));
+    for (QLineEdit* e : {m_edit1, m_edit2})
+        e->setMinimumWidth(fontMetrics().horizontalAdvance("00000000"));
     grid->addWidget(new QLabel(tr("Sollwert"), values), 0, 0);
     grid->addWidget(m_edit1, 0, 1);
     grid->addWidget(m_label4, 0, 2);

@@ -160,9 +160,9 @@ void TREND_ApplySetup(TrendPlotSeries& s, int series, const TrendSeriesSetup& se
     a->setNumberFormat(QStringLiteral("f"));
     a->setNumberPrecision(oneDecimal ? 1 : 0);
     // The on/off axes keep both their labels, 0 and 1.
-    a->setTicker(QSharedPointer<TrendBandTicker>::create(
-        setup.minimum, setup.maximum, setup.increment, TREND_MinorTicks(series),
-        TREND_IsDigital(series) ? nullptr : a));
+    a->setTicker(QSharedPointer<TrendBandTicker>::create(setup.minimum, setup.maximum,
+                                                         setup.increment, TREND_MinorTicks(series),
+                                                         TREND_IsDigital(series) ? nullptr : a));
     const TrendAxisSpan span = TREND_AxisSpan(setup);
     a->setRange(span.lower, span.upper);
     s.band->setBand(setup.minimum, setup.maximum, axisPen);

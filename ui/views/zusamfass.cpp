@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QtMath>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "dialoghelpers.h"
 #include "printing.h"
@@ -91,8 +91,8 @@ TZUSAMFASS_Form::TZUSAMFASS_Form(Context context, QWidget* parent)
     });
 
     // Wide enough for the report's widest lines, its rules, where the screen allows.
-    const int textWidth = QFontMetrics(m_text->font())
-                              .horizontalAdvance(QString(kReportColumns, QLatin1Char('-')));
+    const int textWidth =
+        QFontMetrics(m_text->font()).horizontalAdvance(QString(kReportColumns, QLatin1Char('-')));
     const QMargins margins = layout->contentsMargins();
     int width = textWidth + margins.left() + margins.right() + 2 * m_text->frameWidth() +
                 m_text->verticalScrollBar()->sizeHint().width() +

@@ -2,7 +2,6 @@
 // component on for its runtime (0: until switched off), and the supply-voltage calibration
 // (0x42 sub 1) stores the voltage the tester measured.
 #include <cstdint>
-#include <limits>
 
 #include "kx3090unit.h"
 #include "simbytes.h"
@@ -29,10 +28,6 @@ uint8_t bitOf(uint8_t component) {
 }
 }  // namespace
 
-uint8_t SimKX3090Unit::componentUnderTest() const {
-    return m_componentUntil >= 0 && now() < m_componentUntil ? m_component : 0;
-}
-
 uint8_t SimKX3090Unit::componentBits() const {
     return bitOf(componentUnderTest());
 }
@@ -47,14 +42,11 @@ std::optional<ByteString> SimKX3090Unit::serviceAnswer(const ByteString& r) {
             code != 14)
             return bytes({0x7F, 0x45, 0x31});
         if (code != 0 && stateWord() != StateOff) return bytes({0x7F, 0x45, 0x22});
-        m_component = code;
         m_componentSetpoint = r.size() == 5
                                   ? static_cast<uint16_t>(static_cast<uint8_t>(r[3]) << 8 |
                                                           static_cast<uint8_t>(r[4]))
                                   : static_cast<uint8_t>(r[3]);
-        m_componentUntil = code == 0      ? -1
-                           : runtime == 0 ? std::numeric_limits<int64_t>::max()
-                                          : now() + 1000 * int64_t{runtime};
+        switchComponent(code, runtime);
         return bytes({0xC5, code, runtime});
     }
     if (cmd == 0x42) {

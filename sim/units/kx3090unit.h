@@ -33,9 +33,7 @@ public:
     void setErrors(std::vector<ErrorEntry> e) { m_errors = std::move(e); }
     void setName(const ByteString& name) { m_name = name; }
 
-    // The component test (0x45): the component switched on now (0 none), and the supply
-    // voltage calibration (0x42) last stored, in mV (0 none).
-    uint8_t componentUnderTest() const;
+    // The supply voltage calibration (0x42) last stored, in mV (0 none).
     uint16_t calibratedMillivolts() const { return m_calibratedMillivolts; }
 
     // The EOL memory with its single-cell services and the parameter-set block mode.
@@ -64,8 +62,6 @@ private:
     int64_t m_pumpUntil = -1;  // ms; the pump runs while now() is before it
     uint32_t m_burnMinutes = 1234 * 60 + 56;
     uint16_t m_starts = 2748;
-    uint8_t m_component = 0;
     uint16_t m_componentSetpoint = 0;
-    int64_t m_componentUntil = -1;  // ms; -1 none, INT64_MAX until switched off
     uint16_t m_calibratedMillivolts = 0;
 };

@@ -2,7 +2,6 @@
 // the test plug, and the blower speed of the CO2 adjustment (0x57): sub 1 reads the stored
 // speed and its limits, 3 sets the speed of the running heater, 4 starts the stabilisation
 // check, 5 reports it (0 stable, 1 not yet, 255 failed), 6 stores the speed set.
-#include <limits>
 
 #include "kx3117unit.h"
 #include "simbytes.h"
@@ -37,10 +36,6 @@ uint8_t bitOf(uint8_t component) {
 }
 }  // namespace
 
-uint8_t SimKX3117Unit::componentUnderTest() const {
-    return m_componentUntil >= 0 && now() < m_componentUntil ? m_component : 0;
-}
-
 uint8_t SimKX3117Unit::componentBits() const {
     return bitOf(componentUnderTest());
 }
@@ -52,10 +47,7 @@ std::optional<ByteString> SimKX3117Unit::serviceAnswer(const ByteString& r) {
         const uint8_t code = static_cast<uint8_t>(r[1]), runtime = static_cast<uint8_t>(r[2]);
         if (code != 0 && !m_testPlug) return bytes({0x7F, 0x45, 0x22});
         if (code != 0 && (bitOf(code) == 0 || heating())) return bytes({0x7F, 0x45, 0x31});
-        m_component = code;
-        m_componentUntil = code == 0      ? -1
-                           : runtime == 0 ? std::numeric_limits<int64_t>::max()
-                                          : now() + 1000 * int64_t{runtime};
+        switchComponent(code, runtime);
         return bytes({0xC5, code, runtime});
     }
     if (cmd == 0x57) {

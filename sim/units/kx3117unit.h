@@ -53,9 +53,8 @@ public:
 
     // The service functions (kx3117service.cpp). The test plug in place of the temperature
     // sensor reads 105 °C on both sensors; without it the component test (0x45) is refused
-    // with 7F 45 22. The component switched on now (0 none).
+    // with 7F 45 22.
     void setTestPlug(bool plugged) { m_testPlug = plugged; }
-    uint8_t componentUnderTest() const;
     // The state word at rest (StateOff, or StateReady from which a CO2 adjustment may start).
     static constexpr uint16_t StateReady = 0x0300;  // "Einsatzbereit"
     void setIdleState(uint16_t state) { m_idleState = state; }
@@ -97,8 +96,6 @@ private:
     uint32_t m_burnMinutes = 812 * 60 + 7;
     uint16_t m_starts = 1532;
     bool m_testPlug = false;
-    uint8_t m_component = 0;
-    int64_t m_componentUntil = -1;  // ms; -1 none, INT64_MAX until switched off
     uint16_t m_idleState = StateOff;
     uint16_t m_storedSpeed = 3800, m_setSpeed = 3800;
     int64_t m_stabilisationAsked = -1;  // ms of the last 0x57 sub 4

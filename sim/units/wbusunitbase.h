@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     void loseAnswers(const ByteString& prefix) { m_lost.push_back(prefix); }
     void clearRequestFaults() { m_refused.clear(), m_ignored.clear(), m_lost.clear(); }
     int64_t now() const { return m_clock ? m_clock->nowMs() : 0; }
+    // The component the test (0x45) switched on, while its runtime lasts (0 none).
+    uint8_t componentUnderTest() const {
+        return m_componentUntil >= 0 && now() < m_componentUntil ? m_component : 0;
+    }
 
     // The request payloads the unit received, oldest first: the last ReceivedKept of them, so
     // a long run on the simulator does not grow without end.
@@ -42,6 +47,14 @@ protected:
     // The answer payload (command | 0x80 first) to a request payload (command first), or
     // nothing to stay silent.
     virtual std::optional<ByteString> answerPayload(const ByteString& request) = 0;
+    // What a 0x45 the unit takes does: code 0 switches the component off, any other switches
+    // it on for the runtime in seconds, or until it is switched off for a runtime of 0.
+    void switchComponent(uint8_t code, uint8_t runtime) {
+        m_component = code;
+        m_componentUntil = code == 0      ? -1
+                           : runtime == 0 ? std::numeric_limits<int64_t>::max()
+                                          : now() + 1000 * int64_t{runtime};
+    }
 
 private:
     static bool matches(const std::vector<ByteString>& prefixes, const ByteString& payload);
@@ -50,4 +63,6 @@ private:
     bool m_silent = false;
     std::vector<ByteString> m_refused, m_ignored, m_lost;
     std::deque<ByteString> m_received;
+    uint8_t m_component = 0;
+    int64_t m_componentUntil = -1;  // ms; -1 none, INT64_MAX until switched off
 };

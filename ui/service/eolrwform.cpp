@@ -84,8 +84,7 @@ int TDS_EOL_RW_Form::runEditor(EolGrid& grid) {
     FillGrid();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    if (!showModal) UI_PrepareDialog(this);
-    const int result = showModal ? showModal(*this) : exec();
+    const int result = runModal(*this);
     // A cell still being edited counts as left.
     if (QWidget* editor = m_grid->focusWidget(); editor && editor != m_grid) m_grid->setFocus();
     m_editing = nullptr;

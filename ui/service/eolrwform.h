@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "eolparamset.h"
+#include "modaldialog.h"
 #include "statelistener.h"
 #include "viewcontext.h"
 
@@ -14,7 +15,10 @@ class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
 
-class TDS_EOL_RW_Form : public QDialog, public IEolEditorView, public StateListener {
+class TDS_EOL_RW_Form : public QDialog,
+                        public IEolEditorView,
+                        public ModalHook<TDS_EOL_RW_Form>,
+                        public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 5;
@@ -34,10 +38,6 @@ public:
     // IEolEditorView
     int runEditor(EolGrid& grid) override;
     void enableProgram(bool enabled) override;
-
-    // Runs the shown editor and returns its result; empty: exec(). Tests edit and press a
-    // button instead.
-    std::function<int(TDS_EOL_RW_Form& form)> showModal;
 
     QTableWidget* EOLGrid() const { return m_grid; }
     QPushButton* SaveButton() const { return m_save; }

@@ -115,8 +115,7 @@ TPROT_START_Form::TPROT_START_Form(const DataPointTable& dataPoints, MainSetting
 bool TPROT_START_Form::PROT_Start() {
     PROT_SetFileName(toQ(m_settings->LogFileName));
     m_upDown->setPosition(m_settings->LogInterval);
-    if (!showModal) UI_PrepareDialog(this);
-    const int result = showModal ? showModal(*this) : exec();
+    const int result = runModal(*this);
     if (result != ResultOk) return false;
     PROT_SetFileName(m_edit1->text());
     m_settings->LogInterval = m_upDown->position();

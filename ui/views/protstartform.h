@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "measurementlog.h"
+#include "modaldialog.h"
 #include "statelistener.h"
 #include "viewcontext.h"
 
@@ -15,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class UpDownButtons;
 
-class TPROT_START_Form : public QDialog, public StateListener {
+class TPROT_START_Form : public QDialog, public ModalHook<TPROT_START_Form>, public StateListener {
     Q_OBJECT
 public:
     static constexpr int kFormTag = 7;
@@ -40,10 +41,6 @@ public:
 
     void Button3Click();
     void Edit2Exit();
-
-    // Shows the dialog and returns its modal result; empty: exec(). Tests fill the fields and
-    // press a button instead.
-    std::function<int(TPROT_START_Form& dialog)> showModal;
 
     MeasurementLog& log() { return m_log; }
     QLineEdit* Edit1() const { return m_edit1; }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include "layout.h"
 
@@ -82,8 +83,10 @@ std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
     return length;
 }
 
-std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>& alongMinimums,
-                                   const std::vector<int>& acrossMinimums) {
+std::vector<int> MDI_GroupChildren(
+    int along, int across, const std::vector<int>& alongMinimums,
+    const std::vector<int>& acrossMinimums,
+    const std::function<long long(const std::vector<int>&)>& shortfall) {
     const size_t n = std::min(alongMinimums.size(), acrossMinimums.size());
     if (n == 0) return {};
     // A grouping is given by the cuts between consecutive children: bit i cuts after child i.
@@ -107,19 +110,26 @@ std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>
     const uint32_t everyCut = n > 1 ? (1u << (n - 1)) - 1 : 0;
     if (n > static_cast<size_t>(MaxGroupedChildren)) return groupsOf(everyCut);
     std::vector<int> best;
+    long long bestShort = 0;
     for (uint32_t cuts = 0; cuts <= everyCut; ++cuts) {
         std::vector<int> sizes = groupsOf(cuts);
         if (sizes.empty()) continue;
-        // More groups first; then the shared places last (1 1 2 before 1 2 1 before 2 1 1).
-        if (best.empty() || sizes.size() > best.size() ||
-            (sizes.size() == best.size() && sizes < best))
+        const long long missing = shortfall ? shortfall(sizes) : 0;
+        // The least room missing first, then more groups, then the shared places last (1 1 2
+        // before 1 2 1 before 2 1 1).
+        if (best.empty() || missing < bestShort ||
+            (missing == bestShort &&
+             (sizes.size() > best.size() || (sizes.size() == best.size() && sizes < best)))) {
             best = std::move(sizes);
+            bestShort = missing;
+        }
     }
     return best;
 }
 
 std::vector<int> MdiArranger::grouping(Qt::Orientation orientation,
-                                       const QList<QMdiSubWindow*>& children, bool wanted) const {
+                                       const QList<QMdiSubWindow*>& children, bool wanted,
+                                       bool closest) const {
     const QRect room = arrangeRect(false, false);
     const bool rows = orientation == Qt::Horizontal;
     std::vector<int> along, across;
@@ -128,8 +138,71 @@ std::vector<int> MdiArranger::grouping(Qt::Orientation orientation,
         along.push_back(rows ? lo.height() : lo.width());
         across.push_back(rows ? lo.width() : lo.height());
     }
-    return MDI_GroupChildren(rows ? room.height() : room.width(),
-                             rows ? room.width() : room.height(), along, across);
+    // How far the children's places in a grouping fall short of the room their windows want:
+    // the part of each wanted width and height missing, in thousandths, so a window that
+    // loses most of its room weighs more than a large one that loses a little of it.
+    const auto missingPart = [](int want, int got) -> long long {
+        return want > got ? 1000LL * (want - got) / want : 0;
+    };
+    const auto shortfall = [&](const std::vector<int>& groups) {
+        const std::vector<QRect> places = groupPlaces(rows, children, groups, wanted);
+        long long missing = 0;
+        for (int i = 0; i < children.size(); ++i) {
+            const QMdiSubWindow* s = children[i];
+            const QSize got = places[static_cast<size_t>(i)]
+                                  .size()
+                                  .expandedTo(s->minimumSize())
+                                  .boundedTo(s->maximumSize());
+            const QSize want = leastSize(s, true);
+            missing +=
+                missingPart(want.width(), got.width()) + missingPart(want.height(), got.height());
+        }
+        return missing;
+    };
+    return MDI_GroupChildren(
+        rows ? room.height() : room.width(), rows ? room.width() : room.height(), along, across,
+        closest ? std::function<long long(const std::vector<int>&)>(shortfall) : nullptr);
+}
+
+std::vector<QRect> MdiArranger::groupPlaces(bool rows, const QList<QMdiSubWindow*>& shown,
+                                            const std::vector<int>& groups, bool wanted) const {
+    const auto least = [wanted](const QMdiSubWindow* s) { return leastSize(s, wanted); };
+    const QRect area = arrangeRect(false, false);
+    std::vector<int> groupMinimums, groupMaximums;
+    int first = 0;
+    for (int size : groups) {
+        int lo = 0, hi = 0;
+        for (int i = first; i < first + size; ++i) {
+            lo = std::max(lo, rows ? least(shown[i]).height() : least(shown[i]).width());
+            hi = std::max(hi, rows ? shown[i]->maximumHeight() : shown[i]->maximumWidth());
+        }
+        groupMinimums.push_back(lo);
+        groupMaximums.push_back(hi);
+        first += size;
+    }
+    const std::vector<int> length =
+        MDI_SplitLength(rows ? area.height() : area.width(), groupMinimums, groupMaximums);
+    std::vector<QRect> places;
+    int at = 0;
+    first = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        std::vector<int> minimums, maximums;
+        for (int i = first; i < first + groups[g]; ++i) {
+            minimums.push_back(rows ? least(shown[i]).width() : least(shown[i]).height());
+            maximums.push_back(rows ? shown[i]->maximumWidth() : shown[i]->maximumHeight());
+        }
+        const std::vector<int> breadth =
+            MDI_SplitLength(rows ? area.width() : area.height(), minimums, maximums);
+        int across = 0;
+        for (int b : breadth) {
+            places.push_back(rows ? QRect(across, at, b, length[g])
+                                  : QRect(at, across, length[g], b));
+            across += b;
+        }
+        at += length[g];
+        first += groups[g];
+    }
+    return places;
 }
 
 MdiArranger::MdiArranger(QMdiArea* area)
@@ -300,6 +373,9 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
         }
         if (!groups.empty()) break;
     }
+    // At their minimums, the children share places the way that leaves them least short of
+    // the room their windows want: one place each may leave every list too narrow to read.
+    if (!wanted && !groups.empty()) groups = grouping(orientation, shown, false, true);
     const bool rows = orientation == Qt::Horizontal;
     const auto least = [wanted](const QMdiSubWindow* s) { return leastSize(s, wanted); };
     const auto alongMinimum = [rows, least](const QMdiSubWindow* s) {
@@ -313,40 +389,7 @@ void MdiArranger::place(Qt::Orientation orientation, bool toFit,
         // Every child fits the area once some share a place: the groups one after the other,
         // the children of each across it.
         scrollToOrigin();
-        const QRect area = arrangeRect(false, false);
-        std::vector<int> groupMinimums, groupMaximums;
-        int first = 0;
-        for (int size : groups) {
-            int lo = 0, hi = 0;
-            for (int i = first; i < first + size; ++i) {
-                lo = std::max(lo, alongMinimum(shown[i]));
-                hi = std::max(hi, alongMaximum(shown[i]));
-            }
-            groupMinimums.push_back(lo);
-            groupMaximums.push_back(hi);
-            first += size;
-        }
-        const std::vector<int> length =
-            MDI_SplitLength(rows ? area.height() : area.width(), groupMinimums, groupMaximums);
-        int at = 0;
-        first = 0;
-        for (size_t g = 0; g < groups.size(); ++g) {
-            std::vector<int> minimums, maximums;
-            for (int i = first; i < first + groups[g]; ++i) {
-                minimums.push_back(rows ? least(shown[i]).width() : least(shown[i]).height());
-                maximums.push_back(rows ? shown[i]->maximumWidth() : shown[i]->maximumHeight());
-            }
-            const std::vector<int> breadth =
-                MDI_SplitLength(rows ? area.width() : area.height(), minimums, maximums);
-            int across = 0;
-            for (int b : breadth) {
-                places.push_back(rows ? QRect(across, at, b, length[g])
-                                      : QRect(at, across, length[g], b));
-                across += b;
-            }
-            at += length[g];
-            first += groups[g];
-        }
+        places = groupPlaces(rows, shown, groups, wanted);
     } else {
         std::vector<int> minimums, maximums;
         for (QMdiSubWindow* s : shown) {

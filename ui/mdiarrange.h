@@ -2,15 +2,16 @@
 // (horizontal: each the area's full width) or side by side (vertical), or cascaded. Every
 // child keeps at least its minimum and at most its maximum size; a tiling gives each child the
 // room its window wants to show its content whole (LAYOUT_WantedSize) where the area holds
-// every child so, sharing places if need be, and the minimums only where not. The row of laid-aside
-// (minimised) children along the area's bottom stays free, so no arranged child hides behind
-// it. Tiled children never overlap: when their minimums do not fit in one line, consecutive
+// every child so, sharing places if need be, and the minimums only where not. The row of
+// laid-aside (minimised) children along the area's bottom stays free, so no arranged child
+// hides behind it. Tiled children never overlap: when they do not fit in one line, consecutive
 // children share a place of the line (one above the other in a column of the side-by-side
-// tiling, side by side in a row of the other), as few as make every child fit; when even that
-// does not fit, they are laid out at their minimums and the area scrolls (so does a cascade
-// larger than the area). A
-// tiling follows the area's size and a child's grown minimum until the user moves or sizes a
-// child, or a child comes up or is laid aside; scrolling the area moves no child's place.
+// tiling, side by side in a row of the other). With the room they want, as few share as make
+// every child fit; at their minimums, they share the way that leaves them least short of the
+// room they want. When even that does not fit, they are laid out at their minimums and the
+// area scrolls (so does a cascade larger than the area). A tiling follows the area's size and
+// a child's grown minimum until the user moves or sizes a child, or a child comes up or is
+// laid aside; scrolling the area moves no child's place.
 #pragma once
 
 #include <QList>
@@ -18,6 +19,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,13 +38,16 @@ std::vector<int> MDI_SplitLength(int total, const std::vector<int>& minimums,
 // Groups children, in their order, into places of a tiling: consecutive children of a group
 // share one place, laid across the tiling. alongMinimums and acrossMinimums are each child's
 // minimum along the tiling and across it; a group needs the largest of its minimums along
-// and the sum of them across. Gives the size of each group for the grouping with the most
-// groups that fits the room (among those, the one whose shared places come last), or nothing
-// when none fits. Only few children are grouped: with more than MaxGroupedChildren, only one
-// child a place is tried.
+// and the sum of them across. Gives the size of each group for the grouping that fits the
+// room with the least `shortfall` (when given: how much room the children miss with those
+// group sizes), then the most groups, then the shared places last; nothing when none fits.
+// Only few children are grouped: with more than MaxGroupedChildren, only one child a place is
+// tried.
 constexpr int MaxGroupedChildren = 10;
-std::vector<int> MDI_GroupChildren(int along, int across, const std::vector<int>& alongMinimums,
-                                   const std::vector<int>& acrossMinimums);
+std::vector<int> MDI_GroupChildren(
+    int along, int across, const std::vector<int>& alongMinimums,
+    const std::vector<int>& acrossMinimums,
+    const std::function<long long(const std::vector<int>&)>& shortfall = nullptr);
 
 class MdiArranger : public QObject {
 public:
@@ -74,9 +79,14 @@ private:
     void prepare(const QList<QMdiSubWindow*>& children);
     // The groups the children fit the area in without scrolling, tiled in that orientation
     // (see MDI_GroupChildren); nothing when they do not fit so.
-    // With `wanted`, each child takes the room its window wants (LAYOUT_WantedSize).
+    // With `wanted`, each child takes the room its window wants (LAYOUT_WantedSize); with
+    // `closest`, the grouping that leaves the children least short of that room.
     std::vector<int> grouping(Qt::Orientation orientation, const QList<QMdiSubWindow*>& children,
-                              bool wanted) const;
+                              bool wanted, bool closest = false) const;
+    // The places of the children in those groups: the groups one after the other along the
+    // tiling (rows: one above the other), the children of each across it.
+    std::vector<QRect> groupPlaces(bool rows, const QList<QMdiSubWindow*>& children,
+                                   const std::vector<int>& groups, bool wanted) const;
     // Places the children in the given order (or in the fitting orientation).
     void place(Qt::Orientation orientation, bool toFit, const QList<QMdiSubWindow*>& children);
     // Puts the children at their places (each within its limits there).

@@ -100,6 +100,25 @@ TEST(MdiGroup, FewestSharedPlacesThatFitTheRoom) {
     EXPECT_TRUE(MDI_GroupChildren(100 * MaxGroupedChildren, 1000, many, many).empty());
 }
 
+// With a shortfall, the fitting grouping that misses the least room wins over more groups;
+// a grouping that does not fit is never taken, however little it would miss.
+TEST(MdiGroup, LeastShortfallAmongTheGroupingsThatFit) {
+    const std::vector<int> along{300, 300, 200, 200}, across{400, 400, 400, 400};
+    std::vector<std::vector<int>> asked;
+    const auto missing = [&](const std::vector<int>& groups) -> long long {
+        asked.push_back(groups);
+        if (groups == std::vector<int>{1, 1, 2}) return 50;
+        if (groups == std::vector<int>{2, 2}) return 10;
+        if (groups == std::vector<int>{4}) return 0;  // too broad for the room
+        return 100;
+    };
+    EXPECT_EQ(MDI_GroupChildren(1000, 900, along, across, missing), (std::vector<int>{2, 2}));
+    for (const std::vector<int>& g : asked) EXPECT_NE(g, (std::vector<int>{4}));
+    // Equal shortfalls keep the order without one: most groups, then shared places last.
+    EXPECT_EQ(MDI_GroupChildren(1000, 900, along, across, [](const auto&) { return 7LL; }),
+              (std::vector<int>{1, 1, 1, 1}));
+}
+
 // The overview of a class-1 heater, the error view and a window without limits (as the
 // telegram log), in the MDI area of a main window with a menu bar (where a maximised child
 // shows its buttons), about 1600 x 1000.

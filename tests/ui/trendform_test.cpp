@@ -328,6 +328,24 @@ TEST_F(TrendForm, NarrowChartKeepsLegendAndLabelsLegible) {
         EXPECT_GE(r.left(), 0) << i;
     }
     EXPECT_EQ(entries, 18);
+    // The time labels stand apart, whatever time window is shown.
+    for (int range = 0; range < form->findChild<QComboBox*>()->count(); ++range) {
+        form->findChild<QComboBox*>()->setCurrentIndex(range);
+        run(1);
+        chart->replot();
+        const QCPAxis* x = chart->xAxis;
+        const QVector<double> ticks = x->tickVector();
+        const QVector<QString> labels = x->tickVectorLabels();
+        ASSERT_GE(ticks.size(), 2) << range;
+        const QFontMetricsF fm(x->tickLabelFont());
+        for (int i = 1; i < ticks.size(); ++i) {
+            const double gap = x->coordToPixel(ticks[i]) - x->coordToPixel(ticks[i - 1]);
+            const double half =
+                (fm.horizontalAdvance(labels[i - 1]) + fm.horizontalAdvance(labels[i])) / 2;
+            EXPECT_GE(gap, half + fm.averageCharWidth())
+                << range << " " << labels[i - 1].toStdString() << " " << labels[i].toStdString();
+        }
+    }
     for (int series : {6, 8, 9, 10}) {
         QCPAxis* a = form->seriesAxis(series);
         ASSERT_TRUE(a->visible()) << series;

@@ -18,6 +18,8 @@ namespace {
 
 // The most legend entries side by side on a wide chart.
 constexpr int kLegendColumns = 9;
+// The time ticks a wide chart shows (the plotting library's own choice).
+constexpr int kTimeTicks = 5;
 
 // A printed chart is laid out in pixels of this size, those of a common screen.
 constexpr double kPrintUnitsPerInch = 96;
@@ -336,6 +338,16 @@ void TANSI_TREND_Form::applyMargins(int w) {
         m_series[static_cast<size_t>(i)].axis->setOffset(offset);
     }
     for (TrendPlotSeries& s : m_series) TREND_PlaceBand(s, w - left - right);
+    fitTimeTicks(w - left - right);
+}
+
+void TANSI_TREND_Form::fitTimeTicks(int plotWidth) {
+    // A label's width and as much again for each tick asked: the ticker rounds its step to
+    // whole seconds and minutes, which may give a tick more than asked.
+    const QFontMetrics fm(m_chart->xAxis->tickLabelFont());
+    const int label = fm.horizontalAdvance(QStringLiteral("00:00:00"));
+    const int count = std::clamp(plotWidth / (2 * std::max(1, label)), 2, kTimeTicks);
+    m_chart->xAxis->ticker()->setTickCount(count);
 }
 
 bool TANSI_TREND_Form::eventFilter(QObject* watched, QEvent* e) {

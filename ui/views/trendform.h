@@ -63,8 +63,10 @@ private:
     void applyTimeAxis();
     void applyMargins(int width);
     void ChartResize();
-    // Margins, axis places and legend columns for a chart `width` pixels wide.
+    // Margins, axis places, time ticks and legend columns for a chart `width` pixels wide.
     void fitChart(int width);
+    // As many time ticks as the plot's width holds with their labels apart.
+    void fitTimeTicks(int plotWidth);
     // As many legend entries side by side as the chart's width holds.
     void fitLegend(int width);
     void PRINT_ButtonClick();

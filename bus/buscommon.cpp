@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "sbuslayer.h"
 #include "translate.h"
 
 ByteString BUS_FrameErrorText(int code) {
@@ -84,6 +85,11 @@ void BUS_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code)
 
 bool BUS_CodeIs(long double code, int n) {
     return code == static_cast<long double>(n);
+}
+
+bool BUS_UnitRefused(long double code) {
+    return BUS_CodeIs(code, BusCode::Rejected) || BUS_CodeIs(code, BusCode::TooShort) ||
+           code >= SBus::NEGATIVE_BASE;
 }
 
 AdapterFrameProtocol& BusLayerBase::adapter() {

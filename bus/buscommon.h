@@ -29,6 +29,10 @@ enum class StepMove { Stay, Next, Error };
 void BUS_MoveStep(const TUSBREQ& request, TUSBREQ& out, StepMove move);
 // True when the result code is exactly the whole number n.
 bool BUS_CodeIs(long double code, int n);
+// True when a failed answer is the unit's own no to the request: its refusal (11), an answer
+// too short to be its yes (12) or an S-Bus negative answer (20..27). After any other failure
+// (no answer, a damaged, late or foreign one) the unit may have carried the request out.
+bool BUS_UnitRefused(long double code);
 // The W-Bus and K-Line rule after a failed answer: codes 0, 3, 4 and 9 go to the error step,
 // 11 to 13 skip to the next step, any other code repeats the request.
 void BUS_StepOnErrorSkip(const TUSBREQ& request, TUSBREQ& out, long double code);

@@ -6,7 +6,6 @@
 #include "diagsession.h"
 #include "kx3166module.h"
 #include "rounding.h"
-#include "sbuslayer.h"
 #include "textconv.h"
 #include "translate.h"
 
@@ -404,9 +403,7 @@ void Calibration::stopHeaterLine() {
 bool Calibration::afterFailedFinish(int32_t step) {
     // Only a refusal says the unit did not take it; a store whose answer never came, came
     // late or answered another request may have been carried out all the same.
-    const bool refused = BUS_CodeIs(m_failCode, BusCode::Rejected) ||
-                         BUS_CodeIs(m_failCode, BusCode::TooShort) ||
-                         m_failCode >= SBus::NEGATIVE_BASE;
+    const bool refused = BUS_UnitRefused(m_failCode);
     const bool storeFailed = (step == StepFinishError && m_sentStep == StepStore) ||
                              (step == StepSBusError && m_sentStep == StepSBusStore);
     if (storeFailed && m_storingNew && !refused) m_storeUncertain = true;

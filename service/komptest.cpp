@@ -209,9 +209,9 @@ std::array<uint8_t, 5> kLineOutputs(uint8_t code) {
         case 8:
             o[3] = 3;
             break;
-        case 9:
+        case 9:  // pump pressure test: motor and valve
             o[1] = 1, o[3] = 3;
-            break;  // pump pressure test: motor and valve
+            break;
         default:
             break;
     }
@@ -746,10 +746,7 @@ void KompTest::evaluateStep(const ByteString& reply) {
         return;
     }
     const int32_t step = KompReq.Step;
-    const bool refused = BUS_CodeIs(res.Value, BusCode::Rejected) ||
-                         BUS_CodeIs(res.Value, BusCode::TooShort) ||
-                         res.Value >= SBus::NEGATIVE_BASE;
-    noteAnswered(false, refused);
+    noteAnswered(false, BUS_UnitRefused(res.Value));
     const bool off = offCommandSent();
     failStep(res.Value);
     // A failed off is sent again while the link allows it: given up, the component would
